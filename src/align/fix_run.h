@@ -1,0 +1,22 @@
+#pragma once
+// The fix job ("Исправить"): aligns the link areas of every document of the
+// fix list into one or two columns per page.
+#include <QString>
+
+#include "core/front_end.h"
+#include "djvused/djvused_runner.h"
+
+class FixRun {
+ public:
+  FixRun(FrontEnd& frontEnd, DjvusedRunner& runner);
+
+  // Button1Click. True when every row was finished and the end-of-job options
+  // ran; false when the job stopped early. A document whose long path equals
+  // alreadyBackedUp is not backed up again (the create run has kept the
+  // backup of the unchanged document).
+  bool Run(const QString& alreadyBackedUp = QString());
+
+ private:
+  FrontEnd& frontEnd_;
+  DjvusedRunner& runner_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The command line's front end: the log text goes to standard error as it
+// grows, message boxes and errors too; the question is never asked.
+#include <QTemporaryDir>
+
+#include "core/headless_front_end.h"
+#include "djvused/djvused_runner.h"
+
+class CliFrontEnd : public HeadlessFrontEnd {
+ public:
+  void ShowMessage(const QString& text) override;
+  void ShowError(const QString& text) override;
+
+ protected:
+  void LogChanged() override;
+
+ private:
+  qsizetype printed_ = 0;
+  bool atLineStart_ = true;
+};
+
+// A runner working in a private temporary folder, so that runs in parallel
+// never share temporary files; djvused is looked for beside the executable.
+class CliWorkspace {
+ public:
+  CliWorkspace();
+  bool Valid() const { return folder_.isValid(); }
+  DjvusedRunner& Runner() { return runner_; }
+
+ private:
+  QTemporaryDir folder_;
+  DjvusedRunner runner_;
+};
+
+// The absolute form of a FILE argument.
+QString AbsoluteFilePath(const QString& argument);

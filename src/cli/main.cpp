@@ -1,0 +1,51 @@
+// quillmark-cli: the create run and the fix job without windows.
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "cli/commands.h"
+
+const char* const kUsage =
+    "quillmark-cli create [OPTIONS] FILE...\n"
+    "  --pages A-B          the row's \"1 стр.\" and \"2 стр.\", default 1-1\n"
+    "  --offset N           signed page offset (\"cm\"), default 0\n"
+    "  --halve              \"Делить на 2\" (\"del2\")\n"
+    "  --mode M             contents | index1 | index2 (\"tp\"), default contents\n"
+    "  --shape S            rect | oval (\"tps\"), default rect\n"
+    "  --border B           none | xor | border | shadow-in | shadow-out | shadow-ein | shadow-eout\n"
+    "                       (\"tpb\" 0 to 6 in this order), default xor\n"
+    "  --border-color HEX   RRGGBB (\"col1\"), default 000000\n"
+    "  --border-width N     (\"bw\"), default 0\n"
+    "  --always-visible     (\"vis\")\n"
+    "  --highlight HEX      highlight on (\"pods\") with colour RRGGBB (\"col2\")\n"
+    "  --remove-ocr         \"Удалять OCR\"\n"
+    "  --align              align the new links afterwards (skipped for index2)\n"
+    "  --backup             FILE.backup before the file is touched (\"Создавать резервную копию\")\n"
+    "  --dry-run            write the link script to standard output instead of applying it;\n"
+    "                       the document is not touched\n"
+    "quillmark-cli fix [--backup] FILE...\n"
+    "quillmark-cli --help | --version\n";
+
+int UsageError(const QString& message) {
+  std::fprintf(stderr, "quillmark-cli: %s\n\n%s", message.toUtf8().constData(), kUsage);
+  return 2;
+}
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("quillmark-cli"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+  QStringList arguments = QCoreApplication::arguments().mid(1);
+  if (arguments.isEmpty()) return UsageError(QStringLiteral("no command given"));
+  const QString command = arguments.takeFirst();
+  if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (command == QLatin1String("--version")) {
+    std::printf("quillmark-cli %s\n", QUILLMARK_VERSION);
+    return 0;
+  }
+  if (command == QLatin1String("create")) return RunCreateCommand(arguments);
+  if (command == QLatin1String("fix")) return RunFixCommand(arguments);
+  return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+}

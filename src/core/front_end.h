@@ -1,0 +1,65 @@
+#pragma once
+// What the jobs (the create run and the fix job) need of their front end: the
+// log, message boxes, the page-number question, the live state of the options
+// they read, and the list rows. The main window implements it with its
+// controls and dialogs; the command line and the tests implement it headless.
+#include <QString>
+
+#include "app/create_job.h"
+#include "app/fix_job.h"
+
+// The check boxes that the jobs read when they need them.
+enum class Option {
+  CreateBackup,     // CheckBox6 "Создавать резервную копию" (create tab)
+  RemoveOcr,        // CheckBox12 "Удалять OCR"
+  AskWhenUnclear,   // CheckBox10 "Спрашивать когда непонятно"
+  AlignContents,    // CheckBox7 "Выровнять содержание"
+  CreateClearList,  // CheckBox4 "Очистить список по завершению" (create tab)
+  CreateClose,      // CheckBox5 "Закрыть по завершению" (create tab)
+  FixBackup,        // CheckBox3 "Создавать резервную копию" (fix tab)
+  FixClearList,     // CheckBox2 "Очистить список по завершению" (fix tab)
+  FixClose,         // CheckBox1 "Закрыть по завершению" (fix tab)
+};
+
+// The drop-down lists of the create tab whose selection the create run checks.
+enum class Combo {
+  BorderType,  // ComboBox1
+  LinkShape,   // ComboBox2
+  WorkType,    // ComboBox3
+};
+
+class FrontEnd {
+ public:
+  virtual ~FrontEnd() = default;
+
+  // The log operations.
+  virtual void LogClear() = 0;
+  virtual void LogAddLine(const QString& text) = 0;
+  virtual void LogAppend(const QString& text) = 0;
+  virtual void LogShow() = 0;
+
+  // A message box with the application title and one OK button.
+  virtual void ShowMessage(const QString& text) = 0;
+  // The general error box, for a failure that stops a job.
+  virtual void ShowError(const QString& text) = 0;
+
+  // The page-number question: shows the previous and the current number and
+  // returns the number to use. It may uncheck Option::AskWhenUnclear.
+  virtual int AskPageNumber(int previous, int current) = 0;
+
+  virtual bool IsChecked(Option option) const = 0;
+  // The selected item's index, or -1 when the list has no selection.
+  virtual int SelectedIndex(Combo combo) const = 0;
+
+  virtual int CreateRowCount() const = 0;
+  virtual CreateJob CreateRow(int index) const = 0;
+  virtual void ClearCreateList() = 0;
+
+  virtual int FixRowCount() const = 0;
+  virtual FixJob FixRow(int index) const = 0;
+  virtual void ClearFixList() = 0;
+  virtual void AddFixRow(const FixJob& row) = 0;
+
+  // Closes the main window, which ends the program.
+  virtual void CloseMainWindow() = 0;
+};

@@ -1,0 +1,33 @@
+#include "core/headless_front_end.h"
+
+HeadlessFrontEnd::HeadlessFrontEnd() {
+  // The main window's start-up selections: "По умолчанию", "Прямоугольник", "Содержание".
+  combos_[int(Combo::BorderType)] = 1;
+  combos_[int(Combo::LinkShape)] = 0;
+  combos_[int(Combo::WorkType)] = 0;
+}
+
+void HeadlessFrontEnd::LogClear() { log_.LogClear(); LogChanged(); }
+void HeadlessFrontEnd::LogAddLine(const QString& text) { log_.LogAddLine(text); LogChanged(); }
+void HeadlessFrontEnd::LogAppend(const QString& text) { log_.LogAppend(text); LogChanged(); }
+void HeadlessFrontEnd::LogShow() { ++logShows_; }
+void HeadlessFrontEnd::ShowMessage(const QString& text) { messages_ << text; }
+void HeadlessFrontEnd::ShowError(const QString& text) { errors_ << text; }
+int HeadlessFrontEnd::AskPageNumber(int, int current) { return current; }
+
+bool HeadlessFrontEnd::IsChecked(Option option) const { return options_.value(int(option), false); }
+void HeadlessFrontEnd::SetChecked(Option option, bool checked) { options_[int(option)] = checked; }
+int HeadlessFrontEnd::SelectedIndex(Combo combo) const { return combos_.value(int(combo), -1); }
+void HeadlessFrontEnd::SetSelectedIndex(Combo combo, int index) { combos_[int(combo)] = index; }
+
+int HeadlessFrontEnd::CreateRowCount() const { return int(createRows_.size()); }
+CreateJob HeadlessFrontEnd::CreateRow(int index) const { return createRows_.at(index); }
+void HeadlessFrontEnd::ClearCreateList() { createRows_.clear(); }
+void HeadlessFrontEnd::AddCreateRow(const CreateJob& row) { createRows_ << row; }
+
+int HeadlessFrontEnd::FixRowCount() const { return int(fixRows_.size()); }
+FixJob HeadlessFrontEnd::FixRow(int index) const { return fixRows_.at(index); }
+void HeadlessFrontEnd::ClearFixList() { fixRows_.clear(); }
+void HeadlessFrontEnd::AddFixRow(const FixJob& row) { fixRows_ << row; }
+
+void HeadlessFrontEnd::CloseMainWindow() { closed_ = true; }

@@ -1,0 +1,30 @@
+#pragma once
+// The create run ("Создать"): walks the create list top first and, for each
+// document, dumps its page list and hidden text, writes a link script over the
+// recognised entries and applies it. Talks to its front end only through
+// FrontEnd; every djvused call goes through the DjvusedRunner.
+#include <QIODevice>
+
+#include "core/front_end.h"
+#include "djvused/djvused_runner.h"
+
+class CreateRun {
+ public:
+  CreateRun(FrontEnd& frontEnd, DjvusedRunner& runner);
+
+  // When set, each document's link script is written here instead of being
+  // applied, and no document or backup is touched (the command line's --dry-run).
+  void SetDryRunOutput(QIODevice* output) { dryRun_ = output; }
+
+  // Button3Click. True when every row was finished; false when the run
+  // stopped early (a precondition message, an error shown to the user).
+  bool Run();
+
+ private:
+  bool RunRows();
+  void ProcessRow(const CreateJob& row);
+
+  FrontEnd& frontEnd_;
+  DjvusedRunner& runner_;
+  QIODevice* dryRun_ = nullptr;
+};

@@ -1,0 +1,99 @@
+#pragma once
+// The one component through which both jobs run djvused. It writes the batch
+// file "1.bat" with the command lines of each use (the record of what runs),
+// then runs the same command itself as a child process with an argument list,
+// never through a shell, and waits for its end in a local event loop so the
+// windows stay responsive. Every outcome is checked: a failure is a
+// DjvusedError with djvused's own error text. A script is applied to a safety
+// copy's protection: when djvused fails, crashes or leaves a document that no
+// longer opens with the same page count, the original bytes are put back.
+#include <QPointer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+enum class DumpUse {
+  Annotations,  // "-e output-ant > myfile.dsed" (fix job)
+  PageList,     // "-e ls > myfile2.dsed" (create job)
+  HiddenText,   // "-e output-txt > myfile.dsed" (create job)
+};
+
+enum class ScriptUse {
+  FixScript,     // "-f myfile.dsed -s" (fix job)
+  CreateScript,  // "-f myfile1.dsed -s" (create job)
+};
+
+class DjvusedRunner {
+ public:
+  static const QString kBatchFile;        // "1.bat"
+  static const QString kDumpFile;         // "myfile.dsed"
+  static const QString kScriptFile;       // "myfile1.dsed"
+  static const QString kPageListFile;     // "myfile2.dsed"
+  static const QString kBackupSuffix;     // ".backup"
+  static const QString kMissingMessage;   // "Файл djvused.exe не найден"
+
+  // workFolder: where the batch file and the temporary files live.
+  // programFolder: searched first for djvused, before the PATH.
+  DjvusedRunner(const QString& workFolder, const QString& programFolder);
+
+  const QString& WorkFolder() const { return workFolder_; }
+  QString TempPath(const QString& name) const;
+
+  // True when djvused is in the program folder or on the PATH.
+  bool DjvusedPresent();
+
+  // Copies the document to its path + ".backup", replacing an older copy.
+  // Throws IoError when the copy cannot be made.
+  static void BackupCopy(const QString& longPath);
+  // There are no short names here: the path itself when the file exists,
+  // otherwise the empty text.
+  static QString ShortPathOf(const QString& longPath);
+
+  // Runs one dump use; returns when djvused has ended and the dump file is
+  // complete. `started` runs right after djvused has been started.
+  void RunDump(const QString& shortPath, DumpUse use, const std::function<void()>& started = {});
+
+  // Runs one script use and saves the document. Right after the start it drops
+  // the named temporary files; when djvused has ended it deletes the script and
+  // "1.bat". expectedPages is the document's page count if the caller knows it
+  // (otherwise it is asked of djvused first); the saved document must still
+  // open with that count.
+  void ApplyScript(const QString& shortPath, ScriptUse use, const QStringList& dropAfterStart,
+                   int expectedPages = -1);
+
+  // The document's page count ("-e n").
+  int PageCount(const QString& shortPath);
+
+  // Deletes a temporary file of the work folder if it exists.
+  void DropTempFile(const QString& name);
+
+  // Stops the djvused that runs now; its wait ends with a DjvusedError and a
+  // script's document is restored. Used when the program is closed mid-job.
+  void Cancel();
+  bool Running() const { return !process_.isNull(); }
+
+  static QString DumpFileOf(DumpUse use);
+  static QString ScriptFileOf(ScriptUse use);
+
+ private:
+  struct Outcome {
+    bool started = false;
+    QProcess::ExitStatus status = QProcess::NormalExit;
+    int exitCode = 0;
+    QString errorText;  // djvused's standard error, or why it did not start
+    QByteArray output;  // standard output when not sent to a file
+  };
+
+  Outcome Run(const QStringList& arguments, const QString& stdoutFile,
+              const std::function<void()>& started);
+  void WriteBatch(const QStringList& lines);
+  void Check(const Outcome& outcome, const QString& what) const;
+  QString DocumentArgument(const QString& path) const;
+
+  QString workFolder_;
+  QString programFolder_;
+  QString djvused_;
+  QPointer<QProcess> process_;
+  bool cancelled_ = false;
+};

@@ -1,0 +1,123 @@
+#include "djvused/script_dialect.h"
+
+#include <limits>
+
+#include "core/errors.h"
+
+namespace dialect {
+
+QByteArray LineBreak() {
+#ifdef Q_OS_WIN
+  return QByteArrayLiteral("\r\n");
+#else
+  return QByteArrayLiteral("\n");
+#endif
+}
+
+int ParseInt32(QByteArrayView text) {
+  qsizetype i = 0;
+  const bool negative = !text.isEmpty() && text[0] == '-';
+  if (negative) ++i;
+  qint64 value = 0;
+  bool digits = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') { digits = false; break; }
+    digits = true;
+    value = value * 10 + (c - '0');
+    if (value > qint64(std::numeric_limits<int>::max()) + 1) { digits = false; break; }
+  }
+  if (negative) value = -value;
+  if (!digits || value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) {
+    throw ConversionError(QStringLiteral("'%1' is not a valid integer value")
+                              .arg(QString::fromUtf8(text.data(), text.size())));
+  }
+  return int(value);
+}
+
+int ParseInt32(const QString& text) { return ParseInt32(QByteArrayView(text.toUtf8())); }
+
+QByteArray NumberText(qint64 value) { return QByteArray::number(value); }
+
+QByteArray Unescape(QByteArrayView quoted) {
+  QByteArray out;
+  out.reserve(quoted.size());
+  for (qsizetype i = 0; i < quoted.size(); ++i) {
+    const char c = quoted[i];
+    if (c != '\\' || i + 1 >= quoted.size()) { out += c; continue; }
+    const char e = quoted[++i];
+    switch (e) {
+      case 't': out += '\t'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case 'b': out += '\b'; break;
+      case 'f': out += '\f'; break;
+      default:
+        if (e >= '0' && e <= '7') {
+          int v = 0, n = 0;
+          while (n < 3 && i < quoted.size() && quoted[i] >= '0' && quoted[i] <= '7') {
+            v = v * 8 + (quoted[i] - '0');
+            ++i; ++n;
+          }
+          --i;
+          out += char(v);
+        } else {
+          out += e;  // \" \\ and anything else stand for themselves
+        }
+    }
+  }
+  return out;
+}
+
+QString ReadFailure(const QString& path, const QString& reason) {
+  return QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, reason);
+}
+
+LineReader::LineReader(const QString& path) : file_(path) {
+  if (!file_.open(QIODevice::ReadOnly)) throw IoError(ReadFailure(path, file_.errorString()));
+}
+
+bool LineReader::Next(QByteArray& line) {
+  if (file_.atEnd()) return false;
+  line = file_.readLine();
+  if (line.endsWith('\n')) line.chop(1);
+  if (line.endsWith('\r')) line.chop(1);
+  return true;
+}
+
+LineWriter::LineWriter(const QString& path) : file_(path) {
+  if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    throw IoError(QStringLiteral("Не удалось записать файл %1: %2").arg(path, file_.errorString()));
+  }
+}
+
+LineWriter::~LineWriter() {
+  if (file_.isOpen()) {
+    file_.write(buffer_);
+    file_.close();
+  }
+}
+
+void LineWriter::Write(QByteArrayView text) {
+  buffer_.append(text.data(), text.size());
+  if (buffer_.size() >= (1 << 16)) Flush();
+}
+
+void LineWriter::EndLine() { Write(LineBreak()); }
+
+void LineWriter::Flush() {
+  if (!buffer_.isEmpty() && file_.write(buffer_) != buffer_.size()) {
+    throw IoError(QStringLiteral("Не удалось записать файл %1: %2").arg(file_.fileName(), file_.errorString()));
+  }
+  buffer_.clear();
+}
+
+void LineWriter::Close() {
+  Flush();
+  if (!file_.flush()) {
+    throw IoError(QStringLiteral("Не удалось записать файл %1: %2").arg(file_.fileName(), file_.errorString()));
+  }
+  file_.close();
+}
+
+}  // namespace dialect

@@ -1,0 +1,60 @@
+#pragma once
+// The part of djvused's script language that Quillmark reads and writes: the
+// fixed lines, the number format, the line ends and the quoted strings.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+namespace dialect {
+
+inline const QByteArray kRemoveAllText = "select; remove-txt";
+inline const QByteArray kPageComment = "# -------------------------------------";
+inline const QByteArray kSetAnt = "set-ant";
+inline const QByteArray kEndOfData = ".";
+
+// The platform's line break, used for every script and batch line written.
+QByteArray LineBreak();
+
+// A decimal 32-bit signed integer: an optional minus sign and digits, nothing
+// else. Throws ConversionError naming the text otherwise.
+int ParseInt32(QByteArrayView text);
+int ParseInt32(const QString& text);
+// Decimal, with a minus sign when negative, no leading zeros.
+QByteArray NumberText(qint64 value);
+
+// Decodes the escapes djvused writes inside a quoted string (\" \\ \t \n \r
+// \b \f and three octal digits) back into the bytes they stand for.
+QByteArray Unescape(QByteArrayView quoted);
+
+// Reads a text file line by line, of any length, with LF or CR LF as the line
+// end: one trailing CR is stripped from every line.
+class LineReader {
+ public:
+  explicit LineReader(const QString& path);  // throws IoError
+  bool Next(QByteArray& line);
+
+ private:
+  QFile file_;
+};
+
+// Writes lines, each ended by the platform's line break. Throws IoError when
+// the file cannot be created or written.
+class LineWriter {
+ public:
+  explicit LineWriter(const QString& path);
+  ~LineWriter();
+  void Write(QByteArrayView text);  // part of the current line
+  void EndLine();
+  void WriteLine(QByteArrayView line) { Write(line); EndLine(); }
+  void Close();
+
+ private:
+  QFile file_;
+  QByteArray buffer_;
+  void Flush();
+};
+
+QString ReadFailure(const QString& path, const QString& reason);
+
+}  // namespace dialect
