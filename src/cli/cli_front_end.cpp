@@ -29,6 +29,10 @@ void CliFrontEnd::LogChanged() {
   PrintError(piece);
 }
 
+CliFrontEnd::~CliFrontEnd() {
+  if (!atLineStart_) PrintError(QStringLiteral("\n"));
+}
+
 void CliFrontEnd::ShowMessage(const QString& text) {
   HeadlessFrontEnd::ShowMessage(text);
   PrintError((atLineStart_ ? QString() : QStringLiteral("\n")) + text + QLatin1Char('\n'));

@@ -8,6 +8,7 @@
 
 class CliFrontEnd : public HeadlessFrontEnd {
  public:
+  ~CliFrontEnd() override;  // ends the last log line
   void ShowMessage(const QString& text) override;
   void ShowError(const QString& text) override;
 

@@ -35,6 +35,15 @@ int ParseInt32(QByteArrayView text) {
   return int(value);
 }
 
+int ParseInt32(const QByteArray& text) { return ParseInt32(QByteArrayView(text)); }
+
+QByteArrayView Mid(QByteArrayView text, qsizetype pos, qsizetype length) {
+  if (pos < 0) pos = 0;
+  if (pos >= text.size()) return QByteArrayView(text.data() + text.size(), 0);
+  if (length < 0 || length > text.size() - pos) length = text.size() - pos;
+  return text.sliced(pos, length);
+}
+
 int ParseInt32(const QString& text) { return ParseInt32(QByteArrayView(text.toUtf8())); }
 
 QByteArray NumberText(qint64 value) { return QByteArray::number(value); }

@@ -19,9 +19,13 @@ QByteArray LineBreak();
 // A decimal 32-bit signed integer: an optional minus sign and digits, nothing
 // else. Throws ConversionError naming the text otherwise.
 int ParseInt32(QByteArrayView text);
+int ParseInt32(const QByteArray& text);
 int ParseInt32(const QString& text);
 // Decimal, with a minus sign when negative, no leading zeros.
 QByteArray NumberText(qint64 value);
+
+// A part of a line, clamped to the line like QByteArray::mid.
+QByteArrayView Mid(QByteArrayView text, qsizetype pos, qsizetype length = -1);
 
 // Decodes the escapes djvused writes inside a quoted string (\" \\ \t \n \r
 // \b \f and three octal digits) back into the bytes they stand for.

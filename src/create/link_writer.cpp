@@ -1,0 +1,65 @@
+#include "create/link_writer.h"
+
+#include <cstdlib>
+
+#include "djvused/script_dialect.h"
+
+std::optional<LinkArea> EntryArea(const LineBox& line, int prevLineTop, const PageLinkState& page,
+                                  bool widenLeft, int* adjustedLeft) {
+  const qint64 bottom = line.bottom, top = line.top, above = prevLineTop;
+  qint64 left = line.left;
+  if (widenLeft && page.lastLeft != 0 && page.lastLeft < left && page.lastRight > left) left = page.lastLeft;
+  if (adjustedLeft) *adjustedLeft = int(left);
+
+  qint64 upper = page.lastTop;
+  if ((upper == 0 || upper < top) && above != 0 && above > top) upper = above - bottom + top;
+  // A preceding line with the same top as this one counts like a lower one:
+  // the area covers the line itself rather than reaching up to y = 0.
+  if ((upper == 0 || upper < top) && above <= top) upper = bottom;
+  const qint64 height = std::llabs(upper - top);
+  if (height == 0) return std::nullopt;
+  return LinkArea{left, bottom, line.right - left, height};
+}
+
+LinkWriter::LinkWriter(const LinkStyle& style, TextPageRange range) : style_(style), range_(range) {}
+
+void LinkWriter::EndLine() { script_ += dialect::LineBreak(); }
+
+void LinkWriter::Begin(bool removeAllText) {
+  if (removeAllText) {
+    script_ += dialect::kRemoveAllText;
+    EndLine();
+  }
+}
+
+void LinkWriter::PageSelection(QByteArrayView selectionLine, int ordinal) {
+  page_ = PageLinkState{};
+  if (ordinal != 0) EndLine();
+  if (range_.Contains(ordinal)) {
+    script_ += dialect::kEndOfData;
+    EndLine();
+  }
+  if (range_.Contains(ordinal + 1)) {
+    script_ += dialect::kPageComment;
+    EndLine();
+    script_ += selectionLine.toByteArray();
+    EndLine();
+    script_ += dialect::kSetAnt;
+    EndLine();
+  }
+}
+
+void LinkWriter::WriteArea(qint64 target, const LinkArea& area) {
+  using dialect::NumberText;
+  script_ += "(maparea \"#" + NumberText(target) + "\" \"\" (" + style_.shape + ' ' + NumberText(area.left) +
+             ' ' + NumberText(area.bottom) + ' ' + NumberText(area.width) + ' ' + NumberText(area.height) +
+             " ) " + style_.options + " ) ";
+}
+
+void LinkWriter::End(int finalOrdinal) {
+  if (finalOrdinal == range_.last) {
+    EndLine();
+    script_ += dialect::kEndOfData;
+    EndLine();
+  }
+}

@@ -1,0 +1,120 @@
+#include "create/page_scan.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <cstdlib>
+
+#include "djvused/script_dialect.h"
+
+PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings settings, LinkWriter& writer,
+                   FrontEnd& frontEnd)
+    : dump_(dump), range_(range), settings_(settings), writer_(writer), frontEnd_(frontEnd) {}
+
+void PageScan::Run() {
+  for (qsizetype i = 0; i < dump_.size(); ++i) {
+    const QByteArrayView raw = dump_.at(i);
+    if (PageSelectionName(raw)) {
+      writer_.PageSelection(raw, ordinal_);
+      prevLineTop_ = rememberedTop_ = 0;
+      ++ordinal_;
+      continue;
+    }
+    QByteArray edited;
+    QByteArrayView line = raw;
+    if (raw.contains("\\t")) {
+      edited = ApplyTabRule(raw, &wordCount_);
+      line = edited;
+    }
+    if (!range_.Contains(ordinal_)) continue;
+    if (IsLineRecord(line)) {
+      wordCount_ = 0;
+      box_ = ReadLineRecord(line);
+      prevLineTop_ = rememberedTop_;
+      rememberedTop_ = box_.top;
+      QCoreApplication::processEvents();
+    }
+    if (!IsWordRecord(line)) continue;
+    if (settings_.workType == WorkType::Index2) {
+      wordCount_ = 0;
+      box_ = ReadWordRecord(line);
+      QCoreApplication::processEvents();
+    }
+    ++wordCount_;
+    Word(i, line);
+  }
+  writer_.End(ordinal_);
+}
+
+void PageScan::Word(qsizetype index, QByteArrayView view) {
+  QByteArray line = view.toByteArray();
+  // A bullet reads as the previous entry's number.
+  if (line.contains(kBulletBytes)) line = "word\"" + dialect::NumberText(previous_) + '"';
+  if (settings_.workType == WorkType::Index2) {
+    WordEntry(line);
+  } else {
+    LineEntry(index, line);
+  }
+}
+
+void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
+  if (line.contains('\\')) return;  // escaped (non-ASCII) characters: never a page number
+  const std::optional<QByteArray> digits = CleanDigits(WordText(line));
+  if (!digits || digits->isEmpty()) return;
+  current_ = dialect::ParseInt32(*digits);
+  const bool contents = settings_.workType == WorkType::Contents;
+  if (contents && previous_ > current_ && frontEnd_.IsChecked(Option::AskWhenUnclear)) {
+    current_ = frontEnd_.AskPageNumber(previous_, current_);
+  }
+  if (current_ == 0) return;
+  if (contents && (wordCount_ <= 1 || (previous_ > current_ && ordinal_ == lastLinkPage_))) return;
+  if (index + 1 < dump_.size() && IsWordRecord(dump_.at(index + 1))) return;  // not the line's last word
+
+  int left = box_.left;
+  const std::optional<LinkArea> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
+  if (area) writer_.WriteArea(TargetPage(current_, settings_.offset, settings_.halve), *area);
+  Record(left);
+}
+
+void PageScan::WordEntry(const QByteArray& line) {
+  if (line.contains("\"\\")) return;  // the word begins with an escaped character
+  const QByteArray text = WordText(line);
+  WordNumbers found;
+  if (text.contains('\\')) {
+    found.single = DigitsAfterLastEscape(text);
+  } else {
+    found = SplitWordNumbers(text);
+  }
+  if (found.numbers.isEmpty()) {
+    if (found.single.isEmpty()) return;
+    current_ = dialect::ParseInt32(found.single);
+    if (current_ == 0) return;
+  }
+
+  const qint64 height = std::llabs(qint64(box_.top) - box_.bottom);
+  const qint64 width = qint64(box_.right) - box_.left;
+  if (found.numbers.isEmpty()) {
+    writer_.WriteArea(TargetPage(current_, settings_.offset, settings_.halve),
+                      LinkArea{box_.left, box_.bottom, width, height});
+  } else {
+    // One area per number, side by side over the word; rint rounds half to even.
+    const double k = double(found.numbers.size());
+    for (qsizetype j = 0; j < found.numbers.size(); ++j) {
+      const LinkArea area{box_.left + qint64(std::rint(double(width) * double(j) / k)), box_.bottom,
+                          qint64(std::rint(double(width) / k)), height};
+      writer_.WriteArea(TargetPage(found.numbers[j], settings_.offset, settings_.halve), area);
+    }
+    // A bullet after such a word repeats its last number.
+    current_ = found.numbers.last();
+  }
+  Record(box_.left);
+}
+
+void PageScan::Record(int left) {
+  previous_ = current_;
+  current_ = 0;
+  lastLinkPage_ = ordinal_;
+  PageLinkState& page = writer_.Page();
+  page.lastTop = box_.top;
+  page.lastLeft = left;
+  page.lastRight = box_.right;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// A create-list row's settings as the create run uses them: every numeric
+// column converted, in column order, before the document is touched.
+#include <QString>
+
+#include "app/create_job.h"
+#include "create/link_style.h"
+#include "create/recognition.h"
+
+struct RowSettings {
+  int firstPage = 1, lastPage = 1;
+  int offset = 0;  // "cm"
+  WorkType workType = WorkType::Contents;
+  LinkStyle style;
+  bool halve = false;  // "del2"
+};
+
+// Throws ConversionError naming the first column text that is not a whole
+// number, InputError for a work type outside the three modes.
+RowSettings ReadRowSettings(const CreateJob& row);

@@ -1,0 +1,154 @@
+#include "create/text_dump.h"
+
+#include <QFile>
+
+#include "core/errors.h"
+#include "djvused/script_dialect.h"
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Skips the blanks at `i`, then reads a run of digits; false when there is none.
+bool SkipNumber(QByteArrayView line, qsizetype& i) {
+  while (i < line.size() && line[i] == ' ') ++i;
+  const qsizetype start = i;
+  while (i < line.size() && IsDigit(line[i])) ++i;
+  return i > start;
+}
+
+}  // namespace
+
+bool ComponentPageName(QByteArrayView line, QByteArray* name) {
+  qsizetype i = 0;
+  if (!SkipNumber(line, i)) return false;
+  if (!dialect::Mid(line, i).startsWith(" P ")) return false;
+  i += 3;
+  if (!SkipNumber(line, i)) return false;
+  if (dialect::Mid(line, i).startsWith("  ")) i += 2;
+  QByteArrayView rest = dialect::Mid(line, i);
+  for (const char* suffix : {" T=", " F="}) {
+    const qsizetype cut = rest.indexOf(QByteArrayView(suffix));
+    if (cut >= 0) rest = rest.first(cut);
+  }
+  if (rest.isEmpty()) return false;
+  if (name) *name = rest.toByteArray();
+  return true;
+}
+
+PageNameList ReadPageNameList(const QString& path, int firstPage, int lastPage) {
+  PageNameList list;
+  dialect::LineReader reader(path);
+  QByteArray line, name;
+  while (reader.Next(line)) {
+    if (!ComponentPageName(line, &name)) continue;
+    ++list.pageCount;
+    if (list.pageCount >= firstPage && list.pageCount <= lastPage) list.names << name;
+  }
+  return list;
+}
+
+TextDumpLines TextDumpLines::FromText(const QByteArray& text) {
+  TextDumpLines dump;
+  dump.data_ = text;
+  const QByteArray& data = dump.data_;
+  qsizetype start = data.indexOf('\n');  // the first line carries no page data
+  if (start < 0) return dump;
+  ++start;
+  while (start < data.size()) {
+    qsizetype end = data.indexOf('\n', start);
+    const qsizetype next = end < 0 ? data.size() : end + 1;
+    if (end < 0) end = data.size();
+    qsizetype length = end - start;
+    if (length > 0 && data[start + length - 1] == '\r') --length;
+    dump.lines_.append({start, length});
+    start = next;
+  }
+  return dump;
+}
+
+TextDumpLines TextDumpLines::Read(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) throw IoError(dialect::ReadFailure(path, file.errorString()));
+  QByteArray text = file.readAll();
+  if (file.error() != QFile::NoError) throw IoError(dialect::ReadFailure(path, file.errorString()));
+  return FromText(text);
+}
+
+QByteArrayView TextDumpLines::at(qsizetype i) const {
+  const auto& [offset, length] = lines_.at(i);
+  return QByteArrayView(data_.constData() + offset, length);
+}
+
+bool PageSelectionName(QByteArrayView line, QByteArray* name) {
+  if (!line.startsWith("select ") || line.size() < 8) return false;
+  const char quote = line[7];
+  if (quote != '"' && quote != '\'') return false;
+  qsizetype i = 8;
+  while (i < line.size() && line[i] != quote) i += (line[i] == '\\') ? 2 : 1;
+  if (i >= line.size()) return false;
+  const QByteArrayView rest = dialect::Mid(line, i + 1).trimmed();
+  if (!rest.isEmpty() && !rest.startsWith('#')) return false;
+  if (name) *name = dialect::Unescape(line.sliced(8, i - 8));
+  return true;
+}
+
+TextPageRange MapRange(const PageNameList& pages, const TextDumpLines& dump, int firstPage, int lastPage) {
+  TextPageRange range{firstPage, lastPage};
+  if (pages.names.isEmpty()) return range;
+  const QByteArray& firstName = pages.names.first();
+  const QByteArray& lastName = pages.names.last();
+  int count = 0;
+  QByteArray name;
+  for (qsizetype i = 0; i < dump.size(); ++i) {
+    if (!PageSelectionName(dump.at(i), &name)) continue;
+    ++count;
+    if (name == firstName) range.first = count;
+    if (name == lastName) range.last = count;
+  }
+  return range;
+}
+
+QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount) {
+  QByteArray text = line.toByteArray();
+  qsizetype tab;
+  while ((tab = text.indexOf("\\t")) >= 0) {
+    if (text.left(tab).contains('\\')) ++*lineWordCount;
+    // Keep the text up to the word's opening quote and what follows the tab.
+    // When the quote does not stand before the tab, only the tab goes, so the
+    // line always gets shorter.
+    const qsizetype quote = text.indexOf('"');
+    const qsizetype keep = (quote >= 0 && quote < tab) ? quote + 1 : tab;
+    text = text.left(keep) + text.mid(tab + 2);
+  }
+  return text;
+}
+
+namespace {
+
+LineBox ReadRecord(QByteArrayView line, QByteArrayView keyword, bool topIsRest) {
+  QByteArrayView rest = dialect::Mid(line, line.indexOf(keyword) + keyword.size() + 1);
+  int fields[4];
+  for (int i = 0; i < 4; ++i) {
+    const qsizetype blank = rest.indexOf(' ');
+    QByteArrayView field = (blank < 0 || (i == 3 && topIsRest)) ? rest : rest.first(blank);
+    fields[i] = dialect::ParseInt32(field);
+    rest = blank < 0 ? QByteArrayView() : rest.sliced(blank + 1);
+  }
+  return LineBox{fields[0], fields[1], fields[2], fields[3]};
+}
+
+}  // namespace
+
+LineBox ReadLineRecord(QByteArrayView line) { return ReadRecord(line, "line", true); }
+LineBox ReadWordRecord(QByteArrayView line) { return ReadRecord(line, "word", false); }
+
+QByteArray WordText(QByteArrayView line) {
+  const qsizetype open = line.indexOf('"');
+  if (open < 0) return {};
+  const qsizetype close = line.indexOf('"', open + 1);
+  return (close < 0 ? line.sliced(open + 1) : line.sliced(open + 1, close - open - 1)).toByteArray();
+}
+
+bool IsLineRecord(QByteArrayView line) { return line.contains("line") && !line.contains('"'); }
+bool IsWordRecord(QByteArrayView line) { return line.contains("word"); }

@@ -1,0 +1,67 @@
+#pragma once
+// Reading the two dumps the create run asks of djvused: the component list
+// ("-e ls") and the hidden text ("-e output-txt").
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// A box of the hidden text: left, bottom, right, top (origin bottom left).
+struct LineBox {
+  int left = 0, bottom = 0, right = 0, top = 0;
+};
+
+// The pages of the component list that lie in a page range.
+struct PageNameList {
+  QList<QByteArray> names;  // component names of the pages in range, in order
+  int pageCount = 0;        // pages of the whole document
+};
+
+// A page line of the component list is "%4d P %8d  NAME" (wider from page
+// 10000 on), optionally followed by " T=title" or " F=name". Gives the
+// component name, or false for other lines (includes, shared annotations).
+bool ComponentPageName(QByteArrayView line, QByteArray* name);
+PageNameList ReadPageNameList(const QString& path, int firstPage, int lastPage);
+
+// The hidden-text dump without its first line, held whole in memory.
+class TextDumpLines {
+ public:
+  static TextDumpLines Read(const QString& path);  // throws IoError
+  static TextDumpLines FromText(const QByteArray& text);  // the whole dump, first line included
+  qsizetype size() const { return lines_.size(); }
+  QByteArrayView at(qsizetype i) const;
+
+ private:
+  QByteArray data_;
+  QList<QPair<qsizetype, qsizetype>> lines_;  // offset, length (one trailing CR stripped)
+};
+
+// A page-selection line: "select" followed by a quoted name, in double quotes
+// (optionally followed by " # page N") or in single quotes. Gives the name
+// with its escapes decoded. A word whose text is "select" is never one.
+bool PageSelectionName(QByteArrayView line, QByteArray* name = nullptr);
+
+// The range of text-page ordinals (pages that appear in the text dump) to
+// work on: the ordinals of the first and the last page of the page list in
+// range; a name not found leaves the row's page number as the ordinal.
+struct TextPageRange {
+  int first = 0, last = 0;
+  bool Contains(int ordinal) const { return ordinal >= first && ordinal <= last; }
+};
+TextPageRange MapRange(const PageNameList& pages, const TextDumpLines& dump, int firstPage, int lastPage);
+
+// Keeps only what follows the last "\t" of a word text. Every pass in which an
+// escaped character stands before the "\t" counts one more word.
+QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount);
+
+// The four numbers after the record's keyword ("line" or "word") and one
+// blank. Throws ConversionError when a field is not a whole number; for a
+// line record everything after the third field is the top.
+LineBox ReadLineRecord(QByteArrayView line);
+LineBox ReadWordRecord(QByteArrayView line);
+
+// The characters between the first and the second double quote.
+QByteArray WordText(QByteArrayView line);
+
+bool IsLineRecord(QByteArrayView line);  // "line" and no double quote
+bool IsWordRecord(QByteArrayView line);  // "word"
