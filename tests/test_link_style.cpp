@@ -1,0 +1,120 @@
+// The create-job record's colour texts and the link style built from a row.
+#include <QtTest>
+
+#include "app/create_job.h"
+#include "core/errors.h"
+#include "create/link_style.h"
+#include "create/row_settings.h"
+
+class LinkStyleTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void Colors_data();
+  void Colors();
+  void Style_data();
+  void Style();
+  void RowSettingsConvertEveryColumn_data();
+  void RowSettingsConvertEveryColumn();
+};
+
+void LinkStyleTest::Colors_data() {
+  QTest::addColumn<uint>("value");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("black") << 0u << "000000";
+  QTest::newRow("pure red") << 0x0000FFu << "FF0000";
+  QTest::newRow("pure blue") << 0xFF0000u << "0000FF";
+  QTest::newRow("mixed") << 0xA0B0C0u << "C0B0A0";
+  QTest::newRow("white") << 0xFFFFFFu << "FFFFFF";
+}
+
+void LinkStyleTest::Colors() {
+  QFETCH(uint, value);
+  QFETCH(QString, text);
+  QCOMPARE(ColorToHexRgb(value), text);
+  QCOMPARE(HexRgbToColor(text), value);
+  QVERIFY_THROWS_EXCEPTION(ConversionError, HexRgbToColor(QStringLiteral("GG0000")));
+}
+
+void LinkStyleTest::Style_data() {
+  QTest::addColumn<int>("shape");
+  QTest::addColumn<int>("border");
+  QTest::addColumn<QString>("color");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<int>("visible");
+  QTest::addColumn<int>("highlight");
+  QTest::addColumn<QString>("highlightColor");
+  QTest::addColumn<QByteArray>("shapeWord");
+  QTest::addColumn<QByteArray>("options");
+  QTest::newRow("none") << 0 << 0 << "123456" << 5 << 0 << 0 << "" << QByteArray("rect") << QByteArray("(none )");
+  QTest::newRow("xor oval") << 1 << 1 << "" << 0 << 0 << 0 << "" << QByteArray("oval") << QByteArray("(xor )");
+  QTest::newRow("plain border") << 0 << 2 << "FF0000" << 7 << 0 << 0 << "" << QByteArray("rect")
+                                << QByteArray("(border #FF0000 )");
+  QTest::newRow("plain border, empty colour is white") << 0 << 2 << "" << 0 << 0 << 0 << "" << QByteArray("rect")
+                                                       << QByteArray("(border #FFFFFF )");
+  QTest::newRow("shadow in") << 0 << 3 << "" << 2 << 0 << 0 << "" << QByteArray("rect") << QByteArray("(shadow_in 2 )");
+  QTest::newRow("shadow out, width 0 written") << 0 << 4 << "" << 0 << 0 << 0 << "" << QByteArray("rect")
+                                               << QByteArray("(shadow_out 0 )");
+  QTest::newRow("etched in, width over 20") << 0 << 5 << "" << 35 << 0 << 0 << "" << QByteArray("rect")
+                                            << QByteArray("(shadow_ein 35 )");
+  QTest::newRow("etched out") << 0 << 6 << "" << 1 << 0 << 0 << "" << QByteArray("rect")
+                              << QByteArray("(shadow_eout 1 )");
+  QTest::newRow("none, always visible") << 0 << 0 << "" << 0 << 1 << 0 << "" << QByteArray("rect")
+                                        << QByteArray("(none ) (border_avis ) ");
+  QTest::newRow("visible and highlight") << 0 << 1 << "" << 0 << 1 << 1 << "00FF00" << QByteArray("rect")
+                                         << QByteArray("(xor ) (border_avis )  (hilite #00FF00 )");
+  QTest::newRow("highlight, empty colour is white") << 0 << 1 << "" << 0 << 0 << 1 << "" << QByteArray("rect")
+                                                    << QByteArray("(xor ) (hilite #FFFFFF )");
+  QTest::newRow("flags other than 1 are off") << 0 << 1 << "" << 0 << 2 << -1 << "00FF00" << QByteArray("rect")
+                                              << QByteArray("(xor )");
+}
+
+void LinkStyleTest::Style() {
+  QFETCH(int, shape);
+  QFETCH(int, border);
+  QFETCH(QString, color);
+  QFETCH(int, width);
+  QFETCH(int, visible);
+  QFETCH(int, highlight);
+  QFETCH(QString, highlightColor);
+  QFETCH(QByteArray, shapeWord);
+  QFETCH(QByteArray, options);
+  const LinkStyle style = BuildLinkStyle(shape, border, color, width, visible, highlight, highlightColor);
+  QCOMPARE(style.shape, shapeWord);
+  QCOMPARE(style.options, options);
+}
+
+void LinkStyleTest::RowSettingsConvertEveryColumn_data() {
+  QTest::addColumn<QString>("column");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("empty offset") << "cm" << "" << "'' is not a valid integer value";
+  QTest::newRow("minus alone") << "cm" << "-" << "'-' is not a valid integer value";
+  QTest::newRow("comma page") << "FirstPage" << "1,5" << "'1,5' is not a valid integer value";
+  QTest::newRow("unused width still converted") << "bw" << "x" << "'x' is not a valid integer value";
+  QTest::newRow("too large") << "LastPage" << "2147483648" << "'2147483648' is not a valid integer value";
+}
+
+void LinkStyleTest::RowSettingsConvertEveryColumn() {
+  QFETCH(QString, column);
+  QFETCH(QString, text);
+  QFETCH(QString, message);
+  CreateJob row = CreateJob::FromColumns(QStringLiteral("/b/"), {"a.djvu", "1", "2", "-0", "0", "2", "0", "FF0000",
+                                                                  "", "05", "1", "0", "1"});
+  const RowSettings good = ReadRowSettings(row);
+  QCOMPARE(good.offset, 0);
+  QCOMPARE(good.halve, true);
+  QCOMPARE(good.style.options, QByteArray("(border #FF0000 ) (border_avis ) "));
+  if (column == "cm") row.cm = text;
+  if (column == "FirstPage") row.FirstPage = text;
+  if (column == "LastPage") row.LastPage = text;
+  if (column == "bw") row.bw = text;
+  try {
+    ReadRowSettings(row);
+    QFAIL("no conversion error");
+  } catch (const ConversionError& e) {
+    QCOMPARE(e.Message(), message);
+  }
+}
+
+QTEST_GUILESS_MAIN(LinkStyleTest)
+#include "test_link_style.moc"
