@@ -155,11 +155,30 @@ void DjvusedRunner::RunDump(const QString& shortPath, DumpUse use, const std::fu
   Check(outcome, QStringLiteral("-e ") + command);
 }
 
+namespace {
+
+int CountFromOutput(const QByteArray& output, bool* ok) {
+  const qsizetype end = output.indexOf('\n');
+  return output.left(end < 0 ? output.size() : end).trimmed().toInt(ok);
+}
+
+}  // namespace
+
 int DjvusedRunner::PageCount(const QString& shortPath) {
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("n")}, {}, {});
   Check(outcome, QStringLiteral("-e n"));
   bool ok = false;
-  const int pages = outcome.output.trimmed().toInt(&ok);
+  const int pages = CountFromOutput(outcome.output, &ok);
+  if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(shortPath));
+  return pages;
+}
+
+int DjvusedRunner::CheckedPageCount(const QString& shortPath) {
+  const QString command = QStringLiteral("n; dump");
+  const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), command}, {}, {});
+  Check(outcome, QStringLiteral("-e '%1'").arg(command));
+  bool ok = false;
+  const int pages = CountFromOutput(outcome.output, &ok);
   if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(shortPath));
   return pages;
 }
@@ -181,7 +200,7 @@ void DjvusedRunner::ApplyScript(const QString& shortPath, ScriptUse use, const Q
   QString failure;
   try {
     Check(outcome, QStringLiteral("-f ") + script + QStringLiteral(" -s"));
-    const int pages = PageCount(shortPath);
+    const int pages = CheckedPageCount(shortPath);
     if (pages != expectedPages) {
       failure = QStringLiteral("После сохранения документ %1 содержит %2 стр. вместо %3")
                     .arg(shortPath)

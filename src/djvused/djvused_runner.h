@@ -58,12 +58,16 @@ class DjvusedRunner {
   // the named temporary files; when djvused has ended it deletes the script and
   // "1.bat". expectedPages is the document's page count if the caller knows it
   // (otherwise it is asked of djvused first); the saved document must still
-  // open with that count.
+  // open whole with that count.
   void ApplyScript(const QString& shortPath, ScriptUse use, const QStringList& dropAfterStart,
                    int expectedPages = -1);
 
   // The document's page count ("-e n").
   int PageCount(const QString& shortPath);
+  // The page count of a document that opens whole: "-e 'n; dump'" walks every
+  // chunk, so a truncated or cut-off file fails where "-e n" alone, which reads
+  // only the directory, would not.
+  int CheckedPageCount(const QString& shortPath);
 
   // Deletes a temporary file of the work folder if it exists.
   void DropTempFile(const QString& name);
