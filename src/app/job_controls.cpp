@@ -1,0 +1,56 @@
+#include "app/job_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "app/color_button.h"
+#include "djvused/script_dialect.h"
+
+namespace {
+
+QString Flag(const QCheckBox* box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); }
+
+void LoadColor(ColorButton* button, const QString& text, JobControls::EmptyColor emptyColor) {
+  if (!text.isEmpty()) {
+    button->SetColor(HexRgbToColor(text));
+  } else if (emptyColor == JobControls::EmptyColor::White) {
+    button->SetColor(0xFFFFFF);
+  }
+}
+
+}  // namespace
+
+void JobControls::Store(CreateJob& row) const {
+  row.FirstPage = Edit1->text();
+  row.LastPage = Edit2->text();
+  row.cm = RadioButton1->isChecked() ? Edit3->text() : QStringLiteral("-") + Edit3->text();
+  row.tp = QString::number(ComboBox3->currentIndex());
+  row.tpb = QString::number(ComboBox1->currentIndex());
+  row.tps = QString::number(ComboBox2->currentIndex());
+  row.col1 = ColorToHexRgb(JvColorButton1->Color());
+  row.col2 = ColorToHexRgb(JvColorButton2->Color());
+  row.bw = Edit4->cleanText();
+  row.vis = Flag(CheckBox8);
+  row.pods = Flag(CheckBox9);
+  row.del2 = Flag(CheckBox11);
+}
+
+void JobControls::Load(const CreateJob& row, EmptyColor emptyColor) const {
+  Edit1->setText(row.FirstPage);
+  Edit2->setText(row.LastPage);
+  const qint64 offset = dialect::ParseInt32(row.cm);  // "-0" reads as 0, shown with "Плюс"
+  Edit3->setText(QString::number(offset < 0 ? -offset : offset));
+  (offset < 0 ? RadioButton2 : RadioButton1)->setChecked(true);
+  ComboBox3->setCurrentIndex(dialect::ParseInt32(row.tp));
+  ComboBox1->setCurrentIndex(dialect::ParseInt32(row.tpb));
+  ComboBox2->setCurrentIndex(dialect::ParseInt32(row.tps));
+  LoadColor(JvColorButton1, row.col1, emptyColor);
+  LoadColor(JvColorButton2, row.col2, emptyColor);
+  Edit4->setValue(dialect::ParseInt32(row.bw));
+  CheckBox8->setChecked(row.vis == QLatin1String("1"));
+  CheckBox9->setChecked(row.pods == QLatin1String("1"));
+  CheckBox11->setChecked(row.del2 == QLatin1String("1"));
+}

@@ -1,0 +1,79 @@
+#include "app/list_rows.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace listrows {
+namespace {
+
+const QStringList kCreateColumns = {
+    QStringLiteral("Путь"), QStringLiteral("Файл"), QStringLiteral("1 стр."), QStringLiteral("2 стр."),
+    QStringLiteral("cm"),   QStringLiteral("tp"),   QStringLiteral("tpb"),    QStringLiteral("tps"),
+    QStringLiteral("col1"), QStringLiteral("col2"), QStringLiteral("bw"),     QStringLiteral("vis"),
+    QStringLiteral("pods"), QStringLiteral("del2")};
+
+void Setup(QTableWidget* table, const QStringList& columns) {
+  table->setColumnCount(int(columns.size()));
+  table->setHorizontalHeaderLabels(columns);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+  table->setShowGrid(true);
+  table->setSortingEnabled(false);
+  table->setWordWrap(false);
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+  table->horizontalHeader()->setSectionsClickable(false);
+  table->horizontalHeader()->setHighlightSections(false);
+  table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  table->horizontalHeader()->setStretchLastSection(false);
+  table->setColumnWidth(0, 50);
+  table->setColumnWidth(1, 150);
+  for (int c = 2; c < columns.size(); ++c) table->setColumnHidden(c, true);
+}
+
+void AppendRow(QTableWidget* table, const QStringList& texts) {
+  const int row = table->rowCount();
+  table->insertRow(row);
+  for (int c = 0; c < texts.size(); ++c) {
+    auto* item = new QTableWidgetItem(texts[c]);
+    if (c > 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);  // only the folder is edited in place
+    table->setItem(row, c, item);
+  }
+}
+
+QString TextAt(const QTableWidget* table, int row, int column) {
+  const QTableWidgetItem* item = table->item(row, column);
+  return item ? item->text() : QString();
+}
+
+}  // namespace
+
+void SetupFixList(QTableWidget* table) { Setup(table, kCreateColumns.mid(0, 2)); }
+void SetupCreateList(QTableWidget* table) { Setup(table, kCreateColumns); }
+
+int SelectedRow(const QTableWidget* table) {
+  const QList<QTableWidgetItem*> items = table->selectedItems();
+  return items.isEmpty() ? -1 : items.constFirst()->row();
+}
+
+void AppendFixRow(QTableWidget* table, const FixJob& row) { AppendRow(table, {row.Folder, row.FileName}); }
+
+FixJob FixRowAt(const QTableWidget* table, int row) { return {TextAt(table, row, 0), TextAt(table, row, 1)}; }
+
+void AppendCreateRow(QTableWidget* table, const CreateJob& job) {
+  AppendRow(table, QStringList{job.Folder} + job.SubItems());
+}
+
+CreateJob CreateRowAt(const QTableWidget* table, int row) {
+  QStringList subItems;
+  for (int c = 1; c <= CreateJob::kSubItemCount; ++c) subItems << TextAt(table, row, c);
+  return CreateJob::FromColumns(TextAt(table, row, 0), subItems);
+}
+
+void SetCreateSettings(QTableWidget* table, int row, const CreateJob& job) {
+  const QStringList subItems = job.SubItems();
+  for (int c = 2; c <= CreateJob::kSubItemCount; ++c) table->item(row, c)->setText(subItems[c - 1]);
+}
+
+}  // namespace listrows

@@ -1,0 +1,130 @@
+#pragma once
+// TForm1: the main window with the fix tab ("Редактировать") and the create
+// tab ("Создать"), the two file lists and their commands, the settings file
+// and the front end of both jobs.
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "core/front_end.h"
+#include "djvused/djvused_runner.h"
+
+namespace Ui { class TForm1; }
+class Desktop;
+class QCheckBox;
+class QMenu;
+class QTableWidget;
+class TForm2;
+class TForm3;
+class TForm4;
+
+// Where the program keeps its files: the work folder holds the settings file,
+// the batch file, the temporary files and the lock; djvused is looked for in
+// the program folder first.
+struct ProgramFolders {
+  QString work;
+  QString program;
+  // The executable's folder when it is writable, else the user's application
+  // data folder (created when missing).
+  static ProgramFolders ForExecutable(const QString& executableFolder);
+};
+
+class TForm1 : public QWidget, public FrontEnd {
+  Q_OBJECT
+ public:
+  // Runs FormCreate: centres the window, sets the start-up selections and
+  // reads the settings file.
+  TForm1(const ProgramFolders& folders, Desktop& desktop);
+  // Runs FormDestroy: writes the settings file.
+  ~TForm1() override;
+
+  // The other windows, created after this one.
+  void Attach(TForm2& log, TForm3& question, TForm4& settings);
+
+  Desktop& UserDesktop() const { return desktop_; }
+  const ProgramFolders& Folders() const { return folders_; }
+  QString SettingsPath() const;
+  QTableWidget* ListView1() const;
+  QTableWidget* ListView2() const;
+  QCheckBox* CheckBox10() const;
+  bool JobRunning() const { return jobRunning_; }
+
+  // Used by the create run and the page-number question.
+  int CurrentPageNumber = 0;
+  int PreviousPageNumber = 0;
+
+  // The window's commands.
+  void Button1Click();  // "Исправить"
+  void Button2Click();  // "Добавить" on the fix tab
+  void Button3Click();  // "Создать"
+  void Button4Click();  // "Добавить" on the create tab
+  void N1Click();       // "Удалить", fix list
+  void N6Click();       // "Открыть", fix list
+  void MenuItem1Click();  // "Удалить", create list
+  void N4Click();         // "Открыть", create list
+  void ListView2Click();
+  void ListView2KeyUp();
+  void ListView2DblClick();
+  void ComboBox3Change();  // work-type rule
+
+  // FrontEnd
+  void LogClear() override;
+  void LogAddLine(const QString& text) override;
+  void LogAppend(const QString& text) override;
+  void LogShow() override;
+  void ShowMessage(const QString& text) override;
+  void ShowError(const QString& text) override;
+  int AskPageNumber(int previous, int current) override;
+  bool IsChecked(Option option) const override;
+  int SelectedIndex(Combo combo) const override;
+  int CreateRowCount() const override;
+  CreateJob CreateRow(int index) const override;
+  void ClearCreateList() override;
+  int FixRowCount() const override;
+  FixJob FixRow(int index) const override;
+  void ClearFixList() override;
+  void AddFixRow(const FixJob& row) override;
+  void CloseMainWindow() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormDestroy();
+  void Centre(const QSize& outerSize);
+  void ConnectCommands();
+  void ReadSettings();
+  void WriteSettings();
+  void AddFixFile();
+  void AddCreateFile();
+  void LoadSelectedRow();
+  void RemoveSelected(QTableWidget* list);
+  void OpenSelected(QTableWidget* list);
+  // Runs one job: one at a time, under the work folder's lock, with the job
+  // buttons and the remove commands disabled until it returns.
+  void RunJob(const std::function<void(DjvusedRunner&)>& job);
+  void SetJobCommandsEnabled(bool enabled);
+  // Runs a command, showing any failure in the general error box.
+  void Guarded(const std::function<void()>& command);
+  QCheckBox* OptionBox(Option option) const;
+
+  std::unique_ptr<Ui::TForm1> ui_;
+  ProgramFolders folders_;
+  Desktop& desktop_;
+  DjvusedRunner runner_;
+  TForm2* log_ = nullptr;
+  TForm3* question_ = nullptr;
+  TForm4* settings_ = nullptr;
+  QMenu* popupMenu1_ = nullptr;
+  QMenu* popupMenu2_ = nullptr;
+  bool jobRunning_ = false;
+  bool closeRequested_ = false;  // by a job's "Закрыть по завершению"
+  bool closing_ = false;         // the user closed the window during a job
+  bool centredOnShow_ = false;
+  bool settingsWritten_ = false;
+  QTimer cancelTimer_;           // keeps stopping djvused until the job returns
+};

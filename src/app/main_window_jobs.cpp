@@ -1,0 +1,59 @@
+// The main window's two jobs and how the window closes while one runs.
+#include <QAction>
+#include <QCloseEvent>
+
+#include "align/fix_run.h"
+#include "app/job_lock.h"
+#include "app/main_window.h"
+#include "core/errors.h"
+#include "create/create_run.h"
+#include "ui_main_window.h"
+
+void TForm1::Button1Click() {
+  RunJob([this](DjvusedRunner& runner) { FixRun(*this, runner).Run(); });
+}
+
+void TForm1::Button3Click() {
+  RunJob([this](DjvusedRunner& runner) { CreateRun(*this, runner).Run(); });
+}
+
+void TForm1::RunJob(const std::function<void(DjvusedRunner&)>& job) {
+  if (jobRunning_) return;  // the buttons are disabled; a click queued before that does nothing
+  JobLock lock(folders_.work);
+  if (!lock.Locked()) {
+    ShowError(lock.Failure());
+    return;
+  }
+  jobRunning_ = true;
+  SetJobCommandsEnabled(false);
+  try {
+    job(runner_);
+  } catch (const QuillmarkError& e) {
+    ShowError(e.Message());
+  } catch (const std::exception& e) {
+    ShowError(QString::fromLocal8Bit(e.what()));
+  }
+  jobRunning_ = false;
+  cancelTimer_.stop();
+  SetJobCommandsEnabled(true);
+  if (closing_ || closeRequested_) close();
+}
+
+void TForm1::SetJobCommandsEnabled(bool enabled) {
+  for (QWidget* button : {ui_->xpButton2, ui_->xpButton4}) button->setEnabled(enabled);
+  for (const char* name : {"N1", "MenuItem1"}) findChild<QAction*>(QLatin1String(name))->setEnabled(enabled);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (jobRunning_) {
+    // Stop djvused (a script's document is put back as it was) and close once
+    // the job has returned; the timer also stops a djvused the job starts
+    // before it notices.
+    closing_ = true;
+    runner_.Cancel();
+    cancelTimer_.start();
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}

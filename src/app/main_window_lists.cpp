@@ -1,0 +1,149 @@
+// The main window's list commands: adding files, loading a create-list row
+// back into the tab, the settings dialog and the two context menus.
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "app/desktop.h"
+#include "app/job_controls.h"
+#include "app/list_rows.h"
+#include "app/main_window.h"
+#include "app/settings_dialog.h"
+#include "app/style_panel.h"
+#include "core/errors.h"
+#include "djvused/script_dialect.h"
+#include "ui_main_window.h"
+
+namespace {
+
+const QString kNoFile = QStringLiteral("Файл не выбран");
+const QString kBadPages = QStringLiteral("Неверно заданы страницы");
+
+QMenu* ContextMenu(QTableWidget* list, const QString& name, QAction* remove, QAction* open) {
+  auto* menu = new QMenu(list);
+  menu->setObjectName(name);
+  menu->addAction(remove);
+  menu->addSeparator();
+  menu->addAction(open);
+  QObject::connect(list, &QWidget::customContextMenuRequested, menu,
+                   [list, menu](const QPoint& at) { menu->popup(list->viewport()->mapToGlobal(at)); });
+  return menu;
+}
+
+QAction* Command(QObject* owner, const QString& name, const QString& caption) {
+  auto* action = new QAction(caption, owner);
+  action->setObjectName(name);
+  return action;
+}
+
+}  // namespace
+
+void TForm1::ConnectCommands() {
+  connect(ui_->xpButton4, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(ui_->xpButton3, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(ui_->xpButton2, &QPushButton::clicked, this, &TForm1::Button3Click);
+  connect(ui_->xpButton1, &QPushButton::clicked, this, &TForm1::Button4Click);
+
+  QAction* n1 = Command(this, QStringLiteral("N1"), QStringLiteral("Удалить"));
+  QAction* n6 = Command(this, QStringLiteral("N6"), QStringLiteral("Открыть"));
+  QAction* menuItem1 = Command(this, QStringLiteral("MenuItem1"), QStringLiteral("Удалить"));
+  QAction* n4 = Command(this, QStringLiteral("N4"), QStringLiteral("Открыть"));
+  connect(n1, &QAction::triggered, this, &TForm1::N1Click);
+  connect(n6, &QAction::triggered, this, &TForm1::N6Click);
+  connect(menuItem1, &QAction::triggered, this, &TForm1::MenuItem1Click);
+  connect(n4, &QAction::triggered, this, &TForm1::N4Click);
+  popupMenu1_ = ContextMenu(ui_->ListView1, QStringLiteral("PopupMenu1"), n1, n6);
+  popupMenu2_ = ContextMenu(ui_->ListView2, QStringLiteral("PopupMenu2"), menuItem1, n4);
+
+  StylePanel::Of(*ui_).Connect(this);
+  connect(ui_->ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
+
+  // A click (left button released), a double click and a released key in the
+  // create list.
+  ui_->ListView2->viewport()->installEventFilter(this);
+  ui_->ListView2->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ui_->ListView2->viewport()) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      ListView2Click();
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+      ListView2DblClick();  // the first press has selected the row
+    }
+  } else if (watched == ui_->ListView2 && event->type() == QEvent::KeyRelease) {
+    ListView2KeyUp();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::Button2Click() {
+  Guarded([this] {
+    const QString path = desktop_.OpenFileName(this);
+    if (!path.isEmpty()) listrows::AppendFixRow(ui_->ListView1, FixJob::FromPath(path));
+  });
+}
+
+void TForm1::Button4Click() {
+  Guarded([this] {
+    try {
+      dialect::ParseInt32(ui_->Edit1->text());
+      dialect::ParseInt32(ui_->Edit2->text());
+    } catch (const ConversionError&) {
+      ShowMessage(kBadPages);
+      return;
+    }
+    const QString path = desktop_.OpenFileName(this);
+    if (path.isEmpty()) return;
+    const FixJob file = FixJob::FromPath(path);
+    CreateJob row;
+    row.Folder = file.Folder;
+    row.FileName = file.FileName;
+    JobControls::Of(*ui_).Store(row);
+    listrows::AppendCreateRow(ui_->ListView2, row);
+  });
+}
+
+void TForm1::LoadSelectedRow() {
+  const int row = listrows::SelectedRow(ui_->ListView2);
+  if (row < 0) return;
+  JobControls::Of(*ui_).Load(listrows::CreateRowAt(ui_->ListView2, row), JobControls::EmptyColor::KeepButton);
+}
+
+void TForm1::ListView2Click() { Guarded([this] { LoadSelectedRow(); }); }
+void TForm1::ListView2KeyUp() { Guarded([this] { LoadSelectedRow(); }); }
+
+void TForm1::ListView2DblClick() {
+  const int row = listrows::SelectedRow(ui_->ListView2);
+  if (row < 0) return;
+  Guarded([this, row] {
+    settings_->Load(listrows::CreateRowAt(ui_->ListView2, row));
+    settings_->exec();
+  });
+}
+
+void TForm1::RemoveSelected(QTableWidget* list) {
+  if (jobRunning_) return;  // the list is the running job's input
+  const int row = listrows::SelectedRow(list);
+  if (row < 0) {
+    ShowMessage(kNoFile);
+    return;
+  }
+  list->removeRow(row);
+}
+
+void TForm1::OpenSelected(QTableWidget* list) {
+  const int row = listrows::SelectedRow(list);
+  if (row < 0) {
+    ShowMessage(kNoFile);
+    return;
+  }
+  desktop_.OpenFile(listrows::FixRowAt(list, row).FullPath());
+}
+
+void TForm1::N1Click() { Guarded([this] { RemoveSelected(ui_->ListView1); }); }
+void TForm1::N6Click() { Guarded([this] { OpenSelected(ui_->ListView1); }); }
+void TForm1::MenuItem1Click() { Guarded([this] { RemoveSelected(ui_->ListView2); }); }
+void TForm1::N4Click() { Guarded([this] { OpenSelected(ui_->ListView2); }); }

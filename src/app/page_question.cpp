@@ -1,0 +1,56 @@
+#include "app/page_question.h"
+
+#include <QCheckBox>
+
+#include "app/desktop.h"
+#include "app/main_window.h"
+#include "core/errors.h"
+#include "djvused/script_dialect.h"
+#include "ui_page_question.h"
+
+TForm3::TForm3(TForm1& main) : ui_(std::make_unique<Ui::TForm3>()), main_(main) {
+  ui_->setupUi(this);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setFixedSize(size());
+  connect(ui_->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+  connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+}
+
+TForm3::~TForm3() = default;
+
+int TForm3::Ask(int previous, int current) {
+  main_.PreviousPageNumber = previous;
+  main_.CurrentPageNumber = current;
+  exec();
+  return main_.CurrentPageNumber;
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+  ui_->Label1->setText(QStringLiteral("Предыдущая страница - ") + QString::number(main_.PreviousPageNumber));
+  ui_->Label2->setText(QStringLiteral("Текущая страница - ") + QString::number(main_.CurrentPageNumber));
+  ui_->Edit1->setText(QString::number(main_.CurrentPageNumber));
+  ui_->Edit1->setFocus();
+  QDialog::showEvent(event);
+}
+
+void TForm3::BitBtn1Click() {
+  int number = 0;
+  try {
+    number = dialect::ParseInt32(ui_->Edit1->text());
+  } catch (const ConversionError& e) {
+    main_.UserDesktop().Error(this, e.Message());  // the dialog stays open for a correction
+    return;
+  }
+  main_.CurrentPageNumber = number;
+  StopAskingIfChosen();
+  accept();
+}
+
+void TForm3::BitBtn2Click() {
+  StopAskingIfChosen();
+  accept();
+}
+
+void TForm3::StopAskingIfChosen() {
+  if (ui_->CheckBox1->isChecked()) main_.CheckBox10()->setChecked(false);
+}

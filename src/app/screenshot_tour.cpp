@@ -1,0 +1,82 @@
+#include "app/screenshot_tour.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/app_windows.h"
+#include "app/desktop.h"
+
+namespace ScreenshotTour {
+namespace {
+
+QString Folder() { return qEnvironmentVariable("QUILLMARK_SCREENSHOTS"); }
+QString Book() { return qEnvironmentVariable("QUILLMARK_SCREENSHOT_BOOK"); }
+
+class TourDesktop : public Desktop {
+ public:
+  void Message(QWidget*, const QString& text) override { Print("message", text); }
+  void Error(QWidget*, const QString& text) override { Print("error", text); }
+  QString OpenFileName(QWidget*) override { return QDir::cleanPath(QDir::current().absoluteFilePath(Book())); }
+  void OpenFile(const QString&) override {}
+
+ private:
+  static void Print(const char* kind, const QString& text) {
+    std::fprintf(stderr, "quillmark: %s: %s\n", kind, text.toUtf8().constData());
+  }
+};
+
+bool failed = false;
+
+void Save(QWidget* window, const QString& name) {
+  QApplication::processEvents();
+  const QString path = QDir(Folder()).filePath(name);
+  if (window->grab().save(path)) {
+    std::fprintf(stderr, "saved %s\n", path.toUtf8().constData());
+  } else {
+    std::fprintf(stderr, "quillmark: cannot save %s\n", path.toUtf8().constData());
+    failed = true;
+  }
+}
+
+void Tour(AppWindows& w) {
+  TForm1& main = w.form1;
+  main.Button2Click();  // the fix list
+  main.Button4Click();  // the create list, with the tab's settings
+  auto* tabs = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  tabs->setCurrentIndex(0);
+  main.ListView1()->selectRow(0);
+  Save(&main, QStringLiteral("main-fix.png"));
+  tabs->setCurrentIndex(1);
+  main.ListView2()->selectRow(0);
+  Save(&main, QStringLiteral("main-create.png"));
+
+  main.Button3Click();
+  Save(&w.form2, QStringLiteral("log.png"));
+
+  main.ListView2()->selectRow(0);
+  QTimer::singleShot(300, &w.form4, [&w] {
+    Save(&w.form4, QStringLiteral("settings-dialog.png"));
+    w.form4.reject();
+  });
+  main.ListView2DblClick();
+
+  main.close();
+  QCoreApplication::exit(failed ? 1 : 0);
+}
+
+}  // namespace
+
+bool Requested() { return !Folder().isEmpty() && !Book().isEmpty(); }
+
+std::unique_ptr<Desktop> MakeDesktop() { return std::make_unique<TourDesktop>(); }
+
+void Start(AppWindows& windows) {
+  QTimer::singleShot(500, &windows.form1, [&windows] { Tour(windows); });
+}
+
+}  // namespace ScreenshotTour

@@ -1,0 +1,52 @@
+#include "app/settings_dialog.h"
+
+#include <QHideEvent>
+#include <QTableWidget>
+
+#include "app/job_controls.h"
+#include "app/key_filter.h"
+#include "app/list_rows.h"
+#include "app/main_window.h"
+#include "app/style_panel.h"
+#include "ui_settings_dialog.h"
+
+TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) {
+  ui_->setupUi(this);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3}) Edit1KeyPress::InstallOn(box);
+  StylePanel::Of(*ui_).Connect(this);
+  connect(ui_->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+  connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
+}
+
+TForm4::~TForm4() = default;
+
+void TForm4::Load(const CreateJob& row) {
+  ui_->Label1->setText(QStringLiteral("Файл: ") + row.Folder + row.FileName);
+  JobControls::Of(*ui_).Load(row, JobControls::EmptyColor::White);
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+  StylePanel panel = StylePanel::Of(*ui_);
+  panel.ComboBox1Change();
+  panel.ComboBox2Change();
+  QDialog::showEvent(event);
+}
+
+void TForm4::BitBtn1Click() {
+  QTableWidget* list = main_.ListView2();
+  const int row = listrows::SelectedRow(list);
+  if (row >= 0) {
+    CreateJob job = listrows::CreateRowAt(list, row);
+    JobControls::Of(*ui_).Store(job);
+    listrows::SetCreateSettings(list, row, job);
+  }
+  accept();
+}
+
+void TForm4::BitBtn2Click() { reject(); }
+
+void TForm4::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (!event->spontaneous()) main_.ListView2Click();
+}
