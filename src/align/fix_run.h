@@ -17,6 +17,13 @@ class FixRun {
   bool Run(const QString& alreadyBackedUp = QString());
 
  private:
+  enum class Outcome { Finished, Stopped };
+
+  // AlignFile: dumps one document's annotations, aligns them and applies the
+  // result. Throws what the runner and the passes throw.
+  Outcome AlignFile(const FixJob& row, const QString& alreadyBackedUp);
+  void LogStep(const QString& line);
+
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;
 };

@@ -1,0 +1,153 @@
+#include "align/alignment_passes.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "align/dump_line.h"
+#include "core/errors.h"
+#include "djvused/script_dialect.h"
+
+namespace align {
+
+namespace {
+
+using AreaHook = std::function<void(PageGeometry& page, DumpArea& area)>;
+
+// Where a pass reads from: djvused's dump, whose lines lose one trailing CR as
+// every dump line does, or the job's own intermediate script, whose lines end
+// with exactly the line break LineWriter wrote. Reading the intermediate
+// script like a dump would strip a second CR that belongs to the line.
+enum class Source { Dump, OwnScript };
+
+class PassReader {
+ public:
+  PassReader(const QString& path, Source source) {
+    if (source == Source::Dump) {
+      dump_.emplace(path);
+    } else {
+      own_.setFileName(path);
+      if (!own_.open(QIODevice::ReadOnly)) throw IoError(dialect::ReadFailure(path, own_.errorString()));
+    }
+  }
+
+  bool Next(QByteArray& line) {
+    if (dump_) return dump_->Next(line);
+    if (own_.atEnd()) return false;
+    line = own_.readLine();
+    const QByteArray lineBreak = dialect::LineBreak();
+    if (line.endsWith(lineBreak)) line.chop(lineBreak.size());
+    return true;
+  }
+
+ private:
+  std::optional<dialect::LineReader> dump_;
+  QFile own_;
+};
+
+// Reads `input` line by line and hands each area of a page slot, with its
+// slot's record, to onArea, which may change the area's x and w. When
+// `output` is given, every line is written to it: area lines rebuilt from
+// their (possibly changed) areas, all other lines exactly as read. Areas
+// before the first page slot are neither handed out nor changed. Returns false,
+// having stopped there, when stopAtUnrecognized and a line carries the marker.
+bool StreamDump(const QString& input, Source source, const QString& output, PageTable& table,
+                const AreaHook& onArea, bool stopAtUnrecognized = false) {
+  PassReader reader(input, source);
+  std::unique_ptr<dialect::LineWriter> writer;
+  if (!output.isEmpty()) writer = std::make_unique<dialect::LineWriter>(output);
+  int slot = -2;
+  QByteArray line;
+  while (reader.Next(line)) {
+    DumpLine scanned = ScanDumpLine(line);
+    if (stopAtUnrecognized && scanned.unrecognized) return false;
+    if (scanned.opensSection) ++slot;
+    const bool inSlot = slot >= 0 && size_t(slot) < table.size();
+    if (inSlot) {
+      for (DumpArea& area : scanned.areas) {
+        onArea(table[size_t(slot)], area);
+        QCoreApplication::processEvents();
+      }
+    }
+    if (!writer) continue;
+    if (inSlot && !scanned.areas.empty()) {
+      writer->WriteLine(WithAreas(line, scanned.areas));
+    } else {
+      writer->WriteLine(line);
+    }
+  }
+  if (writer) writer->Close();
+  return true;
+}
+
+// Pass 1: the number of lines that open a section.
+size_t CountSections(const QString& dumpPath) {
+  dialect::LineReader reader(dumpPath);
+  size_t count = 0;
+  QByteArray line;
+  while (reader.Next(line)) {
+    if (ScanDumpLine(line).opensSection) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::optional<PageTable> MeasurePages(const QString& dumpPath) {
+  // One record per section line; the document-level line's record stays unused.
+  PageTable table(CountSections(dumpPath));
+
+  // Pass 2: the extremes of the left edges and widths.
+  const bool recognized = StreamDump(dumpPath, Source::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
+    page.MinLeft = std::min(page.MinLeft, area.x);
+    page.MaxLeft = std::max(page.MaxLeft, area.x);
+    page.MaxWidth = std::max(page.MaxWidth, area.w);
+    page.MinWidth = std::min(page.MinWidth, area.w);
+  }, true);
+  if (!recognized) return std::nullopt;
+
+  // Pass 3: the second column starts at its leftmost area (a one-column slot
+  // keeps MaxLeft) ...
+  for (PageGeometry& page : table) page.SecondLeft = page.MaxLeft;
+  StreamDump(dumpPath, Source::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
+    if (page.InSecondColumn(area.x)) page.SecondLeft = std::min(page.SecondLeft, area.x);
+  });
+  // ... but never before the right end of the widest area placed at the first
+  // column's edge.
+  for (PageGeometry& page : table) {
+    if (page.HasAreas()) page.SecondLeft = std::max(page.SecondLeft, page.MinLeft + page.MaxWidth);
+  }
+  return table;
+}
+
+void RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable& table) {
+  // Pass 4: common left edges; the decision uses the measured x.
+  StreamDump(dumpPath, Source::Dump, scriptPath, table, [](PageGeometry& page, DumpArea& area) {
+    area.x = page.TwoColumns() && page.InSecondColumn(area.x) ? page.SecondLeft : page.MinLeft;
+  });
+
+  // Pass 5: the widest area of each column, by the aligned left edges.
+  for (PageGeometry& page : table) {
+    page.FirstWidth = 0;
+    page.SecondWidth = 0;
+  }
+  StreamDump(scriptPath, Source::OwnScript, {}, table, [](PageGeometry& page, DumpArea& area) {
+    if (area.x == page.MinLeft) page.FirstWidth = std::max(page.FirstWidth, area.w);
+    if (area.x == page.SecondLeft) page.SecondWidth = std::max(page.SecondWidth, area.w);
+  });
+
+  // Pass 6: common widths. When the second column's widest area, placed at the
+  // first column's edge, would reach the rightmost start, the page takes the
+  // first column's width throughout.
+  StreamDump(scriptPath, Source::OwnScript, dumpPath, table, [](PageGeometry& page, DumpArea& area) {
+    if (page.MinLeft + page.SecondWidth >= page.MaxLeft || area.x == page.MinLeft) {
+      area.w = page.FirstWidth;
+    } else {
+      area.w = page.SecondWidth;
+    }
+  });
+}
+
+}  // namespace align
