@@ -1,0 +1,358 @@
+// The create run end to end on real documents built from nothing, through the
+// same front-end interface the windows use, read back with djvused.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "create/create_run.h"
+#include "support/djvu_documents.h"
+#include "support/link_areas.h"
+#include "support/recording_front_end.h"
+#include "support/stand_in_djvused.h"
+
+using namespace testdocs;
+
+namespace {
+
+using Links = QMap<QString, QStringList>;
+
+TextLine Line(int bottom, const QString& words, int left = 100) {
+  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
+}
+
+// Page 1 without text, page 2 the contents, page 3 ordinary text.
+QList<Page> Book() {
+  return {Page{},
+          Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"), Line(1400, "Глава 1 7"),
+                         Line(1300, "Глава 2 15")}),
+               {}},
+          Page{PageText({Line(1500, "Глава 1")}), {}}};
+}
+
+CreateJob Row(const QString& path, int first, int last, const QString& offset = "0", const QString& mode = "0") {
+  CreateJob row = CreateJob::FromColumns(QString(), {QString(), QString::number(first), QString::number(last), offset,
+                                                     mode, "1", "0", "000000", "000000", "0", "0", "0", "0"});
+  const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;
+  row.Folder = path.left(cut);
+  row.FileName = path.mid(cut);
+  return row;
+}
+
+const QString kFinishedLog = QStringLiteral(
+    "Получение данных из файла, создание скрипта OK\r\nСоздание содержания\r\n"
+    "Исправление исходного DjVu файла OK\r\nРедактирование файла %1 завершено");
+
+}  // namespace
+
+class CreateRunTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init();
+  void ContentsLinks_data();
+  void ContentsLinks();
+  void LogAndTemporaryFiles();
+  void RemoveOcrAlsoWithoutLinks();
+  void RangeOverPagesWithoutText();
+  void NumbersGoingBackAndTheQuestion();
+  void IndexModes();
+  void Preconditions();
+  void BadInputLeavesDocumentsUnchanged_data();
+  void BadInputLeavesDocumentsUnchanged();
+  void FinishedRowsStayFinished();
+  void DjvusedMissing();
+  void BrokenSaveRestoresTheDocument();
+  void BackupsAndEndOptions();
+
+ private:
+  QString Build(const QString& name, const QList<Page>& pages = Book(), bool single = false);
+  bool Run(RecordingFrontEnd& frontEnd, const QString& program = QString());
+  QTemporaryDir dir_;
+  QString work_;
+};
+
+void CreateRunTest::init() {
+  work_ = dir_.filePath(QStringLiteral("work-%1").arg(QTest::currentTestFunction()));
+  QDir().mkpath(work_);
+}
+
+QString CreateRunTest::Build(const QString& name, const QList<Page>& pages, bool single) {
+  const QString path = dir_.filePath(name);
+  BuildDocument(path, pages, single);
+  return path;
+}
+
+bool CreateRunTest::Run(RecordingFrontEnd& frontEnd, const QString& program) {
+  DjvusedRunner runner(work_, program);
+  return CreateRun(frontEnd, runner).Run();
+}
+
+void CreateRunTest::ContentsLinks_data() {
+  QTest::addColumn<int>("first");
+  QTest::addColumn<int>("last");
+  QTest::addColumn<QString>("offset");
+  QTest::addColumn<bool>("halve");
+  QTest::addColumn<QStringList>("links");
+  QTest::newRow("plain") << 2 << 2 << "0" << false
+                         << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"};
+  QTest::newRow("offset 4") << 2 << 2 << "4" << false
+                            << QStringList{"#7 100 1500 200 140", "#11 100 1400 180 100", "#19 100 1300 200 100"};
+  QTest::newRow("offset -2, halved") << 2 << 2 << "-2" << true
+                                     << QStringList{"#-1 100 1500 200 140", "#1 100 1400 180 100", "#5 100 1300 200 100"};
+  QTest::newRow("whole document") << 1 << 3 << "0" << false
+                                  << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"};
+}
+
+void CreateRunTest::ContentsLinks() {
+  QFETCH(int, first);
+  QFETCH(int, last);
+  QFETCH(QString, offset);
+  QFETCH(bool, halve);
+  QFETCH(QStringList, links);
+  const QString book = Build(QStringLiteral("contents.djvu"));
+  RecordingFrontEnd frontEnd;
+  CreateJob row = Row(book, first, last, offset);
+  row.del2 = halve ? "1" : "0";
+  frontEnd.AddCreateRow(row);
+  QVERIFY(Run(frontEnd));
+  const Links found = LinksByPage(book);
+  QCOMPARE(found.value("p2.djvu"), links);
+  // Page 3's "Глава 1" is a new page's first entry, smaller but taken.
+  QCOMPARE(found.value("p3.djvu"), last == 3 ? QStringList{"#1 100 1500 140 40"} : QStringList{});
+  QVERIFY(OutputTxt(book).contains("select \"p2.djvu\""));  // hidden text kept
+}
+
+void CreateRunTest::LogAndTemporaryFiles() {
+  const QString a = Build(QStringLiteral("a.djvu")), b = Build(QStringLiteral("b.djvu"));
+  RecordingFrontEnd frontEnd;
+  frontEnd.AddCreateRow(Row(a, 2, 2));
+  frontEnd.AddCreateRow(Row(b, 2, 2));
+  frontEnd.LogAddLine(QStringLiteral("from before"));
+  QVERIFY(Run(frontEnd));
+  // The second file's first step continues the first file's closing line.
+  QCOMPARE(frontEnd.Log().Text(), kFinishedLog.arg(a) + kFinishedLog.arg(b));
+  QCOMPARE(frontEnd.LogShows(), 2);
+  QCOMPARE(QDir(work_).entryList(QDir::Files | QDir::Hidden), QStringList());
+  QVERIFY(frontEnd.Messages().isEmpty() && frontEnd.Errors().isEmpty());
+}
+
+void CreateRunTest::RemoveOcrAlsoWithoutLinks() {
+  const QString book = Build(QStringLiteral("ocr.djvu"), {Page{PageText({Line(1500, "Текст")}), {}},
+                                                         Page{PageText({Line(1500, "Глава первая")}), {}}});
+  RecordingFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::RemoveOcr, true);
+  frontEnd.AddCreateRow(Row(book, 1, 2));  // no entry anywhere
+  QVERIFY(Run(frontEnd));
+  QCOMPARE(OutputTxt(book), QByteArray("select; remove-txt\n"));
+  QVERIFY(LinksByPage(book).isEmpty());
+}
+
+void CreateRunTest::RangeOverPagesWithoutText() {
+  // Pages 1 and 2 have no text; pages 3 to 5 are text pages 1 to 3.
+  const QString book = Build(QStringLiteral("ordinals.djvu"),
+                             {Page{}, Page{}, Page{PageText({Line(1500, "Глава 10")}), {}},
+                              Page{PageText({Line(1500, "Глава 20")}), {}}, Page{PageText({Line(1500, "Глава 30")}), {}}});
+  RecordingFrontEnd frontEnd;
+  frontEnd.AddCreateRow(Row(book, 4, 5));
+  QVERIFY(Run(frontEnd));
+  QCOMPARE(LinksByPage(book), (Links{{"p4.djvu", {"#20 100 1500 160 40"}}, {"p5.djvu", {"#30 100 1500 160 40"}}}));
+
+  // The last page of the range has no text: its page number is used as the
+  // ordinal, so text page 2 (page 4) ends the range.
+  const QString other = Build(QStringLiteral("ordinals2.djvu"),
+                              {Page{PageText({Line(1500, "Глава 10")}), {}}, Page{},
+                               Page{PageText({Line(1500, "Глава 20")}), {}}, Page{PageText({Line(1500, "Глава 30")}), {}}});
+  RecordingFrontEnd second;
+  second.AddCreateRow(Row(other, 1, 2));
+  QVERIFY(Run(second));
+  QCOMPARE(LinksByPage(other), (Links{{"p1.djvu", {"#10 100 1500 160 40"}}, {"p3.djvu", {"#20 100 1500 160 40"}}}));
+}
+
+void CreateRunTest::NumbersGoingBackAndTheQuestion() {
+  const QString book = Build(QStringLiteral("back.djvu"),
+                             {Page{PageText({Line(1500, "Глава 140"), Line(1400, "Глава 45")}), {}},
+                              Page{PageText({Line(1500, "Глава 45")}), {}}});
+  RecordingFrontEnd frontEnd;
+  frontEnd.AddCreateRow(Row(book, 1, 2));
+  QVERIFY(Run(frontEnd));
+  QCOMPARE(LinksByPage(book), (Links{{"p1.djvu", {"#140 100 1500 180 40"}}, {"p2.djvu", {"#45 100 1500 160 40"}}}));
+  QVERIFY(frontEnd.questions.isEmpty());
+
+  // Asked through the interface, with the answer used.
+  const QString contents = Build(QStringLiteral("asked.djvu"));
+  RecordingFrontEnd asking;
+  asking.SetChecked(Option::AskWhenUnclear, true);
+  asking.answer = [&](int, int current) {
+    if (current == 2) asking.SetChecked(Option::AskWhenUnclear, false);  // "Больше не показывать"
+    return current;
+  };
+  asking.AddCreateRow(Row(contents, 2, 2));
+  QVERIFY(Run(asking));
+  QCOMPARE(asking.questions, (QList<QPair<int, int>>{{3, 1}, {7, 2}}));
+  QCOMPARE(LinksByPage(contents).value("p2.djvu").size(), 3);
+}
+
+void CreateRunTest::IndexModes() {
+  const QString book = Build(
+      QStringLiteral("index.djvu"),
+      {Page{PageText({Line(1500, "Абажур 12, 45"), Line(1400, "77"),
+                      TextLine{100, 1300, 400, 1340, {Word{100, 1300, 400, 1340, "12,15,20"}}}}),
+            {}}});
+  RecordingFrontEnd index1;
+  index1.AddCreateRow(Row(book, 1, 1, "1", "1"));
+  QVERIFY(Run(index1));
+  // A one-page bundle is saved as a single-page document named after its file.
+  QCOMPARE(LinksByPage(book).value("index.djvu"), (QStringList{"#46 100 1500 260 40", "#78 100 1400 40 100"}));
+
+  RecordingFrontEnd index2;
+  index2.AddCreateRow(Row(book, 1, 1, "0", "2"));
+  QVERIFY(Run(index2));
+  QCOMPARE(LinksByPage(book).value("index.djvu"),
+           (QStringList{"#12 240 1500 60 40", "#45 320 1500 40 40", "#77 100 1400 40 40", "#12 100 1300 100 40",
+                        "#15 200 1300 100 40", "#20 300 1300 100 40"}));
+}
+
+void CreateRunTest::Preconditions() {
+  const QString book = Build(QStringLiteral("pre.djvu"));
+  const QByteArray before = ReadFile(book);
+  struct Case {
+    bool rows;
+    Combo combo;
+    QString message;
+  };
+  const Case cases[] = {{false, Combo::WorkType, "Ни один файл не выбран !"},
+                        {true, Combo::BorderType, "Неверно задан тип границы"},
+                        {true, Combo::LinkShape, "Неверно задан тип границы"},
+                        {true, Combo::WorkType, "Неверно задан вид работы"}};
+  for (const Case& c : cases) {
+    RecordingFrontEnd frontEnd;
+    frontEnd.SetChecked(Option::CreateClose, true);
+    if (c.rows) {
+      frontEnd.AddCreateRow(Row(book, 2, 2));
+      frontEnd.SetSelectedIndex(c.combo, -1);
+    }
+    QVERIFY(!Run(frontEnd));
+    QCOMPARE(frontEnd.Messages(), QStringList{c.message});
+    QVERIFY(!frontEnd.Closed());
+  }
+  QCOMPARE(ReadFile(book), before);
+}
+
+void CreateRunTest::BadInputLeavesDocumentsUnchanged_data() {
+  QTest::addColumn<QByteArray>("content");  // "missing": no file
+  QTest::addColumn<int>("first");
+  QTest::addColumn<int>("last");
+  QTest::addColumn<QString>("logged");  // in the log, else among the errors
+  QTest::addColumn<QString>("message");
+  QTest::newRow("missing file") << QByteArray("missing") << 1 << 1 << "" << "Файл не найден";
+  QTest::newRow("not DjVu") << QByteArray("just text\n") << 1 << 1 << "Failed to open" << "";
+  QTest::newRow("empty file") << QByteArray() << 1 << 1 << "Failed to open" << "";
+  QTest::newRow("range selects no page") << QByteArray("book") << 10 << 12 << "" << "Страницы 10–12 не найдены";
+  QTest::newRow("range backwards") << QByteArray("book") << 3 << 2 << "" << "Страницы 3–2 не найдены";
+}
+
+void CreateRunTest::BadInputLeavesDocumentsUnchanged() {
+  QFETCH(QByteArray, content);
+  QFETCH(int, first);
+  QFETCH(int, last);
+  QFETCH(QString, logged);
+  QFETCH(QString, message);
+  const QString path = dir_.filePath(QStringLiteral("bad-%1.djvu").arg(QTest::currentDataTag()));
+  if (content == "book") BuildDocument(path, Book());
+  else if (content != "missing") WriteFile(path, content);
+  const QByteArray before = content == "missing" ? QByteArray() : ReadFile(path);
+  RecordingFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::CreateBackup, true);
+  frontEnd.AddCreateRow(Row(path, first, last));
+  QVERIFY(!Run(frontEnd));
+  if (!logged.isEmpty()) QVERIFY2(frontEnd.Log().Text().contains(logged), qPrintable(frontEnd.Log().Text()));
+  if (!message.isEmpty()) {
+    QCOMPARE(frontEnd.Errors().size(), 1);
+    QVERIFY2(frontEnd.Errors().first().contains(message), qPrintable(frontEnd.Errors().first()));
+  }
+  QVERIFY(!frontEnd.Log().Text().contains("завершено"));
+  if (content == "missing") QVERIFY(!QFile::exists(path));
+  else QCOMPARE(ReadFile(path), before);
+}
+
+void CreateRunTest::FinishedRowsStayFinished() {
+  const QString a = Build(QStringLiteral("done.djvu")), b = Build(QStringLiteral("untouched.djvu"));
+  const QByteArray before = ReadFile(b);
+  RecordingFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::CreateClearList, true);
+  frontEnd.AddCreateRow(Row(a, 2, 2));
+  frontEnd.AddCreateRow(Row(b, 2, 2, ""));  // an empty offset box
+  QVERIFY(!Run(frontEnd));
+  QCOMPARE(frontEnd.Errors(), QStringList{"'' is not a valid integer value"});
+  QCOMPARE(LinksByPage(a).value("p2.djvu").size(), 3);
+  QCOMPARE(ReadFile(b), before);
+  QCOMPARE(frontEnd.CreateRowCount(), 2);  // the end options are skipped
+
+  // A page number too long for 32 bits stops the run naming it.
+  const QString huge = Build(QStringLiteral("huge.djvu"), {Page{PageText({Line(1500, "Глава 99999999999")}), {}}});
+  const QByteArray hugeBefore = ReadFile(huge);
+  RecordingFrontEnd second;
+  second.AddCreateRow(Row(huge, 1, 1));
+  QVERIFY(!Run(second));
+  QCOMPARE(second.Errors(), QStringList{"'99999999999' is not a valid integer value"});
+  QCOMPARE(ReadFile(huge), hugeBefore);
+}
+
+void CreateRunTest::DjvusedMissing() {
+  const QString a = Build(QStringLiteral("m1.djvu")), b = Build(QStringLiteral("m2.djvu"));
+  const QByteArray before = ReadFile(a);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", dir_.filePath("nowhere").toUtf8());
+  RecordingFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::CreateBackup, true);
+  frontEnd.AddCreateRow(Row(a, 2, 2));
+  frontEnd.AddCreateRow(Row(b, 2, 2));
+  const bool finished = Run(frontEnd, dir_.filePath("no-program"));
+  qputenv("PATH", path);
+  QVERIFY(!finished);
+  QCOMPARE(frontEnd.Messages(), QStringList{"Файл djvused.exe не найден"});
+  QCOMPARE(ReadFile(a + ".backup"), before);  // the first document's backup is still made
+  QVERIFY(!QFile::exists(b + ".backup"));
+  QCOMPARE(ReadFile(a), before);
+}
+
+void CreateRunTest::BrokenSaveRestoresTheDocument() {
+  const QString book = Build(QStringLiteral("broken.djvu"));
+  const QByteArray before = ReadFile(book);
+  const QString program =
+      WriteStandInDjvused(dir_.filePath("broken-program"), "    : > \"$1\"; echo '*** disk full' >&2; exit 10");
+  RecordingFrontEnd frontEnd;
+  frontEnd.AddCreateRow(Row(book, 2, 2));
+  QVERIFY(!Run(frontEnd, program));
+  QCOMPARE(ReadFile(book), before);
+  QVERIFY(frontEnd.Log().Text().contains("*** disk full"));
+  QVERIFY(!frontEnd.Log().Text().contains("завершено"));
+
+  // The next run starts cleanly and links the book.
+  RecordingFrontEnd next;
+  next.AddCreateRow(Row(book, 2, 2));
+  QVERIFY(Run(next));
+  QCOMPARE(LinksByPage(book).value("p2.djvu").size(), 3);
+}
+
+void CreateRunTest::BackupsAndEndOptions() {
+  const QString book = Build(QStringLiteral("single.djvu"), {Book().at(1)}, true);
+  const QByteArray original = ReadFile(book);
+  RecordingFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::CreateBackup, true);
+  frontEnd.AddCreateRow(Row(book, 1, 1));
+  QVERIFY(Run(frontEnd));
+  QCOMPARE(ReadFile(book + ".backup"), original);
+  QCOMPARE(LinksByPage(book).value("single.djvu").size(), 3);
+  const QByteArray afterFirst = ReadFile(book);
+
+  // Running the same row again backs up the state after the first run; the
+  // end options clear the list and close the window.
+  frontEnd.SetChecked(Option::CreateClearList, true);
+  frontEnd.SetChecked(Option::CreateClose, true);
+  QVERIFY(Run(frontEnd));
+  QCOMPARE(ReadFile(book + ".backup"), afterFirst);
+  QCOMPARE(frontEnd.CreateRowCount(), 0);
+  QVERIFY(frontEnd.Closed());
+}
+
+QTEST_GUILESS_MAIN(CreateRunTest)
+#include "test_create_run.moc"
