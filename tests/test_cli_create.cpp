@@ -1,0 +1,156 @@
+// quillmark-cli create, run as a separate program on real documents.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support/djvu_documents.h"
+#include "support/link_areas.h"
+
+using namespace testdocs;
+
+namespace {
+
+struct Result {
+  int status = -1;
+  QByteArray out, err;
+};
+
+Result Cli(const QStringList& arguments, const QByteArray& path = qgetenv("PATH")) {
+  const QString cli = qEnvironmentVariable("QUILLMARK_CLI");
+  if (cli.isEmpty()) throw std::runtime_error("QUILLMARK_CLI is not set (run the tests through ctest)");
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("PATH"), QString::fromUtf8(path));
+  process.setProcessEnvironment(env);
+  process.start(cli, arguments);
+  if (!process.waitForFinished(120000)) throw std::runtime_error("quillmark-cli did not finish");
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+          process.readAllStandardError()};
+}
+
+TextLine Line(int bottom, const QString& words) {
+  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
+}
+
+QList<Page> Contents() {
+  return {Page{}, Page{PageText({Line(1500, "Введение 3"), Line(1400, "Глава 7")}), {}}};
+}
+
+}  // namespace
+
+class CliCreateTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void HelpAndVersion();
+  void DryRunLeavesTheDocumentAlone();
+  void LinksWritten_data();
+  void LinksWritten();
+  void UsageErrors_data();
+  void UsageErrors();
+  void FailuresGiveNonZeroStatus();
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void CliCreateTest::HelpAndVersion() {
+  const Result help = Cli({"--help"});
+  QCOMPARE(help.status, 0);
+  QVERIFY(help.out.contains("quillmark-cli create [OPTIONS] FILE..."));
+  QVERIFY(help.out.contains("--dry-run"));
+  const Result version = Cli({"--version"});
+  QCOMPARE(version.status, 0);
+  QCOMPARE(version.out, QByteArray("quillmark-cli 0.73\n"));
+}
+
+void CliCreateTest::DryRunLeavesTheDocumentAlone() {
+  const QString book = dir_.filePath("dry.djvu");
+  BuildDocument(book, Contents());
+  const QByteArray before = ReadFile(book);
+  const Result r = Cli({"create", "--pages", "2-2", "--backup", "--remove-ocr", "--dry-run", book});
+  QCOMPARE(r.status, 0);
+  QCOMPARE(r.out, QByteArray("select; remove-txt\n# -------------------------------------\n"
+                             "select \"p2.djvu\" # page 2\nset-ant\n"
+                             "(maparea \"#3\" \"\" (rect 100 1500 200 40 ) (xor ) ) "
+                             "(maparea \"#7\" \"\" (rect 100 1400 140 100 ) (xor ) ) \n.\n"));
+  QCOMPARE(ReadFile(book), before);
+  QVERIFY(!QFile::exists(book + ".backup"));
+}
+
+void CliCreateTest::LinksWritten_data() {
+  QTest::addColumn<QString>("folder");
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<QByteArray>("expected");  // a piece of the annotation dump
+  QTest::newRow("defaults") << "plain" << QStringList{"--pages", "2-2"}
+                            << QByteArray("(maparea \"#3\" \"\" (rect 100 1500 200 40 ) (xor ) )");
+  QTest::newRow("style options")
+      << "style" << QStringList{"--pages", "1-2", "--offset", "-1", "--shape", "oval", "--border", "border",
+                                "--border-color", "ff0000", "--always-visible", "--highlight", "00ff00"}
+      << QByteArray("(maparea \"#2\" \"\" (oval 100 1500 200 40 ) (border #FF0000 ) (border_avis )  (hilite #00FF00 ) )");
+  QTest::newRow("shadow, halved") << "shadow" << QStringList{"--pages", "2-2", "--border", "shadow-eout",
+                                                             "--border-width", "3", "--halve"}
+                                  << QByteArray("(maparea \"#3\" \"\" (rect 100 1400 140 100 ) (shadow_eout 3 ) )");
+  QTest::newRow("awkward folder") << "it's; $(touch PWNED) папка" << QStringList{"--pages", "2-2"}
+                                  << QByteArray("(maparea \"#7\" \"\" (rect 100 1400 140 100 ) (xor ) )");
+  QTest::newRow("index 2") << "index" << QStringList{"--pages", "2-2", "--mode", "index2"}
+                           << QByteArray("(maparea \"#7\" \"\" (rect 220 1400 20 40 ) (xor ) )");
+}
+
+void CliCreateTest::LinksWritten() {
+  QFETCH(QString, folder);
+  QFETCH(QStringList, options);
+  QFETCH(QByteArray, expected);
+  QDir().mkpath(dir_.filePath(folder));
+  const QString book = dir_.filePath(folder + "/Книга 1.djvu");
+  BuildDocument(book, Contents());
+  const Result r = Cli(QStringList{"create"} + options + QStringList{"--backup", book});
+  QCOMPARE(r.status, 0);
+  QVERIFY2(r.err.contains(("Редактирование файла " + book + " завершено").toUtf8()), r.err.constData());
+  QVERIFY2(OutputAnt(book).contains(expected), OutputAnt(book).constData());
+  QVERIFY(QFile::exists(book + ".backup"));
+  QVERIFY(!QFile::exists(dir_.filePath("PWNED")));
+}
+
+void CliCreateTest::UsageErrors_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<QByteArray>("message");
+  QTest::newRow("comma in pages") << QStringList{"create", "--pages", "1,5", "x.djvu"} << QByteArray("Неверно заданы страницы");
+  QTest::newRow("no file") << QStringList{"create", "--pages", "1-2"} << QByteArray("at least one FILE");
+  QTest::newRow("bad mode") << QStringList{"create", "--mode", "toc", "x.djvu"} << QByteArray("--mode");
+  QTest::newRow("bad colour") << QStringList{"create", "--highlight", "red", "x.djvu"} << QByteArray("RRGGBB");
+  QTest::newRow("unknown option") << QStringList{"create", "--fast", "x.djvu"} << QByteArray("unknown option --fast");
+  QTest::newRow("unknown command") << QStringList{"link", "x.djvu"} << QByteArray("unknown command");
+}
+
+void CliCreateTest::UsageErrors() {
+  QFETCH(QStringList, arguments);
+  QFETCH(QByteArray, message);
+  const Result r = Cli(arguments);
+  QCOMPARE(r.status, 2);
+  QVERIFY2(r.err.contains(message), r.err.constData());
+}
+
+void CliCreateTest::FailuresGiveNonZeroStatus() {
+  const QString good = dir_.filePath("good.djvu"), text = dir_.filePath("text.djvu");
+  BuildDocument(good, Contents());
+  WriteFile(text, "not a book");
+  // The first file is finished, the second is not DjVu, the third is missing.
+  const Result r = Cli({"create", "--pages", "2-2", good, text, dir_.filePath("missing.djvu")});
+  QCOMPARE(r.status, 1);
+  QVERIFY(r.err.contains("Failed to open"));
+  QCOMPARE(LinksByPage(good).value("p2.djvu").size(), 2);
+  QCOMPARE(ReadFile(text), QByteArray("not a book"));
+
+  const Result missing = Cli({"create", dir_.filePath("missing.djvu")});
+  QCOMPARE(missing.status, 1);
+  QVERIFY(missing.err.contains("Файл не найден"));
+
+  const QByteArray before = ReadFile(good);
+  const Result noDjvused = Cli({"create", good}, dir_.filePath("nowhere").toUtf8());
+  QCOMPARE(noDjvused.status, 1);
+  QVERIFY(noDjvused.err.contains("Файл djvused.exe не найден"));
+  QCOMPARE(ReadFile(good), before);
+}
+
+QTEST_GUILESS_MAIN(CliCreateTest)
+#include "test_cli_create.moc"
