@@ -53,6 +53,7 @@ class CreateRunTest : public QObject {
   void RemoveOcrAlsoWithoutLinks();
   void RangeOverPagesWithoutText();
   void NumbersGoingBackAndTheQuestion();
+  void IndexModes_data();
   void IndexModes();
   void Preconditions();
   void BadInputLeavesDocumentsUnchanged_data();
@@ -190,24 +191,60 @@ void CreateRunTest::NumbersGoingBackAndTheQuestion() {
   QCOMPARE(LinksByPage(contents).value("p2.djvu").size(), 3);
 }
 
-void CreateRunTest::IndexModes() {
-  const QString book = Build(
-      QStringLiteral("index.djvu"),
-      {Page{PageText({Line(1500, "Абажур 12, 45"), Line(1400, "77"),
-                      TextLine{100, 1300, 400, 1340, {Word{100, 1300, 400, 1340, "12,15,20"}}}}),
-            {}}});
-  RecordingFrontEnd index1;
-  index1.AddCreateRow(Row(book, 1, 1, "1", "1"));
-  QVERIFY(Run(index1));
-  // A one-page bundle is saved as a single-page document named after its file.
-  QCOMPARE(LinksByPage(book).value("index.djvu"), (QStringList{"#46 100 1500 260 40", "#78 100 1400 40 100"}));
+void CreateRunTest::IndexModes_data() {
+  QTest::addColumn<QString>("mode");
+  QTest::addColumn<QString>("offset");
+  QTest::addColumn<bool>("halve");
+  QTest::addColumn<QList<TextLine>>("lines");
+  QTest::addColumn<QStringList>("links");
+  const auto word = [](int left, int right, const QString& text) {
+    return TextLine{left, 1300, right, 1340, {Word{20, 1300, 80, 1340, "Абажур"}, Word{left, 1300, right, 1340, text}}};
+  };
+  QTest::newRow("index 2: three numbers in one word")
+      << "2" << "0" << false << QList<TextLine>{word(100, 400, "12,15,20")}
+      << QStringList{"#12 100 1300 100 40", "#15 200 1300 100 40", "#20 300 1300 100 40"};
+  QTest::newRow("index 2: halves round to even") << "2" << "0" << false << QList<TextLine>{word(100, 201, "12,15")}
+                                                 << QStringList{"#12 100 1300 50 40", "#15 150 1300 50 40"};
+  QTest::newRow("index 2: trailing and leading comma")
+      << "2" << "0" << false << QList<TextLine>{word(100, 300, "12,"), word(400, 500, ",12")}
+      << QStringList{"#12 100 1300 200 40", "#12 400 1300 100 40"};
+  QTest::newRow("index 2: Cyrillic first letter, letters only")
+      << "2" << "0" << false << QList<TextLine>{word(100, 300, "Ж12"), word(400, 500, "see")} << QStringList{};
+  QTest::newRow("index 2: digits after the last escaped letter")
+      << "2" << "0" << false << QList<TextLine>{word(100, 300, "ab1ЖЫ34")} << QStringList{"#34 100 1300 200 40"};
+  QTest::newRow("index 2: halved, negative offset") << "2" << "-3" << true << QList<TextLine>{word(100, 300, "15,40")}
+                                                    << QStringList{"#4 100 1300 100 40", "#17 200 1300 100 40"};
+  QTest::newRow("index 1: the line's last number")
+      << "1" << "0" << false << QList<TextLine>{Line(1500, "Абажур 12, 45")} << QStringList{"#45 100 1500 260 40"};
+  QTest::newRow("index 1: a line holding only a number")
+      << "1" << "0" << false << QList<TextLine>{Line(1500, "Абажур 5"), Line(1400, "77")}
+      << QStringList{"#5 100 1500 160 40", "#77 100 1400 40 100"};
+  QTest::newRow("contents: a line holding only a number")
+      << "0" << "0" << false << QList<TextLine>{Line(1500, "Абажур 5"), Line(1400, "77")}
+      << QStringList{"#5 100 1500 160 40"};
+  QTest::newRow("index 1: bullet, halved, negative offset")
+      << "1" << "-2" << true << QList<TextLine>{Line(1500, "Абажур 21"), Line(1400, "Абрис •")}
+      << QStringList{"#8 100 1500 180 40", "#8 100 1400 140 100"};
+  QTest::newRow("index 2: bullet")
+      << "2" << "0" << false << QList<TextLine>{Line(1500, "Абажур 21"), Line(1400, "Абрис •")}
+      << QStringList{"#21 240 1500 40 40", "#21 220 1400 20 40"};
+}
 
-  RecordingFrontEnd index2;
-  index2.AddCreateRow(Row(book, 1, 1, "0", "2"));
-  QVERIFY(Run(index2));
-  QCOMPARE(LinksByPage(book).value("index.djvu"),
-           (QStringList{"#12 240 1500 60 40", "#45 320 1500 40 40", "#77 100 1400 40 40", "#12 100 1300 100 40",
-                        "#15 200 1300 100 40", "#20 300 1300 100 40"}));
+void CreateRunTest::IndexModes() {
+  QFETCH(QString, mode);
+  QFETCH(QString, offset);
+  QFETCH(bool, halve);
+  QFETCH(QList<TextLine>, lines);
+  QFETCH(QStringList, links);
+  const QString book = Build(QStringLiteral("index.djvu"), {Page{PageText(lines), {}}, Page{}});
+  RecordingFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::AskWhenUnclear, true);
+  CreateJob row = Row(book, 1, 1, offset, mode);
+  row.del2 = halve ? "1" : "0";
+  frontEnd.AddCreateRow(row);
+  QVERIFY(Run(frontEnd));
+  QCOMPARE(LinksByPage(book).value("p1.djvu"), links);
+  if (mode != "0") QVERIFY(frontEnd.questions.isEmpty());
 }
 
 void CreateRunTest::Preconditions() {
