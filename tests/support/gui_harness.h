@@ -1,0 +1,69 @@
+#pragma once
+// The program's real windows for the GUI tests, in a temporary work folder,
+// with a desktop that records message boxes and answers the file dialog.
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+#include "app/app_windows.h"
+#include "app/desktop.h"
+
+class QComboBox;
+class QWidget;
+
+// Records every message box and error box instead of showing it, answers
+// the file dialog with the queued names (cancelled when none is left) and
+// records the files it is asked to open.
+class RecordingDesktop : public Desktop {
+ public:
+  void Message(QWidget* parent, const QString& text) override;
+  void Error(QWidget* parent, const QString& text) override;
+  QString OpenFileName(QWidget* parent) override;
+  void OpenFile(const QString& path) override;
+
+  QStringList messages;
+  QStringList errors;
+  QStringList answers;  // file names the next file dialogs return
+  int fileDialogs = 0;
+  QStringList opened;
+};
+
+class GuiHarness {
+ public:
+  // A fresh work folder; with settingsText, a Quillmark.ini holding it.
+  explicit GuiHarness(const QString& settingsText = QString());
+  ~GuiHarness();
+
+  // Creates the four windows (reading the settings file).
+  AppWindows& Start();
+  // Destroys them (writing the settings file).
+  void Stop();
+
+  AppWindows& windows() { return *windows_; }
+  TForm1& main() { return windows_->form1; }
+  RecordingDesktop& desktop() { return desktop_; }
+  QString WorkFolder() const { return work_.path(); }
+  QString SettingsPath() const;
+  QString ReadSettings() const;
+
+  // A control of the main window or of another window, by its objectName;
+  // fails the test (through a null pointer check) when it is missing.
+  template <class T>
+  static T* Find(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+  }
+
+ private:
+  QTemporaryDir work_;
+  RecordingDesktop desktop_;
+  std::unique_ptr<AppWindows> windows_;
+};
+
+// The user's choice of an item in a drop-down list: the selection changes and
+// the list reports an activation, as a click in its popup does.
+void Choose(QComboBox* combo, int index);
+
+// Runs action once the next modal dialog's loop runs (QTimer::singleShot 0),
+// then closes the dialog if the action left it open.
+void WhenModal(const std::function<void()>& action);

@@ -1,0 +1,137 @@
+// The desktop program on a real document with the real djvused: a file added
+// through the create tab, "Создать", the log window, the links in the
+// document, and the job commands disabled while the run works. Closing the
+// window during the run leaves the document as it was.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support/djvu_documents.h"
+#include "support/gui_harness.h"
+
+using namespace testdocs;
+
+namespace {
+
+TextLine Line(int bottom, const QString& words) {
+  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
+}
+
+// Page 2 is the contents page.
+QList<Page> Book() {
+  return {Page{},
+          Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"), Line(1400, "Глава 1 7"),
+                         Line(1300, "Глава 2 15")}),
+               {}},
+          Page{PageText({Line(1500, "Глава 1")}), {}}};
+}
+
+// While the main window runs a job, records whether any command that starts
+// a job or removes a row was enabled, and lets the test act at each turn.
+class DuringJob {
+ public:
+  DuringJob(TForm1& main, std::function<void()> act = {}) : main_(main), act_(std::move(act)) {
+    QObject::connect(&timer_, &QTimer::timeout, &main, [this] { Look(); });
+    timer_.start(0);
+  }
+  int turns = 0;
+  bool anyEnabled = false;
+
+ private:
+  void Look() {
+    if (!main_.JobRunning()) return;
+    ++turns;
+    for (const char* name : {"xpButton2", "xpButton4"}) {
+      anyEnabled |= GuiHarness::Find<QPushButton>(&main_, name)->isEnabled();
+    }
+    for (const char* name : {"N1", "MenuItem1"}) anyEnabled |= GuiHarness::Find<QAction>(&main_, name)->isEnabled();
+    if (act_) act_();
+  }
+  TForm1& main_;
+  std::function<void()> act_;
+  QTimer timer_;
+};
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { RequireTool(QStringLiteral("djvused")); }
+  void CreateRunThroughTheWindows();
+  void ClosingDuringTheRunKeepsTheDocument();
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void EndToEndTest::CreateRunThroughTheWindows() {
+  const QString book = dir_.filePath(QStringLiteral("Книга с пробелом.djvu"));
+  BuildDocument(book, Book());
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  w.form1.show();
+  GuiHarness::Find<QLineEdit>(&w.form1, "Edit1")->setText("2");
+  GuiHarness::Find<QLineEdit>(&w.form1, "Edit2")->setText("2");
+  gui.desktop().answers << book;
+  GuiHarness::Find<QPushButton>(&w.form1, "xpButton1")->click();
+  QCOMPARE(w.form1.CreateRowCount(), 1);
+
+  DuringJob watch(w.form1);
+  GuiHarness::Find<QPushButton>(&w.form1, "xpButton2")->click();
+  QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
+  QVERIFY(gui.desktop().messages.isEmpty());
+  QVERIFY(watch.turns > 0);
+  QVERIFY(!watch.anyEnabled);
+  for (const char* name : {"xpButton2", "xpButton4"}) QVERIFY(GuiHarness::Find<QPushButton>(&w.form1, name)->isEnabled());
+  for (const char* name : {"N1", "MenuItem1"}) QVERIFY(GuiHarness::Find<QAction>(&w.form1, name)->isEnabled());
+
+  QVERIFY(w.form2.isVisible());
+  const QString log = GuiHarness::Find<QPlainTextEdit>(&w.form2, "Memo2")->toPlainText();
+  QCOMPARE(log, QStringLiteral("Получение данных из файла, создание скрипта OK\nСоздание содержания\n"
+                               "Исправление исходного DjVu файла OK\nРедактирование файла %1 завершено")
+                    .arg(book));
+  const QString ant = QString::fromUtf8(OutputAnt(book));
+  for (const char* target : {"\"#3\"", "\"#7\"", "\"#15\""}) QVERIFY2(ant.contains(QLatin1String(target)), qPrintable(ant));
+  QVERIFY(QFile::exists(book + QStringLiteral(".backup")));  // "Создавать резервную копию" is on at first start
+}
+
+void EndToEndTest::ClosingDuringTheRunKeepsTheDocument() {
+  const QString book = dir_.filePath(QStringLiteral("closing.djvu"));
+  BuildDocument(book, Book());
+  const QByteArray original = ReadFile(book);
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  w.form1.show();
+  GuiHarness::Find<QCheckBox>(&w.form1, "CheckBox6")->setChecked(false);
+  GuiHarness::Find<QCheckBox>(&w.form1, "CheckBox12")->setChecked(true);  // the script removes the text too
+  GuiHarness::Find<QLineEdit>(&w.form1, "Edit1")->setText("2");
+  GuiHarness::Find<QLineEdit>(&w.form1, "Edit2")->setText("2");
+  gui.desktop().answers << book;
+  w.form1.Button4Click();
+
+  bool closed = false;
+  DuringJob watch(w.form1, [&] {
+    // Close while the script is being applied.
+    if (!closed && w.form2.Log().Text().contains(QStringLiteral("Исправление исходного DjVu файла"))) {
+      closed = true;
+      w.form1.close();
+      QVERIFY(w.form1.isVisible());  // it waits for the job
+    }
+  });
+  w.form1.Button3Click();
+  QVERIFY(closed);
+  QVERIFY(!w.form1.isVisible());
+  QVERIFY(gui.desktop().errors.isEmpty());  // no box holds the closing program
+  QVERIFY(!w.form2.Log().Text().contains(QStringLiteral("завершено")));
+  QVERIFY(ReadFile(book) == original);
+  gui.Stop();
+  QVERIFY(gui.ReadSettings().contains(QStringLiteral("OCR=1")));
+}
+
+QTEST_MAIN(EndToEndTest)
+#include "test_gui_end_to_end.moc"
