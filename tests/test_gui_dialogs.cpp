@@ -16,13 +16,6 @@
 
 namespace {
 
-template <class T>
-T* On(QWidget* window, const char* name) {
-  T* widget = GuiHarness::Find<T>(window, name);
-  if (!widget) qFatal("no control %s", name);
-  return widget;
-}
-
 CreateJob Row(const QString& cm, const QString& tpb, const QString& tps, const QString& col1, const QString& col2,
               const QString& bw, const QString& pods) {
   return CreateJob::FromColumns("/b/", {"E.djvu", "4", "6", cm, "1", tpb, tps, col1, col2, bw, "1", pods, "x"});

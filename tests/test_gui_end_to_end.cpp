@@ -46,9 +46,9 @@ class DuringJob {
     if (!main_.JobRunning()) return;
     ++turns;
     for (const char* name : {"xpButton2", "xpButton4"}) {
-      anyEnabled |= GuiHarness::Find<QPushButton>(&main_, name)->isEnabled();
+      anyEnabled |= On<QPushButton>(&main_, name)->isEnabled();
     }
-    for (const char* name : {"N1", "MenuItem1"}) anyEnabled |= GuiHarness::Find<QAction>(&main_, name)->isEnabled();
+    for (const char* name : {"N1", "MenuItem1"}) anyEnabled |= On<QAction>(&main_, name)->isEnabled();
     if (act_) act_();
   }
   TForm1& main_;
@@ -75,23 +75,23 @@ void EndToEndTest::CreateRunThroughTheWindows() {
   GuiHarness gui;
   AppWindows& w = gui.Start();
   w.form1.show();
-  GuiHarness::Find<QLineEdit>(&w.form1, "Edit1")->setText("2");
-  GuiHarness::Find<QLineEdit>(&w.form1, "Edit2")->setText("2");
+  On<QLineEdit>(&w.form1, "Edit1")->setText("2");
+  On<QLineEdit>(&w.form1, "Edit2")->setText("2");
   gui.desktop().answers << book;
-  GuiHarness::Find<QPushButton>(&w.form1, "xpButton1")->click();
+  On<QPushButton>(&w.form1, "xpButton1")->click();
   QCOMPARE(w.form1.CreateRowCount(), 1);
 
   DuringJob watch(w.form1);
-  GuiHarness::Find<QPushButton>(&w.form1, "xpButton2")->click();
+  On<QPushButton>(&w.form1, "xpButton2")->click();
   QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
   QVERIFY(gui.desktop().messages.isEmpty());
   QVERIFY(watch.turns > 0);
   QVERIFY(!watch.anyEnabled);
-  for (const char* name : {"xpButton2", "xpButton4"}) QVERIFY(GuiHarness::Find<QPushButton>(&w.form1, name)->isEnabled());
-  for (const char* name : {"N1", "MenuItem1"}) QVERIFY(GuiHarness::Find<QAction>(&w.form1, name)->isEnabled());
+  for (const char* name : {"xpButton2", "xpButton4"}) QVERIFY(On<QPushButton>(&w.form1, name)->isEnabled());
+  for (const char* name : {"N1", "MenuItem1"}) QVERIFY(On<QAction>(&w.form1, name)->isEnabled());
 
   QVERIFY(w.form2.isVisible());
-  const QString log = GuiHarness::Find<QPlainTextEdit>(&w.form2, "Memo2")->toPlainText();
+  const QString log = On<QPlainTextEdit>(&w.form2, "Memo2")->toPlainText();
   QCOMPARE(log, QStringLiteral("Получение данных из файла, создание скрипта OK\nСоздание содержания\n"
                                "Исправление исходного DjVu файла OK\nРедактирование файла %1 завершено")
                     .arg(book));
@@ -107,10 +107,10 @@ void EndToEndTest::ClosingDuringTheRunKeepsTheDocument() {
   GuiHarness gui;
   AppWindows& w = gui.Start();
   w.form1.show();
-  GuiHarness::Find<QCheckBox>(&w.form1, "CheckBox6")->setChecked(false);
-  GuiHarness::Find<QCheckBox>(&w.form1, "CheckBox12")->setChecked(true);  // the script removes the text too
-  GuiHarness::Find<QLineEdit>(&w.form1, "Edit1")->setText("2");
-  GuiHarness::Find<QLineEdit>(&w.form1, "Edit2")->setText("2");
+  On<QCheckBox>(&w.form1, "CheckBox6")->setChecked(false);
+  On<QCheckBox>(&w.form1, "CheckBox12")->setChecked(true);  // the script removes the text too
+  On<QLineEdit>(&w.form1, "Edit1")->setText("2");
+  On<QLineEdit>(&w.form1, "Edit2")->setText("2");
   gui.desktop().answers << book;
   w.form1.Button4Click();
 

@@ -22,13 +22,6 @@
 
 namespace {
 
-template <class T>
-T* On(TForm1& main, const char* name) {
-  T* widget = GuiHarness::Find<T>(&main, name);
-  if (!widget) qFatal("no control %s", name);
-  return widget;
-}
-
 QMap<QString, bool> CheckStates(TForm1& main) {
   QMap<QString, bool> states;
   for (const SettingKey& key : kSettingKeys) states[key.checkBox] = On<QCheckBox>(main, key.checkBox)->isChecked();
@@ -381,9 +374,9 @@ void MainWindowTest::FixListAddRemoveOpen() {
   QCOMPARE(main.FixRow(1).Folder, QStringLiteral("/"));
   QCOMPARE(main.FixRow(1).FileName, QStringLiteral("B.djv"));
   main.ListView1()->selectRow(0);
-  GuiHarness::Find<QAction>(&main, "N6")->trigger();
+  On<QAction>(&main, "N6")->trigger();
   QCOMPARE(gui.desktop().opened, QStringList{"/books/A.djvu"});
-  GuiHarness::Find<QAction>(&main, "N1")->trigger();
+  On<QAction>(&main, "N1")->trigger();
   QCOMPARE(main.FixRowCount(), 2);
   QCOMPARE(main.FixRow(1).FullPath(), QStringLiteral("/books/A.djvu"));  // its twin stays
   QVERIFY(gui.desktop().messages.isEmpty());
@@ -398,12 +391,12 @@ void MainWindowTest::MenusWithoutSelection() {
   QFETCH(QString, command);
   GuiHarness gui;
   TForm1& main = gui.Start().form1;
-  GuiHarness::Find<QAction>(&main, qPrintable(command))->trigger();
+  On<QAction>(&main, qPrintable(command))->trigger();
   QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("Файл не выбран")});
   QVERIFY(gui.desktop().opened.isEmpty());
   // Each menu holds "Удалить", a separator and "Открыть".
   const char* menu = command == "N1" || command == "N6" ? "PopupMenu1" : "PopupMenu2";
-  const QList<QAction*> entries = GuiHarness::Find<QMenu>(&main, menu)->actions();
+  const QList<QAction*> entries = On<QMenu>(&main, menu)->actions();
   QCOMPARE(entries.size(), 3);
   QCOMPARE(entries[0]->text(), QStringLiteral("Удалить"));
   QVERIFY(entries[1]->isSeparator());

@@ -2,6 +2,7 @@
 // The program's real windows for the GUI tests, in a temporary work folder,
 // with a desktop that records message boxes and answers the file dialog.
 #include <QStringList>
+#include <QWidget>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -10,7 +11,6 @@
 #include "app/desktop.h"
 
 class QComboBox;
-class QWidget;
 
 // Records every message box and error box instead of showing it, answers
 // the file dialog with the queued names (cancelled when none is left) and
@@ -47,18 +47,23 @@ class GuiHarness {
   QString SettingsPath() const;
   QString ReadSettings() const;
 
-  // A control of the main window or of another window, by its objectName;
-  // fails the test (through a null pointer check) when it is missing.
-  template <class T>
-  static T* Find(QWidget* window, const char* name) {
-    return window->findChild<T*>(QLatin1String(name));
-  }
-
  private:
   QTemporaryDir work_;
   RecordingDesktop desktop_;
   std::unique_ptr<AppWindows> windows_;
 };
+
+// A control of a window by its objectName; a missing one ends the test run.
+template <class T>
+T* On(QWidget* window, const char* name) {
+  T* widget = window->findChild<T*>(QLatin1String(name));
+  if (!widget) qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+  return widget;
+}
+template <class T>
+T* On(QWidget& window, const char* name) {
+  return On<T>(&window, name);
+}
 
 // The user's choice of an item in a drop-down list: the selection changes and
 // the list reports an activation, as a click in its popup does.
