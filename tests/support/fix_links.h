@@ -4,7 +4,6 @@
 // job's own reader.
 #include <QByteArray>
 #include <QList>
-#include <QMetaType>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -16,9 +15,6 @@ namespace fixtest {
 struct Area {
   QByteArray shape;  // "rect" or "oval"
   int x, y, w, h;
-  bool operator==(const Area& o) const {
-    return shape == o.shape && x == o.x && y == o.y && w == o.w && h == o.h;
-  }
 };
 
 // One link to page 2 with an empty comment and an xor border.
@@ -43,5 +39,3 @@ struct Workbench {
 };
 
 }  // namespace fixtest
-
-Q_DECLARE_METATYPE(fixtest::Area)
