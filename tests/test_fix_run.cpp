@@ -291,25 +291,6 @@ class FixRunTest : public QObject {
     QVERIFY(!QFile::exists(bench.runner.TempPath(DjvusedRunner::kDumpFile)));
     QVERIFY(!bench.frontEnd.Closed());
   }
-
-  void djvusedMissing() {
-    fixtest::Workbench bench;
-    const QString document = bench.Path("book.djvu");
-    testdocs::BuildDocument(document, {Page{{}, fixtest::Links({Rect(100, 1500, 300), Rect(150, 1400, 700)})}});
-    const QByteArray original = ReadFile(document);
-    bench.Add(document);
-    bench.frontEnd.SetChecked(Option::FixClose, true);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bench.Path("nothing here").toLocal8Bit());
-    const bool finished = FixRun(bench.frontEnd, bench.runner).Run();
-    qputenv("PATH", path);
-
-    QVERIFY(!finished);
-    QCOMPARE(bench.frontEnd.Messages(), QStringList{DjvusedRunner::kMissingMessage});
-    QCOMPARE(bench.frontEnd.Log().Text(), QStringLiteral("Начало обработки файла %1\r\n").arg(document));
-    QVERIFY(!bench.frontEnd.Closed());
-    QCOMPARE(ReadFile(document), original);
-  }
 };
 
 QTEST_GUILESS_MAIN(FixRunTest)
