@@ -5,19 +5,15 @@
 
 #include "align/alignment_passes.h"
 #include "core/errors.h"
+#include "core/job_log.h"
 
 namespace {
 
-const QString kNoFileSelected = QStringLiteral("Ни один файл не выбран !");
 const QString kStart = QStringLiteral("Начало обработки файла ");
-const QString kDumping = QStringLiteral("Получение данных из файла, создание скрипта");
-const QString kDone = QStringLiteral(" OK");
 const QString kMeasuring = QStringLiteral("Нахождение максимальных и минимальных значений координат");
 const QString kRewriting = QStringLiteral("Исправление скрипта");
-const QString kApplying = QStringLiteral("Исправление исходного DjVu файла");
-const QString kFinished = QStringLiteral("Редактирование файла %1 завершено");
 const QString kUnrecognizedLines[] = {
-    QStringLiteral("Операция не завершена по причине ошибки"),
+    joblog::kFailed,
     QStringLiteral("Возможно в файле отсутствует содержание (гиперссылки)"),
     QStringLiteral("Возможно путь к файлу содержит русские символы"),
 };
@@ -32,7 +28,7 @@ bool FixRun::Run(const QString& alreadyBackedUp) {
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
     const int rows = frontEnd_.FixRowCount();
     if (rows == 0) {
-      frontEnd_.ShowMessage(kNoFileSelected);
+      frontEnd_.ShowMessage(joblog::kNoFileSelected);
       return false;
     }
     for (int i = 0; i < rows; ++i) {
@@ -44,9 +40,7 @@ bool FixRun::Run(const QString& alreadyBackedUp) {
       if (AlignFile(frontEnd_.FixRow(i), alreadyBackedUp) != Outcome::Finished) return false;
     }
   } catch (const DjvusedError& e) {
-    // djvused's own text goes to the log, line by line, like the other
-    // reports of the dump.
-    for (const QString& line : e.Message().split(QLatin1Char('\n'))) frontEnd_.LogAddLine(line);
+    joblog::LogFailure(frontEnd_, e.Message());
     return false;
   } catch (const QuillmarkError& e) {
     frontEnd_.ShowError(e.Message());
@@ -74,8 +68,8 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
     return Outcome::Stopped;
   }
 
-  runner_.RunDump(path, DumpUse::Annotations, [this] { frontEnd_.LogAppend(kDumping); });
-  frontEnd_.LogAppend(kDone);
+  runner_.RunDump(path, DumpUse::Annotations, [this] { frontEnd_.LogAppend(joblog::kReading); });
+  frontEnd_.LogAppend(joblog::kOk);
 
   LogStep(kMeasuring);
   const QString dump = runner_.TempPath(DjvusedRunner::kDumpFile);
@@ -84,16 +78,16 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
     for (const QString& line : kUnrecognizedLines) frontEnd_.LogAddLine(line);
     return Outcome::Stopped;
   }
-  frontEnd_.LogAppend(kDone);
+  frontEnd_.LogAppend(joblog::kOk);
 
   LogStep(kRewriting);
   align::RewritePages(dump, runner_.TempPath(DjvusedRunner::kScriptFile), *table);
-  frontEnd_.LogAppend(kDone);
+  frontEnd_.LogAppend(joblog::kOk);
 
-  frontEnd_.LogAddLine(kApplying);
+  frontEnd_.LogAddLine(joblog::kApplying);
   runner_.ApplyScript(path, ScriptUse::FixScript, {DjvusedRunner::kScriptFile});
-  frontEnd_.LogAppend(kDone);
-  frontEnd_.LogAddLine(kFinished.arg(path));
+  frontEnd_.LogAppend(joblog::kOk);
+  frontEnd_.LogAddLine(joblog::Finished(path));
   return Outcome::Finished;
 }
 

@@ -1,5 +1,20 @@
 #include "core/headless_front_end.h"
 
+#include "core/errors.h"
+
+namespace {
+
+// A row asked for that the list no longer has: the list changed under the job.
+template <typename Row>
+const Row& RowAt(const QList<Row>& rows, int index) {
+  if (index < 0 || index >= rows.size()) {
+    throw InputError(QStringLiteral("В списке нет строки %1").arg(index + 1));
+  }
+  return rows.at(index);
+}
+
+}  // namespace
+
 HeadlessFrontEnd::HeadlessFrontEnd() {
   // The main window's start-up selections: "По умолчанию", "Прямоугольник", "Содержание".
   combos_[int(Combo::BorderType)] = 1;
@@ -21,12 +36,12 @@ int HeadlessFrontEnd::SelectedIndex(Combo combo) const { return combos_.value(in
 void HeadlessFrontEnd::SetSelectedIndex(Combo combo, int index) { combos_[int(combo)] = index; }
 
 int HeadlessFrontEnd::CreateRowCount() const { return int(createRows_.size()); }
-CreateJob HeadlessFrontEnd::CreateRow(int index) const { return createRows_.at(index); }
+CreateJob HeadlessFrontEnd::CreateRow(int index) const { return RowAt(createRows_, index); }
 void HeadlessFrontEnd::ClearCreateList() { createRows_.clear(); }
 void HeadlessFrontEnd::AddCreateRow(const CreateJob& row) { createRows_ << row; }
 
 int HeadlessFrontEnd::FixRowCount() const { return int(fixRows_.size()); }
-FixJob HeadlessFrontEnd::FixRow(int index) const { return fixRows_.at(index); }
+FixJob HeadlessFrontEnd::FixRow(int index) const { return RowAt(fixRows_, index); }
 void HeadlessFrontEnd::ClearFixList() { fixRows_.clear(); }
 void HeadlessFrontEnd::AddFixRow(const FixJob& row) { fixRows_ << row; }
 

@@ -4,6 +4,7 @@
 
 #include "align/fix_run.h"
 #include "core/errors.h"
+#include "core/job_log.h"
 #include "create/link_writer.h"
 #include "create/page_scan.h"
 #include "create/row_settings.h"
@@ -12,14 +13,9 @@
 
 namespace {
 
-const QString kNoFiles = QStringLiteral("Ни один файл не выбран !");
 const QString kBadBorder = QStringLiteral("Неверно задан тип границы");
 const QString kBadWorkType = QStringLiteral("Неверно задан вид работы");
-const QString kReading = QStringLiteral("Получение данных из файла, создание скрипта");
-const QString kOk = QStringLiteral(" OK");
 const QString kCreating = QStringLiteral("Создание содержания");
-const QString kApplying = QStringLiteral("Исправление исходного DjVu файла");
-const QString kFailed = QStringLiteral("Операция не завершена по причине ошибки");
 
 // The row's document could not be finished; the run stops without its end options.
 struct RowStopped {};
@@ -38,7 +34,7 @@ bool CreateRun::Run() {
   }
   frontEnd_.LogClear();
   if (frontEnd_.CreateRowCount() == 0) {
-    frontEnd_.ShowMessage(kNoFiles);
+    frontEnd_.ShowMessage(joblog::kNoFileSelected);
     return false;
   }
   if (frontEnd_.SelectedIndex(Combo::BorderType) < 0 || frontEnd_.SelectedIndex(Combo::LinkShape) < 0) {
@@ -61,9 +57,7 @@ bool CreateRun::RunRows() {
     return true;
   } catch (const RowStopped&) {
   } catch (const DjvusedError& e) {
-    frontEnd_.LogShow();
-    frontEnd_.LogAddLine(kFailed);
-    frontEnd_.LogAddLine(e.Message());
+    joblog::LogFailure(frontEnd_, e.Message());
   } catch (const QuillmarkError& e) {
     frontEnd_.ShowError(e.Message());
   }
@@ -91,8 +85,8 @@ void CreateRun::ProcessRow(const CreateJob& row) {
       ReadPageNameList(runner_.TempPath(DjvusedRunner::kPageListFile), settings.firstPage, settings.lastPage);
 
   frontEnd_.LogShow();
-  runner_.RunDump(path, DumpUse::HiddenText, [&] { frontEnd_.LogAppend(kReading); });
-  frontEnd_.LogAppend(kOk);
+  runner_.RunDump(path, DumpUse::HiddenText, [&] { frontEnd_.LogAppend(joblog::kReading); });
+  frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(kCreating);
 
   if (pages.names.isEmpty()) {
@@ -120,11 +114,11 @@ void CreateRun::ProcessRow(const CreateJob& row) {
   dialect::LineWriter script(runner_.TempPath(DjvusedRunner::kScriptFile));
   script.Write(writer.Script());
   script.Close();
-  frontEnd_.LogAddLine(kApplying);
+  frontEnd_.LogAddLine(joblog::kApplying);
   runner_.ApplyScript(path, ScriptUse::CreateScript, {DjvusedRunner::kDumpFile, DjvusedRunner::kPageListFile},
                       pages.pageCount);
-  frontEnd_.LogAppend(kOk);
-  frontEnd_.LogAddLine(QStringLiteral("Редактирование файла %1 завершено").arg(path));
+  frontEnd_.LogAppend(joblog::kOk);
+  frontEnd_.LogAddLine(joblog::Finished(path));
 
   // The alignment follow-up; the work type that counts is the one the window shows.
   if (frontEnd_.IsChecked(Option::AlignContents) && frontEnd_.SelectedIndex(Combo::WorkType) != 2) {

@@ -4,8 +4,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include "core/errors.h"
 #include "djvused/document_guard.h"
@@ -61,12 +61,22 @@ bool DjvusedRunner::DjvusedPresent() {
 }
 
 void DjvusedRunner::BackupCopy(const QString& longPath) {
+  // Written beside the backup and renamed over it only when complete, so a
+  // copy that fails half-way never costs the older backup.
   const QString target = longPath + kBackupSuffix;
-  QFile::remove(target);
   QFile source(longPath);
-  if (!source.copy(target)) {
-    throw IoError(QStringLiteral("Не удалось создать резервную копию %1: %2").arg(target, source.errorString()));
+  QSaveFile backup(target);
+  const auto fail = [&](const QString& why) {
+    throw IoError(QStringLiteral("Не удалось создать резервную копию %1: %2").arg(target, why));
+  };
+  if (!source.open(QIODevice::ReadOnly)) fail(source.errorString());
+  if (!backup.open(QIODevice::WriteOnly)) fail(backup.errorString());
+  QByteArray chunk;
+  while (!(chunk = source.read(1 << 20)).isEmpty()) {
+    if (backup.write(chunk) != chunk.size()) fail(backup.errorString());
   }
+  if (source.error() != QFile::NoError) fail(source.errorString());
+  if (!backup.commit()) fail(backup.errorString());
 }
 
 QString DjvusedRunner::ShortPathOf(const QString& longPath) {
