@@ -1,0 +1,112 @@
+#include "bench_document.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <stdexcept>
+
+#include "process_probe.h"
+
+namespace {
+
+constexpr int kWidth = 1240, kHeight = 1754;
+constexpr int kLinesPerPage = 40, kWordsPerLine = 8;
+constexpr int kFirstContentsPage = 3, kLastContentsPage = 6, kEntriesPerContentsPage = 30;
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    throw std::runtime_error("cannot write " + path.toStdString());
+  }
+}
+
+// A word of the ordinary text: Cyrillic or Latin, 3 to 9 letters, from a
+// fixed sequence so every run builds the same book.
+QString Word(quint32& seed) {
+  seed = seed * 1103515245u + 12345u;
+  const int length = 3 + int((seed >> 16) % 7);
+  const bool cyrillic = (seed >> 8) & 1;
+  QString word;
+  for (int i = 0; i < length; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const int letter = int((seed >> 16) % 26);
+    word += cyrillic ? QChar(0x0430 + letter) : QChar('a' + letter);
+  }
+  return word;
+}
+
+QByteArray Zone(const char* type, int left, int bottom, int right, int top) {
+  return QByteArray("(") + type + ' ' + QByteArray::number(left) + ' ' + QByteArray::number(bottom) + ' ' +
+         QByteArray::number(right) + ' ' + QByteArray::number(top);
+}
+
+QByteArray WordZone(int left, int bottom, int right, int top, const QString& text) {
+  return "  " + Zone("word", left, bottom, right, top) + " \"" + text.toUtf8() + "\")";
+}
+
+QByteArray OrdinaryPage(quint32& seed) {
+  QByteArray text = Zone("page", 0, 0, kWidth, kHeight);
+  for (int line = 0; line < kLinesPerPage; ++line) {
+    const int top = kHeight - 60 - line * 40, bottom = top - 30;
+    text += "\n " + Zone("line", 100, bottom, 1140, top);
+    for (int word = 0; word < kWordsPerLine; ++word) {
+      const int left = 100 + word * 130;
+      text += "\n" + WordZone(left, bottom, left + 120, top, Word(seed));
+    }
+    text += ")";
+  }
+  return text + ")";
+}
+
+// Entries "Глава N ... P" whose numbers grow through the four pages.
+QByteArray ContentsPage(int page) {
+  QByteArray text = Zone("page", 0, 0, kWidth, kHeight);
+  for (int entry = 0; entry < kEntriesPerContentsPage; ++entry) {
+    const int number = (page - kFirstContentsPage) * kEntriesPerContentsPage + entry + 1;
+    const int top = kHeight - 100 - entry * 50, bottom = top - 40;
+    text += "\n " + Zone("line", 100, bottom, 1140, top);
+    text += "\n" + WordZone(100, bottom, 300, top, QStringLiteral("Глава"));
+    text += "\n" + WordZone(320, bottom, 400, top, QString::number(number));
+    text += "\n" + WordZone(1060, bottom, 1140, top, QString::number(number * 4 + 6)) + ")";
+  }
+  return text + ")";
+}
+
+}  // namespace
+
+void RunTool(const QString& tool, const QStringList& arguments, const QString& stdoutFile) {
+  const QString path = QStandardPaths::findExecutable(tool);
+  if (path.isEmpty()) throw std::runtime_error(tool.toStdString() + " is not installed (djvulibre-bin)");
+  const ProbeResult result = RunProbed(path, arguments, stdoutFile);
+  if (result.exitCode != 0) throw std::runtime_error(tool.toStdString() + " failed: " + arguments.join(' ').toStdString());
+}
+
+BenchDocument BuildBenchDocument(const QString& folder, int pages) {
+  const QDir dir(folder);
+  QByteArray pbm = "P4\n" + QByteArray::number(kWidth) + ' ' + QByteArray::number(kHeight) + '\n';
+  pbm += QByteArray(((kWidth + 7) / 8) * kHeight, '\0');
+  WriteBytes(dir.filePath("blank.pbm"), pbm);
+  RunTool("cjb2", {dir.filePath("blank.pbm"), dir.filePath("blank.djvu")});
+  QStringList components;
+  for (int page = 1; page <= pages; ++page) {
+    const QString name = dir.filePath(QStringLiteral("p%1.djvu").arg(page, 4, 10, QLatin1Char('0')));
+    QFile::remove(name);
+    if (!QFile::copy(dir.filePath("blank.djvu"), name)) throw std::runtime_error("cannot copy the blank page");
+    components << name;
+  }
+  BenchDocument book{dir.filePath("book.djvu"), 0};
+  RunTool("djvm", QStringList{"-c", book.path} + components);
+  for (const QString& name : components) QFile::remove(name);
+
+  QByteArray script;
+  quint32 seed = 1;
+  for (int page = 1; page <= pages; ++page) {
+    const bool contents = page >= kFirstContentsPage && page <= kLastContentsPage;
+    script += "select " + QByteArray::number(page) + "\nset-txt\n";
+    script += (contents ? ContentsPage(page) : OrdinaryPage(seed)) + "\n.\n";
+  }
+  WriteBytes(dir.filePath("text.dsed"), script);
+  RunTool("djvused", {book.path, "-f", dir.filePath("text.dsed"), "-s"});
+  book.bytes = QFileInfo(book.path).size();
+  return book;
+}

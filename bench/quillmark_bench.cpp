@@ -1,0 +1,194 @@
+// quillmark-bench: times quillmark-cli create and fix on a 600-page book
+// against the bare djvused commands they need, and measures the program's
+// own CPU time while djvused runs and its peak memory. Not a test: run it by
+// hand (bench/run.sh) and read the figures.
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
+
+#include "bench_document.h"
+#include "process_probe.h"
+
+namespace {
+
+struct Bench {
+  QString cli, djvused, folder, book;
+  QString pristine, linked;  // the book before create, and after it (with links)
+};
+
+void Replace(const QString& target, const QString& from) {
+  QFile::remove(target);
+  if (!QFile::copy(from, target)) throw std::runtime_error("cannot copy " + from.toStdString());
+}
+
+double Cli(const Bench& b, const QStringList& arguments) {
+  const ProbeResult r = RunProbed(b.cli, arguments);
+  if (r.exitCode != 0) throw std::runtime_error("quillmark-cli failed: " + arguments.join(' ').toStdString());
+  return r.wallSeconds;
+}
+
+double Djvused(const Bench& b, const QStringList& arguments, const QString& out = {}) {
+  const ProbeResult r = RunProbed(b.djvused, QStringList{b.book} + arguments, out);
+  if (r.exitCode != 0) throw std::runtime_error("djvused failed: " + arguments.join(' ').toStdString());
+  return r.wallSeconds;
+}
+
+// The best of `rounds` timings of every contender, run alternating; each run
+// starts from the document in `start`.
+QList<double> BestOf(int rounds, const Bench& b, const QString& start, const QList<std::function<double()>>& runs) {
+  QList<double> best(runs.size(), 1e9);
+  for (int round = 0; round < rounds; ++round) {
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+      Replace(b.book, start);
+      best[i] = std::min(best[i], runs[i]());
+    }
+  }
+  return best;
+}
+
+QString CpuModel() {
+  QFile info("/proc/cpuinfo");
+  if (!info.open(QIODevice::ReadOnly)) return "?";
+  for (const QByteArray& line : info.readAll().split('\n')) {
+    if (line.startsWith("model name")) return QString::fromUtf8(line.mid(line.indexOf(':') + 1).trimmed());
+  }
+  return "?";
+}
+
+// Peak memory of a program without children: its own maximum RSS.
+long OwnMaxRssKib(const QString& program, const QStringList& arguments) {
+  RunProbed(program, arguments);
+  rusage usage{};
+  getrusage(RUSAGE_CHILDREN, &usage);  // the largest reaped child so far
+  return usage.ru_maxrss;
+}
+
+void Print(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Print(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::vfprintf(stdout, format, args);
+  va_end(args);
+  std::fflush(stdout);
+}
+
+const char* Verdict(bool met) { return met ? "met" : "MISSED"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QStringList args = app.arguments().mid(1);
+  int pages = 600, rounds = 3;
+  Bench b;
+  b.cli = QStringLiteral(QUILLMARK_CLI);
+  for (int i = 0; i + 1 < args.size(); i += 2) {
+    if (args[i] == "--pages") pages = args[i + 1].toInt();
+    else if (args[i] == "--rounds") rounds = args[i + 1].toInt();
+    else if (args[i] == "--cli") b.cli = args[i + 1];
+    else { std::fprintf(stderr, "usage: quillmark-bench [--pages N] [--rounds N] [--cli PATH]\n"); return 2; }
+  }
+  try {
+    // The Qt baseline first, while no other child has been reaped: the
+    // largest reaped child is then quillmark-cli itself.
+    const long baselineKib = OwnMaxRssKib(b.cli, {"--version"});
+    QTemporaryDir dir;
+    if (!dir.isValid()) throw std::runtime_error("no temporary folder");
+    b.folder = dir.path();
+    b.djvused = QStandardPaths::findExecutable("djvused");
+    if (b.djvused.isEmpty()) throw std::runtime_error("djvused is not installed (djvulibre-bin)");
+    const QDir d(b.folder);
+    Print("Quillmark benchmark, %s\nmachine: nproc %d, %s, %s\n",
+          qPrintable(QDateTime::currentDateTime().toString(Qt::ISODate)), QThread::idealThreadCount(),
+          qPrintable(CpuModel()), qPrintable(QSysInfo::prettyProductName()));
+    const BenchDocument book = BuildBenchDocument(b.folder, pages);
+    b.book = book.path;
+    b.pristine = d.filePath("pristine.djvu");
+    b.linked = d.filePath("linked.djvu");
+    Replace(b.pristine, b.book);
+
+    const QString txt = d.filePath("txt.dsed"), ls = d.filePath("ls.dsed"), ant = d.filePath("ant.dsed");
+    const QString createScript = d.filePath("create.dsed"), fixScript = d.filePath("fix.dsed");
+    Djvused(b, {"-e", "output-txt"}, txt);
+    const qint64 dumpBytes = QFileInfo(txt).size();
+    Print("document: %d pages, %lld bytes; text dump %lld bytes\n", pages, book.bytes, dumpBytes);
+
+    // The create script as the program writes it, then the linked book.
+    if (RunProbed(b.cli, {"create", "--pages", "3-6", "--dry-run", b.book}, createScript).exitCode != 0) {
+      throw std::runtime_error("quillmark-cli create --dry-run failed");
+    }
+    Cli(b, {"create", "--pages", "3-6", b.book});
+    Replace(b.linked, b.book);
+    // The fix job's script is the aligned annotation dump it applies.
+    Cli(b, {"fix", b.book});
+    Djvused(b, {"-e", "output-ant"}, fixScript);
+    Print("create script %lld bytes, fix script %lld bytes\n\n", QFileInfo(createScript).size(),
+          QFileInfo(fixScript).size());
+
+    const QList<double> create = BestOf(rounds, b, b.pristine, {
+        [&] { return Cli(b, {"create", "--pages", "3-6", b.book}); },
+        [&] { return Djvused(b, {"-e", "ls"}, ls) + Djvused(b, {"-e", "output-txt"}, txt) +
+                     Djvused(b, {"-f", createScript, "-s"}); },
+        [&] { return Djvused(b, {"-e", "ls"}, ls); },
+        [&] { return Djvused(b, {"-e", "output-txt"}, txt); },
+        [&] { return Djvused(b, {"-f", createScript, "-s"}); },
+    });
+    const QList<double> fix = BestOf(rounds, b, b.linked, {
+        [&] { return Cli(b, {"fix", b.book}); },
+        [&] { return Djvused(b, {"-e", "output-ant"}, ant) + Djvused(b, {"-f", fixScript, "-s"}); },
+        [&] { return Djvused(b, {"-e", "output-ant"}, ant); },
+        [&] { return Djvused(b, {"-f", fixScript, "-s"}); },
+        [&] { return Djvused(b, {"-e", "n"}); },
+        [&] { return Djvused(b, {"-e", "n; dump"}); },
+    });
+    const double checkN = fix[4], checkDump = fix[5];
+    const double createRatio = create[0] / create[1], fixRatio = fix[0] / fix[1];
+    Print("best of %d, alternating, seconds:\n", rounds);
+    Print("create --pages 3-6: quillmark-cli %.3f | bare djvused %.3f (-e ls %.3f, -e output-txt %.3f, -f -s %.3f)\n",
+          create[0], create[1], create[2], create[3], create[4]);
+    Print("  ratio %.3f; with the save check -e 'n; dump' (%.3f) counted as djvused's: %.3f\n", createRatio, checkDump,
+          create[0] / (create[1] + checkDump));
+    Print("fix: quillmark-cli %.3f | bare djvused %.3f (-e output-ant %.3f, -f -s %.3f)\n", fix[0], fix[1], fix[2],
+          fix[3]);
+    Print("  ratio %.3f; with -e n (%.3f) and -e 'n; dump' (%.3f) counted as djvused's: %.3f\n", fixRatio, checkN,
+          checkDump, fix[0] / (fix[1] + checkN + checkDump));
+
+    // One sampled run of each for the program's own CPU time and memory.
+    Replace(b.book, b.pristine);
+    const ProbeResult c = RunProbed(b.cli, {"create", "--pages", "3-6", b.book}, {}, true);
+    Replace(b.book, b.linked);
+    const ProbeResult f = RunProbed(b.cli, {"fix", b.book}, {}, true);
+    Print("\nquillmark-cli's own CPU time (children excluded), sampled every ~1 ms:\n");
+    Print("  create: %.3f s while djvused ran (%.3f s of djvused); %.3f s in all of its %.3f s\n",
+          c.cpuWhileChildRuns, c.childSeconds, c.ownCpuSeconds, c.wallSeconds);
+    Print("  fix:    %.3f s while djvused ran (%.3f s of djvused); %.3f s in all of its %.3f s\n",
+          f.cpuWhileChildRuns, f.childSeconds, f.ownCpuSeconds, f.wallSeconds);
+    const long limitKib = long(3 * dumpBytes / 1024) + baselineKib;
+    Print("peak memory of quillmark-cli itself (VmHWM): create %ld KiB, fix %ld KiB; Qt baseline (--version) %ld KiB\n",
+          c.peakRssKib, f.peakRssKib, baselineKib);
+    Print("  goal: below 3 x text dump + baseline = %ld KiB\n", limitKib);
+    const double cpuShare = std::max(c.cpuWhileChildRuns / std::max(c.childSeconds, 1e-9),
+                                     f.cpuWhileChildRuns / std::max(f.childSeconds, 1e-9));
+    Print("\ngoals: create ratio <= 1.05 %s; fix ratio <= 1.05 %s; CPU while waiting near zero (%.1f%% of the wait) %s;"
+          " memory %s\n",
+          Verdict(createRatio <= 1.05), Verdict(fixRatio <= 1.05), 100 * cpuShare, Verdict(cpuShare < 0.02),
+          Verdict(std::max(c.peakRssKib, f.peakRssKib) < limitKib));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "quillmark-bench: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,17 @@
+# The sources behind the fuzz entry points, shared by the libFuzzer build and
+# the sanitized corpus replay of the test suite.
+get_filename_component(FUZZ_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+set(FUZZ_CODE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/fuzz_entry_points.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/text_dump.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/page_scan.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/link_writer.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/link_style.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/recognition.cpp
+  ${FUZZ_SOURCE_ROOT}/src/align/alignment_passes.cpp
+  ${FUZZ_SOURCE_ROOT}/src/align/dump_line.cpp
+  ${FUZZ_SOURCE_ROOT}/src/djvused/script_dialect.cpp
+  ${FUZZ_SOURCE_ROOT}/src/core/headless_front_end.cpp
+  ${FUZZ_SOURCE_ROOT}/src/core/log_text.cpp
+  ${FUZZ_SOURCE_ROOT}/src/app/create_job.cpp
+  ${FUZZ_SOURCE_ROOT}/src/app/fix_job.cpp)
