@@ -72,16 +72,7 @@ TextDumpLines TextDumpLines::Read(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) throw IoError(dialect::ReadFailure(path, file.errorString()));
   QByteArray text = file.readAll();
   if (file.error() != QFile::NoError) throw IoError(dialect::ReadFailure(path, file.errorString()));
-  // djvused's dump is whole when it opens with "select; remove-txt" and, if
-  // any page follows, ends with a page's closing "." line. A dump cut off or
-  // replaced by other text (djvused stopped writing, yet exited 0) would give
-  // links for only some pages, or none, reported as a finished file.
-  TextDumpLines dump = FromText(text);
-  const bool opens = text.startsWith(dialect::kRemoveAllText + '\n') || text.startsWith(dialect::kRemoveAllText + "\r\n");
-  if (!opens || (dump.size() > 0 && dump.at(dump.size() - 1) != dialect::kEndOfData)) {
-    throw DjvusedError(QStringLiteral("Дамп скрытого текста %1 неполный или повреждён").arg(path));
-  }
-  return dump;
+  return FromText(text);
 }
 
 QByteArrayView TextDumpLines::at(qsizetype i) const {

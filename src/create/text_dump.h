@@ -26,7 +26,7 @@ PageNameList ReadPageNameList(const QString& path, int firstPage, int lastPage);
 // The hidden-text dump without its first line, held whole in memory.
 class TextDumpLines {
  public:
-  static TextDumpLines Read(const QString& path);  // throws IoError; DjvusedError when not whole
+  static TextDumpLines Read(const QString& path);  // throws IoError
   static TextDumpLines FromText(const QByteArray& text);  // the whole dump, first line included
   qsizetype size() const { return lines_.size(); }
   QByteArrayView at(qsizetype i) const;

@@ -155,6 +155,28 @@ void DjvusedRunner::Check(const Outcome& outcome, const QString& what) const {
   }
 }
 
+namespace {
+
+// djvused opens the annotation and the hidden-text dumps with a line that
+// clears the whole document and ends every page's data with a line ".". A dump
+// that lacks either was cut off or replaced by other output even though
+// djvused exited 0; applied as a script it would clear the pages after the cut.
+bool DumpLooksWhole(const QString& path, const QByteArray& firstLine) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  QByteArray head = file.readLine();
+  while (head.endsWith('\n') || head.endsWith('\r')) head.chop(1);
+  if (head != firstLine) return false;
+  if (file.atEnd()) return true;  // no page has this layer
+  const qint64 tailSize = qMin<qint64>(file.size(), 64);
+  file.seek(file.size() - tailSize);
+  QByteArray tail = file.read(tailSize);
+  while (tail.endsWith('\n') || tail.endsWith('\r')) tail.chop(1);
+  return tail.endsWith("\n.") || tail.endsWith("\r.");
+}
+
+}  // namespace
+
 void DjvusedRunner::RunDump(const QString& shortPath, DumpUse use, const std::function<void()>& started) {
   if (shortPath.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
   const QString dump = DumpFileOf(use);
@@ -163,6 +185,11 @@ void DjvusedRunner::RunDump(const QString& shortPath, DumpUse use, const std::fu
   const Outcome outcome =
       Run({DocumentArgument(shortPath), QStringLiteral("-e"), command}, TempPath(dump), started);
   Check(outcome, QStringLiteral("-e ") + command);
+  const QByteArray firstLine = use == DumpUse::Annotations ? QByteArrayLiteral("select; remove-ant")
+                                                           : QByteArrayLiteral("select; remove-txt");
+  if (use != DumpUse::PageList && !DumpLooksWhole(TempPath(dump), firstLine)) {
+    throw DjvusedError(QStringLiteral("Вывод djvused -e %1 для %2 неполный или повреждён").arg(command, shortPath));
+  }
 }
 
 namespace {
