@@ -12,7 +12,7 @@
 #include "align/fix_run.h"
 #include "create/create_run.h"
 #include "support/djvu_documents.h"
-#include "support/fault_djvused.h"
+#include "support/stand_in_djvused.h"
 #include "support/fix_links.h"
 #include "support/link_areas.h"
 #include "support/recording_front_end.h"

@@ -7,22 +7,26 @@
 
 namespace testdocs {
 
-QString WriteStandInDjvused(const QString& folder, const QString& onSave) {
+QString WriteFaultyDjvused(const QString& folder, const QString& pattern, const QString& action) {
   QDir().mkpath(folder);
-  const QString real = RequireTool(QStringLiteral("djvused"));
   const QString path = QDir(folder).filePath(QStringLiteral("djvused"));
   const QString script = QStringLiteral(
                              "#!/bin/sh\n"
-                             "for a in \"$@\"; do\n"
-                             "  if [ \"$a\" = \"-s\" ]; then\n"
-                             "%1\n"
-                             "  fi\n"
-                             "done\n"
-                             "exec '%2' \"$@\"\n")
-                             .arg(onSave, real);
+                             "REAL='%1'\n"
+                             "case \" $* \" in\n"
+                             "  %2)\n"
+                             "%3\n"
+                             "    ;;\n"
+                             "esac\n"
+                             "exec \"$REAL\" \"$@\"\n")
+                             .arg(RequireTool(QStringLiteral("djvused")), pattern, action);
   WriteFile(path, script.toUtf8());
   QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
   return folder;
+}
+
+QString WriteStandInDjvused(const QString& folder, const QString& onSave) {
+  return WriteFaultyDjvused(folder, QStringLiteral("*' -s '*"), onSave);
 }
 
 }  // namespace testdocs
