@@ -29,12 +29,9 @@ QList<Page> Book() {
 }
 
 CreateJob Row(const QString& path, int first, int last, const QString& offset = "0", const QString& mode = "0") {
-  CreateJob row = CreateJob::FromColumns(QString(), {QString(), QString::number(first), QString::number(last), offset,
-                                                     mode, "1", "0", "000000", "000000", "0", "0", "0", "0"});
-  const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;
-  row.Folder = path.left(cut);
-  row.FileName = path.mid(cut);
-  return row;
+  const FixJob place = FixJob::FromPath(path);
+  return CreateJob::FromColumns(place.Folder, {place.FileName, QString::number(first), QString::number(last), offset,
+                                               mode, "1", "0", "000000", "000000", "0", "0", "0", "0"});
 }
 
 const QString kFinishedLog = QStringLiteral(

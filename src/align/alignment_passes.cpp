@@ -19,46 +19,17 @@ constexpr qint64 kPumpIntervalMs = 10;
 
 using AreaHook = std::function<void(PageGeometry& page, DumpArea& area)>;
 
-// Where a pass reads from: djvused's dump, whose lines lose one trailing CR as
-// every dump line does, or the job's own intermediate script, whose lines end
-// with exactly the line break LineWriter wrote. Reading the intermediate
-// script like a dump would strip a second CR that belongs to the line.
-enum class Source { Dump, OwnScript };
-
-class PassReader {
- public:
-  PassReader(const QString& path, Source source) {
-    if (source == Source::Dump) {
-      dump_.emplace(path);
-    } else {
-      own_.setFileName(path);
-      if (!own_.open(QIODevice::ReadOnly)) throw IoError(dialect::ReadFailure(path, own_.errorString()));
-    }
-  }
-
-  bool Next(QByteArray& line) {
-    if (dump_) return dump_->Next(line);
-    if (own_.atEnd()) return false;
-    line = own_.readLine();
-    const QByteArray lineBreak = dialect::LineBreak();
-    if (line.endsWith(lineBreak)) line.chop(lineBreak.size());
-    return true;
-  }
-
- private:
-  std::optional<dialect::LineReader> dump_;
-  QFile own_;
-};
-
-// Reads `input` line by line and hands each area of a page slot, with its
+// Reads `input` line by line (`source` tells whether djvused wrote it or the
+// job itself: reading the job's own script like a dump would strip a second
+// CR that belongs to the line) and hands each area of a page slot, with its
 // slot's record, to onArea, which may change the area's x and w. When `output`
 // is given, every line is written to it: area lines rebuilt from their
 // (possibly changed) areas, all other lines exactly as read. Areas before the
 // first page slot are neither handed out nor changed. Returns false, having
 // stopped there, when stopAtUnrecognized and a line carries the marker.
-bool StreamDump(const QString& input, Source source, const QString& output, PageTable& table,
+bool StreamDump(const QString& input, dialect::LineEnd source, const QString& output, PageTable& table,
                 const AreaHook& onArea, bool stopAtUnrecognized = false) {
-  PassReader reader(input, source);
+  dialect::LineReader reader(input, source);
   std::unique_ptr<dialect::LineWriter> writer;
   if (!output.isEmpty()) writer = std::make_unique<dialect::LineWriter>(output);
   QElapsedTimer sincePump;
@@ -111,7 +82,7 @@ std::optional<PageTable> MeasurePages(const QString& dumpPath) {
   PageTable table(CountSections(dumpPath));
 
   // Pass 2: the extremes of the left edges and widths.
-  const bool recognized = StreamDump(dumpPath, Source::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
+  const bool recognized = StreamDump(dumpPath, dialect::LineEnd::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
     page.MinLeft = std::min(page.MinLeft, area.x);
     page.MaxLeft = std::max(page.MaxLeft, area.x);
     page.MaxWidth = std::max(page.MaxWidth, area.w);
@@ -122,7 +93,7 @@ std::optional<PageTable> MeasurePages(const QString& dumpPath) {
   // Pass 3: the second column starts at its leftmost area (a one-column slot
   // keeps MaxLeft) ...
   for (PageGeometry& page : table) page.SecondLeft = page.MaxLeft;
-  StreamDump(dumpPath, Source::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
+  StreamDump(dumpPath, dialect::LineEnd::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
     if (page.InSecondColumn(area.x)) page.SecondLeft = std::min(page.SecondLeft, area.x);
   });
   // ... but never before the right end of the widest area placed at the first
@@ -135,7 +106,7 @@ std::optional<PageTable> MeasurePages(const QString& dumpPath) {
 
 void RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable& table) {
   // Pass 4: common left edges; the decision uses the measured x.
-  StreamDump(dumpPath, Source::Dump, scriptPath, table, [](PageGeometry& page, DumpArea& area) {
+  StreamDump(dumpPath, dialect::LineEnd::Dump, scriptPath, table, [](PageGeometry& page, DumpArea& area) {
     area.x = page.TwoColumns() && page.InSecondColumn(area.x) ? page.SecondLeft : page.MinLeft;
   });
 
@@ -144,7 +115,7 @@ void RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable&
     page.FirstWidth = 0;
     page.SecondWidth = 0;
   }
-  StreamDump(scriptPath, Source::OwnScript, {}, table, [](PageGeometry& page, DumpArea& area) {
+  StreamDump(scriptPath, dialect::LineEnd::OwnFile, {}, table, [](PageGeometry& page, DumpArea& area) {
     if (area.x == page.MinLeft) page.FirstWidth = std::max(page.FirstWidth, area.w);
     if (area.x == page.SecondLeft) page.SecondWidth = std::max(page.SecondWidth, area.w);
   });
@@ -152,7 +123,7 @@ void RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable&
   // Pass 6: common widths. When the second column's widest area, placed at the
   // first column's edge, would reach the rightmost start, the page takes the
   // first column's width throughout.
-  StreamDump(scriptPath, Source::OwnScript, dumpPath, table, [](PageGeometry& page, DumpArea& area) {
+  StreamDump(scriptPath, dialect::LineEnd::OwnFile, dumpPath, table, [](PageGeometry& page, DumpArea& area) {
     if (page.MinLeft + page.SecondWidth >= page.MaxLeft || area.x == page.MinLeft) {
       area.w = page.FirstWidth;
     } else {

@@ -82,13 +82,17 @@ QString ReadFailure(const QString& path, const QString& reason) {
   return QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, reason);
 }
 
-LineReader::LineReader(const QString& path) : file_(path) {
+LineReader::LineReader(const QString& path, LineEnd end) : file_(path), end_(end) {
   if (!file_.open(QIODevice::ReadOnly)) throw IoError(ReadFailure(path, file_.errorString()));
 }
 
 bool LineReader::Next(QByteArray& line) {
   if (file_.atEnd()) return false;
   line = file_.readLine();
+  if (end_ == LineEnd::OwnFile) {
+    if (line.endsWith(LineBreak())) line.chop(LineBreak().size());
+    return true;
+  }
   if (line.endsWith('\n')) line.chop(1);
   if (line.endsWith('\r')) line.chop(1);
   return true;

@@ -31,15 +31,24 @@ QByteArrayView Mid(QByteArrayView text, qsizetype pos, qsizetype length = -1);
 // \b \f and three octal digits) back into the bytes they stand for.
 QByteArray Unescape(QByteArrayView quoted);
 
-// Reads a text file line by line, of any length, with LF or CR LF as the line
-// end: one trailing CR is stripped from every line.
+// How a line's end is taken off when it is read.
+enum class LineEnd {
+  // A file djvused wrote: LF or CR LF, so one trailing CR is stripped too.
+  Dump,
+  // A file this program wrote: exactly the platform's line break, so a CR
+  // that belongs to the line's text stays.
+  OwnFile,
+};
+
+// Reads a text file line by line, of any length.
 class LineReader {
  public:
-  explicit LineReader(const QString& path);  // throws IoError
+  explicit LineReader(const QString& path, LineEnd end = LineEnd::Dump);  // throws IoError
   bool Next(QByteArray& line);
 
  private:
   QFile file_;
+  LineEnd end_;
 };
 
 // Writes lines, each ended by the platform's line break. Throws IoError when
