@@ -1,0 +1,42 @@
+#pragma once
+// A page's hidden text as a tree of zones, read from the text djvused prints
+// for it ("(page 0 0 W H (line ... (word ... \"text\")) ...)"), with every
+// text decoded to Unicode. Shared by every stage that reads the text as a
+// reader sees it (automatic recognition, printed page numbers, previews).
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+enum class ZoneKind { Page, Column, Region, Para, Line, Word, Char };
+
+// A zone's box: left, bottom, right, top, origin at the bottom left.
+struct ZoneBox {
+  int left = 0, bottom = 0, right = 0, top = 0;
+  int Width() const { return right - left; }
+  int Height() const { return top - bottom; }
+};
+
+struct TextZone {
+  ZoneKind kind = ZoneKind::Page;
+  ZoneBox box;
+  QString text;  // leaf zones only; escapes decoded, UTF-8 read
+  QList<TextZone> children;
+};
+
+// Parses one zone tree. Throws InputError naming the place when the text is
+// not a well-formed zone tree.
+TextZone ParseTextLayer(QByteArrayView zones);
+
+// One page of a whole-document hidden-text dump ("-e output-txt").
+struct DumpPage {
+  int number = 0;     // the page number of the selection line's "# page N"
+  QByteArray zones;   // the zone tree, from "(page" to its closing parenthesis
+};
+// Splits a whole-document dump into its pages, in dump order. A selection line
+// without "# page N" gives 0 as the number.
+QList<DumpPage> SplitTextDump(QByteArrayView dump);
+
+// The leaf zones under `zone` in reading order (words, or chars, or lines
+// that carry their whole text), each with its text.
+void CollectLeaves(const TextZone& zone, QList<const TextZone*>& leaves);
