@@ -1,0 +1,212 @@
+// Printed page numbers read from text-layer excerpts (heads and feet, odd and
+// even pages, roman, decorations, OCR look-alikes), and the map built from a
+// book's folios (front matter, plates, misreads, unread pages).
+#include <QtTest>
+
+#include "djvused/text_layer.h"
+#include "folios/book_folios.h"
+#include "folios/folio_map.h"
+#include "folios/folio_reader.h"
+#include "support/text_dumps.h"
+
+Q_DECLARE_METATYPE(QList<Folio>)
+
+namespace {
+
+// A page of 1240 x 1754 with a body line in the middle and the given zones.
+QByteArray Excerpt(const QByteArray& zones) {
+  return "(page 0 0 1240 1754\n" + zones +
+         "\n (line 100 900 1100 940 (word 100 900 400 940 \"body\") (word 420 900 600 940 \"17\")))";
+}
+
+// One page's candidates in the map tests: "12", "xiv", "12/3" (two), "" (none).
+QList<PageFolios> Book(const QStringList& pages) {
+  QList<PageFolios> book;
+  for (int i = 0; i < pages.size(); ++i) {
+    PageFolios page{i + 1, {}};
+    for (const QString& token : pages[i].split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+      if (token == QLatin1String("notext")) page.page = 0;
+      if (const auto folio = ParseFolioToken(token)) page.candidates << *folio;
+    }
+    if (page.page) book << page;
+  }
+  return book;
+}
+
+QStringList Arabic(int first, int count) {
+  QStringList pages;
+  for (int i = 0; i < count; ++i) pages << QString::number(first + i);
+  return pages;
+}
+
+QStringList Roman(int first, int count) {
+  QStringList pages;
+  for (int i = 0; i < count; ++i) pages << RomanNumeral(first + i);
+  return pages;
+}
+
+QStringList Blank(int count) { return QStringList(count, QString()); }
+
+}  // namespace
+
+class FoliosTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void Tokens_data();
+  void Tokens();
+  void Excerpts_data();
+  void Excerpts();
+  void Maps_data();
+  void Maps();
+  void Placing_data();
+  void Placing();
+  void WholeDump();
+};
+
+void FoliosTest::Tokens_data() {
+  QTest::addColumn<QString>("token");
+  QTest::addColumn<int>("number");  // 0: no folio
+  QTest::addColumn<bool>("roman");
+  QTest::newRow("digits") << "12" << 12 << false;
+  QTest::newRow("dashes glued") << "—12—" << 12 << false;
+  QTest::newRow("brackets, dot") << "[12]." << 12 << false;
+  QTest::newRow("l for 1") << "l2" << 12 << false;
+  QTest::newRow("O for 0") << "1O" << 10 << false;
+  QTest::newRow("digit between letters") << "1a2" << 0 << false;
+  QTest::newRow("decimal point") << "1.5" << 0 << false;
+  QTest::newRow("zero") << "0" << 0 << false;
+  QTest::newRow("five digits") << "12345" << 0 << false;
+  QTest::newRow("roman lower") << "xiv" << 14 << true;
+  QTest::newRow("roman upper") << "XLIX" << 49 << true;
+  QTest::newRow("roman Cyrillic look-alikes") << "ХІІ" << 12 << true;
+  QTest::newRow("roman mixed case") << "Xiv" << 0 << false;
+  QTest::newRow("not a numeral") << "iiii" << 0 << false;
+  QTest::newRow("word") << "CHAPTER" << 0 << false;
+}
+
+void FoliosTest::Tokens() {
+  QFETCH(QString, token);
+  QFETCH(int, number);
+  QFETCH(bool, roman);
+  const std::optional<Folio> folio = ParseFolioToken(token);
+  QCOMPARE(folio.has_value(), number != 0);
+  if (folio) QCOMPARE(*folio, (Folio{number, roman}));
+}
+
+void FoliosTest::Excerpts_data() {
+  QTest::addColumn<QByteArray>("zones");
+  QTest::addColumn<QList<Folio>>("folios");
+  QTest::newRow("odd page, number at the right of the head")
+      << QByteArray(" (line 100 1650 1140 1690 (word 100 1650 500 1690 \"CHAPTER\") (word 520 1650 560 1690 \"3.\")"
+                    " (word 1080 1650 1140 1690 \"45\"))")
+      << QList<Folio>{{45, false}};
+  QTest::newRow("even page, number at the left, chapter number inside")
+      << QByteArray(" (line 100 1650 1140 1690 (word 100 1650 160 1690 \"12\") (word 200 1650 400 1690 \"CHAPTER\")"
+                    " (word 420 1650 440 1690 \"1.\") (word 460 1650 600 1690 \"TITLE\"))")
+      << QList<Folio>{{12, false}};
+  QTest::newRow("head title ending in a number: both ends")
+      << QByteArray(" (line 100 1650 1140 1690 (word 100 1650 160 1690 \"46\") (word 200 1650 400 1690 \"Part\")"
+                    " (word 420 1650 440 1690 \"2\"))")
+      << QList<Folio>{{46, false}, {2, false}};
+  QTest::newRow("foot, centred, dashes as words")
+      << QByteArray(" (line 560 60 680 100 (word 560 60 590 100 \"—\") (word 600 60 640 100 \"12\")"
+                    " (word 650 60 680 100 \"—\"))")
+      << QList<Folio>{{12, false}};
+  QTest::newRow("foot, hyphens glued") << QByteArray(" (line 560 60 680 100 (word 560 60 680 100 \"-7-\"))")
+                                      << QList<Folio>{{7, false}};
+  QTest::newRow("number in a zone of its own beside the head")
+      << QByteArray(" (region 100 1650 600 1690 (line 100 1650 600 1690 \"CHAPTER ONE\"))\n"
+                    " (region 1080 1655 1140 1688 (line 1080 1655 1140 1688 (word 1080 1655 1140 1688 \"33\")))")
+      << QList<Folio>{{33, false}};
+  QTest::newRow("line text only") << QByteArray(" (line 100 1650 1140 1690 \"24 INTRODUCTION\")")
+                                  << QList<Folio>{{24, false}};
+  QTest::newRow("chars without words")
+      << QByteArray(" (line 1080 1650 1140 1690 (char 1080 1650 1110 1690 \"5\") (char 1110 1650 1140 1690 \"8\"))")
+      << QList<Folio>{{58, false}};
+  QTest::newRow("roman foot") << QByteArray(" (line 600 60 660 100 (word 600 60 660 100 \"xii\"))")
+                              << QList<Folio>{{12, true}};
+  QTest::newRow("alone in the foot before the head's ends")
+      << QByteArray(" (line 100 1650 600 1690 (word 100 1650 400 1690 \"Chapter\") (word 420 1650 440 1690 \"3\"))\n"
+                    " (line 600 60 660 100 (word 600 60 660 100 \"81\"))")
+      << QList<Folio>{{81, false}, {3, false}};
+  QTest::newRow("misread folio still read") << QByteArray(" (line 1080 1650 1140 1690 (word 1080 1650 1140 1690 \"l9\"))")
+                                            << QList<Folio>{{19, false}};
+  QTest::newRow("only the body") << QByteArray() << QList<Folio>{};
+  QTest::newRow("a number below the head band")
+      << QByteArray(" (line 600 1300 660 1340 (word 600 1300 660 1340 \"4\"))") << QList<Folio>{};
+  QTest::newRow("head of words only") << QByteArray(" (line 100 1650 600 1690 \"ГЛАВА ПЕРВАЯ\")") << QList<Folio>{};
+}
+
+void FoliosTest::Excerpts() {
+  QFETCH(QByteArray, zones);
+  QFETCH(QList<Folio>, folios);
+  QCOMPARE(ReadFolioCandidates(ParseTextLayer(Excerpt(zones))), folios);
+}
+
+void FoliosTest::Maps_data() {
+  QTest::addColumn<QStringList>("pages");
+  QTest::addColumn<QStringList>("map");
+  QTest::newRow("one run") << Arabic(1, 12) << QStringList{"стр. 1-12: номера 1-12, смещение 0"};
+  QTest::newRow("roman front matter, unnumbered title pages")
+      << Blank(2) + Roman(3, 4) + Blank(1) + Arabic(2, 20)
+      << QStringList{"стр. 1-6: номера i-vi (римские)", "стр. 7-27: номера 1-21, смещение +6"};
+  QTest::newRow("plates, then an unread chapter opening")
+      << Arabic(1, 20) + Blank(5) + Arabic(22, 15)
+      << QStringList{"стр. 1-20: номера 1-20, смещение 0", "стр. 21-24: без номера",
+                     "стр. 25-40: номера 21-36, смещение +4"};
+  QTest::newRow("misread folios, a page without text, chapter numbers in heads")
+      << Arabic(1, 5) + QStringList{"7", "notext", "8/2", "90", "10/2", "11"} + Arabic(12, 5)
+      << QStringList{"стр. 1-16: номера 1-16, смещение 0"};
+  QTest::newRow("trailing pages continue the numbering") << Arabic(1, 8) + Blank(3)
+                                                         << QStringList{"стр. 1-11: номера 1-11, смещение 0"};
+  QTest::newRow("cover before printed 1") << Blank(2) + Arabic(2, 10)
+                                          << QStringList{"стр. 1-1: без номера", "стр. 2-12: номера 1-11, смещение +1"};
+  QTest::newRow("no folio at all") << Blank(6) << QStringList{"стр. 1-6: без номера"};
+}
+
+void FoliosTest::Maps() {
+  QFETCH(QStringList, pages);
+  QFETCH(QStringList, map);
+  QCOMPARE(FolioMap::Build(Book(pages), int(pages.size())).Describe(), map);
+}
+
+void FoliosTest::Placing_data() {
+  QTest::addColumn<int>("printed");
+  QTest::addColumn<bool>("roman");
+  QTest::addColumn<int>("page");  // 0: not placed
+  QTest::newRow("roman") << 4 << true << 4;
+  QTest::newRow("first arabic") << 1 << false << 7;
+  QTest::newRow("before the plates") << 14 << false << 20;
+  QTest::newRow("after the plates") << 15 << false << 25;
+  QTest::newRow("last") << 30 << false << 40;
+  QTest::newRow("beyond the book") << 31 << false << 0;
+  QTest::newRow("roman beyond the front matter") << 7 << true << 0;
+}
+
+void FoliosTest::Placing() {
+  QFETCH(int, printed);
+  QFETCH(bool, roman);
+  QFETCH(int, page);
+  const QStringList pages = Roman(1, 6) + Arabic(1, 14) + Blank(4) + Arabic(15, 16);
+  const FolioMap map = FolioMap::Build(Book(pages), int(pages.size()));
+  QCOMPARE(map.PageOf(printed, roman).value_or(0), page);
+  if (page) QCOMPARE(map.PrintedOn(page), (std::optional<Folio>{Folio{printed, roman}}));
+  QCOMPARE(map.MainOffset(), std::optional<int>(10));
+  QCOMPARE(map.MainOffset(21), std::optional<int>(10));
+  QCOMPARE(map.ArabicOffsets(), (QList<int>{6, 10}));
+}
+
+void FoliosTest::WholeDump() {
+  QList<QList<testdocs::TextLine>> pages;
+  for (int page = 1; page <= 12; ++page) {
+    const QString head = page % 2 ? QStringLiteral("TITLE %1").arg(page + 2) : QStringLiteral("%1 BOOK").arg(page + 2);
+    pages << QList<testdocs::TextLine>{testdocs::LayoutLine(1650, 1690, head.split(QLatin1Char(' '))),
+                                       testdocs::LayoutLine(900, 940, {QStringLiteral("body")})};
+  }
+  pages[5].clear();  // no hidden text
+  const FolioMap map = FolioMapOfDump(testdocs::TextDump(pages), 14);
+  QCOMPARE(map.Describe(), (QStringList{"стр. 1-14: номера 3-16, смещение -2"}));
+}
+
+QTEST_APPLESS_MAIN(FoliosTest)
+#include "test_folios.moc"
