@@ -1,32 +1,14 @@
 // quillmark-cli create, run as a separate program on real documents.
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/cli_process.h"
 #include "support/djvu_documents.h"
 #include "support/link_areas.h"
 
 using namespace testdocs;
 
 namespace {
-
-struct Result {
-  int status = -1;
-  QByteArray out, err;
-};
-
-Result Cli(const QStringList& arguments, const QByteArray& path = qgetenv("PATH")) {
-  const QString cli = qEnvironmentVariable("QUILLMARK_CLI");
-  if (cli.isEmpty()) throw std::runtime_error("QUILLMARK_CLI is not set (run the tests through ctest)");
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("PATH"), QString::fromUtf8(path));
-  process.setProcessEnvironment(env);
-  process.start(cli, arguments);
-  if (!process.waitForFinished(120000)) throw std::runtime_error("quillmark-cli did not finish");
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-          process.readAllStandardError()};
-}
 
 TextLine Line(int bottom, const QString& words) {
   return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
@@ -54,11 +36,11 @@ class CliCreateTest : public QObject {
 };
 
 void CliCreateTest::HelpAndVersion() {
-  const Result help = Cli({"--help"});
+  const CliRun help = Cli({"--help"});
   QCOMPARE(help.status, 0);
   QVERIFY(help.out.contains("quillmark-cli create [OPTIONS] FILE..."));
   QVERIFY(help.out.contains("--dry-run"));
-  const Result version = Cli({"--version"});
+  const CliRun version = Cli({"--version"});
   QCOMPARE(version.status, 0);
   QCOMPARE(version.out, QByteArray("quillmark-cli 0.73\n"));
 }
@@ -67,7 +49,7 @@ void CliCreateTest::DryRunLeavesTheDocumentAlone() {
   const QString book = dir_.filePath("dry.djvu");
   BuildDocument(book, Contents());
   const QByteArray before = ReadFile(book);
-  const Result r = Cli({"create", "--pages", "2-2", "--backup", "--remove-ocr", "--dry-run", book});
+  const CliRun r = Cli({"create", "--pages", "2-2", "--backup", "--remove-ocr", "--dry-run", book});
   QCOMPARE(r.status, 0);
   QCOMPARE(r.out, QByteArray("select; remove-txt\n# -------------------------------------\n"
                              "select \"p2.djvu\" # page 2\nset-ant\n"
@@ -103,7 +85,7 @@ void CliCreateTest::LinksWritten() {
   QDir().mkpath(dir_.filePath(folder));
   const QString book = dir_.filePath(folder + "/Книга 1.djvu");
   BuildDocument(book, Contents());
-  const Result r = Cli(QStringList{"create"} + options + QStringList{"--backup", book});
+  const CliRun r = Cli(QStringList{"create"} + options + QStringList{"--backup", book});
   QCOMPARE(r.status, 0);
   QVERIFY2(r.err.contains(("Редактирование файла " + book + " завершено").toUtf8()), r.err.constData());
   QVERIFY2(OutputAnt(book).contains(expected), OutputAnt(book).constData());
@@ -125,7 +107,7 @@ void CliCreateTest::UsageErrors_data() {
 void CliCreateTest::UsageErrors() {
   QFETCH(QStringList, arguments);
   QFETCH(QByteArray, message);
-  const Result r = Cli(arguments);
+  const CliRun r = Cli(arguments);
   QCOMPARE(r.status, 2);
   QVERIFY2(r.err.contains(message), r.err.constData());
 }
@@ -135,18 +117,18 @@ void CliCreateTest::FailuresGiveNonZeroStatus() {
   BuildDocument(good, Contents());
   WriteFile(text, "not a book");
   // The first file is finished, the second is not DjVu, the third is missing.
-  const Result r = Cli({"create", "--pages", "2-2", good, text, dir_.filePath("missing.djvu")});
+  const CliRun r = Cli({"create", "--pages", "2-2", good, text, dir_.filePath("missing.djvu")});
   QCOMPARE(r.status, 1);
   QVERIFY(r.err.contains("Failed to open"));
   QCOMPARE(LinksByPage(good).value("p2.djvu").size(), 2);
   QCOMPARE(ReadFile(text), QByteArray("not a book"));
 
-  const Result missing = Cli({"create", dir_.filePath("missing.djvu")});
+  const CliRun missing = Cli({"create", dir_.filePath("missing.djvu")});
   QCOMPARE(missing.status, 1);
   QVERIFY(missing.err.contains("Файл не найден"));
 
   const QByteArray before = ReadFile(good);
-  const Result noDjvused = Cli({"create", good}, dir_.filePath("nowhere").toUtf8());
+  const CliRun noDjvused = Cli({"create", good}, dir_.filePath("nowhere").toUtf8());
   QCOMPARE(noDjvused.status, 1);
   QVERIFY(noDjvused.err.contains("Файл djvused.exe не найден"));
   QCOMPARE(ReadFile(good), before);

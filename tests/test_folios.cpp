@@ -7,6 +7,7 @@
 #include "folios/book_folios.h"
 #include "folios/folio_map.h"
 #include "folios/folio_reader.h"
+#include "folios/sampled_map.h"
 #include "support/text_dumps.h"
 
 Q_DECLARE_METATYPE(QList<Folio>)
@@ -61,6 +62,8 @@ class FoliosTest : public QObject {
   void Placing_data();
   void Placing();
   void WholeDump();
+  void Sampled_data();
+  void Sampled();
 };
 
 void FoliosTest::Tokens_data() {
@@ -206,6 +209,43 @@ void FoliosTest::WholeDump() {
   pages[5].clear();  // no hidden text
   const FolioMap map = FolioMapOfDump(testdocs::TextDump(pages), 14);
   QCOMPARE(map.Describe(), (QStringList{"стр. 1-14: номера 3-16, смещение -2"}));
+}
+
+void FoliosTest::Sampled_data() {
+  QTest::addColumn<QStringList>("pages");
+  QTest::addColumn<int>("mostRead");
+  QTest::newRow("short book") << Arabic(1, 12) << 12;
+  QTest::newRow("front matter, plates, misreads")
+      << Blank(2) + Roman(3, 4) + Blank(1) + Arabic(2, 150) + QStringList{"notext", "135", "88"} + Arabic(155, 100) +
+             Blank(4) + Arabic(255, 180)
+      << 160;
+  QTest::newRow("two changes close together") << Arabic(1, 200) + Blank(2) + Arabic(201, 5) + Blank(3) + Arabic(206, 200)
+                                               << 140;
+}
+
+void FoliosTest::Sampled() {
+  QFETCH(QStringList, pages);
+  QFETCH(int, mostRead);
+  const QList<PageFolios> book = Book(pages);
+  int reads = 0;
+  const PageTextReader reader = [&](const QList<int>& wanted) {
+    ++reads;
+    QList<DumpPage> texts;
+    for (const PageFolios& page : book) {
+      if (!wanted.contains(page.page)) continue;
+      QByteArray zones = "(page 0 0 1240 1754";
+      for (const Folio& folio : page.candidates) {
+        const QString text = folio.roman ? RomanNumeral(folio.number) : QString::number(folio.number);
+        zones += " (line 600 60 700 100 (word 600 60 700 100 \"" + text.toUtf8() + "\"))";
+      }
+      texts << DumpPage{page.page, zones + ")"};
+    }
+    return texts;
+  };
+  const SampledFolioMap sampled = SampleFolioMap(int(pages.size()), reader);
+  QCOMPARE(sampled.map.Describe(), FolioMap::Build(book, int(pages.size())).Describe());
+  QVERIFY2(sampled.pagesRead <= mostRead, qPrintable(QString::number(sampled.pagesRead)));
+  QVERIFY(reads <= 4);
 }
 
 QTEST_APPLESS_MAIN(FoliosTest)

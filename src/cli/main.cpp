@@ -23,6 +23,7 @@ const char* const kUsage =
     "  --dry-run            write the link script to standard output instead of applying it;\n"
     "                       the document is not touched\n"
     "quillmark-cli fix [--backup] FILE...\n"
+    "quillmark-cli offsets FILE...  the printed page numbers found in each file's hidden text\n"
     "quillmark-cli --help | --version\n";
 
 int UsageError(const QString& message) {
@@ -47,5 +48,6 @@ int main(int argc, char** argv) {
   }
   if (command == QLatin1String("create")) return RunCreateCommand(arguments);
   if (command == QLatin1String("fix")) return RunFixCommand(arguments);
+  if (command == QLatin1String("offsets")) return RunOffsetsCommand(arguments);
   return UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -5,9 +5,6 @@
 
 namespace {
 
-// A folio is taken only when another page this near reads the same offset.
-constexpr int kWindow = 10;
-
 struct Key {
   bool roman = false;
   int offset = 0;
@@ -24,7 +21,7 @@ struct Group {
 
 // For every page, the candidate whose offset most pages nearby agree with;
 // nothing when no other page nearby agrees with any of its candidates.
-QList<std::pair<int, Key>> ChooseKeys(const QList<PageFolios>& pages) {
+QList<std::pair<int, Key>> ChooseKeys(const QList<PageFolios>& pages, int window) {
   QHash<qint64, QList<int>> pagesOfKey;  // ascending page lists
   for (const PageFolios& page : pages) {
     for (const Folio& folio : page.candidates) {
@@ -33,8 +30,8 @@ QList<std::pair<int, Key>> ChooseKeys(const QList<PageFolios>& pages) {
   }
   const auto support = [&](const Key& key, int page) {
     const QList<int>& list = pagesOfKey[key.Hash()];
-    const auto from = std::lower_bound(list.begin(), list.end(), page - kWindow);
-    const auto to = std::upper_bound(list.begin(), list.end(), page + kWindow);
+    const auto from = std::lower_bound(list.begin(), list.end(), page - window);
+    const auto to = std::upper_bound(list.begin(), list.end(), page + window);
     return int(to - from);
   };
   QList<std::pair<int, Key>> chosen;
@@ -92,13 +89,13 @@ void DropInterlopers(QList<Group>& groups) {
 
 }  // namespace
 
-FolioMap FolioMap::Build(const QList<PageFolios>& pagesIn, int pageCount) {
+FolioMap FolioMap::Build(const QList<PageFolios>& pagesIn, int pageCount, int window) {
   QList<PageFolios> pages = pagesIn;
   std::stable_sort(pages.begin(), pages.end(), [](const PageFolios& a, const PageFolios& b) { return a.page < b.page; });
   FolioMap map;
   map.pageCount_ = std::max(pageCount, pages.isEmpty() ? 0 : pages.last().page);
 
-  QList<Group> groups = GroupKeys(ChooseKeys(pages));
+  QList<Group> groups = GroupKeys(ChooseKeys(pages, window));
   DropInterlopers(groups);
   for (const Group& group : groups) {
     map.runs_.append(FolioRun{group.firstPage, group.lastPage, group.key.offset, group.key.roman});

@@ -34,8 +34,9 @@ class FolioMap {
  public:
   FolioMap() = default;
   // pageCount: the document's page count; pages may be missing from `pages`
-  // (no hidden text) and are then pages without a folio.
-  static FolioMap Build(const QList<PageFolios>& pages, int pageCount);
+  // (no hidden text, or not read) and are then pages without a folio. A folio
+  // counts when another page within `window` pages reads the same offset.
+  static FolioMap Build(const QList<PageFolios>& pages, int pageCount, int window = 10);
 
   int PageCount() const { return pageCount_; }
   const QList<FolioRun>& Runs() const { return runs_; }

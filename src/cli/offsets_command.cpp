@@ -1,0 +1,51 @@
+// quillmark-cli offsets: the folio map of each FILE on standard output, the
+// file as named, then one indented line per run of pages.
+#include <cstdio>
+
+#include "cli/cli_front_end.h"
+#include "cli/commands.h"
+#include "core/errors.h"
+#include "folios/book_folios.h"
+
+int RunOffsetsCommand(const QStringList& arguments) {
+  QStringList files;
+  bool optionsEnded = false;
+  for (const QString& argument : arguments) {
+    if (!optionsEnded && argument == QLatin1String("--")) {
+      optionsEnded = true;
+    } else if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+      return UsageError(QStringLiteral("unknown option '%1' for offsets").arg(argument));
+    } else {
+      files << argument;
+    }
+  }
+  if (files.isEmpty()) return UsageError(QStringLiteral("offsets needs at least one FILE"));
+
+  CliFrontEnd frontEnd;
+  CliWorkspace workspace;
+  if (!workspace.Valid()) {
+    frontEnd.ShowError(QStringLiteral("Не удалось создать временную папку"));
+    return 1;
+  }
+  if (!workspace.Runner().DjvusedPresent()) {
+    frontEnd.ShowMessage(DjvusedRunner::kMissingMessage);
+    return 1;
+  }
+  int status = 0;
+  for (const QString& file : files) {
+    try {
+      const QString path = DjvusedRunner::ShortPathOf(AbsoluteFilePath(file));
+      if (path.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
+      const FolioMap map = ReadBookFolios(workspace.Runner(), path);
+      QString text = file + QLatin1Char('\n');
+      for (const QString& line : map.Describe()) text += QStringLiteral("  ") + line + QLatin1Char('\n');
+      const QByteArray bytes = text.toUtf8();
+      std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+      std::fflush(stdout);
+    } catch (const QuillmarkError& e) {
+      frontEnd.ShowError(QStringLiteral("%1: %2").arg(file, e.Message()));
+      status = 1;
+    }
+  }
+  return status;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The folio map read from a sample of the pages, for the create run, which
+// must not pay for the whole document's hidden text: every eighth page first,
+// then every page around the places where the offset changes, until the
+// changes are pinned to the page.
+#include <QList>
+#include <functional>
+
+#include "djvused/text_layer.h"
+#include "folios/folio_map.h"
+
+// Gives the hidden text of the pages asked for (page numbers from 1, in
+// ascending order); pages without text may be left out.
+using PageTextReader = std::function<QList<DumpPage>(const QList<int>& pages)>;
+
+struct SampledFolioMap {
+  FolioMap map;
+  int pagesRead = 0;
+};
+
+// Throws what the reader throws, and InputError for a zone tree that is not
+// well formed.
+SampledFolioMap SampleFolioMap(int pageCount, const PageTextReader& read);

@@ -1,0 +1,18 @@
+#pragma once
+// quillmark-cli run as a separate program (the one ctest names in
+// QUILLMARK_CLI), with its exit status and both outputs.
+#include <QByteArray>
+#include <QStringList>
+
+namespace testdocs {
+
+struct CliRun {
+  int status = -1;  // -1: it crashed
+  QByteArray out, err;
+};
+
+// Throws std::runtime_error when QUILLMARK_CLI is not set or the program
+// does not finish within two minutes.
+CliRun Cli(const QStringList& arguments, const QByteArray& path = qgetenv("PATH"));
+
+}  // namespace testdocs
