@@ -1,0 +1,80 @@
+"""The books of the development corpus and where their files live.
+
+Each book is a typeset PDF from a Debian documentation package. The page
+numbers (1-based document pages) of its contents and index pages were read
+off the book itself; build.py checks that every one of them carries internal
+links, so a new package version that moves them is noticed at once.
+"""
+import os
+
+CACHE = os.environ.get("QUILLMARK_CORPUS") or os.path.expanduser("~/.cache/quillmark-corpus")
+
+# Resolution of the DjVu conversion (a book may set its own "dpi": the
+# longest book is converted at 150 dpi to keep the build short).
+DPI = 300
+
+BOOKS = [
+    # Russian; the contents page sets each section number and page number as
+    # separate text; two-column index of Latin and Cyrillic terms.
+    dict(id="mpman-ru", package="texlive-lang-cyrillic",
+         path="usr/share/doc/texlive-doc/metapost/mpman-ru/mpman-ru.pdf",
+         contents=(3, 3), index=(101, 106), ocr=dict(contents=(3, 3), index=(101, 102)), scan=True),
+    # Texinfo manual: roman-numbered front matter (i-v), numbers glued to
+    # leaders, two-column function and concept indexes.
+    dict(id="r-exts", package="r-doc-pdf",
+         path="usr/share/R/doc/manual/R-exts.pdf",
+         contents=(3, 7), index=(230, 236), ocr=dict(contents=(3, 7), index=(230, 231)), scan=False),
+    # Texinfo manual: roman front matter (i-iv), two-column indexes.
+    dict(id="r-intro", package="r-doc-pdf",
+         path="usr/share/R/doc/manual/R-intro.pdf",
+         contents=(3, 6), index=(108, 112), ocr=dict(contents=(3, 6), index=(108, 109)), scan=True),
+    # LaTeX manual: eighteen contents pages with the running head and folio,
+    # links over the titles, a two-column index with many numbers per entry.
+    dict(id="gnuplot", package="gnuplot-doc",
+         path="usr/share/doc/gnuplot/gnuplot.pdf",
+         contents=(2, 19), index=(304, 311), ocr=dict(contents=(2, 5), index=(304, 305)), scan=False,
+         dpi=150),
+]
+
+# Book variants: the typeset conversion, its contents and index pages OCR'd
+# from renders, and (for books marked scan) OCR'd from scan-like renders.
+# OCR is slow on a shared machine, so the OCR'd variants cover the pages in
+# "ocr" (every contents page where they are few, and the first index pages).
+VARIANTS = ("typeset", "ocr", "scan")
+
+
+def book_dir(book):
+    return os.path.join(CACHE, book["id"])
+
+
+def variant_path(book, variant):
+    return os.path.join(book_dir(book), variant + ".djvu")
+
+
+def truth_path(book):
+    return os.path.join(book_dir(book), "truth.json")
+
+
+def pdf_path(book):
+    return os.path.join(book_dir(book), book["id"] + ".pdf")
+
+
+def page_range(book, kind, variant="typeset"):
+    """(first, last) of the contents or index pages scored in a variant."""
+    return book[kind] if variant == "typeset" else book["ocr"][kind]
+
+
+def pages(book, kind, variant="typeset"):
+    first, last = page_range(book, kind, variant)
+    return list(range(first, last + 1))
+
+
+def dpi(book):
+    return book.get("dpi", DPI)
+
+
+def variants(book):
+    return [v for v in VARIANTS if v != "scan" or book["scan"]]
+
+# ImageMagick's convert; a stand-in may shadow it on the PATH.
+CONVERT = "/usr/bin/convert"
