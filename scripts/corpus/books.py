@@ -18,28 +18,31 @@ BOOKS = [
     # separate text; two-column index of Latin and Cyrillic terms.
     dict(id="mpman-ru", package="texlive-lang-cyrillic",
          path="usr/share/doc/texlive-doc/metapost/mpman-ru/mpman-ru.pdf",
-         contents=(3, 3), index=(101, 106), ocr=dict(contents=(3, 3), index=(101, 102)), scan=True),
+         contents=(3, 3), index=(101, 106), ocr=dict(contents=(3, 3), index=(101, 102)),
+         scan=dict(contents=(3, 3), index=(101, 102))),
     # Texinfo manual: roman-numbered front matter (i-v), numbers glued to
     # leaders, two-column function and concept indexes.
     dict(id="r-exts", package="r-doc-pdf",
          path="usr/share/R/doc/manual/R-exts.pdf",
-         contents=(3, 7), index=(230, 236), ocr=dict(contents=(3, 7), index=(230, 231)), scan=False),
+         contents=(3, 7), index=(230, 236), ocr=dict(contents=(3, 7), index=(230, 231)), scan=None),
     # Texinfo manual: roman front matter (i-iv), two-column indexes.
     dict(id="r-intro", package="r-doc-pdf",
          path="usr/share/R/doc/manual/R-intro.pdf",
-         contents=(3, 6), index=(108, 112), ocr=dict(contents=(3, 6), index=(108, 109)), scan=True),
+         contents=(3, 6), index=(108, 112), ocr=dict(contents=(3, 6), index=(108, 109)),
+         scan=dict(contents=(3, 4), index=(108, 108))),
     # LaTeX manual: eighteen contents pages with the running head and folio,
     # links over the titles, a two-column index with many numbers per entry.
     dict(id="gnuplot", package="gnuplot-doc",
          path="usr/share/doc/gnuplot/gnuplot.pdf",
-         contents=(2, 19), index=(304, 311), ocr=dict(contents=(2, 5), index=(304, 305)), scan=False,
+         contents=(2, 19), index=(304, 311), ocr=dict(contents=(2, 5), index=(304, 305)), scan=None,
          dpi=150),
 ]
 
 # Book variants: the typeset conversion, its contents and index pages OCR'd
 # from renders, and (for books marked scan) OCR'd from scan-like renders.
 # OCR is slow on a shared machine, so the OCR'd variants cover the pages in
-# "ocr" (every contents page where they are few, and the first index pages).
+# "ocr" (every contents page where they are few, and the first index pages)
+# and "scan" (a few of those).
 VARIANTS = ("typeset", "ocr", "scan")
 
 
@@ -60,8 +63,8 @@ def pdf_path(book):
 
 
 def page_range(book, kind, variant="typeset"):
-    """(first, last) of the contents or index pages scored in a variant."""
-    return book[kind] if variant == "typeset" else book["ocr"][kind]
+    """(first, last) of the contents or index pages of a variant."""
+    return book[kind] if variant == "typeset" else book[variant][kind]
 
 
 def pages(book, kind, variant="typeset"):

@@ -157,29 +157,38 @@ def tesseract(image, base):
     return base + ".hocr"
 
 
+def scan_page(book, typeset, n, work, angle):
+    """Makes work/scanNNNN.pbm (the scan-like picture that OCR reads) and
+    work/scanNNNN.djvu (the page that replaces the book's); both are kept."""
+    scanned = os.path.join(work, f"scan{n:04d}.pbm")
+    page = os.path.join(work, f"scan{n:04d}.djvu")
+    if os.path.exists(scanned) and os.path.exists(page):
+        return scanned
+    colour = os.path.join(work, f"p{n:04d}.ppm")
+    render(typeset, n, colour, "ppm")
+    scan_like(colour, scanned + ".part.pbm", angle)
+    os.remove(colour)
+    subprocess.run(nice(["cjb2", "-dpi", str(corpus.dpi(book)), scanned + ".part.pbm", page]), check=True)
+    os.replace(scanned + ".part.pbm", scanned)
+    return scanned
+
+
 def read_page(book, variant, typeset, n, work, angle):
-    """OCRs one page into work/pNNNN.hocr (kept, so a stopped build resumes);
-    for the scan variant also makes work/scanNNNN.djvu. Returns the hOCR path."""
+    """OCRs one page into work/pNNNN.hocr (kept, so a stopped build resumes).
+    Returns the hOCR path."""
     hocr = os.path.join(work, f"p{n:04d}.hocr")
     if os.path.exists(hocr):
         return hocr
     print(f"{book['id']}: {variant}: page {n}", flush=True)
-    image = os.path.join(work, f"p{n:04d}.pgm")
     if variant == "scan":
-        image = os.path.join(work, f"p{n:04d}.ppm")
-        render(typeset, n, image, "ppm")
+        image = scan_page(book, typeset, n, work, angle)
     else:
+        image = os.path.join(work, f"p{n:04d}.pgm")
         render(typeset, n, image)
-    if variant == "scan":
-        scanned = os.path.join(work, f"scan{n:04d}.pbm")
-        scan_like(image, scanned, angle)
-        subprocess.run(nice(["cjb2", "-dpi", str(corpus.dpi(book)), scanned,
-                             os.path.join(work, f"scan{n:04d}.djvu")]), check=True)
-        os.remove(image)
-        image = scanned
     base = os.path.join(work, f"p{n:04d}")
     tesseract(image, base + ".part")
-    os.remove(image)
+    if variant != "scan":
+        os.remove(image)
     os.replace(base + ".part.hocr", hocr)
     return hocr
 
