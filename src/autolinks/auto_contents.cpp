@@ -1,0 +1,230 @@
+#include "autolinks/auto_contents.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <climits>
+
+#include "autolinks/number_reading.h"
+
+namespace {
+
+// An entry found on the page, before its number is checked against the order.
+struct Candidate {
+  ReadNumber number;
+  int target = 0;
+  ZoneBox box;          // the area: all its lines (or its own part of a run-in line)
+  ZoneBox firstLine;    // the first line's box (or part)
+  QStringList words;    // title words, the number's word without the number
+  int order = 0;        // the value compared along the page: Roman numbers come first
+};
+
+// One line's words from `from` to `to` (exclusive) as a box.
+ZoneBox PartBox(const PrintedLine& line, qsizetype from, qsizetype to) {
+  ZoneBox box = line.words[from].box;
+  for (qsizetype i = from + 1; i < to; ++i) box = Union(box, line.words[i].box);
+  return box;
+}
+
+// Title words joined by blanks; a word broken by a hyphen at a line's end
+// ("пу-" "тями") joined again.
+QString JoinTitle(const QStringList& words) {
+  QString text;
+  for (const QString& word : words) {
+    if (word.isEmpty()) continue;
+    if (text.endsWith(QLatin1Char('-')) && text.size() >= 2 && text[text.size() - 2].isLetter() &&
+        word[0].isLower()) {
+      text.chop(1);
+    } else if (!text.isEmpty()) {
+      text += QLatin1Char(' ');
+    }
+    text += word;
+  }
+  return text;
+}
+
+// OCR's reading of leader dots after a title: words with two dots in a row
+// or only dots and digits ("0...", "2.0.2..."), and the short runs of the
+// letters it reads dots as ("eee", "cece", "eens") after them.
+QStringList WithoutLeaderNoise(QStringList words) {
+  static const QRegularExpression dotted(QStringLiteral("^[^\\p{L}]*\\.\\.|^[.0-9,:;·…-]+$"));
+  static const QRegularExpression dotLetters(QStringLiteral("^[.0]*[ceonstar0]{1,10}[.]?$"));
+  qsizetype keep = words.size();
+  bool sawDots = false;
+  while (keep > 0) {
+    const QString& w = words[keep - 1];
+    const bool dots = dotted.match(w).hasMatch();
+    if (!dots && !dotLetters.match(w).hasMatch()) {
+      sawDots = sawDots || w.contains(QStringLiteral(".."));  // "features.......": kept, leaders cut later
+      break;
+    }
+    sawDots = sawDots || dots;
+    --keep;
+  }
+  return sawDots ? words.mid(0, keep) : words;
+}
+
+// A title without the leaders (dots, blanks, middle dots) at its end.
+QString WithoutLeaders(QString text) {
+  const qsizetype lastWord = text.lastIndexOf(QLatin1Char(' ')) + 1;
+  const qsizetype leaders = text.indexOf(QStringLiteral(".."), lastWord);
+  if (leaders > lastWord) text.truncate(leaders);
+  while (!text.isEmpty() && (text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x00B7)) ||
+                             text.endsWith(QChar(0x2026)) || text.endsWith(QLatin1Char('_')) ||
+                             text.endsWith(QLatin1Char('(')) || text.endsWith(QLatin1Char(' ')))) {
+    text.chop(1);
+  }
+  return text;
+}
+
+bool Close(const ZoneBox& upper, const ZoneBox& lower) {
+  const int gap = upper.bottom - lower.top;
+  return gap <= std::max(upper.Height(), lower.Height()) * 6 / 10 && lower.right > upper.left;
+}
+
+// The indices of a longest non-decreasing run of `order` values.
+QList<qsizetype> LongestGrowing(const QList<Candidate>& items) {
+  const qsizetype n = items.size();
+  QList<int> length(n, 1);
+  QList<qsizetype> before(n, -1);
+  for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype j = 0; j < i; ++j) {
+      if (items[j].order <= items[i].order && length[j] + 1 > length[i]) {
+        length[i] = length[j] + 1;
+        before[i] = j;
+      }
+    }
+  }
+  QList<qsizetype> chain;
+  if (n == 0) return chain;
+  qsizetype at = std::max_element(length.begin(), length.end()) - length.begin();
+  for (; at >= 0; at = before[at]) chain.prepend(at);
+  return chain;
+}
+
+}  // namespace
+
+ContentsRecogniser::ContentsRecogniser(ContentsOptions options) : options_(std::move(options)) {}
+
+QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page) {
+  const QList<PrintedLine> lines = PrintedLines(page);
+  QList<Candidate> found;
+  // Lines without a number that lead into the next line of their column.
+  QList<const PrintedLine*> pending;
+
+  for (qsizetype li = 0; li < lines.size(); ++li) {
+    const PrintedLine& line = lines[li];
+    if (!pending.isEmpty() &&
+        (pending.last()->column != line.column || !Close(pending.last()->box, line.box) ||
+         pending.size() >= 3)) {
+      pending.clear();
+    }
+    qsizetype groupStart = 0;
+    const qsizetype n = line.words.size();
+    for (qsizetype wi = 0; wi < n; ++wi) {
+      const bool last = wi == n - 1;
+      const PrintedWord& word = line.words[wi];
+      std::optional<ReadNumber> number;
+      if (last) {
+        number = TrailingNumber(word.text, options_.roman);
+      } else if (wi > groupStart && word.text.endsWith(QLatin1Char(',')) && StartsEntry(line.words[wi + 1].text)) {
+        // A run-in entry "title 13, 2.4.2 next title": its number ends in a comma.
+        number = TrailingNumber(word.text, options_.roman);
+        if (number && (number->start != 0 || number->lookAlike)) number.reset();
+      }
+      if (!last && !number) continue;
+      // A number alone at the start of its entry is a section number, not a page.
+      if (number && wi == groupStart && number->start == 0 && pending.isEmpty()) number.reset();
+      if (!number) {
+        pending.append(&line);
+        break;
+      }
+      Candidate c;
+      c.number = *number;
+      c.box = PartBox(line, groupStart, wi + 1);
+      c.firstLine = c.box;
+      for (const PrintedLine* before : pending) {
+        c.box = Union(c.box, before->box);
+        for (const PrintedWord& w : before->words) c.words << w.text;
+      }
+      if (!pending.isEmpty()) c.firstLine = pending.first()->box;
+      for (qsizetype k = groupStart; k < wi; ++k) c.words << line.words[k].text;
+      if (number->start > 0) c.words << word.text.left(number->start);
+      pending.clear();
+      groupStart = wi + 1;
+      const std::optional<int> target = options_.target(c.number.value, c.number.roman);
+      if (!target) continue;
+      c.target = *target;
+      c.order = c.number.roman ? c.number.value - 1000000 : c.number.value;
+      found.append(c);
+    }
+  }
+
+  // The order of the page: the longest growing run of plainly read numbers;
+  // a look-alike reading is taken only where it fits between its neighbours.
+  QList<Candidate> plain;
+  QList<qsizetype> plainAt;
+  for (qsizetype i = 0; i < found.size(); ++i) {
+    if (!found[i].number.lookAlike) {
+      plain << found[i];
+      plainAt << i;
+    }
+  }
+  QList<bool> inOrder(found.size(), false);
+  for (const qsizetype k : LongestGrowing(plain)) inOrder[plainAt[k]] = true;
+  auto neighbours = [&](qsizetype i, int* low, int* high) {
+    *low = INT_MIN;
+    *high = INT_MAX;
+    for (qsizetype j = i - 1; j >= 0; --j) {
+      if (inOrder[j]) {
+        *low = found[j].order;
+        break;
+      }
+    }
+    for (qsizetype j = i + 1; j < found.size(); ++j) {
+      if (inOrder[j]) {
+        *high = found[j].order;
+        break;
+      }
+    }
+  };
+  for (qsizetype i = 0; i < found.size(); ++i) {
+    if (!found[i].number.lookAlike) continue;
+    int low, high;
+    neighbours(i, &low, &high);
+    inOrder[i] = low <= found[i].order && found[i].order <= high && (low != INT_MIN || high != INT_MAX);
+  }
+
+  QList<AutoEntry> entries;
+  for (qsizetype i = 0; i < found.size(); ++i) {
+    Candidate& c = found[i];
+    bool accept = inOrder[i];
+    const bool backwards = c.number.value < previous_ && !c.number.roman;
+    if (backwards && options_.ask) {
+      if (const std::optional<int> answer = options_.ask(previous_, c.number.value)) {
+        if (*answer != c.number.value) {
+          int low, high;
+          neighbours(i, &low, &high);
+          const std::optional<int> target = options_.target(*answer, false);
+          accept = target && *answer > 0 && low <= *answer && *answer <= high;
+          if (accept) {
+            c.number.value = *answer;
+            c.target = *target;
+          }
+        }
+      }
+    }
+    if (!accept) continue;
+    AutoEntry entry;
+    entry.printed = c.number.value;
+    entry.roman = c.number.roman;
+    entry.target = c.target;
+    entry.area = {c.box.left, c.box.bottom, c.box.Width(), c.box.Height()};
+    entry.text = WithoutLeaders(JoinTitle(WithoutLeaderNoise(c.words)));
+    entry.firstLineLeft = c.firstLine.left;
+    entry.lineHeight = c.firstLine.Height();
+    entry.lookAlike = c.number.lookAlike;
+    entries.append(entry);
+    if (!c.number.roman) previous_ = c.number.value;
+  }
+  return entries;
+}

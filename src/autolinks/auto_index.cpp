@@ -1,0 +1,193 @@
+#include "autolinks/auto_index.h"
+
+#include <climits>
+
+#include "autolinks/number_reading.h"
+
+namespace {
+
+bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+
+// Hyphen, dashes, and the control character OCR and PDF text leave for a
+// lost dash ("38\02540").
+bool IsDash(QChar c) {
+  return c == QLatin1Char('-') || c == QChar(0x2010) || c == QChar(0x2011) || c == QChar(0x2012) ||
+         c == QChar(0x2013) || c == QChar(0x2014) || c == QChar(0x2212) || (c.unicode() < 0x20 && c.unicode() != '\t');
+}
+
+bool IsFractionSlash(QChar c) { return c == QLatin1Char('/') || c == QChar(0x2044) || c == QChar(0x2215); }
+
+QChar At(const QString& text, qsizetype i) { return i >= 0 && i < text.size() ? text[i] : QChar(); }
+
+// Whether the digits text[start, end) of a word stand as a page number: after
+// the word's start, a leader, a comma, a parenthesis or a range dash; before
+// its end, punctuation, a range dash or "f."/"ff."; never glued to letters,
+// inside a decimal or a fraction, with a leading zero, or followed by
+// leaders that OCR read as digits.
+bool StandsAsNumber(const QString& text, qsizetype start, qsizetype end) {
+  if (text[start] == QLatin1Char('0') || end - start > 5) return false;
+  const QChar before = At(text, start - 1);
+  if (!before.isNull()) {
+    const QChar beforeThat = At(text, start - 2);
+    if (before == QLatin1Char('.')) {
+      if (beforeThat != QLatin1Char('.') && beforeThat != QChar(0x2026)) return false;
+    } else if (IsDash(before)) {
+      if (!IsAsciiDigit(beforeThat)) return false;
+    } else if (before != QLatin1Char(',') && before != QLatin1Char(';') && before != QLatin1Char('(') &&
+               before != QLatin1Char('[') && before != QLatin1Char(':') && before != QChar(0x2026) &&
+               before != QChar(0x00B7)) {
+      return false;
+    }
+  }
+  const QChar after = At(text, end);
+  if (after.isNull()) return true;
+  const QChar afterThat = At(text, end + 1);
+  if (after == QLatin1Char('.')) return afterThat.isNull() || afterThat == QLatin1Char(',') || afterThat == QLatin1Char(';');
+  if (IsDash(after)) return afterThat.isNull() || IsAsciiDigit(afterThat);
+  if (after == QLatin1Char('f')) {
+    return afterThat.isNull() || afterThat == QLatin1Char('.') ||
+           (afterThat == QLatin1Char('f') && (At(text, end + 2).isNull() || At(text, end + 2) == QLatin1Char('.')));
+  }
+  if (IsFractionSlash(after)) return false;
+  return after == QLatin1Char(',') || after == QLatin1Char(';') || after == QLatin1Char(')') ||
+         after == QLatin1Char(']') || after == QLatin1Char(':');
+}
+
+bool IsNumberWord(const QString& text) {
+  bool digit = false;
+  for (const QChar c : text) {
+    if (IsAsciiDigit(c)) {
+      digit = true;
+    } else if (!IsDash(c) && c != QLatin1Char(',') && c != QLatin1Char(';') && c != QLatin1Char('.')) {
+      return false;
+    }
+  }
+  return digit;
+}
+
+// A line at the very top or bottom of the page (level with the highest or
+// the lowest line) that is a number alone or stands apart from the lines
+// below or above it: a folio or a running head.
+bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index) {
+  const ZoneBox& line = lines[index].box;
+  int pageTop = line.top, pageBottom = line.bottom;
+  for (const PrintedLine& other : lines) {
+    pageTop = std::max(pageTop, other.box.top);
+    pageBottom = std::min(pageBottom, other.box.bottom);
+  }
+  const bool atTop = line.top >= pageTop - line.Height();
+  const bool atBottom = line.bottom <= pageBottom + line.Height();
+  if (!atTop && !atBottom) return false;
+  const QList<PrintedWord>& words = lines[index].words;
+  if (words.size() == 1 && IsNumberWord(words[0].text)) return true;
+  int nearest = INT_MAX;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const ZoneBox& other = lines[i].box;
+    if (i == index || (other.bottom < line.top && other.top > line.bottom)) continue;  // level with it
+    nearest = std::min(nearest, other.bottom >= line.top ? other.bottom - line.top : line.bottom - other.top);
+  }
+  return nearest != INT_MAX && lines.size() >= 3 && nearest > line.Height();
+}
+
+bool DigitsFollow(const PrintedLine& line, qsizetype wordIndex, qsizetype from) {
+  for (qsizetype w = wordIndex; w < line.words.size(); ++w) {
+    const QString& text = line.words[w].text;
+    for (qsizetype i = w == wordIndex ? from : 0; i < text.size(); ++i) {
+      if (IsAsciiDigit(text[i])) return true;
+    }
+  }
+  return false;
+}
+
+ZoneBox CharsBox(const PrintedWord& word, qsizetype start, qsizetype end) {
+  ZoneBox box = word.chars[start];
+  for (qsizetype i = start + 1; i < end; ++i) box = Union(box, word.chars[i]);
+  box.bottom = word.box.bottom;
+  box.top = word.box.top;
+  return box;
+}
+
+// The heading a reader sees before the line's first number.
+QString Heading(const PrintedLine& line, qsizetype wordIndex, qsizetype charIndex) {
+  QStringList words;
+  for (qsizetype i = 0; i < wordIndex; ++i) words << line.words[i].text;
+  words << line.words[wordIndex].text.left(charIndex);
+  QString text = words.join(QLatin1Char(' '));
+  while (!text.isEmpty() && (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(',')) ||
+                             text.endsWith(QLatin1Char(' ')) || text.endsWith(QChar(0x2026)))) {
+    text.chop(1);
+  }
+  return text;
+}
+
+}  // namespace
+
+QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options) {
+  const QList<PrintedLine> lines = PrintedLines(page);
+  QList<AutoEntry> entries;
+  QString heading;
+  for (qsizetype li = 0; li < lines.size(); ++li) {
+    const PrintedLine& line = lines[li];
+    if (IsPageFurniture(lines, li)) continue;
+    bool allNumbers = true;
+    for (const PrintedWord& w : line.words) allNumbers = allNumbers && IsNumberWord(w.text);
+    bool headingTaken = false;
+    for (qsizetype wi = 0; wi < line.words.size(); ++wi) {
+      const PrintedWord& word = line.words[wi];
+      const QString& text = word.text;
+      auto add = [&](int value, bool roman, qsizetype start, qsizetype end) {
+        const std::optional<int> target = options.target(value, roman);
+        if (!target || *target == documentPage) return;
+        if (!headingTaken) {
+          const QString before = Heading(line, wi, start);
+          if (!before.isEmpty()) heading = before;
+          headingTaken = true;
+        }
+        const ZoneBox box = CharsBox(word, start, end);
+        AutoEntry entry;
+        entry.printed = value;
+        entry.roman = roman;
+        entry.target = *target;
+        entry.area = {box.left, box.bottom, box.Width(), box.Height()};
+        entry.text = heading;
+        entry.firstLineLeft = line.box.left;
+        entry.lineHeight = line.box.Height();
+        entries.append(entry);
+      };
+      if (options.roman && wi > 0) {
+        QString bare = text;
+        while (!bare.isEmpty() && (bare.endsWith(QLatin1Char(',')) || bare.endsWith(QLatin1Char(';')) ||
+                                   bare.endsWith(QLatin1Char('.')))) {
+          bare.chop(1);
+        }
+        if (const std::optional<int> value = RomanValue(bare)) {
+          add(*value, true, 0, bare.size());
+          continue;
+        }
+      }
+      for (qsizetype i = 0; i < text.size();) {
+        if (!IsAsciiDigit(text[i])) {
+          ++i;
+          continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && IsAsciiDigit(text[end])) ++end;
+        // A number at the very start of a line that is not a list of numbers
+        // belongs to the entry's name ("3D graphics").
+        const bool nameStart = wi == 0 && i == 0 && !allNumbers;
+        // A number ending in a full stop with more digits after it on the line
+        // is OCR's reading of leader dots ("contrasts . 6. eect 58").
+        const bool strayStop = At(text, end) == QLatin1Char('.') && DigitsFollow(line, wi, end);
+        // A number standing alone in its word, with no comma after it, and
+        // more numbers later on the line is OCR noise among leaders ("is Kon
+        // eh © 5 ai 17"): an entry's numbers are a list separated by commas.
+        const bool strayWord = i == 0 && end == text.size() && DigitsFollow(line, wi + 1, 0);
+        if (!nameStart && !strayStop && !strayWord && StandsAsNumber(text, i, end)) {
+          add(text.mid(i, end - i).toInt(), false, i, end);
+        }
+        i = end;
+      }
+    }
+  }
+  return entries;
+}

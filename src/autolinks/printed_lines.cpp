@@ -1,0 +1,199 @@
+#include "autolinks/printed_lines.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct Glyph {
+  QChar ch;
+  ZoneBox box;
+};
+
+// Spreads a leaf zone's text over its box, one equal share per character.
+void AddLeafText(const TextZone& zone, QList<Glyph>& run) {
+  const qsizetype n = zone.text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    ZoneBox box = zone.box;
+    box.left = zone.box.left + int(std::lround(double(zone.box.Width()) * double(i) / double(n)));
+    box.right = zone.box.left + int(std::lround(double(zone.box.Width()) * double(i + 1) / double(n)));
+    run.append({zone.text[i], box});
+  }
+}
+
+void AddText(const TextZone& zone, QList<Glyph>& run) {
+  if (zone.children.isEmpty()) {
+    AddLeafText(zone, run);
+    return;
+  }
+  for (const TextZone& child : zone.children) AddText(child, run);
+}
+
+// Cuts a run of characters into words at its blanks.
+void Flush(const QList<Glyph>& run, QList<PrintedWord>& words) {
+  PrintedWord word;
+  auto close = [&] {
+    if (!word.text.isEmpty()) words.append(word);
+    word = PrintedWord{};
+  };
+  for (const Glyph& glyph : run) {
+    if (glyph.ch.isSpace()) {
+      close();
+      continue;
+    }
+    word.box = word.text.isEmpty() ? glyph.box : Union(word.box, glyph.box);
+    word.text += glyph.ch;
+    word.chars.append(glyph.box);
+  }
+  close();
+}
+
+void Collect(const TextZone& zone, QList<PrintedWord>& words) {
+  const bool charsOnly = !zone.children.isEmpty() &&
+                         std::all_of(zone.children.begin(), zone.children.end(),
+                                     [](const TextZone& child) { return child.kind == ZoneKind::Char; });
+  if (zone.kind == ZoneKind::Word || zone.kind == ZoneKind::Char || zone.children.isEmpty() || charsOnly) {
+    QList<Glyph> run;
+    AddText(zone, run);
+    Flush(run, words);
+    return;
+  }
+  for (const TextZone& child : zone.children) Collect(child, words);
+}
+
+bool IsRomanWord(const QString& text) {
+  static const QRegularExpression roman(QStringLiteral("^[ivxlcIVXLC]+[.,]?$"));
+  return roman.match(text).hasMatch();
+}
+
+// A word a reader takes for text rather than a page number or a leader: two
+// characters or more, one of them neither a digit nor a leader or list sign,
+// and not a Roman numeral.
+bool IsTextWord(const PrintedWord& word) {
+  if (word.text.size() < 2 || IsRomanWord(word.text)) return false;
+  static const QString kNumberSigns = QStringLiteral(".,;:-()[]\u00B7\u2013\u2026");
+  return std::any_of(word.text.begin(), word.text.end(),
+                     [](QChar c) { return !c.isDigit() && !kNumberSigns.contains(c); });
+}
+
+// The x at which the page splits into two columns, if it does: the middle of
+// the widest vertical gap in the middle part of the text that (nearly) no word
+// crosses, with text words on both sides.
+std::optional<int> ColumnSplit(const QList<PrintedWord>& words) {
+  if (words.size() < 8) return std::nullopt;
+  int left = words[0].box.left, right = words[0].box.right;
+  std::vector<int> heights;
+  for (const PrintedWord& w : words) {
+    left = std::min(left, w.box.left);
+    right = std::max(right, w.box.right);
+    heights.push_back(w.box.Height());
+  }
+  const int span = right - left;
+  if (span <= 0) return std::nullopt;
+  std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
+  const int wordHeight = std::max(1, heights[heights.size() / 2]);
+
+  std::vector<int> cover(size_t(span) + 1, 0);
+  for (const PrintedWord& w : words) {
+    for (int x = std::max(w.box.left, left); x < std::min(w.box.right, right); ++x) ++cover[size_t(x - left)];
+  }
+  const int tolerance = 1 + int(words.size() / 200);
+  const int from = span / 5, to = span - span / 5;
+  int bestStart = -1, bestWidth = 0;
+  for (int x = from; x < to;) {
+    if (cover[size_t(x)] > tolerance) {
+      ++x;
+      continue;
+    }
+    int end = x;
+    while (end < to && cover[size_t(end)] <= tolerance) ++end;
+    if (end - x > bestWidth) {
+      bestWidth = end - x;
+      bestStart = x;
+    }
+    x = end;
+  }
+  if (bestStart < 0 || bestWidth * 2 < wordHeight * 3) return std::nullopt;
+  const int split = left + bestStart + bestWidth / 2;
+
+  int textLeft = 0, textRight = 0;
+  for (const PrintedWord& w : words) {
+    if (!IsTextWord(w)) continue;
+    ((w.box.left + w.box.right) / 2 < split ? textLeft : textRight) += 1;
+  }
+  const int textWords = textLeft + textRight;
+  if (textLeft < 4 || textRight < 4 || textLeft * 6 < textWords || textRight * 6 < textWords) {
+    return std::nullopt;
+  }
+  return split;
+}
+
+int Overlap(const ZoneBox& a, const ZoneBox& b) {
+  return std::min(a.top, b.top) - std::max(a.bottom, b.bottom);
+}
+
+// Words of one column grouped by baseline: a word joins a line it overlaps
+// vertically by half the smaller height.
+QList<PrintedLine> GroupLines(QList<PrintedWord> words, int column) {
+  std::stable_sort(words.begin(), words.end(),
+                   [](const PrintedWord& a, const PrintedWord& b) { return a.box.top > b.box.top; });
+  QList<PrintedLine> lines;
+  for (const PrintedWord& w : words) {
+    PrintedLine* home = nullptr;
+    int bestOverlap = 0;
+    for (qsizetype i = lines.size() - 1; i >= 0 && i >= lines.size() - 4; --i) {
+      PrintedLine& line = lines[i];
+      const int overlap = Overlap(line.box, w.box);
+      const int needed = std::max(1, std::min(line.box.Height(), w.box.Height()) / 2);
+      if (overlap >= needed && overlap > bestOverlap) {
+        bestOverlap = overlap;
+        home = &line;
+      }
+    }
+    if (!home) {
+      lines.append(PrintedLine{});
+      home = &lines.last();
+      home->box = w.box;
+      home->column = column;
+    }
+    home->words.append(w);
+    home->box = Union(home->box, w.box);
+  }
+  for (PrintedLine& line : lines) {
+    std::stable_sort(line.words.begin(), line.words.end(),
+                     [](const PrintedWord& a, const PrintedWord& b) { return a.box.left < b.box.left; });
+  }
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const PrintedLine& a, const PrintedLine& b) { return a.box.top > b.box.top; });
+  return lines;
+}
+
+}  // namespace
+
+ZoneBox Union(const ZoneBox& a, const ZoneBox& b) {
+  return {std::min(a.left, b.left), std::min(a.bottom, b.bottom), std::max(a.right, b.right),
+          std::max(a.top, b.top)};
+}
+
+QString PrintedLine::Text() const {
+  QStringList texts;
+  for (const PrintedWord& w : words) texts << w.text;
+  return texts.join(QLatin1Char(' '));
+}
+
+QList<PrintedWord> PageWords(const TextZone& page) {
+  QList<PrintedWord> words;
+  Collect(page, words);
+  return words;
+}
+
+QList<PrintedLine> PrintedLines(const TextZone& page) {
+  const QList<PrintedWord> words = PageWords(page);
+  const std::optional<int> split = ColumnSplit(words);
+  if (!split) return GroupLines(words, 0);
+  QList<PrintedWord> left, right;
+  for (const PrintedWord& w : words) ((w.box.left + w.box.right) / 2 < *split ? left : right).append(w);
+  return GroupLines(left, 0) + GroupLines(right, 1);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A page's hidden text regrouped into the lines a reader sees: every word with
+// a box per character, words on one baseline of one column joined into a line
+// in left-to-right order, two-column pages kept as two columns.
+#include <QList>
+#include <QString>
+
+#include "djvused/text_layer.h"
+
+struct PrintedWord {
+  QString text;
+  QList<ZoneBox> chars;  // one box per UTF-16 unit of `text`
+  ZoneBox box;
+};
+
+struct PrintedLine {
+  QList<PrintedWord> words;  // left to right
+  ZoneBox box;
+  int column = 0;  // 0 for the left (or only) column, 1 for the right one
+  // The words joined by single blanks.
+  QString Text() const;
+};
+
+// The union of two boxes.
+ZoneBox Union(const ZoneBox& a, const ZoneBox& b);
+
+// Every word of the page with its character boxes: char zones give exact
+// boxes; a word or line zone that carries its text gets its box split by
+// character count. Texts holding blanks are split into words at the blanks.
+QList<PrintedWord> PageWords(const TextZone& page);
+
+// The printed lines of the page in reading order: the left column top to
+// bottom, then the right one. A page is split into two columns at a vertical
+// gap that runs through its text when both sides hold words (not only
+// numbers), also where OCR put both columns into one line zone.
+QList<PrintedLine> PrintedLines(const TextZone& page);
