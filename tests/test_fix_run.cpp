@@ -111,6 +111,20 @@ class FixRunTest : public QObject {
                "(metadata (title \"select (oval 9 9 9 9)\"))"}
         << Changes{{"(rect 120 1500 431 56 )", "(rect 100 1500 431 56 )"},
                                                  {"(rect   100   1400 30 40)", "(rect   100   1400 431 40)"}};
+    // Were the other links measured, they would pull the column's edge to
+    // the left and widen it; were they aligned, they would move.
+    QTest::newRow("only internal links aligned")
+        << QList<QByteArray>{"(maparea \"#3\" \"\" (rect 120 1500 431 56 ) (xor ) ) \n"
+                             "(maparea \"http://x.org/\" \"\" (rect 10 1400 2000 56 ) (xor ) ) \n"
+                             "(maparea \"mailto:a@x.org\" \"\" (oval 20 1300 3000 56 ) (xor ) ) \n"
+                             "(maparea \"\" \"\" (rect 30 1200 4000 56 ) (xor ) ) \n"
+                             "(maparea \"#4\" \"\" (text 40 1100 5000 56 ) (pushpin ) ) \n"
+                             "(maparea \"#4\" \"\" (poly 50 50 6000 50 6000 90 ) (xor ) ) \n"
+                             "(maparea   \"#5\"\n     \"\\320\\223\\320\\273\"\n   (rect   150   1000 300 40) (none))\n"
+                             "(maparea \"#6\" \"(rect 1 2 3 4)\" (rect 160 900 700 56 ) (xor ) )"}
+        << Changes{{"(rect 120 1500 431 56 )", "(rect 120 1500 700 56 )"},
+                   {"(rect   150   1000 300 40)", "(rect   120   1000 700 40)"},
+                   {"(rect 160 900 700 56 )", "(rect 120 900 700 56 )"}};
   }
 
   void leavesEverythingElse() {

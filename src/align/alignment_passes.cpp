@@ -21,11 +21,11 @@ using AreaHook = std::function<void(PageGeometry& page, DumpArea& area)>;
 
 // Reads `input` line by line (`source` tells whether djvused wrote it or the
 // job itself: reading the job's own script like a dump would strip a second
-// CR that belongs to the line) and hands each area of a page slot, with its
-// slot's record, to onArea, which may change the area's x and w. When `output`
-// is given, every line is written to it: area lines rebuilt from their
-// (possibly changed) areas, all other lines exactly as read. Areas before the
-// first page slot are neither handed out nor changed. Returns false, having
+// CR that belongs to the line) and hands each internal link's area of a page
+// slot, with its slot's record, to onArea, which may change the area's x and
+// w. When `output` is given, every line is written to it: area lines rebuilt
+// from their (possibly changed) areas, all other lines exactly as read. Areas
+// before the first page slot are neither handed out nor changed. Returns false, having
 // stopped there, when stopAtUnrecognized and a line carries the marker.
 bool StreamDump(const QString& input, dialect::LineEnd source, const QString& output, PageTable& table,
                 const AreaHook& onArea, bool stopAtUnrecognized = false) {
@@ -35,9 +35,10 @@ bool StreamDump(const QString& input, dialect::LineEnd source, const QString& ou
   QElapsedTimer sincePump;
   sincePump.start();
   int slot = -2;
+  DumpScanner scanner;
   QByteArray line;
   while (reader.Next(line)) {
-    DumpLine scanned = ScanDumpLine(line);
+    DumpLine scanned = scanner.Scan(line);
     if (stopAtUnrecognized && scanned.unrecognized) return false;
     if (scanned.opensSection) ++slot;
     const bool inSlot = slot >= 0 && size_t(slot) < table.size();
@@ -70,7 +71,7 @@ size_t CountSections(const QString& dumpPath) {
   size_t count = 0;
   QByteArray line;
   while (reader.Next(line)) {
-    if (ScanDumpLine(line).opensSection) ++count;
+    if (OpensSection(line)) ++count;
   }
   return count;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The six passes of the fix job over the annotation dump on disk. Each pass
-// streams its file line by line; only the page table stays in memory. The dump
-// is cut into slots by its lines that begin with "select": the first is the
-// document-level line and opens no slot, each later one opens the next.
+// The six passes of the fix job over the annotation dump on disk. They align
+// the areas of internal links (DumpScanner says which) and carry everything
+// else over. Each pass streams its file line by line; only the page table
+// stays in memory. The dump is cut into slots by its lines that begin with
+// "select": the first is the document-level line and opens no slot, each
+// later one opens the next.
 // Passes 2 to 6 pump the window messages between areas, every few milliseconds.
 #include <QString>
 #include <optional>
