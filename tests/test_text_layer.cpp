@@ -12,6 +12,7 @@ class TextLayerTest : public QObject {
   void LeavesOfEveryLayout_data();
   void LeavesOfEveryLayout();
   void SplitWholeDump();
+  void FilterLeavesZonesOut();
   void Malformed_data();
   void Malformed();
 };
@@ -82,6 +83,25 @@ void TextLayerTest::SplitWholeDump() {
   QCOMPARE(ParseTextLayer(pages[0].zones).children[0].text, QStringLiteral("a"));
   QCOMPARE(pages[1].number, 7);
   QCOMPARE(ParseTextLayer(pages[1].zones).children[0].text, QStringLiteral("."));
+}
+
+void TextLayerTest::FilterLeavesZonesOut() {
+  const QByteArray zones =
+      "(page 0 0 100 100\n"
+      " (line 10 90 90 98 (word 10 90 30 98 \"head\"))\n"
+      " (line 10 40 90 48 (word 10 40 30 48 \"a ) \\\" (\") (word 40 40 60 48 \"b\"))\n"
+      " (line 10 2 90 8 \"foot\"))";
+  const ZoneFilter outerLines = [](const ZoneBox& zone, const ZoneBox& page) {
+    return zone.top > page.Height() * 0.8 || zone.bottom < page.Height() * 0.2;
+  };
+  QList<const TextZone*> found;
+  const TextZone page = ParseTextLayer(zones, outerLines);
+  CollectLeaves(page, found);
+  QStringList texts;
+  for (const TextZone* zone : found) texts << zone->text;
+  QCOMPARE(texts, (QStringList{"head", "foot"}));
+  QVERIFY_THROWS_EXCEPTION(InputError, ParseTextLayer(QByteArray("(page 0 0 100 100 (line 1 40 2 50 \"x)"),
+                                                      outerLines));
 }
 
 void TextLayerTest::Malformed_data() {

@@ -3,11 +3,15 @@
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
 
+#include <optional>
+
 namespace {
 
 struct ZoneParser {
   QByteArrayView text;
+  ZoneFilter keep = nullptr;
   qsizetype pos = 0;
+  ZoneBox page;
 
   [[noreturn]] void Fail(const char* what) const {
     const QByteArrayView near = dialect::Mid(text, pos, 40);
@@ -36,10 +40,14 @@ struct ZoneParser {
 
   int Number() {
     const QByteArrayView atom = Atom();
-    bool ok = false;
-    const int value = QByteArray(atom.data(), atom.size()).toInt(&ok);
-    if (!ok) Fail("не число");
-    return value;
+    qsizetype i = atom.startsWith('-') ? 1 : 0;
+    if (i == atom.size() || atom.size() - i > 9) Fail("не число");
+    int value = 0;
+    for (; i < atom.size(); ++i) {
+      if (atom[i] < '0' || atom[i] > '9') Fail("не число");
+      value = value * 10 + (atom[i] - '0');
+    }
+    return atom.startsWith('-') ? -value : value;
   }
 
   QString String() {
@@ -50,6 +58,26 @@ struct ZoneParser {
     const QByteArray bytes = dialect::Unescape(text.sliced(start, pos - start));
     ++pos;
     return QString::fromUtf8(bytes);
+  }
+
+  // Moves past the closing parenthesis of the zone whose fields were read.
+  void SkipRest() {
+    int open = 1;
+    while (pos < text.size()) {
+      const char c = text[pos];
+      if (c == '"') {
+        ++pos;
+        while (pos < text.size() && text[pos] != '"') pos += text[pos] == '\\' ? 2 : 1;
+        if (pos >= text.size()) Fail("строка без конца");
+      } else if (c == '(') {
+        ++open;
+      } else if (c == ')' && --open == 0) {
+        ++pos;
+        return;
+      }
+      ++pos;
+    }
+    Fail("зона без конца");
   }
 
   static bool KindOf(QByteArrayView name, ZoneKind* kind) {
@@ -66,7 +94,8 @@ struct ZoneParser {
     return false;
   }
 
-  TextZone Zone(int depth) {
+  // Nothing for a zone the filter leaves out.
+  std::optional<TextZone> Zone(int depth) {
     if (depth > 16) Fail("слишком глубокая вложенность");
     SkipBlanks();
     if (pos >= text.size() || text[pos] != '(') Fail("нет зоны");
@@ -77,6 +106,12 @@ struct ZoneParser {
     zone.box.bottom = Number();
     zone.box.right = Number();
     zone.box.top = Number();
+    if (depth == 0) {
+      page = zone.box;
+    } else if (keep && !keep(zone.box, page)) {
+      SkipRest();
+      return std::nullopt;
+    }
     for (;;) {
       SkipBlanks();
       if (pos >= text.size()) Fail("зона без конца");
@@ -86,8 +121,8 @@ struct ZoneParser {
       }
       if (text[pos] == '"') {
         zone.text += String();
-      } else {
-        zone.children.append(Zone(depth + 1));
+      } else if (std::optional<TextZone> child = Zone(depth + 1)) {
+        zone.children.append(std::move(*child));
       }
     }
   }
@@ -95,9 +130,11 @@ struct ZoneParser {
 
 }  // namespace
 
-TextZone ParseTextLayer(QByteArrayView zones) {
-  ZoneParser parser{zones};
-  TextZone page = parser.Zone(0);
+TextZone ParseTextLayer(QByteArrayView zones) { return ParseTextLayer(zones, nullptr); }
+
+TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep) {
+  ZoneParser parser{zones, keep, 0, {}};
+  TextZone page = *parser.Zone(0);
   parser.SkipBlanks();
   if (parser.pos != zones.size()) parser.Fail("лишний текст после зоны");
   return page;
@@ -107,26 +144,24 @@ QList<DumpPage> SplitTextDump(QByteArrayView dump) {
   QList<DumpPage> pages;
   qsizetype start = 0;
   DumpPage* current = nullptr;
-  bool inData = false;
+  qsizetype dataStart = -1;  // where the current page's zone text begins
   while (start < dump.size()) {
     qsizetype end = dump.indexOf('\n', start);
     if (end < 0) end = dump.size();
     QByteArrayView line = dump.sliced(start, end - start);
     if (line.endsWith('\r')) line.chop(1);
-    if (!inData && line.startsWith("select \"") ) {
+    if (dataStart < 0 && line.startsWith("select \"")) {
       pages.append(DumpPage{});
       current = &pages.last();
       const qsizetype mark = line.lastIndexOf("# page ");
       if (mark >= 0) current->number = QByteArray(dialect::Mid(line, mark + 7).trimmed().toByteArray()).toInt();
-    } else if (current && line == "set-txt") {
-      inData = true;
-    } else if (inData && line == ".") {
-      inData = false;
-      current->zones = current->zones.trimmed();
+    } else if (dataStart < 0 && current && line == "set-txt") {
+      dataStart = end + 1;
+    } else if (dataStart >= 0 && line == ".") {
+      // The zone text as one piece; line ends (CR LF too) are blanks to the parser.
+      current->zones = dump.sliced(dataStart, start - dataStart).trimmed().toByteArray();
+      dataStart = -1;
       current = nullptr;
-    } else if (inData) {
-      current->zones += line.toByteArray();
-      current->zones += '\n';
     }
     start = end + 1;
   }

@@ -27,6 +27,11 @@ struct TextZone {
 // Parses one zone tree. Throws InputError naming the place when the text is
 // not a well-formed zone tree.
 TextZone ParseTextLayer(QByteArrayView zones);
+// The same, leaving out every zone below the page for which `keep(zone, page)`
+// is false, with all it holds: a reader that needs only part of the page does
+// not pay for decoding the rest. Such zones are skipped, not checked.
+using ZoneFilter = bool (*)(const ZoneBox& zone, const ZoneBox& page);
+TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep);
 
 // One page of a whole-document hidden-text dump ("-e output-txt").
 struct DumpPage {

@@ -10,7 +10,7 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount) {
   QList<PageFolios> pages;
   for (const DumpPage& page : SplitTextDump(dump)) {
     if (page.number < 1 || page.zones.isEmpty()) continue;
-    pages.append(PageFolios{page.number, ReadFolioCandidates(ParseTextLayer(page.zones))});
+    pages.append(PageFolios{page.number, ReadFolioCandidates(page.zones)});
   }
   return FolioMap::Build(pages, pageCount);
 }

@@ -124,6 +124,11 @@ void AddCandidate(const Token& token, QList<Folio>& candidates) {
   if (folio && !candidates.contains(*folio)) candidates.append(*folio);
 }
 
+// A zone that reaches into the top or the bottom band of the page.
+bool ReachesBand(const ZoneBox& zone, const ZoneBox& page) {
+  return zone.top >= page.Height() * (1 - kBandShare) || zone.bottom <= page.Height() * kBandShare;
+}
+
 bool InBand(const QList<Token>& row, int pageHeight, bool top) {
   const int middle = row.first().Middle();
   return top ? middle >= pageHeight * (1 - kBandShare) : middle <= pageHeight * kBandShare;
@@ -199,3 +204,5 @@ QList<Folio> ReadFolioCandidates(const TextZone& page) {
   }
   return candidates;
 }
+
+QList<Folio> ReadFolioCandidates(QByteArrayView zones) { return ReadFolioCandidates(ParseTextLayer(zones, ReachesBand)); }

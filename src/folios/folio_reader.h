@@ -30,3 +30,7 @@ QString RomanNumeral(int value);
 // the page count. Several candidates when the page is unclear; the map keeps
 // the one that agrees with the pages around.
 QList<Folio> ReadFolioCandidates(const TextZone& page);
+// The same from a page's zone text; only the zones that reach into the top or
+// bottom fifth of the page are decoded. Throws InputError for a zone text
+// that is not well formed.
+QList<Folio> ReadFolioCandidates(QByteArrayView zones);

@@ -23,7 +23,7 @@ SampledFolioMap SampleFolioMap(int pageCount, const PageTextReader& read) {
     for (int page : pages) asked.insert(page);
     for (const DumpPage& page : read(pages)) {
       if (page.number >= 1 && !page.zones.isEmpty()) {
-        folios.append(PageFolios{page.number, ReadFolioCandidates(ParseTextLayer(page.zones))});
+        folios.append(PageFolios{page.number, ReadFolioCandidates(page.zones)});
       }
     }
     return true;
