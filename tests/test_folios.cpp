@@ -57,6 +57,8 @@ class FoliosTest : public QObject {
   void Tokens();
   void Excerpts_data();
   void Excerpts();
+  void RealPages_data();
+  void RealPages();
   void Maps_data();
   void Maps();
   void Placing_data();
@@ -145,6 +147,24 @@ void FoliosTest::Excerpts() {
   QFETCH(QList<Folio>, folios);
   QCOMPARE(ReadFolioCandidates(ParseTextLayer(Excerpt(zones))), folios);
   QCOMPARE(ReadFolioCandidates(Excerpt(zones)), folios);  // the body left undecoded
+}
+
+void FoliosTest::RealPages_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QList<Folio>>("folios");
+  QTest::newRow("index, head and folio in zones of their own") << "r-intro-p109.txt" << QList<Folio>{{103, false}};
+  QTest::newRow("contents, roman folio at the top right") << "r-intro-p4.txt" << QList<Folio>{{2, true}};
+  // No folio; the top row ends with the second column's first entry, which
+  // the map outvotes as it agrees with no other page.
+  QTest::newRow("two-column contents") << "mpman-ru-p3.txt" << QList<Folio>{{33, false}};
+}
+
+void FoliosTest::RealPages() {
+  QFETCH(QString, file);
+  QFETCH(QList<Folio>, folios);
+  QFile excerpt(QFINDTESTDATA("data/excerpts/" + file));
+  QVERIFY2(excerpt.open(QIODevice::ReadOnly), qPrintable(file));
+  QCOMPARE(ReadFolioCandidates(excerpt.readAll()), folios);
 }
 
 void FoliosTest::Maps_data() {
