@@ -39,7 +39,9 @@ def fetch_pdf(book):
     found = glob.glob(os.path.join(debs, book["package"] + "_*.deb"))
     if not found:
         log(f"{book['id']}: apt-get download {book['package']}")
-        run(["apt-get", "download", book["package"]], cwd=debs, stdout=subprocess.DEVNULL)
+        # The cache belongs to the user, not to apt's sandbox user.
+        run(["apt-get", "-o", "APT::Sandbox::User=root", "download", book["package"]], cwd=debs,
+            stdout=subprocess.DEVNULL)
         found = glob.glob(os.path.join(debs, book["package"] + "_*.deb"))
     if len(found) != 1:
         raise SystemExit(f"{book['id']}: expected one {book['package']} package in {debs}, found {found}")

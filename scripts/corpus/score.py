@@ -150,7 +150,9 @@ def turned_truth(book, variant, truth):
     out = dict(truth)
     for kind in ("contents", "index"):
         out[kind] = [dict(e, number_rect=rotated(e["number_rect"], angle, sizes[e["page"]]),
-                          rect=rotated(e["rect"], angle, sizes[e["page"]])) for e in truth[kind]]
+                          rect=rotated(e["rect"], angle, sizes[e["page"]]),
+                          link_rects=[rotated(r, angle, sizes[e["page"]]) for r in e.get("link_rects", [])])
+                     for e in truth[kind]]
     return out
 
 

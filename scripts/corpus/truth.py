@@ -135,22 +135,25 @@ def ending_number(line, left):
 
 def column_words(page, links):
     """Splits the page's words into columns: a contents page whose links start
-    both left and right of the middle is set in two columns, split just left
-    of the right column's first link."""
+    both left and right of the middle (the running head aside) is set in two
+    columns, split just left of the right column's first link."""
     words = page.get_text("words")
     mid = page.rect.width / 2
-    right = [l["from"].x0 for l in links if l["from"].x0 > 0.9 * mid]
-    if not right or not any(l["from"].x0 < mid for l in links):
+    body = [l for l in links if not in_margin(page, l["from"])]
+    right = [l["from"].x0 for l in body if l["from"].x0 > 0.9 * mid]
+    if len(right) < 3 or not any(l["from"].x0 < mid for l in body):
         return [(0, words)]
     split = min(right) - 3
     return [(0, [w for w in words if w[2] <= split]), (split, [w for w in words if w[2] > split])]
 
 
-def contents_entries(page, geometry, page_no):
-    links = goto_links(page)
+def contents_entries(page, geometry, page_no, last_contents_page):
+    # A link to a page before the last contents page (the book's title in the
+    # running head, say) is no entry; the body may begin on that page.
+    links = [l for l in goto_links(page) if l["page"] + 1 >= last_contents_page]
     columns = column_words(page, links)
     column_lines = [(left, text_lines(words)) for left, words in columns]
-    entries, skipped = {}, 0
+    entries, skipped = {}, len(goto_links(page)) - len(links)
     for link in links:
         lines = [ls for left, ls in column_lines if left <= link["from"].x0][-1]
         li = line_of(lines, link["from"])
@@ -208,7 +211,7 @@ def in_margin(page, rect):
     return rect.y1 < 0.07 * h or rect.y0 > 0.93 * h
 
 
-def index_entries(page, geometry, page_no):
+def index_entries(page, geometry, page_no, last_contents_page):
     chars = page_chars(page)
     entries, skipped = [], 0
     for link in goto_links(page):
@@ -279,7 +282,7 @@ def build(book):
             page = doc[n - 1]
             if not goto_links(page):
                 raise SystemExit(f"{book['id']}: page {n} has no internal links; is it a {kind} page?")
-            entries, skipped = reader(page, PageGeometry(page, sizes[n]), n)
+            entries, skipped = reader(page, PageGeometry(page, sizes[n]), n, book["contents"][1])
             result[kind] += entries
             result["skipped_links"][kind] += skipped
     labels = [doc[i].get_label() for i in range(doc.page_count)]
