@@ -18,31 +18,28 @@ BOOKS = [
     # separate text; two-column index of Latin and Cyrillic terms.
     dict(id="mpman-ru", package="texlive-lang-cyrillic",
          path="usr/share/doc/texlive-doc/metapost/mpman-ru/mpman-ru.pdf",
-         contents=(3, 3), index=(101, 106), ocr=dict(contents=(3, 3), index=(101, 102)),
-         scan=dict(contents=(3, 3), index=(101, 102))),
+         contents=(3, 3), index=(101, 106), scan=True),
     # Texinfo manual: roman-numbered front matter (i-v), numbers glued to
     # leaders, two-column function and concept indexes.
     dict(id="r-exts", package="r-doc-pdf",
          path="usr/share/R/doc/manual/R-exts.pdf",
-         contents=(3, 7), index=(230, 236), ocr=dict(contents=(3, 7), index=(230, 231)), scan=None),
+         contents=(3, 7), index=(230, 236), scan=False),
     # Texinfo manual: roman front matter (i-iv), two-column indexes.
     dict(id="r-intro", package="r-doc-pdf",
          path="usr/share/R/doc/manual/R-intro.pdf",
-         contents=(3, 6), index=(108, 112), ocr=dict(contents=(3, 6), index=(108, 109)),
-         scan=dict(contents=(3, 4), index=(108, 108))),
+         contents=(3, 6), index=(108, 112), scan=True),
     # LaTeX manual: eighteen contents pages with the running head and folio,
     # links over the titles, a two-column index with many numbers per entry.
     dict(id="gnuplot", package="gnuplot-doc",
          path="usr/share/doc/gnuplot/gnuplot.pdf",
-         contents=(2, 19), index=(304, 311), ocr=dict(contents=(2, 5), index=(304, 305)), scan=None,
+         contents=(2, 19), index=(304, 311), scan=False,
          dpi=150),
 ]
 
 # Book variants: the typeset conversion, its contents and index pages OCR'd
 # from renders, and (for books marked scan) OCR'd from scan-like renders.
-# OCR is slow on a shared machine, so the OCR'd variants cover the pages in
-# "ocr" (every contents page where they are few, and the first index pages)
-# and "scan" (a few of those).
+# A book may limit a variant to some pages with "ocr" or "scan" set to
+# dict(contents=(first, last), index=(first, last)).
 VARIANTS = ("typeset", "ocr", "scan")
 
 
@@ -64,7 +61,8 @@ def pdf_path(book):
 
 def page_range(book, kind, variant="typeset"):
     """(first, last) of the contents or index pages of a variant."""
-    return book[kind] if variant == "typeset" else book[variant][kind]
+    chosen = book.get(variant)
+    return chosen[kind] if isinstance(chosen, dict) else book[kind]
 
 
 def pages(book, kind, variant="typeset"):
@@ -77,7 +75,7 @@ def dpi(book):
 
 
 def variants(book):
-    return [v for v in VARIANTS if v != "scan" or book["scan"]]
+    return [v for v in VARIANTS if v != "scan" or book.get("scan")]
 
 # ImageMagick's convert; a stand-in may shadow it on the PATH.
 CONVERT = "/usr/bin/convert"
