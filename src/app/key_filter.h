@@ -1,8 +1,11 @@
 #pragma once
 // Edit1KeyPress: the key filter of the page boxes and the offset box. Only the
 // digits, the comma and backspace are typed into the box; every other
-// character (the minus sign, letters, blanks, Enter) is dropped. Keys that
-// type nothing (arrows, Delete) and the copy and select shortcuts pass.
+// character (the minus sign, letters, blanks) is dropped, and so is any other
+// character that reaches the box by pasting or dropping text. Keys that type
+// nothing (arrows, Delete), the editing shortcuts and the keys that move the
+// focus or answer a dialog (Tab, Shift+Tab, Enter, Escape) are not characters
+// of the box: they pass and work as everywhere else.
 #include <QObject>
 
 class QLineEdit;
@@ -12,7 +15,10 @@ class Edit1KeyPress : public QObject {
   using QObject::QObject;
 
   static bool Accepts(QChar typed);
-  // Filters the box's key presses; the filter is owned by the box.
+  // The text with every character the filter refuses taken out.
+  static QString Filtered(const QString& text);
+  // Filters the box's key presses and whatever is pasted or dropped into it;
+  // the filter is owned by the box.
   static void InstallOn(QLineEdit* box);
 
  protected:
