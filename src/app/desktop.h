@@ -4,13 +4,15 @@
 // file in its default application. The windows never call these Qt functions
 // themselves, so a test can answer them without a real modal box.
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 class Desktop {
  public:
-  static const QString kTitle;       // "Quillmark 0.73", the application title
-  static const QString kFileFilter;  // "DjVu файлы (*.djvu *.djv)"
+  static const QString kTitle;  // "Quillmark 0.73", the application title
+  // "DjVu файлы (*.djvu *.djv)"
+  static QString FileFilter();
 
   virtual ~Desktop() = default;
 
@@ -18,10 +20,16 @@ class Desktop {
   virtual void Message(QWidget* parent, const QString& text);
   // The general error box, for a failure that ends the current action.
   virtual void Error(QWidget* parent, const QString& text);
-  // The shared file-open dialog: one DjVu file, which need not exist yet.
-  // Empty when the user cancels.
-  virtual QString OpenFileName(QWidget* parent);
-  // Opens the file in the application the desktop associates with it; does
-  // not wait and does not check the outcome.
-  virtual void OpenFile(const QString& path);
+  // The shared file-open dialog: one or several DjVu files. Empty when the
+  // user cancels.
+  virtual QStringList OpenFileNames(QWidget* parent);
+  // Opens the file in the application the desktop associates with it,
+  // without waiting for that application. When the file is missing, or no
+  // application takes it (none is set up for DjVu files, or it fails to
+  // start), a message says so once the desktop's launcher has answered.
+  virtual void OpenFile(QWidget* parent, const QString& path);
+
+  // The messages of OpenFile.
+  static QString MissingFileText(const QString& path);
+  static QString NoApplicationText(const QString& path);
 };

@@ -12,6 +12,29 @@ const QStringList kCreateColumns = {
     QStringLiteral("col1"), QStringLiteral("col2"), QStringLiteral("bw"),     QStringLiteral("vis"),
     QStringLiteral("pods"), QStringLiteral("del2")};
 
+QString TextAt(const QTableWidget* table, int row, int column);
+
+// The folder column keeps at least this much, enough for a few letters.
+constexpr int kFolderMinimum = 60;
+
+void FitFileColumn(QTableWidget* table) {
+  const int available = table->width() - 2 * table->frameWidth();
+  int wanted = table->horizontalHeader()->sectionSizeHint(1);
+  for (int row = 0; row < table->rowCount(); ++row) {
+    wanted = qMax(wanted, table->sizeHintForIndex(table->model()->index(row, 1)).width() + 1);  // and the grid line
+  }
+  table->setColumnWidth(1, qMin(wanted, available - kFolderMinimum));
+}
+
+// The row's whole path as the tooltip of its folder and file name; kept up to
+// date when the folder is edited in place.
+void ShowFullPath(QTableWidget* table, int row) {
+  const QString path = TextAt(table, row, 0) + TextAt(table, row, 1);
+  for (int c = 0; c <= 1; ++c) {
+    if (QTableWidgetItem* item = table->item(row, c)) item->setToolTip(path);
+  }
+}
+
 void Setup(QTableWidget* table, const QStringList& columns) {
   table->setColumnCount(int(columns.size()));
   table->setHorizontalHeaderLabels(columns);
@@ -27,9 +50,17 @@ void Setup(QTableWidget* table, const QStringList& columns) {
   table->horizontalHeader()->setHighlightSections(false);
   table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   table->horizontalHeader()->setStretchLastSection(false);
-  table->setColumnWidth(0, 50);
-  table->setColumnWidth(1, 150);
   for (int c = 2; c < columns.size(); ++c) table->setColumnHidden(c, true);
+  // Both columns are read without dragging: the file name column as wide as
+  // its longest name (leaving the folder a little room), the folder column the rest,
+  // a long folder shortened in the middle; the whole path is the tooltip.
+  table->setTextElideMode(Qt::ElideMiddle);
+  table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  table->setColumnWidth(1, 150);
+  QObject::connect(table->model(), &QAbstractItemModel::rowsRemoved, table, [table] { FitFileColumn(table); });
+  QObject::connect(table, &QTableWidget::itemChanged, table, [table](QTableWidgetItem* item) {
+    if (item->column() <= 1) ShowFullPath(table, item->row());
+  });
 }
 
 void AppendRow(QTableWidget* table, const QStringList& texts) {
@@ -40,6 +71,8 @@ void AppendRow(QTableWidget* table, const QStringList& texts) {
     if (c > 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);  // only the folder is edited in place
     table->setItem(row, c, item);
   }
+  ShowFullPath(table, row);
+  FitFileColumn(table);
 }
 
 QString TextAt(const QTableWidget* table, int row, int column) {

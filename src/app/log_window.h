@@ -21,6 +21,11 @@ class TForm2 : public QWidget {
   void LogAppend(const QString& text);
   // Shows the window and brings it to the front, without making it modal.
   void LogShow();
+  // The first time, moves the window beside the main window (BesideRect on
+  // the main window's screen); later the window stays where the user put it.
+  void PlaceBeside(const QWidget& main);
+  // The title: "Протокол", or "Протокол — файл N из M" while a batch runs.
+  void ShowProgress(int number, int count);
 
   const LogText& Log() const { return log_; }
 
@@ -29,4 +34,5 @@ class TForm2 : public QWidget {
 
   std::unique_ptr<Ui::TForm2> ui_;
   LogText log_;
+  bool placed_ = false;
 };

@@ -133,7 +133,11 @@ void TForm1::Guarded(const std::function<void()>& command) {
 void TForm1::LogClear() { log_->LogClear(); }
 void TForm1::LogAddLine(const QString& text) { log_->LogAddLine(text); }
 void TForm1::LogAppend(const QString& text) { log_->LogAppend(text); }
-void TForm1::LogShow() { log_->LogShow(); }
+void TForm1::LogShow() {
+  if (isVisible()) log_->PlaceBeside(*this);
+  log_->LogShow();
+}
+void TForm1::FileStarted(int number, int count) { log_->ShowProgress(number, count); }
 void TForm1::ShowMessage(const QString& text) { desktop_.Message(this, text); }
 
 void TForm1::ShowError(const QString& text) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/file_drop.h"
 #include "core/front_end.h"
 #include "djvused/djvused_runner.h"
 
@@ -68,6 +69,11 @@ class TForm1 : public QWidget, public FrontEnd {
   void ListView2DblClick();
   void ComboBox3Change();  // work-type rule
 
+  // Files named on the command line or dropped onto the create list: rows
+  // with the tab's settings, as "Добавить" adds them (the page boxes are
+  // checked first).
+  void AddCreateFiles(const QStringList& paths);
+
   // FrontEnd
   void LogClear() override;
   void LogAddLine(const QString& text) override;
@@ -85,6 +91,7 @@ class TForm1 : public QWidget, public FrontEnd {
   FixJob FixRow(int index) const override;
   void ClearFixList() override;
   void AddFixRow(const FixJob& row) override;
+  void FileStarted(int number, int count) override;
   void CloseMainWindow() override;
 
  protected:
@@ -99,8 +106,12 @@ class TForm1 : public QWidget, public FrontEnd {
   void ConnectCommands();
   void ReadSettings();
   void WriteSettings();
-  void AddFixFile();
-  void AddCreateFile();
+  void AddFixFiles(const QStringList& paths);
+  // Shows "Неверно заданы страницы" and gives false when a page box does not
+  // hold a whole number.
+  bool PagesValid();
+  void AppendCreateRows(const QStringList& paths);
+  void FilesDropped(QTableWidget* list, const FileDrop::Files& files);
   void LoadSelectedRow();
   void RemoveSelected(QTableWidget* list);
   void OpenSelected(QTableWidget* list);

@@ -34,6 +34,7 @@ void TForm1::RunJob(const std::function<void(DjvusedRunner&)>& job) {
     ShowError(QString::fromLocal8Bit(e.what()));
   }
   jobRunning_ = false;
+  FileStarted(0, 0);
   cancelTimer_.stop();
   SetJobCommandsEnabled(true);
   if (closing_ || closeRequested_) close();

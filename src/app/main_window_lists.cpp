@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "app/desktop.h"
+#include "app/file_drop.h"
 #include "app/job_controls.h"
 #include "app/list_rows.h"
 #include "app/main_window.h"
@@ -16,9 +17,6 @@
 #include "ui_main_window.h"
 
 namespace {
-
-const QString kNoFile = QStringLiteral("Файл не выбран");
-const QString kBadPages = QStringLiteral("Неверно заданы страницы");
 
 QMenu* ContextMenu(QTableWidget* list, const QString& name, QAction* remove, QAction* open) {
   auto* menu = new QMenu(list);
@@ -37,6 +35,14 @@ QAction* Command(QObject* owner, const QString& name, const QString& caption) {
   return action;
 }
 
+// "Удалить" also answers the Delete key while the list itself has the focus
+// (not while a folder is being edited in place).
+void RemoveOnDeleteKey(QTableWidget* list, QAction* remove) {
+  remove->setShortcut(QKeySequence::Delete);
+  remove->setShortcutContext(Qt::WidgetShortcut);
+  list->addAction(remove);
+}
+
 }  // namespace
 
 void TForm1::ConnectCommands() {
@@ -45,16 +51,21 @@ void TForm1::ConnectCommands() {
   connect(ui_->xpButton2, &QPushButton::clicked, this, &TForm1::Button3Click);
   connect(ui_->xpButton1, &QPushButton::clicked, this, &TForm1::Button4Click);
 
-  QAction* n1 = Command(this, QStringLiteral("N1"), QStringLiteral("Удалить"));
-  QAction* n6 = Command(this, QStringLiteral("N6"), QStringLiteral("Открыть"));
-  QAction* menuItem1 = Command(this, QStringLiteral("MenuItem1"), QStringLiteral("Удалить"));
-  QAction* n4 = Command(this, QStringLiteral("N4"), QStringLiteral("Открыть"));
+  QAction* n1 = Command(this, QStringLiteral("N1"), tr("Удалить"));
+  QAction* n6 = Command(this, QStringLiteral("N6"), tr("Открыть"));
+  QAction* menuItem1 = Command(this, QStringLiteral("MenuItem1"), tr("Удалить"));
+  QAction* n4 = Command(this, QStringLiteral("N4"), tr("Открыть"));
   connect(n1, &QAction::triggered, this, &TForm1::N1Click);
   connect(n6, &QAction::triggered, this, &TForm1::N6Click);
   connect(menuItem1, &QAction::triggered, this, &TForm1::MenuItem1Click);
   connect(n4, &QAction::triggered, this, &TForm1::N4Click);
   popupMenu1_ = ContextMenu(ui_->ListView1, QStringLiteral("PopupMenu1"), n1, n6);
   popupMenu2_ = ContextMenu(ui_->ListView2, QStringLiteral("PopupMenu2"), menuItem1, n4);
+  RemoveOnDeleteKey(ui_->ListView1, n1);
+  RemoveOnDeleteKey(ui_->ListView2, menuItem1);
+  for (QTableWidget* list : {ui_->ListView1, ui_->ListView2}) {
+    FileDrop::InstallOn(list, [this, list](const FileDrop::Files& files) { FilesDropped(list, files); });
+  }
 
   StylePanel::Of(*ui_).Connect(this);
   connect(ui_->ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
@@ -80,30 +91,56 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::Button2Click() {
-  Guarded([this] {
-    const QString path = desktop_.OpenFileName(this);
-    if (!path.isEmpty()) listrows::AppendFixRow(ui_->ListView1, FixJob::FromPath(path));
-  });
+  Guarded([this] { AddFixFiles(desktop_.OpenFileNames(this)); });
 }
 
 void TForm1::Button4Click() {
   Guarded([this] {
-    try {
-      dialect::ParseInt32(ui_->Edit1->text());
-      dialect::ParseInt32(ui_->Edit2->text());
-    } catch (const ConversionError&) {
-      ShowMessage(kBadPages);
-      return;
-    }
-    const QString path = desktop_.OpenFileName(this);
-    if (path.isEmpty()) return;
+    if (PagesValid()) AppendCreateRows(desktop_.OpenFileNames(this));
+  });
+}
+
+void TForm1::AddFixFiles(const QStringList& paths) {
+  for (const QString& path : paths) listrows::AppendFixRow(ui_->ListView1, FixJob::FromPath(path));
+}
+
+void TForm1::AddCreateFiles(const QStringList& paths) {
+  Guarded([this, &paths] {
+    if (!paths.isEmpty() && PagesValid()) AppendCreateRows(paths);
+  });
+}
+
+bool TForm1::PagesValid() {
+  try {
+    dialect::ParseInt32(ui_->Edit1->text());
+    dialect::ParseInt32(ui_->Edit2->text());
+  } catch (const ConversionError&) {
+    ShowMessage(tr("Неверно заданы страницы"));
+    return false;
+  }
+  return true;
+}
+
+void TForm1::AppendCreateRows(const QStringList& paths) {
+  for (const QString& path : paths) {
     const FixJob file = FixJob::FromPath(path);
     CreateJob row;
     row.Folder = file.Folder;
     row.FileName = file.FileName;
     JobControls::Of(*ui_).Store(row);
     listrows::AppendCreateRow(ui_->ListView2, row);
-  });
+  }
+}
+
+void TForm1::FilesDropped(QTableWidget* list, const FileDrop::Files& files) {
+  if (!files.skipped.isEmpty()) {
+    ShowMessage(tr("Не файлы DjVu, не добавлены:") + QLatin1Char('\n') + files.skipped.join(QLatin1Char('\n')));
+  }
+  if (list == ui_->ListView1) {
+    AddFixFiles(files.djvu);
+  } else {
+    AddCreateFiles(files.djvu);
+  }
 }
 
 void TForm1::LoadSelectedRow() {
@@ -128,7 +165,7 @@ void TForm1::RemoveSelected(QTableWidget* list) {
   if (jobRunning_) return;  // the list is the running job's input
   const int row = listrows::SelectedRow(list);
   if (row < 0) {
-    ShowMessage(kNoFile);
+    ShowMessage(tr("Файл не выбран"));
     return;
   }
   list->removeRow(row);
@@ -137,10 +174,10 @@ void TForm1::RemoveSelected(QTableWidget* list) {
 void TForm1::OpenSelected(QTableWidget* list) {
   const int row = listrows::SelectedRow(list);
   if (row < 0) {
-    ShowMessage(kNoFile);
+    ShowMessage(tr("Файл не выбран"));
     return;
   }
-  desktop_.OpenFile(listrows::FixRowAt(list, row).FullPath());
+  desktop_.OpenFile(this, listrows::FixRowAt(list, row).FullPath());
 }
 
 void TForm1::N1Click() { Guarded([this] { RemoveSelected(ui_->ListView1); }); }

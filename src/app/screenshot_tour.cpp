@@ -21,8 +21,8 @@ class TourDesktop : public Desktop {
  public:
   void Message(QWidget*, const QString& text) override { Print("message", text); }
   void Error(QWidget*, const QString& text) override { Print("error", text); }
-  QString OpenFileName(QWidget*) override { return QDir::cleanPath(QDir::current().absoluteFilePath(Book())); }
-  void OpenFile(const QString&) override {}
+  QStringList OpenFileNames(QWidget*) override { return {QDir::cleanPath(QDir::current().absoluteFilePath(Book()))}; }
+  void OpenFile(QWidget*, const QString&) override {}
 
  private:
   static void Print(const char* kind, const QString& text) {

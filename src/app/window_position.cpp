@@ -12,3 +12,15 @@ QPoint CentredPosition(const QSize& screen, const QSize& window) {
   return {HalfRoundedToEven(screen.width()) - HalfRoundedToEven(window.width()),
           HalfRoundedToEven(screen.height()) - HalfRoundedToEven(window.height())};
 }
+
+QRect BesideRect(const QRect& screen, const QRect& mainFrame, const QSize& frame) {
+  const QSize size = frame.boundedTo(screen.size());
+  int left = screen.x() + screen.width() - size.width();
+  if (mainFrame.x() + mainFrame.width() + size.width() <= screen.x() + screen.width()) {
+    left = mainFrame.x() + mainFrame.width();
+  } else if (mainFrame.x() - size.width() >= screen.x()) {
+    left = mainFrame.x() - size.width();
+  }
+  const int top = qBound(screen.y(), mainFrame.y(), screen.y() + screen.height() - size.height());
+  return {QPoint(left, top), size};
+}

@@ -10,12 +10,12 @@
 void RecordingDesktop::Message(QWidget*, const QString& text) { messages << text; }
 void RecordingDesktop::Error(QWidget*, const QString& text) { errors << text; }
 
-QString RecordingDesktop::OpenFileName(QWidget*) {
+QStringList RecordingDesktop::OpenFileNames(QWidget*) {
   ++fileDialogs;
-  return answers.isEmpty() ? QString() : answers.takeFirst();
+  return answers.isEmpty() ? QStringList() : answers.takeFirst().split(QLatin1Char('\n'));
 }
 
-void RecordingDesktop::OpenFile(const QString& path) { opened << path; }
+void RecordingDesktop::OpenFile(QWidget*, const QString& path) { opened << path; }
 
 GuiHarness::GuiHarness(const QString& settingsText) {
   if (!settingsText.isNull()) {

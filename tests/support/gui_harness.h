@@ -19,12 +19,14 @@ class RecordingDesktop : public Desktop {
  public:
   void Message(QWidget* parent, const QString& text) override;
   void Error(QWidget* parent, const QString& text) override;
-  QString OpenFileName(QWidget* parent) override;
-  void OpenFile(const QString& path) override;
+  QStringList OpenFileNames(QWidget* parent) override;
+  void OpenFile(QWidget* parent, const QString& path) override;
 
   QStringList messages;
   QStringList errors;
-  QStringList answers;  // file names the next file dialogs return
+  // What the next file dialogs return, one entry per dialog; several files
+  // chosen at once are separated by line feeds.
+  QStringList answers;
   int fileDialogs = 0;
   QStringList opened;
 };
