@@ -49,7 +49,7 @@ line() {  # bottom top words... (20 px per character, 20 px between words)
 } > "$work/text.dsed"
 djvused "$book" -f "$work/text.dsed" -s
 
-QUILLMARK_SCREENSHOTS="$out" QUILLMARK_SCREENSHOT_BOOK="$book" \
+LANGUAGE=ru QUILLMARK_SCREENSHOTS="$out" QUILLMARK_SCREENSHOT_BOOK="$book" \
   xvfb-run -a -s "-screen 0 1024x768x24" "$work/quillmark"
 echo "Links made in the book:"
 djvused "$book" -e output-ant

@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-PACKAGES=(cmake g++ make qt6-base-dev djvulibre-bin xvfb xauth)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n djvulibre-bin xvfb xauth
+          desktop-file-utils dpkg-dev file)
 scripts/install_packages.sh "${PACKAGES[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,5 +1,6 @@
 #include "app/job_lock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,7 +14,7 @@ JobLock::JobLock(const QString& workFolder)
 
 QString JobLock::Failure() const {
   if (file_.error() == QLockFile::LockFailedError) {
-    return QStringLiteral("Другая копия Quillmark уже выполняет задание в папке %1").arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath()));
+    return QCoreApplication::translate("JobLock", "Другая копия Quillmark уже выполняет задание в папке %1").arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath()));
   }
-  return QStringLiteral("Не удалось создать файл блокировки %1").arg(QDir::toNativeSeparators(path_));
+  return QCoreApplication::translate("JobLock", "Не удалось создать файл блокировки %1").arg(QDir::toNativeSeparators(path_));
 }

@@ -1,16 +1,20 @@
 #include "app/list_rows.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
 namespace listrows {
 namespace {
 
-const QStringList kCreateColumns = {
-    QStringLiteral("Путь"), QStringLiteral("Файл"), QStringLiteral("1 стр."), QStringLiteral("2 стр."),
-    QStringLiteral("cm"),   QStringLiteral("tp"),   QStringLiteral("tpb"),    QStringLiteral("tps"),
-    QStringLiteral("col1"), QStringLiteral("col2"), QStringLiteral("bw"),     QStringLiteral("vis"),
-    QStringLiteral("pods"), QStringLiteral("del2")};
+// The captions of the two shown columns are translated; the hidden ones are
+// the settings' codes.
+QStringList CreateColumns() {
+  return {QCoreApplication::translate("ListRows", "Путь"), QCoreApplication::translate("ListRows", "Файл"),
+          QStringLiteral("1 стр."), QStringLiteral("2 стр."), QStringLiteral("cm"), QStringLiteral("tp"),
+          QStringLiteral("tpb"), QStringLiteral("tps"), QStringLiteral("col1"), QStringLiteral("col2"),
+          QStringLiteral("bw"), QStringLiteral("vis"), QStringLiteral("pods"), QStringLiteral("del2")};
+}
 
 QString TextAt(const QTableWidget* table, int row, int column);
 
@@ -82,8 +86,8 @@ QString TextAt(const QTableWidget* table, int row, int column) {
 
 }  // namespace
 
-void SetupFixList(QTableWidget* table) { Setup(table, kCreateColumns.mid(0, 2)); }
-void SetupCreateList(QTableWidget* table) { Setup(table, kCreateColumns); }
+void SetupFixList(QTableWidget* table) { Setup(table, CreateColumns().mid(0, 2)); }
+void SetupCreateList(QTableWidget* table) { Setup(table, CreateColumns()); }
 
 int SelectedRow(const QTableWidget* table) {
   const QList<QTableWidgetItem*> items = table->selectedItems();

@@ -26,8 +26,8 @@ int TForm3::Ask(int previous, int current) {
 }
 
 void TForm3::showEvent(QShowEvent* event) {
-  ui_->Label1->setText(QStringLiteral("Предыдущая страница - ") + QString::number(main_.PreviousPageNumber));
-  ui_->Label2->setText(QStringLiteral("Текущая страница - ") + QString::number(main_.CurrentPageNumber));
+  ui_->Label1->setText(tr("Предыдущая страница - ") + QString::number(main_.PreviousPageNumber));
+  ui_->Label2->setText(tr("Текущая страница - ") + QString::number(main_.CurrentPageNumber));
   ui_->Edit1->setText(QString::number(main_.CurrentPageNumber));
   ui_->Edit1->setFocus();
   QDialog::showEvent(event);

@@ -22,7 +22,7 @@ TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) 
 TForm4::~TForm4() = default;
 
 void TForm4::Load(const CreateJob& row) {
-  ui_->Label1->setText(QStringLiteral("Файл: ") + row.Folder + row.FileName);
+  ui_->Label1->setText(tr("Файл: ") + row.Folder + row.FileName);
   JobControls::Of(*ui_).Load(row, JobControls::EmptyColor::White);
 }
 

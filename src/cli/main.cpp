@@ -1,8 +1,10 @@
 // quillmark-cli: the create run and the fix job without windows.
 #include <QCoreApplication>
+#include <QLocale>
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "core/translations.h"
 
 const char* const kUsage =
     "quillmark-cli create [OPTIONS] FILE...\n"
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("quillmark-cli"));
   QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+  translations::Install(app, QLocale::system().uiLanguages());  // the log's language
   QStringList arguments = QCoreApplication::arguments().mid(1);
   if (arguments.isEmpty()) return UsageError(QStringLiteral("no command given"));
   const QString command = arguments.takeFirst();

@@ -1,0 +1,93 @@
+// The language of the windows: Russian for a Russian locale and when no
+// translation fits, English from the built-in translation, and Qt's own
+// dialogs in Russian.
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTranslator>
+#include <QtTest>
+
+#include "core/translations.h"
+#include "support/gui_harness.h"
+
+class LanguagesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void cleanup();
+  void Choice_data();
+  void Choice();
+  void EnglishInterface();
+  void RussianQtDialogs();
+};
+
+void LanguagesTest::cleanup() {
+  // Back to the source texts for the next test.
+  qDeleteAll(qApp->findChildren<QTranslator*>());
+}
+
+void LanguagesTest::Choice_data() {
+  QTest::addColumn<QStringList>("uiLanguages");
+  QTest::addColumn<QString>("chosen");
+  QTest::newRow("Russian") << QStringList{"ru-RU", "ru"} << "ru";
+  QTest::newRow("English") << QStringList{"en-US"} << "en";
+  QTest::newRow("British English") << QStringList{"en-GB", "en"} << "en";
+  QTest::newRow("Russian before English") << QStringList{"ru-UA", "en"} << "ru";
+  QTest::newRow("English before Russian") << QStringList{"en", "ru"} << "en";
+  QTest::newRow("no translation fits") << QStringList{"de-DE", "de"} << "ru";
+  QTest::newRow("German, then English") << QStringList{"de-DE", "en-GB"} << "en";
+  QTest::newRow("C locale") << QStringList{"C"} << "ru";
+  QTest::newRow("none") << QStringList() << "ru";
+}
+
+void LanguagesTest::Choice() {
+  QFETCH(QStringList, uiLanguages);
+  QFETCH(QString, chosen);
+  QCOMPARE(translations::Choose(uiLanguages), chosen);
+}
+
+void LanguagesTest::EnglishInterface() {
+  QCOMPARE(translations::Install(*qApp, {"en-GB"}), QStringLiteral("en"));
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  auto* tabs = On<QTabWidget>(w.form1, "PageControl1");
+  QCOMPARE(tabs->tabText(0), QStringLiteral("Edit"));
+  QCOMPARE(tabs->tabText(1), QStringLiteral("Create"));
+  QCOMPARE(On<QPushButton>(w.form1, "xpButton1")->text(), QStringLiteral("Add"));
+  QCOMPARE(On<QComboBox>(w.form1, "ComboBox1")->itemText(1), QStringLiteral("Default"));
+  QCOMPARE(w.form1.ListView2()->horizontalHeaderItem(0)->text(), QStringLiteral("Path"));
+  QCOMPARE(w.form4.windowTitle(), QStringLiteral("Edit settings"));
+  w.form1.FileStarted(3, 50);
+  QCOMPARE(w.form2.windowTitle(), QStringLiteral("Log — file 3 of 50"));
+  w.form1.N4Click();  // no row selected
+  QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("No file selected")});
+  // Qt's own texts are English already: no Russian is loaded for them.
+  QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+  QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+}
+
+void LanguagesTest::RussianQtDialogs() {
+  const QString qtRussian = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm";
+  QVERIFY2(QFile::exists(qtRussian), "Qt's Russian translation is missing (Debian qt6-translations-l10n)");
+  QCOMPARE(translations::Install(*qApp, {"ru-RU"}), QStringLiteral("ru"));
+  QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
+  QColorDialog colors;
+  QCOMPARE(colors.windowTitle(), QStringLiteral("Выбор цвета"));
+  QFileDialog files;
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  QCOMPARE(On<QLabel>(files, "fileTypeLabel")->text(), QStringLiteral("Типы файлов:"));
+  // The program's own texts stay the source texts.
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  QCOMPARE(On<QPushButton>(w.form1, "xpButton1")->text(), QStringLiteral("Добавить"));
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "test_gui_languages.moc"
