@@ -129,6 +129,9 @@ void EndToEndTest::ClosingDuringTheRunKeepsTheDocument() {
   QVERIFY(gui.desktop().errors.isEmpty());  // no box holds the closing program
   QVERIFY(!w.form2.Log().Text().contains(QStringLiteral("завершено")));
   QVERIFY(ReadFile(book) == original);
+  for (const char* name : {"1.bat", "myfile.dsed", "myfile1.dsed", "myfile2.dsed"}) {
+    QVERIFY2(!QFile::exists(QDir(gui.WorkFolder()).filePath(name)), name);  // not left for the next run
+  }
   gui.Stop();
   QVERIFY(gui.ReadSettings().contains(QStringLiteral("OCR=1")));
 }

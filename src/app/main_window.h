@@ -119,6 +119,7 @@ class TForm1 : public QWidget, public FrontEnd {
   // buttons and the remove commands disabled until it returns.
   void RunJob(const std::function<void(DjvusedRunner&)>& job);
   void SetJobCommandsEnabled(bool enabled);
+  void DropTemporaryFiles();
   // Runs a command, showing any failure in the general error box.
   void Guarded(const std::function<void()>& command);
   QCheckBox* OptionBox(Option option) const;

@@ -33,11 +33,25 @@ void TForm1::RunJob(const std::function<void(DjvusedRunner&)>& job) {
   } catch (const std::exception& e) {
     ShowError(QString::fromLocal8Bit(e.what()));
   }
+  DropTemporaryFiles();
   jobRunning_ = false;
   FileStarted(0, 0);
   cancelTimer_.stop();
   SetJobCommandsEnabled(true);
   if (closing_ || closeRequested_) close();
+}
+
+void TForm1::DropTemporaryFiles() {
+  // However the job ended (finished, failed, or stopped by closing the
+  // window), no batch file, dump or script of it stays in the work folder.
+  try {
+    for (const QString& name : {DjvusedRunner::kBatchFile, DjvusedRunner::kDumpFile, DjvusedRunner::kScriptFile,
+                                DjvusedRunner::kPageListFile}) {
+      runner_.DropTempFile(name);
+    }
+  } catch (const QuillmarkError& e) {
+    ShowError(e.Message());
+  }
 }
 
 void TForm1::SetJobCommandsEnabled(bool enabled) {
