@@ -63,7 +63,7 @@ void LanguagesTest::EnglishInterface() {
   QCOMPARE(On<QComboBox>(w.form1, "ComboBox1")->itemText(1), QStringLiteral("Default"));
   QCOMPARE(w.form1.ListView2()->horizontalHeaderItem(0)->text(), QStringLiteral("Path"));
   QCOMPARE(w.form4.windowTitle(), QStringLiteral("Edit settings"));
-  w.form1.FileStarted(3, 50);
+  w.form2.ShowProgress(3, 50);
   QCOMPARE(w.form2.windowTitle(), QStringLiteral("Log — file 3 of 50"));
   w.form1.N4Click();  // no row selected
   QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("No file selected")});

@@ -137,7 +137,6 @@ void TForm1::LogShow() {
   if (isVisible()) log_->PlaceBeside(*this);
   log_->LogShow();
 }
-void TForm1::FileStarted(int number, int count) { log_->ShowProgress(number, count); }
 void TForm1::ShowMessage(const QString& text) { desktop_.Message(this, text); }
 
 void TForm1::ShowError(const QString& text) {
@@ -180,10 +179,19 @@ int TForm1::SelectedIndex(Combo combo) const {
 }
 
 int TForm1::CreateRowCount() const { return ui_->ListView2->rowCount(); }
-CreateJob TForm1::CreateRow(int index) const { return listrows::CreateRowAt(ui_->ListView2, index); }
+
+// A run reads each row when it reaches it: that is the batch's progress. The
+// create run's own alignment of a file reads the fix list, which is no batch.
+CreateJob TForm1::CreateRow(int index) const {
+  if (runningJob_ == Job::Create) log_->ShowProgress(index + 1, CreateRowCount());
+  return listrows::CreateRowAt(ui_->ListView2, index);
+}
 void TForm1::ClearCreateList() { ui_->ListView2->setRowCount(0); }
 int TForm1::FixRowCount() const { return ui_->ListView1->rowCount(); }
-FixJob TForm1::FixRow(int index) const { return listrows::FixRowAt(ui_->ListView1, index); }
+FixJob TForm1::FixRow(int index) const {
+  if (runningJob_ == Job::Fix) log_->ShowProgress(index + 1, FixRowCount());
+  return listrows::FixRowAt(ui_->ListView1, index);
+}
 void TForm1::ClearFixList() { ui_->ListView1->setRowCount(0); }
 void TForm1::AddFixRow(const FixJob& row) { listrows::AppendFixRow(ui_->ListView1, row); }
 void TForm1::CloseMainWindow() {

@@ -91,7 +91,6 @@ class TForm1 : public QWidget, public FrontEnd {
   FixJob FixRow(int index) const override;
   void ClearFixList() override;
   void AddFixRow(const FixJob& row) override;
-  void FileStarted(int number, int count) override;
   void CloseMainWindow() override;
 
  protected:
@@ -117,7 +116,8 @@ class TForm1 : public QWidget, public FrontEnd {
   void OpenSelected(QTableWidget* list);
   // Runs one job: one at a time, under the work folder's lock, with the job
   // buttons and the remove commands disabled until it returns.
-  void RunJob(const std::function<void(DjvusedRunner&)>& job);
+  enum class Job { None, Create, Fix };
+  void RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job);
   void SetJobCommandsEnabled(bool enabled);
   void DropTemporaryFiles();
   // Runs a command, showing any failure in the general error box.
@@ -134,6 +134,7 @@ class TForm1 : public QWidget, public FrontEnd {
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
   bool jobRunning_ = false;
+  Job runningJob_ = Job::None;
   bool closeRequested_ = false;  // by a job's "Закрыть по завершению"
   bool closing_ = false;         // the user closed the window during a job
   bool centredOnShow_ = false;

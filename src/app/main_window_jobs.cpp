@@ -4,20 +4,21 @@
 
 #include "align/fix_run.h"
 #include "app/job_lock.h"
+#include "app/log_window.h"
 #include "app/main_window.h"
 #include "core/errors.h"
 #include "create/create_run.h"
 #include "ui_main_window.h"
 
 void TForm1::Button1Click() {
-  RunJob([this](DjvusedRunner& runner) { FixRun(*this, runner).Run(); });
+  RunJob(Job::Fix, [this](DjvusedRunner& runner) { FixRun(*this, runner).Run(); });
 }
 
 void TForm1::Button3Click() {
-  RunJob([this](DjvusedRunner& runner) { CreateRun(*this, runner).Run(); });
+  RunJob(Job::Create, [this](DjvusedRunner& runner) { CreateRun(*this, runner).Run(); });
 }
 
-void TForm1::RunJob(const std::function<void(DjvusedRunner&)>& job) {
+void TForm1::RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job) {
   if (jobRunning_) return;  // the buttons are disabled; a click queued before that does nothing
   JobLock lock(folders_.work);
   if (!lock.Locked()) {
@@ -25,6 +26,7 @@ void TForm1::RunJob(const std::function<void(DjvusedRunner&)>& job) {
     return;
   }
   jobRunning_ = true;
+  runningJob_ = kind;
   SetJobCommandsEnabled(false);
   try {
     job(runner_);
@@ -35,7 +37,8 @@ void TForm1::RunJob(const std::function<void(DjvusedRunner&)>& job) {
   }
   DropTemporaryFiles();
   jobRunning_ = false;
-  FileStarted(0, 0);
+  runningJob_ = Job::None;
+  log_->ShowProgress(0, 0);
   cancelTimer_.stop();
   SetJobCommandsEnabled(true);
   if (closing_ || closeRequested_) close();

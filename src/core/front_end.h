@@ -60,10 +60,6 @@ class FrontEnd {
   virtual void ClearFixList() = 0;
   virtual void AddFixRow(const FixJob& row) = 0;
 
-  // A run over a list has come to its file number (counted from 1) of count.
-  // The windows show it in the log window's title; others need not.
-  virtual void FileStarted(int /*number*/, int /*count*/) {}
-
   // Closes the main window, which ends the program.
   virtual void CloseMainWindow() = 0;
 };
