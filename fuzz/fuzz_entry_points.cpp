@@ -8,6 +8,7 @@
 #include "align/alignment_passes.h"
 #include "core/errors.h"
 #include "core/headless_front_end.h"
+#include "create/annotation_merge.h"
 #include "create/link_style.h"
 #include "create/link_writer.h"
 #include "create/page_scan.h"
@@ -75,8 +76,10 @@ void ScanTextDump(const QByteArray& input) {
     const PageNameList pages = PagesOf(dump, first, last, (flags & 128) != 0);
     const TextPageRange range = MapRange(pages, dump, first, last);
     LinkWriter writer(style, range);
-    writer.Begin((flags & 32) != 0);
     PageScan(dump, range, settings, writer, frontEnd).Run();
+    // The dump's text read as a page's old annotations, merged with the new links.
+    for (const PageLinks& page : writer.Pages()) MergeAnnotations(dumpText, page.areas, page.text);
+    if ((flags & 32) != 0) MergeAnnotations(dumpText, {LinkArea{0, 0, 1 << 20, 1 << 20}}, {});
   } catch (const QuillmarkError&) {
     // a field that is not a whole number: the run reports it
   }

@@ -6,6 +6,7 @@ set(FUZZ_CODE_SOURCES
   ${FUZZ_SOURCE_ROOT}/src/create/text_dump.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/page_scan.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_writer.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/annotation_merge.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_style.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/recognition.cpp
   ${FUZZ_SOURCE_ROOT}/src/align/alignment_passes.cpp

@@ -52,7 +52,7 @@ void CliCreateTest::DryRunLeavesTheDocumentAlone() {
   const CliRun r = Cli({"create", "--pages", "2-2", "--backup", "--remove-ocr", "--dry-run", book});
   QCOMPARE(r.status, 0);
   QCOMPARE(r.out, QByteArray("select; remove-txt\n# -------------------------------------\n"
-                             "select \"p2.djvu\" # page 2\nset-ant\n"
+                             "select 2\nset-ant\n"
                              "(maparea \"#3\" \"\" (rect 100 1500 200 40 ) (xor ) ) "
                              "(maparea \"#7\" \"\" (rect 100 1400 140 100 ) (xor ) ) \n.\n"));
   QCOMPARE(ReadFile(book), before);

@@ -76,7 +76,7 @@ void DjvusedRunnerTest::ScriptAppliedAndTempFilesGone() {
   WriteFile(runner.TempPath("myfile1.dsed"), "select 1\nset-ant\n(maparea \"#2\" \"\" (rect 1 2 3 4 ) (xor ) ) \n.\n");
   WriteFile(runner.TempPath("myfile.dsed"), "stale");
   WriteFile(runner.TempPath("myfile2.dsed"), "stale");
-  runner.ApplyScript(book, ScriptUse::CreateScript, {"myfile.dsed", "myfile2.dsed"});
+  runner.ApplyScript(book, ScriptUse::CreateScript, {"myfile.dsed", "myfile2.dsed"}, BookState::Of(book));
   QVERIFY(OutputAnt(book).contains("(maparea \"#2\" \"\" (rect 1 2 3 4 ) (xor ) )"));
   for (const char* name : {"1.bat", "myfile.dsed", "myfile1.dsed", "myfile2.dsed"}) {
     QVERIFY2(!QFile::exists(runner.TempPath(name)), name);
@@ -94,7 +94,7 @@ void DjvusedRunnerTest::FailingScriptLeavesDocumentUnchanged() {
   DjvusedRunner runner(work_, QString());
   WriteFile(runner.TempPath("myfile.dsed"), "select 1\nset-ant\n(maparea \"#2\" \"\" (rect 1 2 3 4) (xor))\n.\nfoo\n");
   try {
-    runner.ApplyScript(book, ScriptUse::FixScript, {"myfile1.dsed"});
+    runner.ApplyScript(book, ScriptUse::FixScript, {"myfile1.dsed"}, BookState::Of(book));
     QFAIL("no error");
   } catch (const DjvusedError& e) {
     QVERIFY2(e.Message().contains("unrecognized command"), qPrintable(e.Message()));
@@ -108,7 +108,7 @@ void DjvusedRunnerTest::BrokenSaveIsUndone_data() {
   QTest::addColumn<QString>("message");
   QTest::newRow("truncates, then fails") << "    : > \"$1\"; echo '*** simulated failure' >&2; exit 10"
                                          << "simulated failure";
-  QTest::newRow("truncates and exits 0") << "    head -c $(( $(stat -c %s \"$1\") / 2 )) \"$1\" > \"$1.part\"; cat \"$1.part\" > \"$1\"; exit 0"
+  QTest::newRow("truncates and exits 0") << "    head -c $(( $(stat -c %s \"$1\") / 2 )) \"$1\" > \"$1.part\"; cat \"$1.part\" > \"$1\"; rm \"$1.part\"; exit 0"
                                          << "Ошибка djvused";
   QTest::newRow("dies from a signal half-way") << "    head -c 1000 /dev/zero > \"$1\"; kill -9 $$"
                                                << "аварийно";
@@ -123,13 +123,13 @@ void DjvusedRunnerTest::BrokenSaveIsUndone() {
   QVERIFY(runner.DjvusedPresent());
   WriteFile(runner.TempPath("myfile1.dsed"), "select 1\nset-ant\n(maparea \"#2\" \"\" (rect 1 2 3 4) (xor))\n.\n");
   try {
-    runner.ApplyScript(book, ScriptUse::CreateScript, {});
+    runner.ApplyScript(book, ScriptUse::CreateScript, {}, BookState::Of(book));
     QFAIL("no error");
   } catch (const DjvusedError& e) {
     QVERIFY2(e.Message().contains(message), qPrintable(e.Message()));
   }
   QCOMPARE(ReadFile(book), before);
-  QCOMPARE(QDir(dir_.path()).entryList({"*.safe"}, QDir::Files | QDir::Hidden).size(), 0);
+  QCOMPARE(QDir(dir_.path()).entryList({".*.quillmark-save*"}, QDir::Files | QDir::Dirs | QDir::Hidden).size(), 0);
 }
 
 void DjvusedRunnerTest::BadDocumentsReportDjvusedText_data() {
@@ -152,7 +152,7 @@ void DjvusedRunnerTest::BadDocumentsReportDjvusedText() {
     }
   }
   WriteFile(runner.TempPath("myfile1.dsed"), "select 1\n");
-  QVERIFY_THROWS_EXCEPTION(DjvusedError, runner.ApplyScript(bad, ScriptUse::CreateScript, {}));
+  QVERIFY_THROWS_EXCEPTION(DjvusedError, runner.ApplyScript(bad, ScriptUse::CreateScript, {}, BookState::Of(bad)));
   QCOMPARE(ReadFile(bad), content);
 }
 

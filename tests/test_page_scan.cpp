@@ -17,13 +17,15 @@ namespace {
 
 using Pages = QList<QList<TextLine>>;
 
+// The new links of every page of the range, each page's as "ORDINAL: records".
 QByteArray Scan(const Pages& pages, RecordingFrontEnd& frontEnd, ScanSettings settings = {},
-                TextPageRange range = {1, 1}, bool removeText = false) {
+                TextPageRange range = {1, 1}) {
   const TextDumpLines dump = TextDumpLines::FromText(testdocs::TextDump(pages));
   LinkWriter writer(LinkStyle{"rect", "(xor )"}, range);
-  writer.Begin(removeText);
   PageScan(dump, range, settings, writer, frontEnd).Run();
-  return writer.Script();
+  QByteArray links;
+  for (const PageLinks& page : writer.Pages()) links += QByteArray::number(page.ordinal) + ": " + page.text;
+  return links;
 }
 
 // "#target left bottom width height" of every area, in script order.
@@ -58,8 +60,8 @@ class PageScanTest : public QObject {
   void QuestionAskedWhenNumberGoesBack();
   void Index2Words_data();
   void Index2Words();
-  void ScriptLayout_data();
-  void ScriptLayout();
+  void PagesInRange_data();
+  void PagesInRange();
 };
 
 void PageScanTest::ContentsEntries_data() {
@@ -182,30 +184,24 @@ void PageScanTest::Index2Words() {
   QCOMPARE(Areas(Scan({{line}}, frontEnd, ScanSettings{WorkType::Index2, 1, false})), areas);
 }
 
-void PageScanTest::ScriptLayout_data() {
+void PageScanTest::PagesInRange_data() {
   QTest::addColumn<int>("first");
   QTest::addColumn<int>("last");
-  QTest::addColumn<bool>("removeText");
-  QTest::addColumn<QByteArray>("script");
-  const QByteArray block2 = "# -------------------------------------\nselect \"p2.djvu\" # page 2\nset-ant\n";
-  const QByteArray block3 = "# -------------------------------------\nselect \"p3.djvu\" # page 3\nset-ant\n";
+  QTest::addColumn<QByteArray>("links");
   // Pages 1 and 3 have one entry each, page 2 none.
-  QTest::newRow("middle page without entries") << 2 << 2 << false << QByteArray("\n" + block2 + "\n.\n");
+  QTest::newRow("middle page without entries") << 2 << 2 << QByteArray();
   QTest::newRow("range to the last text page")
-      << 2 << 3 << true
-      << QByteArray("select; remove-txt\n\n" + block2 + "\n.\n" + block3 +
-                    "(maparea \"#9\" \"\" (rect 100 1500 140 40 ) (xor ) ) \n.\n");
-  QTest::newRow("range before any text page") << 5 << 6 << false << QByteArray("\n\n");
+      << 2 << 3 << QByteArray("3: (maparea \"#9\" \"\" (rect 100 1500 140 40 ) (xor ) ) ");
+  QTest::newRow("range before any text page") << 5 << 6 << QByteArray();
 }
 
-void PageScanTest::ScriptLayout() {
+void PageScanTest::PagesInRange() {
   QFETCH(int, first);
   QFETCH(int, last);
-  QFETCH(bool, removeText);
-  QFETCH(QByteArray, script);
+  QFETCH(QByteArray, links);
   RecordingFrontEnd frontEnd;
   const Pages pages{{Line(1500, "Глава 5")}, {Line(1500, "Текст")}, {Line(1500, "Глава 9")}};
-  QCOMPARE(Scan(pages, frontEnd, {}, {first, last}, removeText), script);
+  QCOMPARE(Scan(pages, frontEnd, {}, {first, last}), links);
 }
 
 QTEST_GUILESS_MAIN(PageScanTest)

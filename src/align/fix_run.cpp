@@ -6,6 +6,7 @@
 #include "align/alignment_passes.h"
 #include "core/errors.h"
 #include "core/job_log.h"
+#include "djvused/book_session.h"
 
 namespace {
 
@@ -53,9 +54,19 @@ bool FixRun::Run(const QString& alreadyBackedUp) {
 
 FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBackedUp) {
   const QString longPath = row.FullPath();
+  BookSession::RequireDocumentFile(longPath);
   if (!QFileInfo(longPath).isFile()) {
     throw InputError(QStringLiteral("Файл %1 не найден").arg(longPath));
   }
+  const BookSession session(longPath, runner_);  // locked until the file is done
+  struct Notes {  // logged after the file's own lines, however the work ends
+    FrontEnd& frontEnd;
+    const QStringList& lines;
+    ~Notes() {
+      for (const QString& line : lines) frontEnd.LogAddLine(line);
+    }
+  } notes{frontEnd_, session.Notes()};
+
   if (frontEnd_.IsChecked(Option::FixBackup) && longPath != alreadyBackedUp) {
     DjvusedRunner::BackupCopy(longPath);
   }
@@ -85,7 +96,7 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   frontEnd_.LogAppend(joblog::kOk);
 
   frontEnd_.LogAddLine(joblog::kApplying);
-  runner_.ApplyScript(path, ScriptUse::FixScript, {DjvusedRunner::kScriptFile});
+  runner_.ApplyScript(path, ScriptUse::FixScript, {DjvusedRunner::kScriptFile}, session.ReadState());
   frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(joblog::Finished(path));
   return Outcome::Finished;

@@ -1,12 +1,17 @@
 #include "create/create_run.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "align/fix_run.h"
 #include "core/errors.h"
 #include "core/job_log.h"
+#include "djvused/book_session.h"
+#include "create/annotation_merge.h"
+#include "create/link_script.h"
 #include "create/link_writer.h"
 #include "create/page_scan.h"
+#include "create/range_read.h"
 #include "create/row_settings.h"
 #include "create/text_dump.h"
 #include "djvused/script_dialect.h"
@@ -51,14 +56,22 @@ bool CreateRun::Run() {
   return true;
 }
 
+void CreateRun::LogNotes() {
+  for (const QString& note : notes_) frontEnd_.LogAddLine(note);
+  notes_.clear();
+}
+
 bool CreateRun::RunRows() {
   try {
     for (int i = 0; i < frontEnd_.CreateRowCount(); ++i) ProcessRow(frontEnd_.CreateRow(i));
     return true;
   } catch (const RowStopped&) {
+    LogNotes();
   } catch (const DjvusedError& e) {
     joblog::LogFailure(frontEnd_, e.Message());
+    LogNotes();
   } catch (const QuillmarkError& e) {
+    LogNotes();
     frontEnd_.ShowError(e.Message());
   }
   return false;
@@ -67,7 +80,10 @@ bool CreateRun::RunRows() {
 void CreateRun::ProcessRow(const CreateJob& row) {
   const RowSettings settings = ReadRowSettings(row);  // before the document is touched
   const QString longPath = row.FullPath();
+  BookSession::RequireDocumentFile(longPath);
   if (!QFileInfo(longPath).isFile()) throw InputError(QStringLiteral("Файл не найден: %1").arg(longPath));
+  const BookSession session(longPath, runner_);  // locked until the row is done
+  notes_ << session.Notes();
 
   QString backedUp;
   if (frontEnd_.IsChecked(Option::CreateBackup) && !dryRun_) {
@@ -81,29 +97,51 @@ void CreateRun::ProcessRow(const CreateJob& row) {
   }
 
   runner_.RunDump(path, DumpUse::PageList);
+  const QByteArray componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
   const PageNameList pages =
       ReadPageNameList(runner_.TempPath(DjvusedRunner::kPageListFile), settings.firstPage, settings.lastPage);
+  // Only the pages of the range that the document has are read.
+  const int first = std::max(settings.firstPage, 1);
+  const int last = std::min(settings.lastPage, pages.pageCount);
+  const bool anyPage = first <= last;
 
   frontEnd_.LogShow();
-  runner_.RunDump(path, DumpUse::HiddenText, [&] { frontEnd_.LogAppend(joblog::kReading); });
+  const auto reading = [&] { frontEnd_.LogAppend(joblog::kReading); };
+  if (anyPage) {
+    runner_.RunPagesDump(path, RangeCommands(first, last), reading);
+  } else {
+    reading();
+  }
   frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(kCreating);
 
-  if (pages.names.isEmpty()) {
+  if (!anyPage) {
     throw InputError(QStringLiteral("Страницы %1–%2 не найдены в документе %3 (в нём %4 стр.)")
                          .arg(settings.firstPage)
                          .arg(settings.lastPage)
                          .arg(path)
                          .arg(pages.pageCount));
   }
-  const TextDumpLines dump = TextDumpLines::Read(runner_.TempPath(DjvusedRunner::kDumpFile));
-  const TextPageRange range = MapRange(pages, dump, settings.firstPage, settings.lastPage);
+  const QList<PageData> read = ReadRangeOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)), first, last);
+  QList<const PageData*> textPages;  // by their place among the pages with hidden text
+  for (const PageData& page : read) {
+    if (!page.text.isEmpty()) textPages << &page;
+  }
+  const TextPageRange range{1, int(textPages.size())};
   LinkWriter writer(settings.style, range);
-  writer.Begin(frontEnd_.IsChecked(Option::RemoveOcr));
-  PageScan(dump, range, ScanSettings{settings.workType, settings.offset, settings.halve}, writer, frontEnd_).Run();
+  PageScan(TextDumpLines::FromText(AsTextDump(read)), range,
+           ScanSettings{settings.workType, settings.offset, settings.halve}, writer, frontEnd_)
+      .Run();
+
+  QList<PageEdit> edits;
+  for (const PageLinks& links : writer.Pages()) {
+    const PageData& page = *textPages.at(links.ordinal - 1);
+    edits << PageEdit{page.number, MergeAnnotations(page.annotations, links.areas, links.text)};
+  }
+  const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits);
 
   if (dryRun_) {
-    if (dryRun_->write(writer.Script()) != writer.Script().size()) {
+    if (dryRun_->write(script) != script.size()) {
       throw IoError(QStringLiteral("Не удалось вывести скрипт: %1").arg(dryRun_->errorString()));
     }
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
@@ -111,14 +149,21 @@ void CreateRun::ProcessRow(const CreateJob& row) {
     return;
   }
 
-  dialect::LineWriter script(runner_.TempPath(DjvusedRunner::kScriptFile));
-  script.Write(writer.Script());
-  script.Close();
   frontEnd_.LogAddLine(joblog::kApplying);
-  runner_.ApplyScript(path, ScriptUse::CreateScript, {DjvusedRunner::kDumpFile, DjvusedRunner::kPageListFile},
-                      pages.pageCount);
+  if (script.isEmpty()) {
+    // Nothing to change: the document is not saved at all.
+    runner_.DropTempFile(DjvusedRunner::kDumpFile);
+    runner_.DropTempFile(DjvusedRunner::kPageListFile);
+  } else {
+    dialect::LineWriter scriptFile(runner_.TempPath(DjvusedRunner::kScriptFile));
+    scriptFile.Write(script);
+    scriptFile.Close();
+    runner_.ApplyScript(path, ScriptUse::CreateScript, {DjvusedRunner::kDumpFile, DjvusedRunner::kPageListFile},
+                        session.ReadState(), componentList, script.size());
+  }
   frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(joblog::Finished(path));
+  LogNotes();
 
   // The alignment follow-up; the work type that counts is the one the window shows.
   if (frontEnd_.IsChecked(Option::AlignContents) && frontEnd_.SelectedIndex(Combo::WorkType) != 2) {

@@ -4,6 +4,7 @@
 // recognised entries and applies it. Talks to its front end only through
 // FrontEnd; every djvused call goes through the DjvusedRunner.
 #include <QIODevice>
+#include <QStringList>
 
 #include "core/front_end.h"
 #include "djvused/djvused_runner.h"
@@ -23,8 +24,12 @@ class CreateRun {
  private:
   bool RunRows();
   void ProcessRow(const CreateJob& row);
+  // Lines about leftovers of killed runs found on the row's book, logged
+  // after the file's own lines.
+  void LogNotes();
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;
   QIODevice* dryRun_ = nullptr;
+  QStringList notes_;
 };

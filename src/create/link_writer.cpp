@@ -23,43 +23,18 @@ std::optional<LinkArea> EntryArea(const LineBox& line, int prevLineTop, const Pa
 
 LinkWriter::LinkWriter(const LinkStyle& style, TextPageRange range) : style_(style), range_(range) {}
 
-void LinkWriter::EndLine() { script_ += dialect::LineBreak(); }
-
-void LinkWriter::Begin(bool removeAllText) {
-  if (removeAllText) {
-    script_ += dialect::kRemoveAllText;
-    EndLine();
-  }
-}
-
-void LinkWriter::PageSelection(QByteArrayView selectionLine, int ordinal) {
+void LinkWriter::PageSelection(int ordinal) {
   page_ = PageLinkState{};
-  if (ordinal != 0) EndLine();
-  if (range_.Contains(ordinal)) {
-    script_ += dialect::kEndOfData;
-    EndLine();
-  }
-  if (range_.Contains(ordinal + 1)) {
-    script_ += dialect::kPageComment;
-    EndLine();
-    script_ += selectionLine.toByteArray();
-    EndLine();
-    script_ += dialect::kSetAnt;
-    EndLine();
-  }
+  ordinal_ = ordinal + 1;
 }
 
 void LinkWriter::WriteArea(qint64 target, const LinkArea& area) {
+  if (!range_.Contains(ordinal_)) return;
+  if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}});
+  PageLinks& page = pages_.last();
   using dialect::NumberText;
-  script_ += "(maparea \"#" + NumberText(target) + "\" \"\" (" + style_.shape + ' ' + NumberText(area.left) +
-             ' ' + NumberText(area.bottom) + ' ' + NumberText(area.width) + ' ' + NumberText(area.height) +
-             " ) " + style_.options + " ) ";
-}
-
-void LinkWriter::End(int finalOrdinal) {
-  if (finalOrdinal == range_.last) {
-    EndLine();
-    script_ += dialect::kEndOfData;
-    EndLine();
-  }
+  page.text += "(maparea \"#" + NumberText(target) + "\" \"\" (" + style_.shape + ' ' + NumberText(area.left) + ' ' +
+               NumberText(area.bottom) + ' ' + NumberText(area.width) + ' ' + NumberText(area.height) + " ) " +
+               style_.options + " ) ";
+  page.areas.append(area);
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Writes the create run's link script: one block per page of the range
-// (comment, the dump's own page-selection line, "set-ant", the page's link
-// areas on one line, "."), optionally after a line that removes all hidden text.
+// Collects the create run's new link areas page by page, each written as the
+// maparea record the page's annotations will hold.
 #include <QByteArray>
+#include <QList>
 #include <optional>
 
 #include "create/link_style.h"
@@ -28,26 +28,30 @@ struct PageLinkState {
 std::optional<LinkArea> EntryArea(const LineBox& line, int prevLineTop, const PageLinkState& page,
                                   bool widenLeft, int* adjustedLeft = nullptr);
 
+// The new links of one page of the range, in the order they were found.
+struct PageLinks {
+  int ordinal = 0;        // the page's place among the pages with hidden text
+  QByteArray text;        // the maparea records, each followed by a blank
+  QList<LinkArea> areas;  // their areas, for replacing the old links they cover
+};
+
 class LinkWriter {
  public:
   LinkWriter(const LinkStyle& style, TextPageRange range);
 
-  void Begin(bool removeAllText);
   // At every page-selection line of the dump; `ordinal` counts the pages met
   // before this one.
-  void PageSelection(QByteArrayView selectionLine, int ordinal);
+  void PageSelection(int ordinal);
   void WriteArea(qint64 target, const LinkArea& area);
-  // Ends the script after the dump's last line.
-  void End(int finalOrdinal);
 
   PageLinkState& Page() { return page_; }
-  const QByteArray& Script() const { return script_; }
+  // The pages of the range that got at least one link.
+  const QList<PageLinks>& Pages() const { return pages_; }
 
  private:
-  void EndLine();
-
   LinkStyle style_;
   TextPageRange range_;
   PageLinkState page_;
-  QByteArray script_;
+  QList<PageLinks> pages_;
+  int ordinal_ = 0;
 };

@@ -14,7 +14,7 @@ void PageScan::Run() {
   for (qsizetype i = 0; i < dump_.size(); ++i) {
     const QByteArrayView raw = dump_.at(i);
     if (PageSelectionName(raw)) {
-      writer_.PageSelection(raw, ordinal_);
+      writer_.PageSelection(ordinal_);
       prevLineTop_ = rememberedTop_ = 0;
       ++ordinal_;
       continue;
@@ -42,7 +42,6 @@ void PageScan::Run() {
     ++wordCount_;
     Word(i, line);
   }
-  writer_.End(ordinal_);
 }
 
 void PageScan::Word(qsizetype index, QByteArrayView view) {

@@ -1,38 +1,14 @@
 #include "create/text_dump.h"
 
-#include <QFile>
-
 #include "core/errors.h"
+#include "djvused/component_list.h"
 #include "djvused/script_dialect.h"
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Skips the blanks at `i`, then reads a run of digits; false when there is none.
-bool SkipNumber(QByteArrayView line, qsizetype& i) {
-  while (i < line.size() && line[i] == ' ') ++i;
-  const qsizetype start = i;
-  while (i < line.size() && IsDigit(line[i])) ++i;
-  return i > start;
-}
-
-}  // namespace
 
 bool ComponentPageName(QByteArrayView line, QByteArray* name) {
-  qsizetype i = 0;
-  if (!SkipNumber(line, i)) return false;
-  if (!dialect::Mid(line, i).startsWith(" P ")) return false;
-  i += 3;
-  if (!SkipNumber(line, i)) return false;
-  if (dialect::Mid(line, i).startsWith("  ")) i += 2;
-  QByteArrayView rest = dialect::Mid(line, i);
-  for (const char* suffix : {" T=", " F="}) {
-    const qsizetype cut = rest.indexOf(QByteArrayView(suffix));
-    if (cut >= 0) rest = rest.first(cut);
-  }
-  if (rest.isEmpty()) return false;
-  if (name) *name = rest.toByteArray();
+  const std::optional<ComponentLine> component = ReadComponentLine(line);
+  if (!component || component->type != 'P') return false;
+  if (name) *name = component->name;
   return true;
 }
 
@@ -67,13 +43,7 @@ TextDumpLines TextDumpLines::FromText(const QByteArray& text) {
   return dump;
 }
 
-TextDumpLines TextDumpLines::Read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw IoError(dialect::ReadFailure(path, file.errorString()));
-  QByteArray text = file.readAll();
-  if (file.error() != QFile::NoError) throw IoError(dialect::ReadFailure(path, file.errorString()));
-  return FromText(text);
-}
+TextDumpLines TextDumpLines::Read(const QString& path) { return FromText(dialect::ReadWholeFile(path)); }
 
 QByteArrayView TextDumpLines::at(qsizetype i) const {
   const auto& [offset, length] = lines_.at(i);

@@ -7,8 +7,13 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "core/errors.h"
-#include "djvused/document_guard.h"
+#include "djvused/component_list.h"
 #include "djvused/script_dialect.h"
 
 const QString DjvusedRunner::kBatchFile = QStringLiteral("1.bat");
@@ -76,6 +81,16 @@ void DjvusedRunner::BackupCopy(const QString& longPath) {
     if (backup.write(chunk) != chunk.size()) fail(backup.errorString());
   }
   if (source.error() != QFile::NoError) fail(source.errorString());
+#ifdef Q_OS_UNIX
+  // The backup is as private as the book: same mode, same owner where it can be kept.
+  struct stat book {};
+  if (::fstat(source.handle(), &book) == 0) {
+    if (::fchown(backup.handle(), book.st_uid, book.st_gid) != 0) {
+      // Not the owner's process: the backup stays ours, with the book's mode.
+    }
+    if (::fchmod(backup.handle(), book.st_mode & 07777) != 0) fail(QStringLiteral("chmod"));
+  }
+#endif
   if (!backup.commit()) fail(backup.errorString());
 }
 
@@ -192,6 +207,15 @@ void DjvusedRunner::RunDump(const QString& shortPath, DumpUse use, const std::fu
   }
 }
 
+void DjvusedRunner::RunPagesDump(const QString& shortPath, const QByteArray& commands,
+                                 const std::function<void()>& started) {
+  if (shortPath.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
+  const QString text = QString::fromLatin1(commands);
+  WriteBatch({QStringLiteral("djvused %1 -e '%2' > %3").arg(shortPath, text, kDumpFile)});
+  const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), text}, TempPath(kDumpFile), started);
+  Check(outcome, QStringLiteral("-e 'select …; output-txt; output-ant'"));
+}
+
 namespace {
 
 int CountFromOutput(const QByteArray& output, bool* ok) {
@@ -210,48 +234,161 @@ int DjvusedRunner::PageCount(const QString& shortPath) {
   return pages;
 }
 
-int DjvusedRunner::CheckedPageCount(const QString& shortPath) {
-  const QString command = QStringLiteral("n; dump");
-  const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), command}, {}, {});
-  Check(outcome, QStringLiteral("-e '%1'").arg(command));
+
+QByteArray DjvusedRunner::ComponentListText(const QString& shortPath) {
+  const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("ls")}, {}, {});
+  Check(outcome, QStringLiteral("-e ls"));
+  return outcome.output;
+}
+
+namespace {
+
+// djvused cannot save a bundled document holding a component of 16 MiB or
+// more: it writes a broken file and exits 0. Keep this far below the limit.
+constexpr qint64 kComponentLimit = qint64(1) << 24;
+constexpr qint64 kLimitMargin = 64 * 1024;
+
+// One "FORM:XXXX [N]" line of djvused's "dump": its indentation and N.
+bool FormLine(QByteArrayView line, int* indent, qint64* size) {
+  qsizetype i = 0;
+  while (i < line.size() && line[i] == ' ') ++i;
+  if (!dialect::Mid(line, i).startsWith("FORM:")) return false;
+  const qsizetype open = line.indexOf('[', i);
+  const qsizetype close = open < 0 ? -1 : line.indexOf(']', open);
+  if (close < 0) return false;
   bool ok = false;
-  const int pages = CountFromOutput(outcome.output, &ok);
-  if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(shortPath));
-  return pages;
+  *size = line.sliced(open + 1, close - open - 1).toByteArray().toLongLong(&ok);
+  *indent = int(i);
+  return ok;
+}
+
+QList<QByteArrayView> Lines(const QByteArray& text) {
+  QList<QByteArrayView> lines;
+  qsizetype start = 0;
+  while (start < text.size()) {
+    qsizetype end = text.indexOf('\n', start);
+    if (end < 0) end = text.size();
+    lines << QByteArrayView(text).sliced(start, end - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+QString Quote(const QByteArray& name) {
+  QByteArray quoted = name;
+  quoted.replace('\\', "\\\\").replace('"', "\\\"");
+  return QStringLiteral("\"%1\"").arg(QString::fromUtf8(quoted));
+}
+
+}  // namespace
+
+void DjvusedRunner::RefuseLargeComponents(const QString& shortPath, qint64 growth) {
+  const qint64 limit = kComponentLimit - kLimitMargin - growth;
+  if (QFileInfo(shortPath).size() < limit) return;  // no component can be that large
+  const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("dump")}, {}, {});
+  Check(outcome, QStringLiteral("-e dump"));
+  int indent = 0;
+  qint64 size = 0;
+  for (const QByteArrayView line : Lines(outcome.output)) {
+    if (!FormLine(line, &indent, &size) || indent != 4) continue;
+    if (size + 8 >= limit) {
+      throw InputError(QStringLiteral("В документе %1 есть часть размером %2 байт. djvused не может сохранить "
+                                      "документ с частью от 16 МиБ: он записал бы испорченный файл. Документ не изменён.")
+                           .arg(shortPath)
+                           .arg(size + 8));
+    }
+  }
+}
+
+void DjvusedRunner::CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLine>& components, int pages) {
+  // "dump" walks every chunk, so a cut-off file fails where "-e n" alone,
+  // which reads only the directory, would not. An indirect document's files
+  // are walked one by one.
+  QString commands = QStringLiteral("n; dump");
+  if (copy.Indirect()) {
+    for (const ComponentLine& component : components) commands += QStringLiteral("; select %1; dump").arg(Quote(component.name));
+  }
+  const QString path = copy.DocumentPath();
+  const Outcome outcome = Run({DocumentArgument(path), QStringLiteral("-e"), commands}, {}, {});
+  Check(outcome, QStringLiteral("-e 'n; dump'"));
+  const QList<QByteArrayView> lines = Lines(outcome.output);
+  bool ok = false;
+  const int count = lines.isEmpty() ? -1 : lines.first().trimmed().toByteArray().toInt(&ok);
+  if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(path));
+  if (count != pages) {
+    throw DjvusedError(QStringLiteral("После сохранения документ содержит %1 стр. вместо %2").arg(count).arg(pages));
+  }
+  // Every form's size against the file that holds it: the whole document's
+  // first, then (indirect) each component's, in the order they were selected.
+  QList<qint64> forms;
+  int indent = 0;
+  qint64 size = 0;
+  for (const QByteArrayView line : lines) {
+    if (!FormLine(line, &indent, &size)) continue;
+    if (size + 8 >= kComponentLimit) {
+      throw DjvusedError(QStringLiteral("После сохранения часть документа занимает %1 байт (16 МиБ и более)").arg(size + 8));
+    }
+    if (indent == 2) forms << size;
+  }
+  QStringList files{path};
+  if (copy.Indirect()) {
+    for (const ComponentLine& component : components) files << copy.CopiedFile(component.fileName);
+  }
+  if (forms.size() != files.size()) {
+    throw DjvusedError(QStringLiteral("После сохранения djvused не смог прочитать все части документа"));
+  }
+  // A single-page file is shown as a one-page bundle whose sizes are not the
+  // file's: only walking it whole counts there.
+  const bool singlePage = !copy.Indirect() && components.size() == 1;
+  for (qsizetype i = 0; i < files.size() && !singlePage; ++i) {
+    // "AT&T", "FORM" and the four bytes of the size stand before the form's data.
+    if (forms[i] + 12 != QFileInfo(files[i]).size()) {
+      throw DjvusedError(QStringLiteral("После сохранения файл %1 не совпадает с собственным оглавлением (%2 байт вместо %3)")
+                             .arg(files[i])
+                             .arg(QFileInfo(files[i]).size())
+                             .arg(forms[i] + 12));
+    }
+  }
 }
 
 void DjvusedRunner::ApplyScript(const QString& shortPath, ScriptUse use, const QStringList& dropAfterStart,
-                                int expectedPages) {
+                                const BookState& read, QByteArray componentList, qint64 growth) {
   if (shortPath.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
   const QString script = ScriptFileOf(use);
-  WriteBatch({QStringLiteral("djvused %1 -f %2 -s").arg(shortPath, script), QStringLiteral("del ") + script});
-  if (expectedPages < 0) expectedPages = PageCount(shortPath);
-
-  DocumentGuard guard(shortPath);  // the original bytes, kept until the save is known good
-  const Outcome outcome =
-      Run({DocumentArgument(shortPath), QStringLiteral("-f"), script, QStringLiteral("-s")}, {}, [&] {
-        for (const QString& name : dropAfterStart) QFile::remove(TempPath(name));
-      });
-  QFile::remove(TempPath(script));  // what the batch's "del" line does, whatever the outcome
-
-  QString failure;
+  const auto dropScript = [&] {
+    QFile::remove(TempPath(script));  // what the batch's "del" line does, whatever the outcome
+  };
   try {
-    Check(outcome, QStringLiteral("-f ") + script + QStringLiteral(" -s"));
-    const int pages = CheckedPageCount(shortPath);
-    if (pages != expectedPages) {
-      failure = QStringLiteral("После сохранения документ %1 содержит %2 стр. вместо %3")
-                    .arg(shortPath)
-                    .arg(pages)
-                    .arg(expectedPages);
+    if (componentList.isEmpty()) componentList = ComponentListText(shortPath);
+    const QList<ComponentLine> components = ReadComponentList(componentList);
+    int pages = 0;
+    for (const ComponentLine& component : components) pages += component.type == 'P' ? 1 : 0;
+    if (BookState::Of(shortPath) != read) {
+      throw InputError(QStringLiteral("Документ %1 изменён другой программой после того, как был прочитан; "
+                                      "изменения не записаны, запустите снова.")
+                           .arg(shortPath));
     }
-  } catch (const DjvusedError& e) {
-    failure = e.Message();
+    if (!WorkCopy::IsIndirect(shortPath, components)) RefuseLargeComponents(shortPath, growth);
+
+    WorkCopy copy(shortPath, components);
+    WriteBatch({QStringLiteral("djvused %1 -f %2 -s").arg(copy.DocumentPath(), script), QStringLiteral("del ") + script});
+    const Outcome outcome =
+        Run({DocumentArgument(copy.DocumentPath()), QStringLiteral("-f"), script, QStringLiteral("-s")}, {}, [&] {
+          for (const QString& name : dropAfterStart) QFile::remove(TempPath(name));
+        });
+    dropScript();
+    try {
+      Check(outcome, QStringLiteral("-f ") + script + QStringLiteral(" -s"));
+      CheckSavedCopy(copy, components, pages);
+    } catch (const DjvusedError& e) {
+      throw DjvusedError(e.Message() + QStringLiteral("\nДокумент оставлен без изменений."));
+    }
+    copy.Commit();
+  } catch (...) {
+    dropScript();
+    for (const QString& name : dropAfterStart) QFile::remove(TempPath(name));
+    throw;
   }
-  if (!failure.isEmpty()) {
-    guard.Restore();  // throws IoError naming the safety copy when it cannot
-    throw DjvusedError(failure + QStringLiteral("\nДокумент оставлен без изменений."));
-  }
-  guard.Release();
   QFile::remove(TempPath(kBatchFile));
 }
 

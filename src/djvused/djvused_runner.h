@@ -4,14 +4,15 @@
 // then runs the same command itself as a child process with an argument list,
 // never through a shell, and waits for its end in a local event loop so the
 // windows stay responsive. Every outcome is checked: a failure is a
-// DjvusedError with djvused's own error text. A script is applied to a safety
-// copy's protection: when djvused fails, crashes or leaves a document that no
-// longer opens with the same page count, the original bytes are put back.
+// DjvusedError with djvused's own error text. A script is applied to a copy
+// of the book, which replaces the book only once it is checked.
 #include <QPointer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <functional>
+
+#include "djvused/work_copy.h"
 
 enum class DumpUse {
   Annotations,  // "-e output-ant > myfile.dsed" (fix job)
@@ -54,20 +55,28 @@ class DjvusedRunner {
   // complete. `started` runs right after djvused has been started.
   void RunDump(const QString& shortPath, DumpUse use, const std::function<void()>& started = {});
 
-  // Runs one script use and saves the document. Right after the start it drops
-  // the named temporary files; when djvused has ended it deletes the script and
-  // "1.bat". expectedPages is the document's page count if the caller knows it
-  // (otherwise it is asked of djvused first); the saved document must still
-  // open whole with that count.
-  void ApplyScript(const QString& shortPath, ScriptUse use, const QStringList& dropAfterStart,
-                   int expectedPages = -1);
+  // Runs "-e COMMANDS > myfile.dsed": the create run's read of the chosen
+  // pages. Returns when djvused has ended.
+  void RunPagesDump(const QString& shortPath, const QByteArray& commands, const std::function<void()>& started = {});
+
+  // Runs one script use and saves the document, safely: djvused saves a
+  // copy of the book (WorkCopy), the copy is checked by walking every
+  // component, and only then takes the book's place. Right after the start it
+  // drops the named temporary files; when djvused has ended it deletes the
+  // script and "1.bat". `read` is the book as it was when its dumps were read:
+  // a book changed since is not written. `componentList` is the book's "-e ls"
+  // output if the caller has it (otherwise it is asked of djvused first).
+  // `growth` is how many bytes the script may add to a page. Throws
+  // DjvusedError (the book unchanged) when the save fails its check,
+  // InputError when the book changed or cannot be saved by djvused at all.
+  void ApplyScript(const QString& shortPath, ScriptUse use, const QStringList& dropAfterStart, const BookState& read,
+                   QByteArray componentList = {}, qint64 growth = 0);
+
+  // The output of "-e ls".
+  QByteArray ComponentListText(const QString& shortPath);
 
   // The document's page count ("-e n").
   int PageCount(const QString& shortPath);
-  // The page count of a document that opens whole: "-e 'n; dump'" walks every
-  // chunk, so a truncated or cut-off file fails where "-e n" alone, which reads
-  // only the directory, would not.
-  int CheckedPageCount(const QString& shortPath);
 
   // Deletes a temporary file of the work folder if it exists.
   void DropTempFile(const QString& name);
@@ -92,6 +101,8 @@ class DjvusedRunner {
   Outcome Run(const QStringList& arguments, const QString& stdoutFile,
               const std::function<void()>& started);
   void WriteBatch(const QStringList& lines);
+  void RefuseLargeComponents(const QString& shortPath, qint64 growth);
+  void CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLine>& components, int pages);
   void Check(const Outcome& outcome, const QString& what) const;
   QString DocumentArgument(const QString& path) const;
 

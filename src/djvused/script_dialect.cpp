@@ -29,8 +29,10 @@ int ParseInt32(QByteArrayView text) {
   }
   if (negative) value = -value;
   if (!digits || value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) {
-    throw ConversionError(QStringLiteral("'%1' is not a valid integer value")
-                              .arg(QString::fromUtf8(text.data(), text.size())));
+    // A word from a dump may be of any length: quote at most 60 characters of it.
+    QString quoted = QString::fromUtf8(text.data(), text.size());
+    if (quoted.size() > 60) quoted = quoted.left(60) + QStringLiteral("…");
+    throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(quoted));
   }
   return int(value);
 }
@@ -80,6 +82,14 @@ QByteArray Unescape(QByteArrayView quoted) {
 
 QString ReadFailure(const QString& path, const QString& reason) {
   return QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, reason);
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) throw IoError(ReadFailure(path, file.errorString()));
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFile::NoError) throw IoError(ReadFailure(path, file.errorString()));
+  return bytes;
 }
 
 LineReader::LineReader(const QString& path, LineEnd end) : file_(path), end_(end) {

@@ -70,4 +70,7 @@ class LineWriter {
 
 QString ReadFailure(const QString& path, const QString& reason);
 
+// A whole file's bytes; throws IoError when it cannot be read.
+QByteArray ReadWholeFile(const QString& path);
+
 }  // namespace dialect

@@ -1,0 +1,30 @@
+#pragma once
+// The start of a job's work on one book: the book must be a file of its own
+// (not a folder, a pipe or a device); it is locked for the length of the
+// work; what a killed run left behind is dealt with; and the book's state is
+// taken before any dump is read, so the save can tell whether another
+// program changed it meanwhile.
+#include <QString>
+#include <QStringList>
+
+#include "djvused/book_lock.h"
+#include "djvused/djvused_runner.h"
+
+class BookSession {
+ public:
+  // Throws InputError for a path that is not a document file or a book
+  // locked by another run.
+  BookSession(const QString& bookPath, DjvusedRunner& runner);
+
+  const BookState& ReadState() const { return state_; }
+  // Lines for the log about leftovers found and dealt with.
+  const QStringList& Notes() const { return notes_; }
+
+  // Throws InputError when the path exists but is not a regular file.
+  static void RequireDocumentFile(const QString& path);
+
+ private:
+  BookLock lock_;
+  QStringList notes_;
+  BookState state_;
+};

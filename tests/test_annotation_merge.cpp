@@ -1,0 +1,74 @@
+// A page's old annotations kept around the new links: which records are
+// replaced, what stays byte for byte, the script's page blocks, and a second
+// run giving the same text as the first.
+#include <QtTest>
+
+#include "create/annotation_merge.h"
+#include "create/link_script.h"
+
+namespace {
+
+const QByteArray kNewLink = "(maparea \"#7\" \"\" (rect 100 1400 500 40 ) (xor ) ) ";
+const LinkArea kNewArea{100, 1400, 500, 40};
+
+}  // namespace
+
+class AnnotationMergeTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void Merge_data();
+  void Merge();
+  void SecondRunGivesTheSameText();
+  void ScriptBlocks();
+};
+
+void AnnotationMergeTest::Merge_data() {
+  QTest::addColumn<QByteArray>("old");
+  QTest::addColumn<QByteArray>("merged");
+  QTest::newRow("no annotations") << QByteArray() << kNewLink;
+  const QByteArray keep =
+      "(background #ffffff)\n(zoom page)\n(mode bw)\n(metadata (Author \"A\\\"B\"))\n"
+      "(maparea \"http://x.org/\" \"\" (rect 100 1400 500 40) (xor))\n"
+      "(maparea \"\" \"note\" (text 100 1400 300 50) (pushpin))\n"
+      "(maparea \"\" \"\" (line 100 1400 600 1440) (arrow))\n"
+      "(maparea \"\" \"\" (poly 100 1400 600 1400 600 1440) (xor))";
+  QTest::newRow("everything but internal links stays, even over the new area") << keep << keep + "\n" + kNewLink;
+  QTest::newRow("overlapping internal link replaced, the other kept")
+      << QByteArray("(maparea \"#3\" \"\" (rect 120 1410 50 20 ) (xor ) ) (maparea \"#9\" \"\" (oval 100 200 50 20) (xor))")
+      << QByteArray("(maparea \"#9\" \"\" (oval 100 200 50 20) (xor))\n") + kNewLink;
+  QTest::newRow("touching edges do not overlap")
+      << QByteArray("(maparea \"#3\" \"\" (rect 100 1440 500 40))")
+      << QByteArray("(maparea \"#3\" \"\" (rect 100 1440 500 40))\n") + kNewLink;
+  QTest::newRow("internal link over several lines, url form, CR line ends")
+      << QByteArray("(maparea (url \"#5\" \"_self\")\r\n  \"\\320\\223\"\r\n  (rect 90 1390 40 40) (none))\r\n(zoom 100)\r\n")
+      << QByteArray("(zoom 100)\n") + kNewLink;
+  QTest::newRow("a comment holding a rect is no area")
+      << QByteArray("(maparea \"#5\" \"(rect 100 1400 500 40)\" (rect 1 1 2 2))")
+      << QByteArray("(maparea \"#5\" \"(rect 100 1400 500 40)\" (rect 1 1 2 2))\n") + kNewLink;
+  QTest::newRow("unbalanced text is kept whole")
+      << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)") << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)\n") + kNewLink;
+}
+
+void AnnotationMergeTest::Merge() {
+  QFETCH(QByteArray, old);
+  QFETCH(QByteArray, merged);
+  QCOMPARE(MergeAnnotations(old, {kNewArea}, kNewLink), merged);
+}
+
+void AnnotationMergeTest::SecondRunGivesTheSameText() {
+  const QByteArray old = "(background #ffffff)\n(maparea \"#3\" \"\" (rect 100 1400 500 40 ) (xor ) ) \n";
+  const QByteArray once = MergeAnnotations(old, {kNewArea}, kNewLink);
+  QCOMPARE(MergeAnnotations(once, {kNewArea}, kNewLink), once);
+  QCOMPARE(MergeAnnotations(once + "\n", {kNewArea}, kNewLink), once);  // as djvused prints it back
+}
+
+void AnnotationMergeTest::ScriptBlocks() {
+  QCOMPARE(LinkScript(false, {}), QByteArray());
+  QCOMPARE(LinkScript(true, {}), QByteArray("select; remove-txt\n"));
+  QCOMPARE(LinkScript(false, {PageEdit{3, "(zoom 100)\n" + kNewLink}, PageEdit{12, kNewLink}}),
+           "# -------------------------------------\nselect 3\nset-ant\n(zoom 100)\n" + kNewLink +
+               "\n.\n# -------------------------------------\nselect 12\nset-ant\n" + kNewLink + "\n.\n");
+}
+
+QTEST_APPLESS_MAIN(AnnotationMergeTest)
+#include "test_annotation_merge.moc"
