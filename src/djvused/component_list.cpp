@@ -11,7 +11,10 @@ bool SkipNumber(QByteArrayView line, qsizetype& i, qint64* value = nullptr) {
   while (i < line.size() && line[i] == ' ') ++i;
   const qsizetype start = i;
   qint64 v = 0;
-  while (i < line.size() && IsDigit(line[i])) v = v * 10 + (line[i++] - '0');
+  while (i < line.size() && IsDigit(line[i])) {
+    if (v < (qint64(1) << 40)) v = v * 10 + (line[i] - '0');  // listed sizes have 8 digits at most
+    ++i;
+  }
   if (value) *value = v;
   return i > start;
 }
