@@ -36,13 +36,7 @@ bool ReadSize(QByteArrayView line, PageData* page) {
 QList<PageData> ReadRangeOutput(QByteArrayView output, int first, int last) {
   QList<PageData> pages;
   QByteArray* block = nullptr;  // the block being read, until its "." line
-  qsizetype start = 0;
-  while (start < output.size()) {
-    qsizetype end = output.indexOf('\n', start);
-    if (end < 0) end = output.size();
-    QByteArrayView line = output.sliced(start, end - start);
-    if (line.endsWith('\r')) line.chop(1);
-    start = end + 1;
+  for (const QByteArrayView line : dialect::SplitLines(output)) {
     if (block) {
       if (line == ".") {
         if (block->endsWith('\n')) block->chop(1);

@@ -53,14 +53,8 @@ std::optional<ComponentLine> ReadComponentLine(QByteArrayView line) {
 
 QList<ComponentLine> ReadComponentList(QByteArrayView text) {
   QList<ComponentLine> list;
-  qsizetype start = 0;
-  while (start < text.size()) {
-    qsizetype end = text.indexOf('\n', start);
-    if (end < 0) end = text.size();
-    QByteArrayView line = text.sliced(start, end - start);
-    if (line.endsWith('\r')) line.chop(1);
+  for (const QByteArrayView line : dialect::SplitLines(text)) {
     if (const auto component = ReadComponentLine(line)) list << *component;
-    start = end + 1;
   }
   return list;
 }

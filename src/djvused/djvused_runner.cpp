@@ -262,18 +262,6 @@ bool FormLine(QByteArrayView line, int* indent, qint64* size) {
   return ok;
 }
 
-QList<QByteArrayView> Lines(const QByteArray& text) {
-  QList<QByteArrayView> lines;
-  qsizetype start = 0;
-  while (start < text.size()) {
-    qsizetype end = text.indexOf('\n', start);
-    if (end < 0) end = text.size();
-    lines << QByteArrayView(text).sliced(start, end - start);
-    start = end + 1;
-  }
-  return lines;
-}
-
 QString Quote(const QByteArray& name) {
   QByteArray quoted = name;
   quoted.replace('\\', "\\\\").replace('"', "\\\"");
@@ -289,7 +277,7 @@ void DjvusedRunner::RefuseLargeComponents(const QString& shortPath, qint64 growt
   Check(outcome, QStringLiteral("-e dump"));
   int indent = 0;
   qint64 size = 0;
-  for (const QByteArrayView line : Lines(outcome.output)) {
+  for (const QByteArrayView line : dialect::SplitLines(outcome.output)) {
     if (!FormLine(line, &indent, &size) || indent != 4) continue;
     if (size + 8 >= limit) {
       throw InputError(QStringLiteral("В документе %1 есть часть размером %2 байт. djvused не может сохранить "
@@ -311,7 +299,7 @@ void DjvusedRunner::CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLi
   const QString path = copy.DocumentPath();
   const Outcome outcome = Run({DocumentArgument(path), QStringLiteral("-e"), commands}, {}, {});
   Check(outcome, QStringLiteral("-e 'n; dump'"));
-  const QList<QByteArrayView> lines = Lines(outcome.output);
+  const QList<QByteArrayView> lines = dialect::SplitLines(outcome.output);
   bool ok = false;
   const int count = lines.isEmpty() ? -1 : lines.first().trimmed().toByteArray().toInt(&ok);
   if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(path));

@@ -84,6 +84,20 @@ QString ReadFailure(const QString& path, const QString& reason) {
   return QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, reason);
 }
 
+QList<QByteArrayView> SplitLines(QByteArrayView text) {
+  QList<QByteArrayView> lines;
+  qsizetype start = 0;
+  while (start < text.size()) {
+    qsizetype end = text.indexOf('\n', start);
+    if (end < 0) end = text.size();
+    QByteArrayView line = text.sliced(start, end - start);
+    if (line.endsWith('\r')) line.chop(1);
+    lines << line;
+    start = end + 1;
+  }
+  return lines;
+}
+
 QByteArray ReadWholeFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw IoError(ReadFailure(path, file.errorString()));

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 namespace dialect {
@@ -69,6 +70,10 @@ class LineWriter {
 };
 
 QString ReadFailure(const QString& path, const QString& reason);
+
+// The lines of a text, each without its line end (LF, or CR LF). The views
+// point into `text`.
+QList<QByteArrayView> SplitLines(QByteArrayView text);
 
 // A whole file's bytes; throws IoError when it cannot be read.
 QByteArray ReadWholeFile(const QString& path);
