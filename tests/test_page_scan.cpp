@@ -62,6 +62,8 @@ class PageScanTest : public QObject {
   void Index2Words();
   void PagesInRange_data();
   void PagesInRange();
+  void WordsSkippedAndTargetsOutside_data();
+  void WordsSkippedAndTargetsOutside();
 };
 
 void PageScanTest::ContentsEntries_data() {
@@ -182,6 +184,48 @@ void PageScanTest::Index2Words() {
   RecordingFrontEnd frontEnd;
   const TextLine line{100, 1500, 1000, 1540, {Word{50, 1500, 90, 1540, "Абажур"}, Word{left, 1500, right, 1540, text}}};
   QCOMPARE(Areas(Scan({{line}}, frontEnd, ScanSettings{WorkType::Index2, 1, false})), areas);
+}
+
+void PageScanTest::WordsSkippedAndTargetsOutside_data() {
+  QTest::addColumn<Pages>("pages");
+  QTest::addColumn<int>("mode");
+  QTest::addColumn<QStringList>("areas");
+  QTest::addColumn<QStringList>("log");
+  QTest::newRow("contents: OCR leaders read as a long number, then the real entries")
+      << Pages{{Line(1500, "Введение 020000020000000"), Line(1400, "Глава 7")},
+               {Line(1500, "Итоги 99999999999"), Line(1400, "Ответы 12")}}
+      << 0 << QStringList{"#7 100 1400 140 140", "#12 100 1400 180 140"}
+      << QStringList{"Пропущено слов с числом длиннее 32 бит: 2 (стр. 1, 2)"};
+  QTest::newRow("contents: a target past the end makes no later entry smaller")
+      << Pages{{Line(1500, "Введение 3"), Line(1400, "Приложение 90"), Line(1300, "Глава 7")}} << 0
+      << QStringList{"#3 100 1500 200 40", "#7 100 1300 140 200"}
+      << QStringList{"Ссылок на страницы вне документа не создано: 1 (номера 90)"};
+  QTest::newRow("index 1: targets zero and past the end")
+      << Pages{{Line(1500, "Абажур 0"), Line(1400, "Абрис 31"), Line(1300, "Азот 4"), Line(1200, "Акант 40"),
+                Line(1100, "Алмаз 41"), Line(1000, "Альт 42"), Line(900, "Амбра 43")}}
+      << 1 << QStringList{"#4 100 1300 120 140"}
+      << QStringList{"Ссылок на страницы вне документа не создано: 5 (номера 31, 40, 41, 42, 43)"};
+  QTest::newRow("index 2: one number of a word leads outside")
+      << Pages{{LayoutLine(1500, 1540, {"Абажур", "12,45,20"})}} << 2
+      << QStringList{"#12 240 1500 53 40", "#20 347 1500 53 40"}
+      << QStringList{"Ссылок на страницы вне документа не создано: 1 (номера 45)"};
+}
+
+void PageScanTest::WordsSkippedAndTargetsOutside() {
+  QFETCH(Pages, pages);
+  QFETCH(int, mode);
+  QFETCH(QStringList, areas);
+  QFETCH(QStringList, log);
+  const TextDumpLines dump = TextDumpLines::FromText(testdocs::TextDump(pages));
+  const TextPageRange range{1, int(pages.size())};
+  LinkWriter writer(LinkStyle{"rect", "(xor )"}, range);
+  RecordingFrontEnd frontEnd;
+  PageScan scan(dump, range, ScanSettings{WorkType(mode), 0, false, 30}, writer, frontEnd);
+  scan.Run();
+  QByteArray links;
+  for (const PageLinks& page : writer.Pages()) links += page.text;
+  QCOMPARE(Areas(links), areas);
+  QCOMPARE(scan.Report().Lines(), log);
 }
 
 void PageScanTest::PagesInRange_data() {

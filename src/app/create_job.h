@@ -1,6 +1,7 @@
 #pragma once
 // A row of the create list: a document and the twelve link settings that stood
-// on the create tab when it was added, all kept as texts in a fixed column order.
+// on the create tab when it was added, all kept as texts in a fixed column order,
+// then the settings added after them (the Roman offset).
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -21,11 +22,13 @@ struct CreateJob {
   QString vis;        // "1" always visible
   QString pods;       // "1" highlight on
   QString del2;       // "1" halve the printed number
+  // Sub-item 13, after the described twelve.
+  QString ro;  // Roman offset: the document page of printed page i; empty for none
 
-  static constexpr int kSubItemCount = 13;
+  static constexpr int kSubItemCount = 14;
 
   QString FullPath() const { return Folder + FileName; }
-  // The 13 sub-items in column order (file name first).
+  // The 14 sub-items in column order (file name first).
   QStringList SubItems() const;
   // The inverse of SubItems; missing trailing sub-items read as empty texts.
   static CreateJob FromColumns(const QString& caption, const QStringList& subItems);

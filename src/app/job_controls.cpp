@@ -36,6 +36,7 @@ void JobControls::Store(CreateJob& row) const {
   row.vis = Flag(CheckBox8);
   row.pods = Flag(CheckBox9);
   row.del2 = Flag(CheckBox11);
+  row.ro = EditRomanOffset->text();
 }
 
 void JobControls::Load(const CreateJob& row, EmptyColor emptyColor) const {
@@ -53,4 +54,5 @@ void JobControls::Load(const CreateJob& row, EmptyColor emptyColor) const {
   CheckBox8->setChecked(row.vis == QLatin1String("1"));
   CheckBox9->setChecked(row.pods == QLatin1String("1"));
   CheckBox11->setChecked(row.del2 == QLatin1String("1"));
+  EditRomanOffset->setText(row.ro);
 }

@@ -27,15 +27,16 @@ struct JobControls {
   QCheckBox* CheckBox8;  // "Всегда видно"
   QCheckBox* CheckBox9;  // "Подсветка области"
   QCheckBox* CheckBox11;  // "Делить на 2"
+  QLineEdit* EditRomanOffset;  // the row's Roman offset, after the described twelve
 
   template <class Form>
   static JobControls Of(Form& ui) {
     return {ui.Edit1,     ui.Edit2,          ui.Edit3,          ui.RadioButton1, ui.RadioButton2,
             ui.ComboBox3, ui.ComboBox1,      ui.ComboBox2,      ui.JvColorButton1, ui.JvColorButton2,
-            ui.Edit4,     ui.CheckBox8,      ui.CheckBox9,      ui.CheckBox11};
+            ui.Edit4,     ui.CheckBox8,      ui.CheckBox9,      ui.CheckBox11,   ui.EditRomanOffset};
   }
 
-  // Sets the row's sub-items 1 to 12 from the controls, texts as they stand;
+  // Sets the row's sub-items 1 to 13 from the controls, texts as they stand;
   // the folder and the file name are left alone.
   void Store(CreateJob& row) const;
 

@@ -13,7 +13,7 @@ QStringList CreateColumns() {
   return {QCoreApplication::translate("ListRows", "Путь"), QCoreApplication::translate("ListRows", "Файл"),
           QStringLiteral("1 стр."), QStringLiteral("2 стр."), QStringLiteral("cm"), QStringLiteral("tp"),
           QStringLiteral("tpb"), QStringLiteral("tps"), QStringLiteral("col1"), QStringLiteral("col2"),
-          QStringLiteral("bw"), QStringLiteral("vis"), QStringLiteral("pods"), QStringLiteral("del2")};
+          QStringLiteral("bw"), QStringLiteral("vis"), QStringLiteral("pods"), QStringLiteral("del2"), QStringLiteral("ro")};
 }
 
 QString TextAt(const QTableWidget* table, int row, int column);

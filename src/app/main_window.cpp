@@ -16,6 +16,7 @@
 #include "app/style_panel.h"
 #include "app/window_position.h"
 #include "core/errors.h"
+#include "create/recognition.h"
 #include "ui_main_window.h"
 
 ProgramFolders ProgramFolders::ForExecutable(const QString& executableFolder) {
@@ -38,7 +39,7 @@ TForm1::TForm1(const ProgramFolders& folders, Desktop& desktop)
   setFixedSize(568, 331);
   listrows::SetupFixList(ui_->ListView1);
   listrows::SetupCreateList(ui_->ListView2);
-  for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3}) Edit1KeyPress::InstallOn(box);
+  for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->EditRomanOffset}) Edit1KeyPress::InstallOn(box);
   cancelTimer_.setInterval(20);
   connect(&cancelTimer_, &QTimer::timeout, this, [this] {
     if (runner_.Running()) runner_.Cancel();
@@ -118,7 +119,11 @@ void TForm1::WriteSettings() {
   ini.Write(SettingsPath());
 }
 
-void TForm1::ComboBox3Change() { ui_->CheckBox10->setEnabled(ui_->ComboBox3->currentIndex() == 0); }
+// The question is asked in the two contents types, the described and the automatic one.
+void TForm1::ComboBox3Change() {
+  const int workType = ui_->ComboBox3->currentIndex();
+  ui_->CheckBox10->setEnabled(workType == int(WorkType::Contents) || workType == int(WorkType::ContentsAuto));
+}
 
 void TForm1::Guarded(const std::function<void()>& command) {
   try {

@@ -13,7 +13,7 @@
 TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) {
   ui_->setupUi(this);
   setAttribute(Qt::WA_QuitOnClose, false);
-  for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3}) Edit1KeyPress::InstallOn(box);
+  for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->EditRomanOffset}) Edit1KeyPress::InstallOn(box);
   StylePanel::Of(*ui_).Connect(this);
   connect(ui_->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
   connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);

@@ -49,7 +49,10 @@ bool StandsAsNumber(const QString& text, qsizetype start, qsizetype end) {
            (afterThat == QLatin1Char('f') && (At(text, end + 2).isNull() || At(text, end + 2) == QLatin1Char('.')));
   }
   if (IsFractionSlash(after)) return false;
-  return after == QLatin1Char(',') || after == QLatin1Char(';') || after == QLatin1Char(')') ||
+  // A closing parenthesis needs its opening one in the word: "5)" is OCR's
+  // reading of "50".
+  if (after == QLatin1Char(')')) return text.lastIndexOf(QLatin1Char('('), start) >= 0;
+  return after == QLatin1Char(',') || after == QLatin1Char(';') ||
          after == QLatin1Char(']') || after == QLatin1Char(':');
 }
 
@@ -86,7 +89,7 @@ bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index) {
     if (i == index || (other.bottom < line.top && other.top > line.bottom)) continue;  // level with it
     nearest = std::min(nearest, other.bottom >= line.top ? other.bottom - line.top : line.bottom - other.top);
   }
-  return nearest != INT_MAX && lines.size() >= 3 && nearest > line.Height();
+  return nearest != INT_MAX && lines.size() >= 3 && nearest > 2 * line.Height();
 }
 
 bool DigitsFollow(const PrintedLine& line, qsizetype wordIndex, qsizetype from) {

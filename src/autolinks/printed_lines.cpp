@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -78,58 +79,6 @@ bool IsTextWord(const PrintedWord& word) {
                      [](QChar c) { return !c.isDigit() && !kNumberSigns.contains(c); });
 }
 
-// The x at which the page splits into two columns, if it does: the middle of
-// the widest vertical gap in the middle part of the text that (nearly) no word
-// crosses, with text words on both sides.
-std::optional<int> ColumnSplit(const QList<PrintedWord>& words) {
-  if (words.size() < 8) return std::nullopt;
-  int left = words[0].box.left, right = words[0].box.right;
-  std::vector<int> heights;
-  for (const PrintedWord& w : words) {
-    left = std::min(left, w.box.left);
-    right = std::max(right, w.box.right);
-    heights.push_back(w.box.Height());
-  }
-  const int span = right - left;
-  if (span <= 0) return std::nullopt;
-  std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
-  const int wordHeight = std::max(1, heights[heights.size() / 2]);
-
-  std::vector<int> cover(size_t(span) + 1, 0);
-  for (const PrintedWord& w : words) {
-    for (int x = std::max(w.box.left, left); x < std::min(w.box.right, right); ++x) ++cover[size_t(x - left)];
-  }
-  const int tolerance = 1 + int(words.size() / 200);
-  const int from = span / 5, to = span - span / 5;
-  int bestStart = -1, bestWidth = 0;
-  for (int x = from; x < to;) {
-    if (cover[size_t(x)] > tolerance) {
-      ++x;
-      continue;
-    }
-    int end = x;
-    while (end < to && cover[size_t(end)] <= tolerance) ++end;
-    if (end - x > bestWidth) {
-      bestWidth = end - x;
-      bestStart = x;
-    }
-    x = end;
-  }
-  if (bestStart < 0 || bestWidth * 2 < wordHeight * 3) return std::nullopt;
-  const int split = left + bestStart + bestWidth / 2;
-
-  int textLeft = 0, textRight = 0;
-  for (const PrintedWord& w : words) {
-    if (!IsTextWord(w)) continue;
-    ((w.box.left + w.box.right) / 2 < split ? textLeft : textRight) += 1;
-  }
-  const int textWords = textLeft + textRight;
-  if (textLeft < 4 || textRight < 4 || textLeft * 6 < textWords || textRight * 6 < textWords) {
-    return std::nullopt;
-  }
-  return split;
-}
-
 int Overlap(const ZoneBox& a, const ZoneBox& b) {
   return std::min(a.top, b.top) - std::max(a.bottom, b.bottom);
 }
@@ -170,6 +119,94 @@ QList<PrintedLine> GroupLines(QList<PrintedWord> words, int column) {
   return lines;
 }
 
+// The x at which the page splits into two columns, if it does: the middle of
+// the widest vertical gap in the middle part of the text that few rows of
+// text cross (a full-width heading or paragraph may), with rows that have
+// text on both sides of it, and text words (not only numbers) on both sides.
+std::optional<int> ColumnSplit(const QList<PrintedWord>& words, const QList<PrintedLine>& rows) {
+  if (words.size() < 8 || rows.size() < 3) return std::nullopt;
+  int left = words[0].box.left, right = words[0].box.right;
+  std::vector<int> heights;
+  for (const PrintedWord& w : words) {
+    left = std::min(left, w.box.left);
+    right = std::max(right, w.box.right);
+    heights.push_back(w.box.Height());
+  }
+  const int span = right - left;
+  if (span <= 0) return std::nullopt;
+  std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
+  const int wordHeight = std::max(1, heights[heights.size() / 2]);
+
+  // For every x: how many rows a word crosses there.
+  std::vector<int> cover(size_t(span) + 1, 0);
+  for (const PrintedLine& row : rows) {
+    std::vector<std::pair<int, int>> spans;
+    for (const PrintedWord& w : row.words) spans.emplace_back(w.box.left - left, w.box.right - left);
+    std::sort(spans.begin(), spans.end());
+    int reached = -1;
+    for (const auto& [from, to] : spans) {
+      for (int x = std::max(from, reached + 1); x < to && x <= span; ++x) ++cover[size_t(x)];
+      reached = std::max(reached, to - 1);
+    }
+  }
+  // The widest run of the least crossed x (within a few rows of it).
+  const int from = span / 5, to = span - span / 5;
+  int least = INT_MAX;
+  for (int x = from; x < to; ++x) least = std::min(least, cover[size_t(x)]);
+  if (least > int(rows.size()) * 3 / 10) return std::nullopt;
+  const int tolerance = least + std::max(1, int(rows.size()) / 20);
+  int bestStart = -1, bestWidth = 0;
+  for (int x = from; x < to;) {
+    if (cover[size_t(x)] > tolerance) {
+      ++x;
+      continue;
+    }
+    int end = x;
+    while (end < to && cover[size_t(end)] <= tolerance) ++end;
+    if (end - x > bestWidth) {
+      bestWidth = end - x;
+      bestStart = x;
+    }
+    x = end;
+  }
+  if (bestStart < 0 || bestWidth < wordHeight) return std::nullopt;
+  const int split = left + bestStart + bestWidth / 2;
+
+  // Both sides carry rows of their own, most of them with text (a column of
+  // page numbers is no column of text).
+  int leftRows = 0, rightRows = 0, leftText = 0, rightText = 0;
+  for (const PrintedLine& row : rows) {
+    bool before = false, after = false, across = false, textBefore = false, textAfter = false;
+    for (const PrintedWord& w : row.words) {
+      across = across || (w.box.left < split && w.box.right > split);
+      const bool leftSide = (w.box.left + w.box.right) / 2 < split;
+      (leftSide ? before : after) = true;
+      if (IsTextWord(w)) (leftSide ? textBefore : textAfter) = true;
+    }
+    if (across) continue;
+    leftRows += before ? 1 : 0;
+    rightRows += after ? 1 : 0;
+    leftText += textBefore ? 1 : 0;
+    rightText += textAfter ? 1 : 0;
+  }
+  const int minRows = std::max(3, int(rows.size()) / 4);
+  if (leftRows < minRows || rightRows < minRows || leftText * 2 < leftRows || rightText * 2 < rightRows) {
+    return std::nullopt;
+  }
+
+  int textLeft = 0, textRight = 0;
+  for (const PrintedWord& w : words) {
+    if (!IsTextWord(w)) continue;
+    ((w.box.left + w.box.right) / 2 < split ? textLeft : textRight) += 1;
+  }
+  const int textWords = textLeft + textRight;
+  if (textLeft < 4 || textRight < 4 || textLeft * 6 < textWords || textRight * 6 < textWords) {
+    return std::nullopt;
+  }
+  return split;
+}
+
+
 }  // namespace
 
 ZoneBox Union(const ZoneBox& a, const ZoneBox& b) {
@@ -191,9 +228,33 @@ QList<PrintedWord> PageWords(const TextZone& page) {
 
 QList<PrintedLine> PrintedLines(const TextZone& page) {
   const QList<PrintedWord> words = PageWords(page);
-  const std::optional<int> split = ColumnSplit(words);
-  if (!split) return GroupLines(words, 0);
+  const QList<PrintedLine> rows = GroupLines(words, 0);
+  const std::optional<int> split = ColumnSplit(words, rows);
+  if (!split) return rows;
+  // A row that a word crosses at the split is cut at its own gap near the
+  // split (a long entry reaching into the gutter); one without such a gap (a
+  // heading, a paragraph over the full width) stays whole, in the left
+  // column's flow.
   QList<PrintedWord> left, right;
-  for (const PrintedWord& w : words) ((w.box.left + w.box.right) / 2 < *split ? left : right).append(w);
+  const int near = std::max(1, (rows.first().box.right - rows.first().box.left) / 5);
+  for (const PrintedLine& row : rows) {
+    int cut = *split;
+    const bool across = std::any_of(row.words.begin(), row.words.end(), [&](const PrintedWord& w) {
+      return w.box.left < *split && w.box.right > *split;
+    });
+    if (across) {
+      cut = INT_MAX;
+      int widest = 0;
+      for (qsizetype i = 1; i < row.words.size(); ++i) {
+        const int gap = row.words[i].box.left - row.words[i - 1].box.right;
+        const int middle = (row.words[i].box.left + row.words[i - 1].box.right) / 2;
+        if (gap > widest && gap * 5 >= row.box.Height() * 4 && std::abs(middle - *split) <= near) {
+          widest = gap;
+          cut = middle;
+        }
+      }
+    }
+    for (const PrintedWord& w : row.words) ((w.box.left + w.box.right) / 2 < cut ? left : right).append(w);
+  }
   return GroupLines(left, 0) + GroupLines(right, 1);
 }

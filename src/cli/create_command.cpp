@@ -11,7 +11,8 @@
 
 namespace {
 
-const QStringList kModes = {QStringLiteral("contents"), QStringLiteral("index1"), QStringLiteral("index2")};
+const QStringList kModes = {QStringLiteral("contents"), QStringLiteral("index1"), QStringLiteral("index2"),
+                            QStringLiteral("contents-auto"), QStringLiteral("index-auto")};
 const QStringList kShapes = {QStringLiteral("rect"), QStringLiteral("oval")};
 const QStringList kBorders = {QStringLiteral("none"),       QStringLiteral("xor"),        QStringLiteral("border"),
                               QStringLiteral("shadow-in"),  QStringLiteral("shadow-out"), QStringLiteral("shadow-ein"),
@@ -72,8 +73,13 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
     } else if (arg == QLatin1String("--halve")) {
       s.del2 = QStringLiteral("1");
     } else if (arg == QLatin1String("--mode")) {
-      if (!value(&v) || !kModes.contains(v)) return QStringLiteral("--mode takes contents, index1 or index2");
+      if (!value(&v) || !kModes.contains(v)) return QStringLiteral("--mode takes ") + kModes.join(QStringLiteral(", "));
       s.tp = QString::number(kModes.indexOf(v));
+    } else if (arg == QLatin1String("--roman-offset")) {
+      if (!value(&v) || !IsWholeNumber(v) || dialect::ParseInt32(v) < 1) {
+        return QStringLiteral("--roman-offset takes the document page of printed page i, from 1 up");
+      }
+      s.ro = v;
     } else if (arg == QLatin1String("--shape")) {
       if (!value(&v) || !kShapes.contains(v)) return QStringLiteral("--shape takes rect or oval");
       s.tps = QString::number(kShapes.indexOf(v));
@@ -126,7 +132,8 @@ int RunCreateCommand(const QStringList& arguments) {
   frontEnd.SetChecked(Option::RemoveOcr, options.removeOcr);
   frontEnd.SetChecked(Option::AlignContents, options.align);
   frontEnd.SetChecked(Option::CreateBackup, options.backup);
-  // The follow-up is skipped for the second index mode, as when the window shows it.
+  // The follow-up is skipped for the index modes that link single numbers, as
+  // when the window shows them.
   frontEnd.SetSelectedIndex(Combo::WorkType, options.settings.tp.toInt());
   for (const QString& file : options.files) {
     CreateJob row = options.settings;

@@ -10,6 +10,7 @@
 #include "create/annotation_merge.h"
 #include "create/link_script.h"
 #include "create/link_writer.h"
+#include "create/auto_page_links.h"
 #include "create/page_scan.h"
 #include "create/range_read.h"
 #include "create/row_settings.h"
@@ -129,9 +130,28 @@ void CreateRun::ProcessRow(const CreateJob& row) {
   }
   const TextPageRange range{1, int(textPages.size())};
   LinkWriter writer(settings.style, range);
-  PageScan(TextDumpLines::FromText(AsTextDump(read)), range,
-           ScanSettings{settings.workType, settings.offset, settings.halve}, writer, frontEnd_)
-      .Run();
+  ScanReport report;
+  if (IsAutomatic(settings.workType)) {
+    QList<AutoPageText> texts;
+    for (const PageData* page : textPages) texts << AutoPageText{page->number, page->text};
+    AutoPageLinks links(AutoLinkSettings{settings.workType, settings.offset, settings.halve, settings.romanOffset,
+                                         pages.pageCount},
+                        [this](int previous, int current) -> std::optional<int> {
+                          if (!frontEnd_.IsChecked(Option::AskWhenUnclear)) return std::nullopt;
+                          return frontEnd_.AskPageNumber(previous, current);
+                        });
+    WriteAutoLinks(texts, links, writer);
+  } else {
+    // Page count 0: the described types still write targets outside the
+    // document until the end-to-end documents have the pages their links
+    // lead to; the scan itself leaves them out when given the count.
+    PageScan scan(TextDumpLines::FromText(AsTextDump(read)), range,
+                  ScanSettings{settings.workType, settings.offset, settings.halve, 0}, writer, frontEnd_);
+    scan.Run();
+    report = scan.Report();
+  }
+  // What the scan left out is logged after the file's own lines.
+  notes_ << report.Lines();
 
   QList<PageEdit> edits;
   for (const PageLinks& links : writer.Pages()) {
@@ -146,6 +166,7 @@ void CreateRun::ProcessRow(const CreateJob& row) {
     }
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
     runner_.DropTempFile(DjvusedRunner::kPageListFile);
+    LogNotes();
     return;
   }
 
@@ -166,7 +187,7 @@ void CreateRun::ProcessRow(const CreateJob& row) {
   LogNotes();
 
   // The alignment follow-up; the work type that counts is the one the window shows.
-  if (frontEnd_.IsChecked(Option::AlignContents) && frontEnd_.SelectedIndex(Combo::WorkType) != 2) {
+  if (frontEnd_.IsChecked(Option::AlignContents) && AlignsAfter(frontEnd_.SelectedIndex(Combo::WorkType))) {
     frontEnd_.ClearFixList();
     frontEnd_.AddFixRow(FixJob::FromPath(path));
     const bool aligned = FixRun(frontEnd_, runner_).Run(backedUp);

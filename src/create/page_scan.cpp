@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/job_log.h"
 #include "djvused/script_dialect.h"
 
 PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings settings, LinkWriter& writer,
@@ -13,7 +14,11 @@ PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings 
 void PageScan::Run() {
   for (qsizetype i = 0; i < dump_.size(); ++i) {
     const QByteArrayView raw = dump_.at(i);
-    if (PageSelectionName(raw)) {
+    QByteArray name;
+    if (PageSelectionName(raw, &name)) {
+      bool numbered = false;
+      const int number = name.toInt(&numbered);
+      page_ = numbered ? number : ordinal_ + 1;
       writer_.PageSelection(ordinal_);
       prevLineTop_ = rememberedTop_ = 0;
       ++ordinal_;
@@ -59,7 +64,9 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   if (line.contains('\\')) return;  // escaped (non-ASCII) characters: never a page number
   const std::optional<QByteArray> digits = CleanDigits(WordText(line));
   if (!digits || digits->isEmpty()) return;
-  current_ = dialect::ParseInt32(*digits);
+  const std::optional<int> number = DigitsNumber(*digits);
+  if (!number) return Oversized();
+  current_ = *number;
   const bool contents = settings_.workType == WorkType::Contents;
   if (contents && previous_ > current_ && frontEnd_.IsChecked(Option::AskWhenUnclear)) {
     current_ = frontEnd_.AskPageNumber(previous_, current_);
@@ -68,9 +75,11 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   if (contents && (wordCount_ <= 1 || (previous_ > current_ && ordinal_ == lastLinkPage_))) return;
   if (index + 1 < dump_.size() && IsWordRecord(dump_.at(index + 1))) return;  // not the line's last word
 
+  const qint64 target = TargetPage(current_, settings_.offset, settings_.halve);
+  if (!InDocument(target, current_)) return;  // no link, and no entry that later ones compare with
   int left = box_.left;
   const std::optional<LinkArea> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
-  if (area) writer_.WriteArea(TargetPage(current_, settings_.offset, settings_.halve), *area);
+  if (area) writer_.WriteArea(target, *area);
   Record(left);
 }
 
@@ -83,29 +92,57 @@ void PageScan::WordEntry(const QByteArray& line) {
   } else {
     found = SplitWordNumbers(text);
   }
+  for (int i = 0; i < found.oversized; ++i) Oversized();
   if (found.numbers.isEmpty()) {
     if (found.single.isEmpty()) return;
-    current_ = dialect::ParseInt32(found.single);
+    const std::optional<int> number = DigitsNumber(found.single);
+    if (!number) return Oversized();
+    current_ = *number;
     if (current_ == 0) return;
   }
 
   const qint64 height = std::llabs(qint64(box_.top) - box_.bottom);
   const qint64 width = qint64(box_.right) - box_.left;
   if (found.numbers.isEmpty()) {
-    writer_.WriteArea(TargetPage(current_, settings_.offset, settings_.halve),
-                      LinkArea{box_.left, box_.bottom, width, height});
+    const qint64 target = TargetPage(current_, settings_.offset, settings_.halve);
+    if (!InDocument(target, current_)) return;
+    writer_.WriteArea(target, LinkArea{box_.left, box_.bottom, width, height});
   } else {
     // One area per number, side by side over the word; rint rounds half to even.
+    // A number leading outside the document leaves its place empty.
     const double k = double(found.numbers.size());
+    bool any = false;
     for (qsizetype j = 0; j < found.numbers.size(); ++j) {
       const LinkArea area{box_.left + qint64(std::rint(double(width) * double(j) / k)), box_.bottom,
                           qint64(std::rint(double(width) / k)), height};
-      writer_.WriteArea(TargetPage(found.numbers[j], settings_.offset, settings_.halve), area);
+      const qint64 target = TargetPage(found.numbers[j], settings_.offset, settings_.halve);
+      if (!InDocument(target, found.numbers[j])) continue;
+      writer_.WriteArea(target, area);
+      any = true;
     }
+    if (!any) return;
     // A bullet after such a word repeats its last number.
     current_ = found.numbers.last();
   }
   Record(box_.left);
+}
+
+void PageScan::Oversized() {
+  ++report_.oversized;
+  if (report_.oversizedPages.isEmpty() || report_.oversizedPages.last() != page_) report_.oversizedPages << page_;
+}
+
+bool PageScan::InDocument(qint64 target, int printed) {
+  if (settings_.pageCount <= 0 || (target >= 1 && target <= settings_.pageCount)) return true;
+  if (++report_.outside <= ScanReport::kShownNumbers) report_.outsidePrinted << printed;
+  return false;
+}
+
+QStringList ScanReport::Lines() const {
+  QStringList lines;
+  if (oversized > 0) lines << joblog::SkippedLongNumbers(oversized, oversizedPages);
+  if (outside > 0) lines << joblog::TargetsOutside(outside, outsidePrinted);
+  return lines;
 }
 
 void PageScan::Record(int left) {

@@ -2,6 +2,8 @@
 // The scan over the hidden-text dump of one document: page selections open
 // and close the script's page blocks, line records give the OCR lines' boxes,
 // and the word records of the pages in range are tested for page numbers.
+#include <QStringList>
+
 #include "core/front_end.h"
 #include "create/link_writer.h"
 #include "create/recognition.h"
@@ -11,6 +13,19 @@ struct ScanSettings {
   WorkType workType = WorkType::Contents;
   int offset = 0;
   bool halve = false;
+  int pageCount = 0;  // the document's pages (from the page list); targets outside get no link
+};
+
+// What the scan left out, for the lines after the file's described lines.
+struct ScanReport {
+  int oversized = 0;        // words whose digit string does not fit 32 bits, skipped
+  QList<int> oversizedPages;
+  int outside = 0;          // entries whose target is no page of the document
+  QList<int> outsidePrinted;  // the first few of their printed numbers
+
+  static constexpr int kShownNumbers = 5;
+  // The log lines: none when nothing was left out.
+  QStringList Lines() const;
 };
 
 class PageScan {
@@ -21,14 +36,20 @@ class PageScan {
            FrontEnd& frontEnd);
 
   // Scans every line and ends the script. Throws ConversionError for a record
-  // field or a page number that is not a 32-bit whole number.
+  // field that is not a 32-bit whole number; a word whose number does not fit
+  // 32 bits is skipped and counted.
   void Run();
+
+  const ScanReport& Report() const { return report_; }
 
  private:
   void Word(qsizetype index, QByteArrayView line);
   void LineEntry(qsizetype index, const QByteArray& line);
   void WordEntry(const QByteArray& line);
   void Record(int left);
+  void Oversized();
+  // Whether the target is a page of the document; counts it when it is not.
+  bool InDocument(qint64 target, int printed);
 
   const TextDumpLines& dump_;
   TextPageRange range_;
@@ -44,4 +65,6 @@ class PageScan {
   int current_ = 0;        // the number just read
   int previous_ = 0;       // the number of the last accepted entry
   int lastLinkPage_ = 0;   // the ordinal of the last accepted entry's page
+  int page_ = 0;           // the document page being scanned (its selection's number)
+  ScanReport report_;
 };

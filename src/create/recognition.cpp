@@ -1,5 +1,7 @@
 #include "create/recognition.h"
 
+#include <limits>
+
 #include "djvused/script_dialect.h"
 
 namespace {
@@ -33,16 +35,34 @@ WordNumbers SplitWordNumbers(QByteArrayView input) {
   qsizetype i;
   while ((i = FirstNonDigit(text)) >= 0) {
     if (i > 0 && result.numbers.size() < WordNumbers::kMaxWordNumbers) {
-      result.numbers << dialect::ParseInt32(text.left(i));
+      if (const std::optional<int> number = DigitsNumber(text.left(i))) {
+        result.numbers << *number;
+      } else {
+        ++result.oversized;
+      }
     }
     text.remove(0, i + 1);
   }
   if (result.numbers.isEmpty()) {
     result.single = text;
   } else if (!text.isEmpty() && result.numbers.size() < WordNumbers::kMaxWordNumbers) {
-    result.numbers << dialect::ParseInt32(text);
+    if (const std::optional<int> number = DigitsNumber(text)) {
+      result.numbers << *number;
+    } else {
+      ++result.oversized;
+    }
   }
   return result;
+}
+
+std::optional<int> DigitsNumber(QByteArrayView digits) {
+  qint64 value = 0;
+  for (const char c : digits) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > std::numeric_limits<int>::max()) return std::nullopt;
+  }
+  return digits.isEmpty() ? std::nullopt : std::optional<int>(int(value));
 }
 
 QByteArray DigitsAfterLastEscape(QByteArrayView text) {

@@ -5,7 +5,17 @@
 #include <QList>
 #include <optional>
 
-enum class WorkType { Contents = 0, Index1 = 1, Index2 = 2 };
+// The three described work types, then the two automatic ones that read the
+// page as a reader sees it.
+enum class WorkType { Contents = 0, Index1 = 1, Index2 = 2, ContentsAuto = 3, IndexAuto = 4 };
+
+inline bool IsAutomatic(WorkType type) { return type == WorkType::ContentsAuto || type == WorkType::IndexAuto; }
+
+// Whether the alignment follow-up runs after a file, by the work type the
+// window shows: not after the types that link single index numbers.
+inline bool AlignsAfter(int shownWorkType) {
+  return shownWorkType != int(WorkType::Index2) && shownWorkType != int(WorkType::IndexAuto);
+}
 
 // Contents and the first index mode: removes every character that is not a
 // digit, unless it stands between two digits (1.5, 12-14, 2a3), in which case
@@ -19,8 +29,13 @@ struct WordNumbers {
   static constexpr int kMaxWordNumbers = 100;
   QList<int> numbers;
   QByteArray single;
+  int oversized = 0;  // digit strings too long for 32 bits, skipped
 };
 WordNumbers SplitWordNumbers(QByteArrayView text);
+
+// A string of digits as a page number; nothing when it does not fit a 32-bit
+// whole number (such a word is never a page number).
+std::optional<int> DigitsNumber(QByteArrayView digits);
 
 // The second index mode, for a word holding escaped (non-ASCII) characters:
 // the digits after its last escape.

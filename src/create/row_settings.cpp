@@ -16,7 +16,8 @@ RowSettings ReadRowSettings(const CreateJob& row) {
   const int alwaysVisible = ParseInt32(row.vis);
   const int highlight = ParseInt32(row.pods);
   s.halve = ParseInt32(row.del2) == 1;
-  if (workType < 0 || workType > 2) {
+  if (!row.ro.isEmpty()) s.romanOffset = ParseInt32(row.ro);
+  if (workType < 0 || workType > int(WorkType::IndexAuto)) {
     throw InputError(QStringLiteral("Неверно задан вид работы: %1").arg(row.tp));
   }
   s.workType = WorkType(workType);

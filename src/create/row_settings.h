@@ -2,6 +2,7 @@
 // A create-list row's settings as the create run uses them: every numeric
 // column converted, in column order, before the document is touched.
 #include <QString>
+#include <optional>
 
 #include "app/create_job.h"
 #include "create/link_style.h"
@@ -13,8 +14,9 @@ struct RowSettings {
   WorkType workType = WorkType::Contents;
   LinkStyle style;
   bool halve = false;  // "del2"
+  std::optional<int> romanOffset;  // "ro": the document page of printed page i; empty for none
 };
 
 // Throws ConversionError naming the first column text that is not a whole
-// number, InputError for a work type outside the three modes.
+// number, InputError for a work type outside the five.
 RowSettings ReadRowSettings(const CreateJob& row);

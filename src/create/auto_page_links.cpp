@@ -1,0 +1,38 @@
+#include "create/auto_page_links.h"
+
+#include "create/link_writer.h"
+
+AutoPageLinks::AutoPageLinks(const AutoLinkSettings& settings, std::function<std::optional<int>(int, int)> ask)
+    : settings_(settings),
+      contents_({[this](int printed, bool roman) { return Target(printed, roman); }, settings.romanOffset.has_value(),
+                 std::move(ask)}) {}
+
+std::optional<int> AutoPageLinks::Target(int printed, bool roman) const {
+  qint64 target;
+  if (roman) {
+    if (!settings_.romanOffset) return std::nullopt;
+    target = qint64(*settings_.romanOffset) + printed - 1;
+  } else {
+    target = TargetPage(printed, settings_.offset, settings_.halve);
+  }
+  if (target < 1 || target > settings_.pageCount) return std::nullopt;
+  return int(target);
+}
+
+void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, LinkWriter& writer) {
+  for (qsizetype i = 0; i < pages.size(); ++i) {
+    writer.PageSelection(int(i));
+    for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i].zones), pages[i].number)) {
+      writer.WriteArea(e.target, LinkArea{e.area.left, e.area.bottom, e.area.width, e.area.height});
+    }
+  }
+}
+
+QList<AutoEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
+  if (settings_.workType == WorkType::IndexAuto) {
+    return IndexEntries(page, documentPage,
+                        {[this](int printed, bool roman) { return Target(printed, roman); },
+                         settings_.romanOffset.has_value()});
+  }
+  return contents_.Page(page);
+}

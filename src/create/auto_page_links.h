@@ -1,0 +1,51 @@
+#pragma once
+// The links of one page in the automatic work types: the page's hidden text
+// read as a reader sees it (src/autolinks), each entry's printed number turned
+// into a page of the document by the row's offset, halving and Roman offset.
+#include <QByteArrayView>
+#include <QList>
+#include <functional>
+#include <optional>
+
+#include "autolinks/auto_contents.h"
+#include "autolinks/auto_index.h"
+#include "create/recognition.h"
+
+struct AutoLinkSettings {
+  WorkType workType = WorkType::ContentsAuto;
+  int offset = 0;
+  bool halve = false;
+  std::optional<int> romanOffset;  // the document page of printed page i
+  int pageCount = 0;               // targets lie in 1..pageCount
+};
+
+class AutoPageLinks {
+ public:
+  // `ask` is asked about a contents number smaller than the previous entry's
+  // and gives the number to use, or nothing when the question is off.
+  AutoPageLinks(const AutoLinkSettings& settings, std::function<std::optional<int>(int, int)> ask);
+
+  // The entries of one page of the range; the contents order carries over
+  // from page to page.
+  QList<AutoEntry> Page(const TextZone& page, int documentPage);
+
+  // The document page a printed number leads to, if it lies in the document.
+  std::optional<int> Target(int printed, bool roman) const;
+
+ private:
+  AutoLinkSettings settings_;
+  ContentsRecogniser contents_;
+};
+
+class LinkWriter;
+
+// One page with hidden text of the row's range.
+struct AutoPageText {
+  int number = 0;       // the document's page number
+  QByteArrayView zones;  // its zone tree as djvused prints it
+};
+
+// Reads the pages in order (the i-th page is the writer's page i + 1) and
+// writes each entry's link over its area. Throws InputError for a zone tree
+// that does not read.
+void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, LinkWriter& writer);
