@@ -16,6 +16,7 @@ struct Candidate {
   ZoneBox firstLine;    // the first line's box (or part)
   QStringList words;    // title words, the number's word without the number
   int order = 0;        // the value compared along the page: Roman numbers come first
+  bool valid = false;   // its target lies in the document
 };
 
 // One line's words from `from` to `to` (exclusive) as a box.
@@ -151,9 +152,11 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page) {
       if (number->start > 0) c.words << word.text.left(number->start);
       pending.clear();
       groupStart = wi + 1;
+      // A number that leads nowhere is kept out of the order but may still be
+      // asked about (the user can correct a misread number).
       const std::optional<int> target = options_.target(c.number.value, c.number.roman);
-      if (!target) continue;
-      c.target = *target;
+      c.valid = target.has_value();
+      c.target = target.value_or(0);
       c.order = c.number.roman ? c.number.value - 1000000 : c.number.value;
       found.append(c);
     }
@@ -164,7 +167,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page) {
   QList<Candidate> plain;
   QList<qsizetype> plainAt;
   for (qsizetype i = 0; i < found.size(); ++i) {
-    if (!found[i].number.lookAlike) {
+    if (found[i].valid && !found[i].number.lookAlike) {
       plain << found[i];
       plainAt << i;
     }
@@ -188,7 +191,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page) {
     }
   };
   for (qsizetype i = 0; i < found.size(); ++i) {
-    if (!found[i].number.lookAlike) continue;
+    if (!found[i].valid || !found[i].number.lookAlike) continue;
     int low, high;
     neighbours(i, &low, &high);
     inOrder[i] = low <= found[i].order && found[i].order <= high && (low != INT_MIN || high != INT_MAX);

@@ -145,7 +145,8 @@ void CreateRun::ProcessRow(const CreateJob& row) {
     // Page count 0: the described types still write targets outside the
     // document until the end-to-end documents have the pages their links
     // lead to; the scan itself leaves them out when given the count.
-    PageScan scan(TextDumpLines::FromText(AsTextDump(read)), range,
+    const TextDumpLines dump = TextDumpLines::FromText(AsTextDump(read));
+    PageScan scan(dump, range,
                   ScanSettings{settings.workType, settings.offset, settings.halve, 0}, writer, frontEnd_);
     scan.Run();
     report = scan.Report();
