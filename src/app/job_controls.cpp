@@ -32,7 +32,7 @@ void JobControls::Store(CreateJob& row) const {
   row.tps = QString::number(ComboBox2->currentIndex());
   row.col1 = ColorToHexRgb(JvColorButton1->Color());
   row.col2 = ColorToHexRgb(JvColorButton2->Color());
-  row.bw = Edit4->cleanText();
+  row.bw = QString::number(Edit4->value());  // the text is empty until the box has been shown
   row.vis = Flag(CheckBox8);
   row.pods = Flag(CheckBox9);
   row.del2 = Flag(CheckBox11);
