@@ -17,10 +17,11 @@ TextLine Line(int bottom, const QString& words) {
   return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
 }
 
-// Ragged entries: the areas come out 200, 180 and 260 wide.
+// Ragged entries: the areas come out 200, 180 and 260 wide; the book has
+// the 15 pages they lead to.
 QList<Page> Book() {
-  return {Page{PageText({Line(1500, "Введение 3"), Line(1400, "Глава 1 7"), Line(1300, "Заключение 15")}), {}},
-          Page{}};
+  return WithBlankPagesUpTo(
+      {Page{PageText({Line(1500, "Введение 3"), Line(1400, "Глава 1 7"), Line(1300, "Заключение 15")}), {}}}, 15);
 }
 
 CreateJob Row(const QString& path, const QString& mode) {

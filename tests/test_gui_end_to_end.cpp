@@ -21,13 +21,14 @@ TextLine Line(int bottom, const QString& words) {
   return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
 }
 
-// Page 2 is the contents page.
+// Page 2 is the contents page; blank pages up to page 15, its last target.
 QList<Page> Book() {
-  return {Page{},
-          Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"), Line(1400, "Глава 1 7"),
-                         Line(1300, "Глава 2 15")}),
-               {}},
-          Page{PageText({Line(1500, "Глава 1")}), {}}};
+  return WithBlankPagesUpTo({Page{},
+                             Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"),
+                                            Line(1400, "Глава 1 7"), Line(1300, "Глава 2 15")}),
+                                  {}},
+                             Page{PageText({Line(1500, "Глава 1")}), {}}},
+                            15);
 }
 
 // While the main window runs a job, records whether any command that starts

@@ -86,6 +86,11 @@ TextLine LayoutLine(int bottom, int top, const QStringList& words, int left) {
   return line;
 }
 
+QList<Page> WithBlankPagesUpTo(QList<Page> pages, int count) {
+  while (pages.size() < count) pages << Page{};
+  return pages;
+}
+
 void BuildDocument(const QString& path, const QList<Page>& pages, bool singlePage) {
   QTemporaryDir work;
   QStringList components;

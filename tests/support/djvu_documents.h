@@ -37,6 +37,11 @@ QString RequireTool(const QString& name);
 // singlePage, one page and no bundle.
 void BuildDocument(const QString& path, const QList<Page>& pages, bool singlePage = false);
 
+// The pages followed by white pages without text or annotations, up to count
+// pages in all, so that the links written on the first pages lead to pages
+// the document has.
+QList<Page> WithBlankPagesUpTo(QList<Page> pages, int count);
+
 // The hidden text of a page, lines and words as given.
 QByteArray PageText(const QList<TextLine>& lines);
 // A line at [bottom, top] whose words are laid out from the left margin on:
