@@ -19,13 +19,22 @@ TextLine Line(int bottom, const QString& words, int left = 100) {
   return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
 }
 
-// Page 1 without text, page 2 the contents, page 3 ordinary text.
+// Page 1 without text, page 2 the contents, page 3 ordinary text, then blank
+// pages up to page 19, the last target of the contents with offset 4.
 QList<Page> Book() {
-  return {Page{},
-          Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"), Line(1400, "Глава 1 7"),
-                         Line(1300, "Глава 2 15")}),
-               {}},
-          Page{PageText({Line(1500, "Глава 1")}), {}}};
+  return WithBlankPagesUpTo({Page{},
+                             Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"),
+                                            Line(1400, "Глава 1 7"), Line(1300, "Глава 2 15")}),
+                                  {}},
+                             Page{PageText({Line(1500, "Глава 1")}), {}}},
+                            19);
+}
+
+// The log ends with the file's closing line and then the line expected after
+// it (empty: none).
+bool LogEndsWith(const RecordingFrontEnd& frontEnd, const QString& path, const QString& after) {
+  return frontEnd.Log().Text().endsWith(QStringLiteral("Редактирование файла %1 завершено").arg(path) +
+                                        (after.isEmpty() ? QString() : QStringLiteral("\r\n") + after));
 }
 
 CreateJob Row(const QString& path, int first, int last, const QString& offset = "0", const QString& mode = "0") {
@@ -89,14 +98,18 @@ void CreateRunTest::ContentsLinks_data() {
   QTest::addColumn<QString>("offset");
   QTest::addColumn<bool>("halve");
   QTest::addColumn<QStringList>("links");
+  QTest::addColumn<QString>("logged");  // after the file's lines
   QTest::newRow("plain") << 2 << 2 << "0" << false
-                         << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"};
+                         << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"} << "";
   QTest::newRow("offset 4") << 2 << 2 << "4" << false
-                            << QStringList{"#7 100 1500 200 140", "#11 100 1400 180 100", "#19 100 1300 200 100"};
+                            << QStringList{"#7 100 1500 200 140", "#11 100 1400 180 100", "#19 100 1300 200 100"} << "";
+  // Page -1 does not exist: no link, and the next entry is the page's first.
   QTest::newRow("offset -2, halved") << 2 << 2 << "-2" << true
-                                     << QStringList{"#-1 100 1500 200 140", "#1 100 1400 180 100", "#5 100 1300 200 100"};
+                                     << QStringList{"#1 100 1400 180 140", "#5 100 1300 200 100"}
+                                     << "Ссылок на страницы вне документа не создано: 1 (номера 3)";
   QTest::newRow("whole document") << 1 << 3 << "0" << false
-                                  << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"};
+                                  << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"}
+                                  << "";
 }
 
 void CreateRunTest::ContentsLinks() {
@@ -105,6 +118,7 @@ void CreateRunTest::ContentsLinks() {
   QFETCH(QString, offset);
   QFETCH(bool, halve);
   QFETCH(QStringList, links);
+  QFETCH(QString, logged);
   const QString book = Build(QStringLiteral("contents.djvu"));
   RecordingFrontEnd frontEnd;
   CreateJob row = Row(book, first, last, offset);
@@ -113,6 +127,7 @@ void CreateRunTest::ContentsLinks() {
   QVERIFY(Run(frontEnd));
   const Links found = LinksByPage(book);
   QCOMPARE(found.value("p2.djvu"), links);
+  QVERIFY2(LogEndsWith(frontEnd, book, logged), qPrintable(frontEnd.Log().Text()));
   // Page 3's "Глава 1" is a new page's first entry, smaller but taken.
   QCOMPARE(found.value("p3.djvu"), last == 3 ? QStringList{"#1 100 1500 140 40"} : QStringList{});
   QVERIFY(OutputTxt(book).contains("select \"p2.djvu\""));  // hidden text kept
@@ -144,10 +159,13 @@ void CreateRunTest::RemoveOcrAlsoWithoutLinks() {
 }
 
 void CreateRunTest::RangeOverPagesWithoutText() {
-  // Pages 1 and 2 have no text; pages 3 to 5 are text pages 1 to 3.
+  // Pages 1 and 2 have no text; pages 3 to 5 are text pages 1 to 3; blank
+  // pages follow up to page 30.
   const QString book = Build(QStringLiteral("ordinals.djvu"),
-                             {Page{}, Page{}, Page{PageText({Line(1500, "Глава 10")}), {}},
-                              Page{PageText({Line(1500, "Глава 20")}), {}}, Page{PageText({Line(1500, "Глава 30")}), {}}});
+                             WithBlankPagesUpTo({Page{}, Page{}, Page{PageText({Line(1500, "Глава 10")}), {}},
+                                                 Page{PageText({Line(1500, "Глава 20")}), {}},
+                                                 Page{PageText({Line(1500, "Глава 30")}), {}}},
+                                                30));
   RecordingFrontEnd frontEnd;
   frontEnd.AddCreateRow(Row(book, 4, 5));
   QVERIFY(Run(frontEnd));
@@ -156,8 +174,10 @@ void CreateRunTest::RangeOverPagesWithoutText() {
   // The last page of the range has no text: only the pages named are read
   // and written, never a page after them.
   const QString other = Build(QStringLiteral("ordinals2.djvu"),
-                              {Page{PageText({Line(1500, "Глава 10")}), {}}, Page{},
-                               Page{PageText({Line(1500, "Глава 20")}), {}}, Page{PageText({Line(1500, "Глава 30")}), {}}});
+                              WithBlankPagesUpTo({Page{PageText({Line(1500, "Глава 10")}), {}}, Page{},
+                                                  Page{PageText({Line(1500, "Глава 20")}), {}},
+                                                  Page{PageText({Line(1500, "Глава 30")}), {}}},
+                                                 30));
   RecordingFrontEnd second;
   second.AddCreateRow(Row(other, 1, 2));
   QVERIFY(Run(second));
@@ -166,8 +186,9 @@ void CreateRunTest::RangeOverPagesWithoutText() {
 
 void CreateRunTest::NumbersGoingBackAndTheQuestion() {
   const QString book = Build(QStringLiteral("back.djvu"),
-                             {Page{PageText({Line(1500, "Глава 140"), Line(1400, "Глава 45")}), {}},
-                              Page{PageText({Line(1500, "Глава 45")}), {}}});
+                             WithBlankPagesUpTo({Page{PageText({Line(1500, "Глава 140"), Line(1400, "Глава 45")}), {}},
+                                                 Page{PageText({Line(1500, "Глава 45")}), {}}},
+                                                140));
   RecordingFrontEnd frontEnd;
   frontEnd.AddCreateRow(Row(book, 1, 2));
   QVERIFY(Run(frontEnd));
@@ -194,37 +215,50 @@ void CreateRunTest::IndexModes_data() {
   QTest::addColumn<bool>("halve");
   QTest::addColumn<QList<TextLine>>("lines");
   QTest::addColumn<QStringList>("links");
+  QTest::addColumn<QString>("logged");  // after the file's lines
   const auto word = [](int left, int right, const QString& text) {
     return TextLine{left, 1300, right, 1340, {Word{20, 1300, 80, 1340, "Абажур"}, Word{left, 1300, right, 1340, text}}};
   };
   QTest::newRow("index 2: three numbers in one word")
       << "2" << "0" << false << QList<TextLine>{word(100, 400, "12,15,20")}
-      << QStringList{"#12 100 1300 100 40", "#15 200 1300 100 40", "#20 300 1300 100 40"};
+      << QStringList{"#12 100 1300 100 40", "#15 200 1300 100 40", "#20 300 1300 100 40"} << "";
   QTest::newRow("index 2: halves round to even") << "2" << "0" << false << QList<TextLine>{word(100, 201, "12,15")}
-                                                 << QStringList{"#12 100 1300 50 40", "#15 150 1300 50 40"};
+                                                 << QStringList{"#12 100 1300 50 40", "#15 150 1300 50 40"} << "";
   QTest::newRow("index 2: trailing and leading comma")
       << "2" << "0" << false << QList<TextLine>{word(100, 300, "12,"), word(400, 500, ",12")}
-      << QStringList{"#12 100 1300 200 40", "#12 400 1300 100 40"};
+      << QStringList{"#12 100 1300 200 40", "#12 400 1300 100 40"} << "";
   QTest::newRow("index 2: Cyrillic first letter, letters only")
-      << "2" << "0" << false << QList<TextLine>{word(100, 300, "Ж12"), word(400, 500, "see")} << QStringList{};
+      << "2" << "0" << false << QList<TextLine>{word(100, 300, "Ж12"), word(400, 500, "see")} << QStringList{} << "";
   QTest::newRow("index 2: digits after the last escaped letter")
-      << "2" << "0" << false << QList<TextLine>{word(100, 300, "ab1ЖЫ34")} << QStringList{"#34 100 1300 200 40"};
+      << "2" << "0" << false << QList<TextLine>{word(100, 300, "ab1ЖЫ34")} << QStringList{"#34 100 1300 200 40"} << "";
   QTest::newRow("index 2: halved, negative offset") << "2" << "-3" << true << QList<TextLine>{word(100, 300, "15,40")}
-                                                    << QStringList{"#4 100 1300 100 40", "#17 200 1300 100 40"};
+                                                    << QStringList{"#4 100 1300 100 40", "#17 200 1300 100 40"} << "";
   QTest::newRow("index 1: the line's last number")
-      << "1" << "0" << false << QList<TextLine>{Line(1500, "Абажур 12, 45")} << QStringList{"#45 100 1500 260 40"};
+      << "1" << "0" << false << QList<TextLine>{Line(1500, "Абажур 12, 45")} << QStringList{"#45 100 1500 260 40"} << "";
   QTest::newRow("index 1: a line holding only a number")
       << "1" << "0" << false << QList<TextLine>{Line(1500, "Абажур 5"), Line(1400, "77")}
-      << QStringList{"#5 100 1500 160 40", "#77 100 1400 40 100"};
+      << QStringList{"#5 100 1500 160 40", "#77 100 1400 40 100"} << "";
   QTest::newRow("contents: a line holding only a number")
       << "0" << "0" << false << QList<TextLine>{Line(1500, "Абажур 5"), Line(1400, "77")}
-      << QStringList{"#5 100 1500 160 40"};
+      << QStringList{"#5 100 1500 160 40"} << "";
   QTest::newRow("index 1: bullet, halved, negative offset")
       << "1" << "-2" << true << QList<TextLine>{Line(1500, "Абажур 21"), Line(1400, "Абрис •")}
-      << QStringList{"#8 100 1500 180 40", "#8 100 1400 140 100"};
+      << QStringList{"#8 100 1500 180 40", "#8 100 1400 140 100"} << "";
   QTest::newRow("index 2: bullet")
       << "2" << "0" << false << QList<TextLine>{Line(1500, "Абажур 21"), Line(1400, "Абрис •")}
-      << QStringList{"#21 240 1500 40 40", "#21 220 1400 20 40"};
+      << QStringList{"#21 240 1500 40 40", "#21 220 1400 20 40"} << "";
+  // A date's year and pages before the first lead nowhere: no link, no entry
+  // that later ones would be smaller than, and the log counts them.
+  QTest::newRow("contents: targets outside the document")
+      << "0" << "-3" << false
+      << QList<TextLine>{Line(1600, "14 сентября 2022"), Line(1500, "Предисловие 1"), Line(1400, "Введение 3"),
+                         Line(1300, "Начало 9"), Line(1200, "Конец 15")}
+      << QStringList{"#6 100 1300 160 140", "#12 100 1200 160 100"}
+      << "Ссылок на страницы вне документа не создано: 3 (номера 2022, 1, 3)";
+  QTest::newRow("index 2: targets outside the document")
+      << "2" << "-3" << false << QList<TextLine>{word(100, 400, "12,2022,15"), word(500, 600, "2")}
+      << QStringList{"#9 100 1300 100 40", "#12 300 1300 100 40"}
+      << "Ссылок на страницы вне документа не создано: 2 (номера 2022, 2)";
 }
 
 void CreateRunTest::IndexModes() {
@@ -233,7 +267,9 @@ void CreateRunTest::IndexModes() {
   QFETCH(bool, halve);
   QFETCH(QList<TextLine>, lines);
   QFETCH(QStringList, links);
-  const QString book = Build(QStringLiteral("index.djvu"), {Page{PageText(lines), {}}, Page{}});
+  QFETCH(QString, logged);
+  // Blank pages up to page 80: every other row's targets lie in the document.
+  const QString book = Build(QStringLiteral("index.djvu"), WithBlankPagesUpTo({Page{PageText(lines), {}}}, 80));
   RecordingFrontEnd frontEnd;
   frontEnd.SetChecked(Option::AskWhenUnclear, true);
   CreateJob row = Row(book, 1, 1, offset, mode);
@@ -241,7 +277,8 @@ void CreateRunTest::IndexModes() {
   frontEnd.AddCreateRow(row);
   QVERIFY(Run(frontEnd));
   QCOMPARE(LinksByPage(book).value("p1.djvu"), links);
-  if (mode != "0") QVERIFY(frontEnd.questions.isEmpty());
+  QVERIFY(frontEnd.questions.isEmpty());
+  QVERIFY2(LogEndsWith(frontEnd, book, logged), qPrintable(frontEnd.Log().Text()));
 }
 
 void CreateRunTest::Preconditions() {
@@ -279,7 +316,7 @@ void CreateRunTest::BadInputLeavesDocumentsUnchanged_data() {
   QTest::newRow("missing file") << QByteArray("missing") << 1 << 1 << "" << "Файл не найден";
   QTest::newRow("not DjVu") << QByteArray("just text\n") << 1 << 1 << "Failed to open" << "";
   QTest::newRow("empty file") << QByteArray() << 1 << 1 << "Failed to open" << "";
-  QTest::newRow("range selects no page") << QByteArray("book") << 10 << 12 << "" << "Страницы 10–12 не найдены";
+  QTest::newRow("range selects no page") << QByteArray("book") << 20 << 22 << "" << "Страницы 20–22 не найдены";
   QTest::newRow("range backwards") << QByteArray("book") << 3 << 2 << "" << "Страницы 3–2 не найдены";
 }
 
@@ -372,7 +409,10 @@ void CreateRunTest::BrokenSaveRestoresTheDocument() {
 }
 
 void CreateRunTest::BackupsAndEndOptions() {
-  const QString book = Build(QStringLiteral("single.djvu"), {Book().at(1)}, true);
+  // A document of one page: its entries can only lead to that page.
+  const QString book = Build(QStringLiteral("single.djvu"),
+                             {Page{PageText({Line(1500, "Введение 1"), Line(1400, "Глава 1"), Line(1300, "Итоги 1")}), {}}},
+                             true);
   const QByteArray original = ReadFile(book);
   RecordingFrontEnd frontEnd;
   frontEnd.SetChecked(Option::CreateBackup, true);

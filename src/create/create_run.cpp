@@ -142,12 +142,9 @@ void CreateRun::ProcessRow(const CreateJob& row) {
                         });
     WriteAutoLinks(texts, links, writer);
   } else {
-    // Page count 0: the described types still write targets outside the
-    // document until the end-to-end documents have the pages their links
-    // lead to; the scan itself leaves them out when given the count.
     const TextDumpLines dump = TextDumpLines::FromText(AsTextDump(read));
     PageScan scan(dump, range,
-                  ScanSettings{settings.workType, settings.offset, settings.halve, 0}, writer, frontEnd_);
+                  ScanSettings{settings.workType, settings.offset, settings.halve, pages.pageCount}, writer, frontEnd_);
     scan.Run();
     report = scan.Report();
   }
