@@ -5,6 +5,10 @@ set(FUZZ_CODE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/fuzz_entry_points.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/text_dump.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/page_scan.cpp
+  ${FUZZ_SOURCE_ROOT}/src/folios/folio_targets.cpp
+  ${FUZZ_SOURCE_ROOT}/src/folios/folio_map.cpp
+  ${FUZZ_SOURCE_ROOT}/src/folios/folio_reader.cpp
+  ${FUZZ_SOURCE_ROOT}/src/djvused/text_layer.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_writer.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/annotation_merge.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_style.cpp

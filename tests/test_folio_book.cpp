@@ -7,6 +7,7 @@
 #include "support/cli_process.h"
 #include "support/djvu_documents.h"
 #include "support/folio_book.h"
+#include "support/link_areas.h"
 
 using namespace testdocs;
 
@@ -17,6 +18,8 @@ class FolioBookTest : public QObject {
   void OffsetsPrintsTheTrueMap();
   void OffsetsFailures_data();
   void OffsetsFailures();
+  void Links_data();
+  void Links();
 
  private:
   QTemporaryDir dir_;
@@ -71,6 +74,62 @@ void FolioBookTest::OffsetsFailures() {
   QCOMPARE(r.status, status);
   QVERIFY2(r.err.contains(message), r.err.constData());
   QCOMPARE(r.out.contains(book_.toUtf8()), files.contains(book_));
+}
+
+void FolioBookTest::Links_data() {
+  using namespace folio_book;
+  QTest::addColumn<QString>("offset");
+  QTest::addColumn<int>("before");  // the offset the targets get before the plates
+  QTest::addColumn<int>("after");   // and after them; 0: no link
+  QTest::newRow("the book's numbers") << "auto" << kOffsetBefore << kOffsetAfter;
+  QTest::newRow("right before the plates") << QString::number(kOffsetBefore) << kOffsetBefore << kOffsetBefore;
+  QTest::newRow("right after the plates") << QString::number(kOffsetAfter) << kOffsetAfter << kOffsetAfter;
+  QTest::newRow("wrong everywhere") << "3" << 3 << 3;
+}
+
+void FolioBookTest::Links() {
+  using namespace folio_book;
+  QFETCH(QString, offset);
+  QFETCH(int, before);
+  QFETCH(int, after);
+  const QString book = dir_.filePath(QStringLiteral("links %1.djvu").arg(offset));
+  QFile::copy(book_, book);
+  const CliRun r = Cli({"create", "--pages", QStringLiteral("%1-%2").arg(kContentsFirst).arg(kContentsLast),
+                        "--offset", offset, book});
+  QCOMPARE(r.status, 0);
+  const QString log = QString::fromUtf8(r.err);
+  QVERIFY2(log.contains(QStringLiteral("Редактирование файла %1 завершено").arg(book)), r.err.constData());
+
+  QStringList targets;
+  const QMap<QString, QStringList> links = LinksByPage(book);
+  for (int page = kContentsFirst; page <= kContentsLast; ++page) {
+    for (const QString& link : links.value(QStringLiteral("p%1.djvu").arg(page))) targets << link.section(' ', 0, 0);
+  }
+  QStringList expected;
+  int wrong = 0;
+  for (int printed : ContentsNumbers()) {
+    const bool placed = offset != QLatin1String("auto") || printed <= kLastPrinted;
+    const int target = printed + (printed < kFirstAfterPlates ? before : after);
+    if (placed) expected << QStringLiteral("#%1").arg(target);
+    const bool plate = target >= kFirstPlate && target < kFirstPlate + kPlates;  // shows no number
+    if (target <= kPages && !plate && target != PageOfPrinted(printed)) ++wrong;
+  }
+  QCOMPARE(targets, expected);
+
+  if (offset == QLatin1String("auto")) {
+    QVERIFY2(log.contains(QStringLiteral("Страницы по номерам книги, смещение: +%1, +%2").arg(before).arg(after)),
+             r.err.constData());
+    QVERIFY2(log.contains(QStringLiteral("Номера, которых нет в книге, ссылки не созданы (1): %1")
+                              .arg(ContentsNumbers().last())),
+             r.err.constData());
+  } else if (wrong > 0) {
+    QVERIFY2(log.contains(QStringLiteral("Внимание: смещение +%1 не совпадает с номерами страниц книги у %2 ссылок")
+                              .arg(offset)
+                              .arg(wrong)),
+             r.err.constData());
+  } else {
+    QVERIFY2(!log.contains(QStringLiteral("Внимание")), r.err.constData());
+  }
 }
 
 QTEST_GUILESS_MAIN(FolioBookTest)

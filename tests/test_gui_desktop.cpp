@@ -105,11 +105,11 @@ void DesktopTest::TabOrder_data() {
   QTest::newRow("main: back from the offset") << "main" << "Edit3" << int(Qt::Key_Backtab)
                                               << QStringList{"ComboBox3", "Edit2", "Edit1", "CheckBox6"};
   QTest::newRow("dialog") << "dialog" << "Edit1" << int(Qt::Key_Tab)
-                          << QStringList{"Edit2", "BitBtn1", "BitBtn2", "Edit3", "RadioButton1", "CheckBox11",
-                                         "ComboBox2", "ComboBox1", "CheckBox8", "CheckBox9", "EditRomanOffset", "ComboBox3",
+                          << QStringList{"Edit2", "BitBtn1", "BitBtn2", "Edit3", "RadioButton1", "CheckBox11", "ButtonFindOffset",
+                                         "ComboBox2", "ComboBox1", "CheckBox8", "CheckBox9", "EditRomanOffset", "CheckBoxBookNumbers", "ComboBox3",
                                          "Edit1"};
   QTest::newRow("dialog: back") << "dialog" << "Edit3" << int(Qt::Key_Backtab)
-                                << QStringList{"BitBtn2", "BitBtn1", "Edit2", "Edit1", "ComboBox3", "EditRomanOffset"};
+                                << QStringList{"BitBtn2", "BitBtn1", "Edit2", "Edit1", "ComboBox3", "CheckBoxBookNumbers"};
 }
 
 void DesktopTest::TabOrder() {

@@ -119,9 +119,9 @@ void DialogsTest::SettingsDialogOkAndCancel_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QStringList>("columns");
   QTest::newRow("OK") << "BitBtn1"
-                      << QStringList{"E.djvu", "11", "6", "-0", "1", "2", "0", "FF0000", "FFFFFF", "25", "1", "0", "0", ""};
+                      << QStringList{"E.djvu", "11", "6", "-0", "1", "2", "0", "FF0000", "FFFFFF", "25", "1", "0", "0", "", "0"};
   QTest::newRow("Отмена") << "BitBtn2"
-                          << QStringList{"E.djvu", "4", "6", "-7", "1", "2", "0", "FF0000", "", "25", "1", "0", "x", ""};
+                          << QStringList{"E.djvu", "4", "6", "-7", "1", "2", "0", "FF0000", "", "25", "1", "0", "x", "", ""};
 }
 
 void DialogsTest::SettingsDialogOkAndCancel() {

@@ -97,8 +97,8 @@ void MainWindowTest::StartsWithoutSettingsFile() {
   QVERIFY(On<QRadioButton>(main, "RadioButton1")->isChecked());
   QCOMPARE(On<QLineEdit>(main, "Edit3")->text(), QStringLiteral("0"));
   QCOMPARE(On<QLabel>(main, "JvBehaviorLabel1")->text().split(QLatin1Char('\n')).size(), 9);
-  QCOMPARE(main.ListView2()->columnCount(), 15);
-  for (int c = 2; c < 14; ++c) QVERIFY(main.ListView2()->isColumnHidden(c));
+  QCOMPARE(main.ListView2()->columnCount(), 16);
+  for (int c = 2; c < 16; ++c) QVERIFY(main.ListView2()->isColumnHidden(c));
   QCOMPARE(main.CurrentPageNumber, 0);
   QVERIFY(!gui.windows().form2.isVisible());
   QVERIFY(gui.desktop().messages.isEmpty() && gui.desktop().errors.isEmpty());
@@ -252,13 +252,13 @@ void MainWindowTest::AddsRowWithTabSettings_data() {
   QTest::addColumn<QStringList>("columns");
   const QString file = QStringLiteral("A.djvu");
   QTest::newRow("untouched colours, -0") << "0" << true << 0u << 0u
-      << QStringList{file, "30", "10", "-0", "2", "4", "1", "000000", "000000", "7", "1", "0", "1", ""};
+      << QStringList{file, "30", "10", "-0", "2", "4", "1", "000000", "000000", "7", "1", "0", "1", "", "0"};
   QTest::newRow("blue border, red highlight, -7") << "7" << true << 0xFF0000u << 0x0000FFu
-      << QStringList{file, "30", "10", "-7", "2", "4", "1", "0000FF", "FF0000", "7", "1", "0", "1", ""};
+      << QStringList{file, "30", "10", "-7", "2", "4", "1", "0000FF", "FF0000", "7", "1", "0", "1", "", "0"};
   QTest::newRow("empty offset, plus") << "" << false << 0x00A0B0C0u << 0u
-      << QStringList{file, "30", "10", "", "2", "4", "1", "C0B0A0", "000000", "7", "1", "0", "1", ""};
+      << QStringList{file, "30", "10", "", "2", "4", "1", "C0B0A0", "000000", "7", "1", "0", "1", "", "0"};
   QTest::newRow("empty offset, minus") << "" << true << 0u << 0u
-      << QStringList{file, "30", "10", "-", "2", "4", "1", "000000", "000000", "7", "1", "0", "1", ""};
+      << QStringList{file, "30", "10", "-", "2", "4", "1", "000000", "000000", "7", "1", "0", "1", "", "0"};
 }
 
 void MainWindowTest::AddsRowWithTabSettings() {

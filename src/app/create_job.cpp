@@ -5,7 +5,7 @@
 #include <algorithm>
 
 QStringList CreateJob::SubItems() const {
-  return {FileName, FirstPage, LastPage, cm, tp, tpb, tps, col1, col2, bw, vis, pods, del2, ro};
+  return {FileName, FirstPage, LastPage, cm, tp, tpb, tps, col1, col2, bw, vis, pods, del2, ro, fol};
 }
 
 CreateJob CreateJob::FromColumns(const QString& caption, const QStringList& subItems) {
@@ -14,7 +14,7 @@ CreateJob CreateJob::FromColumns(const QString& caption, const QStringList& subI
   job.Folder = caption;
   QString* fields[] = {&job.FileName, &job.FirstPage, &job.LastPage, &job.cm,   &job.tp,
                        &job.tpb,      &job.tps,       &job.col1,     &job.col2, &job.bw,
-                       &job.vis,      &job.pods,      &job.del2,     &job.ro};
+                       &job.vis,      &job.pods,      &job.del2,     &job.ro, &job.fol};
   for (int i = 0; i < kSubItemCount; ++i) *fields[i] = at(i);
   return job;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A row of the create list: a document and the twelve link settings that stood
 // on the create tab when it was added, all kept as texts in a fixed column order,
-// then the settings added after them (the Roman offset).
+// then the settings added after them (Roman offset, the book's page numbers).
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -22,13 +22,14 @@ struct CreateJob {
   QString vis;        // "1" always visible
   QString pods;       // "1" highlight on
   QString del2;       // "1" halve the printed number
-  // Sub-item 13, after the described twelve.
-  QString ro;  // Roman offset: the document page of printed page i; empty for none
+  // Sub-items 13 and 14, after the described twelve.
+  QString ro;   // Roman offset: the document page of printed page i; empty for none
+  QString fol;  // "1" targets by the book's printed page numbers, not by cm
 
-  static constexpr int kSubItemCount = 14;
+  static constexpr int kSubItemCount = 15;
 
   QString FullPath() const { return Folder + FileName; }
-  // The 14 sub-items in column order (file name first).
+  // The 15 sub-items in column order (file name first).
   QStringList SubItems() const;
   // The inverse of SubItems; missing trailing sub-items read as empty texts.
   static CreateJob FromColumns(const QString& caption, const QStringList& subItems);

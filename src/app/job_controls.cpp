@@ -37,14 +37,13 @@ void JobControls::Store(CreateJob& row) const {
   row.pods = Flag(CheckBox9);
   row.del2 = Flag(CheckBox11);
   row.ro = EditRomanOffset->text();
+  row.fol = Flag(CheckBoxBookNumbers);
 }
 
 void JobControls::Load(const CreateJob& row, EmptyColor emptyColor) const {
   Edit1->setText(row.FirstPage);
   Edit2->setText(row.LastPage);
-  const qint64 offset = dialect::ParseInt32(row.cm);  // "-0" reads as 0, shown with "Плюс"
-  Edit3->setText(QString::number(offset < 0 ? -offset : offset));
-  (offset < 0 ? RadioButton2 : RadioButton1)->setChecked(true);
+  ShowOffset(dialect::ParseInt32(row.cm));  // "-0" reads as 0, shown with "Плюс"
   ComboBox3->setCurrentIndex(dialect::ParseInt32(row.tp));
   ComboBox1->setCurrentIndex(dialect::ParseInt32(row.tpb));
   ComboBox2->setCurrentIndex(dialect::ParseInt32(row.tps));
@@ -55,4 +54,10 @@ void JobControls::Load(const CreateJob& row, EmptyColor emptyColor) const {
   CheckBox9->setChecked(row.pods == QLatin1String("1"));
   CheckBox11->setChecked(row.del2 == QLatin1String("1"));
   EditRomanOffset->setText(row.ro);
+  CheckBoxBookNumbers->setChecked(row.fol == QLatin1String("1"));
+}
+
+void JobControls::ShowOffset(int offset) const {
+  Edit3->setText(QString::number(offset < 0 ? -qint64(offset) : qint64(offset)));
+  (offset < 0 ? RadioButton2 : RadioButton1)->setChecked(true);
 }

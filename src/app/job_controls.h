@@ -28,12 +28,14 @@ struct JobControls {
   QCheckBox* CheckBox9;  // "Подсветка области"
   QCheckBox* CheckBox11;  // "Делить на 2"
   QLineEdit* EditRomanOffset;  // the row's Roman offset, after the described twelve
+  QCheckBox* CheckBoxBookNumbers;  // targets by the book's printed page numbers
 
   template <class Form>
   static JobControls Of(Form& ui) {
     return {ui.Edit1,     ui.Edit2,          ui.Edit3,          ui.RadioButton1, ui.RadioButton2,
             ui.ComboBox3, ui.ComboBox1,      ui.ComboBox2,      ui.JvColorButton1, ui.JvColorButton2,
-            ui.Edit4,     ui.CheckBox8,      ui.CheckBox9,      ui.CheckBox11,   ui.EditRomanOffset};
+            ui.Edit4,     ui.CheckBox8,      ui.CheckBox9,      ui.CheckBox11,   ui.EditRomanOffset,
+            ui.CheckBoxBookNumbers};
   }
 
   // Sets the row's sub-items 1 to 13 from the controls, texts as they stand;
@@ -46,4 +48,7 @@ struct JobControls {
   // change rules. Throws ConversionError at the first setting that does not
   // convert; the controls loaded before it keep their new values.
   void Load(const CreateJob& row, EmptyColor emptyColor) const;
+
+  // Shows a found offset in the offset box and its sign.
+  void ShowOffset(int offset) const;
 };

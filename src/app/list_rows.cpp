@@ -13,7 +13,8 @@ QStringList CreateColumns() {
   return {QCoreApplication::translate("ListRows", "Путь"), QCoreApplication::translate("ListRows", "Файл"),
           QStringLiteral("1 стр."), QStringLiteral("2 стр."), QStringLiteral("cm"), QStringLiteral("tp"),
           QStringLiteral("tpb"), QStringLiteral("tps"), QStringLiteral("col1"), QStringLiteral("col2"),
-          QStringLiteral("bw"), QStringLiteral("vis"), QStringLiteral("pods"), QStringLiteral("del2"), QStringLiteral("ro")};
+          QStringLiteral("bw"), QStringLiteral("vis"), QStringLiteral("pods"), QStringLiteral("del2"), QStringLiteral("ro"),
+    QStringLiteral("fol")};
 }
 
 QString TextAt(const QTableWidget* table, int row, int column);

@@ -14,6 +14,7 @@
 namespace Ui { class TForm1; }
 class Desktop;
 class QCheckBox;
+struct JobControls;
 class QMenu;
 class QTableWidget;
 class TForm2;
@@ -68,6 +69,10 @@ class TForm1 : public QWidget, public FrontEnd {
   void ListView2KeyUp();
   void ListView2DblClick();
   void ComboBox3Change();  // work-type rule
+  void FindOffsetClick();  // "Определить" on the create tab
+  // Finds the offset of the book at longPath for the pages after afterPage
+  // and shows it in the controls; the map when the offset changes.
+  void FindOffset(const QString& longPath, int afterPage, const JobControls& controls);
 
   // Files named on the command line or dropped onto the create list: rows
   // with the tab's settings, as "Добавить" adds them (the page boxes are
@@ -116,7 +121,7 @@ class TForm1 : public QWidget, public FrontEnd {
   void OpenSelected(QTableWidget* list);
   // Runs one job: one at a time, under the work folder's lock, with the job
   // buttons and the remove commands disabled until it returns.
-  enum class Job { None, Create, Fix };
+  enum class Job { None, Create, Fix, FindOffset };
   void RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job);
   void SetJobCommandsEnabled(bool enabled);
   void DropTemporaryFiles();

@@ -7,6 +7,9 @@
 #include "app/log_window.h"
 #include "app/main_window.h"
 #include "core/errors.h"
+#include "app/job_controls.h"
+#include "app/list_rows.h"
+#include "create/book_page_numbers.h"
 #include "create/create_run.h"
 #include "ui_main_window.h"
 
@@ -16,6 +19,34 @@ void TForm1::Button1Click() {
 
 void TForm1::Button3Click() {
   RunJob(Job::Create, [this](DjvusedRunner& runner) { CreateRun(*this, runner).Run(); });
+}
+
+void TForm1::FindOffsetClick() {
+  const int row = listrows::SelectedRow(ui_->ListView2);
+  if (row < 0) {
+    ShowMessage(tr("Выберите в списке файл, смещение которого нужно определить"));
+    return;
+  }
+  FindOffset(listrows::CreateRowAt(ui_->ListView2, row).FullPath(), ui_->Edit2->text().toInt(),
+             JobControls::Of(*ui_));
+}
+
+void TForm1::FindOffset(const QString& longPath, int afterPage, const JobControls& controls) {
+  RunJob(Job::FindOffset, [&](DjvusedRunner& runner) {
+    const FoundOffset found = FindBookOffset(runner, longPath, afterPage);
+    if (!found.offset) {
+      ShowMessage(tr("В скрытом тексте книги %1 не найдены номера страниц; смещение не определено").arg(longPath));
+      return;
+    }
+    controls.ShowOffset(*found.offset);
+    if (found.changes) {
+      ShowMessage(tr("Смещение меняется по книге %1; для страниц после %2 оно %3.\n\n%4\n\n"
+                     "Отметьте «По номерам страниц книги», чтобы каждая ссылка вела на страницу со своим номером.")
+                      .arg(longPath)
+                      .arg(afterPage)
+                      .arg(OffsetText(*found.offset), found.map.join(QLatin1Char('\n'))));
+    }
+  });
 }
 
 void TForm1::RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job) {
@@ -58,7 +89,7 @@ void TForm1::DropTemporaryFiles() {
 }
 
 void TForm1::SetJobCommandsEnabled(bool enabled) {
-  for (QWidget* button : {ui_->xpButton2, ui_->xpButton4}) button->setEnabled(enabled);
+  for (QWidget* button : {ui_->xpButton2, ui_->xpButton4, ui_->ButtonFindOffset}) button->setEnabled(enabled);
   for (const char* name : {"N1", "MenuItem1"}) findChild<QAction*>(QLatin1String(name))->setEnabled(enabled);
 }
 

@@ -49,6 +49,7 @@ void TForm1::ConnectCommands() {
   connect(ui_->xpButton4, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(ui_->xpButton3, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(ui_->xpButton2, &QPushButton::clicked, this, &TForm1::Button3Click);
+  connect(ui_->ButtonFindOffset, &QPushButton::clicked, this, &TForm1::FindOffsetClick);
   connect(ui_->xpButton1, &QPushButton::clicked, this, &TForm1::Button4Click);
 
   QAction* n1 = Command(this, QStringLiteral("N1"), tr("Удалить"));

@@ -17,6 +17,13 @@ TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) 
   StylePanel::Of(*ui_).Connect(this);
   connect(ui_->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
   connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
+  connect(ui_->ButtonFindOffset, &QPushButton::clicked, this, [this] {
+    QTableWidget* list = main_.ListView2();
+    const int row = listrows::SelectedRow(list);
+    if (row >= 0) {
+      main_.FindOffset(listrows::CreateRowAt(list, row).FullPath(), ui_->Edit2->text().toInt(), JobControls::Of(*ui_));
+    }
+  });
 }
 
 TForm4::~TForm4() = default;

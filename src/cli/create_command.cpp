@@ -48,7 +48,7 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   s.tps = QStringLiteral("0");
   s.col1 = s.col2 = QStringLiteral("000000");
   s.bw = QStringLiteral("0");
-  s.vis = s.pods = s.del2 = QStringLiteral("0");
+  s.vis = s.pods = s.del2 = s.fol = QStringLiteral("0");
 
   for (int i = 0; i < arguments.size(); ++i) {
     const QString& arg = arguments[i];
@@ -68,8 +68,12 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
       s.FirstPage = m.captured(1);
       s.LastPage = m.captured(2);
     } else if (arg == QLatin1String("--offset")) {
-      if (!value(&v) || !IsWholeNumber(v)) return QStringLiteral("--offset needs a whole number");
-      s.cm = v;
+      if (!value(&v) || !(IsWholeNumber(v) || v == QLatin1String("auto"))) {
+        return QStringLiteral("--offset needs a whole number or auto");
+      }
+      const bool bookNumbers = v == QLatin1String("auto");
+      s.cm = bookNumbers ? QStringLiteral("0") : v;
+      s.fol = bookNumbers ? QStringLiteral("1") : QStringLiteral("0");
     } else if (arg == QLatin1String("--halve")) {
       s.del2 = QStringLiteral("1");
     } else if (arg == QLatin1String("--mode")) {

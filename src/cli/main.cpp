@@ -10,6 +10,8 @@ const char* const kUsage =
     "quillmark-cli create [OPTIONS] FILE...\n"
     "  --pages A-B          the row's \"1 стр.\" and \"2 стр.\", default 1-1\n"
     "  --offset N           signed page offset (\"cm\"), default 0\n"
+    "  --offset auto        each target is the page that carries the entry's printed number,\n"
+    "                       read from the book's running heads and feet (\"fol\")\n"
     "  --halve              \"Делить на 2\" (\"del2\")\n"
     "  --mode M             contents | index1 | index2 | contents-auto | index-auto (\"tp\" 0 to 4),\n"
     "                       default contents; the automatic types read the page as a reader sees it\n"

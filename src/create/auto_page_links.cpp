@@ -1,19 +1,36 @@
 #include "create/auto_page_links.h"
 
 #include "create/link_writer.h"
+#include "folios/folio_targets.h"
+
+namespace {
+
+// Roman numbers are linked with a Roman offset or through the book's numbers.
+bool RomanLinked(const AutoLinkSettings& s) { return s.romanOffset || (s.folios && s.folios->Placing()); }
+
+}  // namespace
 
 AutoPageLinks::AutoPageLinks(const AutoLinkSettings& settings, std::function<std::optional<int>(int, int)> ask)
     : settings_(settings),
-      contents_({[this](int printed, bool roman) { return Target(printed, roman); }, settings.romanOffset.has_value(),
+      contents_({[this](int printed, bool roman) { return Target(printed, roman); }, RomanLinked(settings),
                  std::move(ask)}) {}
 
 std::optional<int> AutoPageLinks::Target(int printed, bool roman) const {
+  const int number = !roman && settings_.halve ? printed / 2 : printed;  // the number a page shows
   qint64 target;
-  if (roman) {
-    if (!settings_.romanOffset) return std::nullopt;
-    target = qint64(*settings_.romanOffset) + printed - 1;
+  if (settings_.folios && settings_.folios->Placing()) {
+    // Through the book's own numbers, Roman ones included.
+    const std::optional<qint64> placed = settings_.folios->Target(number, roman, 0, false);
+    if (!placed) return std::nullopt;
+    target = *placed;
   } else {
-    target = TargetPage(printed, settings_.offset, settings_.halve);
+    if (roman) {
+      if (!settings_.romanOffset) return std::nullopt;
+      target = qint64(*settings_.romanOffset) + printed - 1;
+    } else {
+      target = TargetPage(printed, settings_.offset, settings_.halve);
+    }
+    if (settings_.folios) settings_.folios->Target(number, roman, target, roman || !settings_.halve);
   }
   if (target < 1 || target > settings_.pageCount) return std::nullopt;
   return int(target);
@@ -32,7 +49,7 @@ QList<AutoEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
   if (settings_.workType == WorkType::IndexAuto) {
     return IndexEntries(page, documentPage,
                         {[this](int printed, bool roman) { return Target(printed, roman); },
-                         settings_.romanOffset.has_value()});
+                         RomanLinked(settings_)});
   }
   return contents_.Page(page);
 }

@@ -11,12 +11,15 @@
 #include "autolinks/auto_index.h"
 #include "create/recognition.h"
 
+class FolioTargets;
+
 struct AutoLinkSettings {
   WorkType workType = WorkType::ContentsAuto;
   int offset = 0;
   bool halve = false;
   std::optional<int> romanOffset;  // the document page of printed page i
   int pageCount = 0;               // targets lie in 1..pageCount
+  FolioTargets* folios = nullptr;  // the book's page numbers, when read: they place or check the targets
 };
 
 class AutoPageLinks {

@@ -11,11 +11,13 @@
 #include "create/link_script.h"
 #include "create/link_writer.h"
 #include "create/auto_page_links.h"
+#include "create/book_page_numbers.h"
 #include "create/page_scan.h"
 #include "create/range_read.h"
 #include "create/row_settings.h"
 #include "create/text_dump.h"
 #include "djvused/script_dialect.h"
+#include "folios/folio_targets.h"
 
 namespace {
 
@@ -131,11 +133,16 @@ void CreateRun::ProcessRow(const CreateJob& row) {
   const TextPageRange range{1, int(textPages.size())};
   LinkWriter writer(settings.style, range);
   ScanReport report;
+  // The book's printed page numbers: the targets with "fol", a check of the
+  // row's offset without. Read only when the range has hidden text to link.
+  std::optional<FolioTargets> folios;
+  if (!textPages.isEmpty()) folios.emplace(ReadBookPageNumbers(runner_, path, pages.pageCount), settings.bookNumbers);
+  FolioTargets* const folioTargets = folios ? &*folios : nullptr;
   if (IsAutomatic(settings.workType)) {
     QList<AutoPageText> texts;
     for (const PageData* page : textPages) texts << AutoPageText{page->number, page->text};
     AutoPageLinks links(AutoLinkSettings{settings.workType, settings.offset, settings.halve, settings.romanOffset,
-                                         pages.pageCount},
+                                         pages.pageCount, folioTargets},
                         [this](int previous, int current) -> std::optional<int> {
                           if (!frontEnd_.IsChecked(Option::AskWhenUnclear)) return std::nullopt;
                           return frontEnd_.AskPageNumber(previous, current);
@@ -144,12 +151,14 @@ void CreateRun::ProcessRow(const CreateJob& row) {
   } else {
     const TextDumpLines dump = TextDumpLines::FromText(AsTextDump(read));
     PageScan scan(dump, range,
-                  ScanSettings{settings.workType, settings.offset, settings.halve, pages.pageCount}, writer, frontEnd_);
+                  ScanSettings{settings.workType, settings.offset, settings.halve, pages.pageCount, folioTargets},
+                  writer, frontEnd_);
     scan.Run();
     report = scan.Report();
   }
   // What the scan left out is logged after the file's own lines.
   notes_ << report.Lines();
+  if (folios) notes_ << folios->Lines(settings.offset);
 
   QList<PageEdit> edits;
   for (const PageLinks& links : writer.Pages()) {

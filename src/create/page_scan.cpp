@@ -1,5 +1,7 @@
 #include "create/page_scan.h"
 
+#include "folios/folio_targets.h"
+
 #include <QCoreApplication>
 #include <cmath>
 #include <cstdlib>
@@ -75,11 +77,11 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   if (contents && (wordCount_ <= 1 || (previous_ > current_ && ordinal_ == lastLinkPage_))) return;
   if (index + 1 < dump_.size() && IsWordRecord(dump_.at(index + 1))) return;  // not the line's last word
 
-  const qint64 target = TargetPage(current_, settings_.offset, settings_.halve);
-  if (!InDocument(target, current_)) return;  // no link, and no entry that later ones compare with
+  const std::optional<qint64> target = Target(current_);
+  if (!target) return;  // no link, and no entry that later ones compare with
   int left = box_.left;
   const std::optional<LinkArea> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
-  if (area) writer_.WriteArea(target, *area);
+  if (area) writer_.WriteArea(*target, *area);
   Record(left);
 }
 
@@ -104,9 +106,9 @@ void PageScan::WordEntry(const QByteArray& line) {
   const qint64 height = std::llabs(qint64(box_.top) - box_.bottom);
   const qint64 width = qint64(box_.right) - box_.left;
   if (found.numbers.isEmpty()) {
-    const qint64 target = TargetPage(current_, settings_.offset, settings_.halve);
-    if (!InDocument(target, current_)) return;
-    writer_.WriteArea(target, LinkArea{box_.left, box_.bottom, width, height});
+    const std::optional<qint64> target = Target(current_);
+    if (!target) return;
+    writer_.WriteArea(*target, LinkArea{box_.left, box_.bottom, width, height});
   } else {
     // One area per number, side by side over the word; rint rounds half to even.
     // A number leading outside the document leaves its place empty.
@@ -115,9 +117,9 @@ void PageScan::WordEntry(const QByteArray& line) {
     for (qsizetype j = 0; j < found.numbers.size(); ++j) {
       const LinkArea area{box_.left + qint64(std::rint(double(width) * double(j) / k)), box_.bottom,
                           qint64(std::rint(double(width) / k)), height};
-      const qint64 target = TargetPage(found.numbers[j], settings_.offset, settings_.halve);
-      if (!InDocument(target, found.numbers[j])) continue;
-      writer_.WriteArea(target, area);
+      const std::optional<qint64> target = Target(found.numbers[j]);
+      if (!target) continue;
+      writer_.WriteArea(*target, area);
       any = true;
     }
     if (!any) return;
@@ -132,10 +134,17 @@ void PageScan::Oversized() {
   if (report_.oversizedPages.isEmpty() || report_.oversizedPages.last() != page_) report_.oversizedPages << page_;
 }
 
-bool PageScan::InDocument(qint64 target, int printed) {
-  if (settings_.pageCount <= 0 || (target >= 1 && target <= settings_.pageCount)) return true;
+std::optional<qint64> PageScan::Target(int printed) {
+  qint64 target = TargetPage(printed, settings_.offset, settings_.halve);
+  if (settings_.folios) {
+    const std::optional<qint64> placed =
+        settings_.folios->Target(settings_.halve ? printed / 2 : printed, false, target, !settings_.halve);
+    if (!placed) return std::nullopt;  // counted by the folios
+    target = *placed;
+  }
+  if (settings_.pageCount <= 0 || (target >= 1 && target <= settings_.pageCount)) return target;
   if (++report_.outside <= ScanReport::kShownNumbers) report_.outsidePrinted << printed;
-  return false;
+  return std::nullopt;
 }
 
 QStringList ScanReport::Lines() const {

@@ -9,11 +9,16 @@
 #include "create/recognition.h"
 #include "create/text_dump.h"
 
+class FolioTargets;
+
 struct ScanSettings {
   WorkType workType = WorkType::Contents;
   int offset = 0;
   bool halve = false;
   int pageCount = 0;  // the document's pages (from the page list); targets outside get no link
+  // The book's printed page numbers, when read: they place the targets or
+  // check those of the offset.
+  FolioTargets* folios = nullptr;
 };
 
 // What the scan left out, for the lines after the file's described lines.
@@ -48,8 +53,9 @@ class PageScan {
   void WordEntry(const QByteArray& line);
   void Record(int left);
   void Oversized();
-  // Whether the target is a page of the document; counts it when it is not.
-  bool InDocument(qint64 target, int printed);
+  // The document page a printed number leads to; nothing: no link (the
+  // target is no page of the document, counted, or the book has no such page).
+  std::optional<qint64> Target(int printed);
 
   const TextDumpLines& dump_;
   TextPageRange range_;

@@ -3,16 +3,13 @@
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
 
-QByteArray RangeCommands(int first, int last) {
-  QByteArray commands;
-  for (int page = first; page <= last; ++page) {
-    if (!commands.isEmpty()) commands += "; ";
-    commands += "select " + dialect::NumberText(page) + "; size; output-txt; output-ant";
-  }
-  return commands;
-}
-
 namespace {
+
+QList<int> Range(int first, int last) {
+  QList<int> pages;
+  for (int page = first; page <= last; ++page) pages << page;
+  return pages;
+}
 
 [[noreturn]] void NotWhole(const char* why, int page) {
   throw DjvusedError(QStringLiteral("Вывод djvused для страницы %1 неполный или повреждён (%2)")
@@ -33,7 +30,23 @@ bool ReadSize(QByteArrayView line, PageData* page) {
 
 }  // namespace
 
+QByteArray PagesCommands(const QList<int>& pages) {
+  QByteArray commands;
+  for (int page : pages) {
+    if (!commands.isEmpty()) commands += "; ";
+    commands += "select " + dialect::NumberText(page) + "; size; output-txt; output-ant";
+  }
+  return commands;
+}
+
+QByteArray RangeCommands(int first, int last) { return PagesCommands(Range(first, last)); }
+
 QList<PageData> ReadRangeOutput(QByteArrayView output, int first, int last) {
+  return ReadPagesOutput(output, Range(first, last));
+}
+
+QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& numbers) {
+  const int first = numbers.isEmpty() ? 0 : numbers.first();
   QList<PageData> pages;
   QByteArray* block = nullptr;  // the block being read, until its "." line
   for (const QByteArrayView line : dialect::SplitLines(output)) {
@@ -48,8 +61,8 @@ QList<PageData> ReadRangeOutput(QByteArrayView output, int first, int last) {
     }
     PageData page;
     if (ReadSize(line, &page)) {
-      page.number = first + int(pages.size());
-      if (page.number > last) NotWhole("лишняя страница", page.number);
+      if (pages.size() >= numbers.size()) NotWhole("лишняя страница", numbers.isEmpty() ? 0 : numbers.last());
+      page.number = numbers.at(pages.size());
       pages.append(page);
     } else if (pages.isEmpty()) {
       NotWhole("нет размера страницы", first);
@@ -62,7 +75,7 @@ QList<PageData> ReadRangeOutput(QByteArrayView output, int first, int last) {
     }
   }
   if (block) NotWhole("блок без конца", pages.last().number);
-  if (pages.size() != last - first + 1) NotWhole("страницы не все", first + int(pages.size()));
+  if (pages.size() != numbers.size()) NotWhole("страницы не все", numbers.at(pages.size()));
   for (PageData& page : pages) {
     // The text block ends with the empty line djvused prints before ".".
     page.text = page.text.trimmed();

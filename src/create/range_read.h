@@ -16,10 +16,14 @@ struct PageData {
 
 // The djvused commands that print the pages first..last.
 QByteArray RangeCommands(int first, int last);
+// The same for any pages, in the order given.
+QByteArray PagesCommands(const QList<int>& pages);
 
 // Reads djvused's output of RangeCommands(first, last). Throws DjvusedError
 // when the output is not whole (a page missing, a block not ended).
 QList<PageData> ReadRangeOutput(QByteArrayView output, int first, int last);
+// The same for PagesCommands(pages).
+QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& pages);
 
 // The pages with hidden text as a whole-document text dump ("select;
 // remove-txt", then per page its selection by number and its set-txt block),

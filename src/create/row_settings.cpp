@@ -17,6 +17,7 @@ RowSettings ReadRowSettings(const CreateJob& row) {
   const int highlight = ParseInt32(row.pods);
   s.halve = ParseInt32(row.del2) == 1;
   if (!row.ro.isEmpty()) s.romanOffset = ParseInt32(row.ro);
+  s.bookNumbers = row.fol == QLatin1String("1");
   if (workType < 0 || workType > int(WorkType::IndexAuto)) {
     throw InputError(QStringLiteral("Неверно задан вид работы: %1").arg(row.tp));
   }

@@ -15,6 +15,7 @@ struct RowSettings {
   LinkStyle style;
   bool halve = false;  // "del2"
   std::optional<int> romanOffset;  // "ro": the document page of printed page i; empty for none
+  bool bookNumbers = false;        // "fol": targets through the book's printed page numbers
 };
 
 // Throws ConversionError naming the first column text that is not a whole

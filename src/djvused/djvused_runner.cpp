@@ -225,6 +225,13 @@ int CountFromOutput(const QByteArray& output, bool* ok) {
 
 }  // namespace
 
+QByteArray DjvusedRunner::CommandsOutput(const QString& shortPath, const QByteArray& commands) {
+  const QString text = QString::fromLatin1(commands);
+  const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), text}, {}, {});
+  Check(outcome, QStringLiteral("-e 'select …; output-txt'"));
+  return outcome.output;
+}
+
 int DjvusedRunner::PageCount(const QString& shortPath) {
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("n")}, {}, {});
   Check(outcome, QStringLiteral("-e n"));

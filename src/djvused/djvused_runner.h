@@ -72,6 +72,10 @@ class DjvusedRunner {
   void ApplyScript(const QString& shortPath, ScriptUse use, const QStringList& dropAfterStart, const BookState& read,
                    QByteArray componentList = {}, qint64 growth = 0);
 
+  // The output of "-e COMMANDS", kept in memory and not recorded in "1.bat":
+  // the create run's reads of a few pages outside its range.
+  QByteArray CommandsOutput(const QString& shortPath, const QByteArray& commands);
+
   // The output of "-e ls".
   QByteArray ComponentListText(const QString& shortPath);
 

@@ -1,0 +1,26 @@
+#pragma once
+// The book's printed page numbers as the create run reads them: the folio map
+// from a sample of the document's pages, each round of the sample read with
+// one djvused call, so a run pays for a small part of the book's hidden text.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "folios/folio_map.h"
+
+class DjvusedRunner;
+
+// Throws DjvusedError when djvused fails or its output is not whole, and
+// InputError for a page's zone tree that is not well formed.
+FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, int pageCount);
+
+// The offset of a book for the pages after `afterPage` (0: the whole book),
+// as the button beside the offset finds it.
+struct FoundOffset {
+  std::optional<int> offset;  // nothing: the book shows no page numbers
+  bool changes = false;       // the book has more than one offset
+  QStringList map;            // the map in lines a person can check
+};
+// Throws InputError when the file is missing or no document, DjvusedError
+// when djvused fails.
+FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int afterPage);

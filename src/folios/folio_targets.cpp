@@ -1,0 +1,74 @@
+#include "folios/folio_targets.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kExamples = 3;
+constexpr int kListedNumbers = 10;
+
+QString PrintedText(int number, bool roman) { return roman ? RomanNumeral(number) : QString::number(number); }
+
+}  // namespace
+
+std::optional<qint64> FolioTargets::Target(int printed, bool roman, qint64 fixed, bool check) {
+  if (bookNumbers_) return Place(printed, roman);
+  if (check) Check(printed, roman, fixed);
+  return fixed;
+}
+
+std::optional<int> FolioTargets::Place(int printed, bool roman) {
+  const std::optional<int> page = map_.PageOf(printed, roman);
+  if (!page) {
+    if (!unplaced_.contains(printed)) unplaced_.append(printed);
+  } else if (roman) {
+    romanUsed_ = true;
+  } else if (!offsetsUsed_.contains(*page - printed)) {
+    offsetsUsed_.append(*page - printed);
+  }
+  return page;
+}
+
+void FolioTargets::Check(int printed, bool roman, qint64 target) {
+  if (target < 1 || target > map_.PageCount()) return;
+  const std::optional<Folio> shown = map_.PrintedOn(int(target));
+  if (!shown || *shown == Folio{printed, roman}) return;
+  const Mismatch m{printed, roman, target, *shown};
+  if (std::find(mismatches_.begin(), mismatches_.end(), m) != mismatches_.end()) return;  // asked again
+  mismatches_.append(m);
+}
+
+QStringList FolioTargets::PlacedLines() const {
+  QStringList lines;
+  QList<int> offsets = offsetsUsed_;
+  std::sort(offsets.begin(), offsets.end());
+  QStringList used;
+  for (int offset : offsets) used << OffsetText(offset);
+  if (romanUsed_) used << QStringLiteral("римские номера");
+  lines << QStringLiteral("Страницы по номерам книги, смещение: %1")
+               .arg(used.isEmpty() ? QStringLiteral("нет ссылок") : used.join(QStringLiteral(", ")));
+  if (!unplaced_.isEmpty()) {
+    QStringList numbers;
+    for (int number : unplaced_.mid(0, kListedNumbers)) numbers << QString::number(number);
+    if (unplaced_.size() > kListedNumbers) numbers << QStringLiteral("…");
+    lines << QStringLiteral("Номера, которых нет в книге, ссылки не созданы (%1): %2")
+                 .arg(unplaced_.size())
+                 .arg(numbers.join(QStringLiteral(", ")));
+  }
+  return lines;
+}
+
+QStringList FolioTargets::CheckLines(int offset) const {
+  if (mismatches_.isEmpty()) return {};
+  QStringList examples;
+  for (const Mismatch& m : mismatches_.mid(0, kExamples)) {
+    examples << QStringLiteral("%1 → стр. %2 (на ней %3)")
+                    .arg(PrintedText(m.printed, m.roman))
+                    .arg(m.target)
+                    .arg(PrintedText(m.shown.number, m.shown.roman));
+  }
+  return {QStringLiteral("Внимание: смещение %1 не совпадает с номерами страниц книги у %2 ссылок, например: %3")
+              .arg(OffsetText(offset))
+              .arg(mismatches_.size())
+              .arg(examples.join(QStringLiteral("; ")))};
+}
