@@ -100,16 +100,19 @@ void CreateRunTest::ContentsLinks_data() {
   QTest::addColumn<QStringList>("links");
   QTest::addColumn<QString>("logged");  // after the file's lines
   QTest::newRow("plain") << 2 << 2 << "0" << false
-                         << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"} << "";
+                         << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"}
+                         << "Создано ссылок: 3 (стр. 2)";
   QTest::newRow("offset 4") << 2 << 2 << "4" << false
-                            << QStringList{"#7 100 1500 200 140", "#11 100 1400 180 100", "#19 100 1300 200 100"} << "";
+                            << QStringList{"#7 100 1500 200 140", "#11 100 1400 180 100", "#19 100 1300 200 100"}
+                            << "Создано ссылок: 3 (стр. 2)";
   // Page -1 does not exist: no link, and the next entry is the page's first.
   QTest::newRow("offset -2, halved") << 2 << 2 << "-2" << true
                                      << QStringList{"#1 100 1400 180 140", "#5 100 1300 200 100"}
-                                     << "Ссылок на страницы вне документа не создано: 1 (номера 3)";
+                                     << "Создано ссылок: 2 (стр. 2)\r\n"
+                                        "Ссылок на страницы вне документа не создано: 1 (номера 3)";
   QTest::newRow("whole document") << 1 << 3 << "0" << false
                                   << QStringList{"#3 100 1500 200 140", "#7 100 1400 180 100", "#15 100 1300 200 100"}
-                                  << "";
+                                  << "Создано ссылок: 4 (стр. 2–3)\r\nСтраницы без скрытого текста: 1";
 }
 
 void CreateRunTest::ContentsLinks() {
@@ -141,7 +144,8 @@ void CreateRunTest::LogAndTemporaryFiles() {
   frontEnd.LogAddLine(QStringLiteral("from before"));
   QVERIFY(Run(frontEnd));
   // The second file's first step continues the first file's closing line.
-  QCOMPARE(frontEnd.Log().Text(), kFinishedLog.arg(a) + kFinishedLog.arg(b));
+  const QString made = QStringLiteral("\r\nСоздано ссылок: 3 (стр. 2)");
+  QCOMPARE(frontEnd.Log().Text(), kFinishedLog.arg(a) + made + kFinishedLog.arg(b) + made);
   QCOMPARE(frontEnd.LogShows(), 2);
   QCOMPARE(QDir(work_).entryList(QDir::Files | QDir::Hidden), QStringList());
   QVERIFY(frontEnd.Messages().isEmpty() && frontEnd.Errors().isEmpty());
@@ -170,6 +174,7 @@ void CreateRunTest::RangeOverPagesWithoutText() {
   frontEnd.AddCreateRow(Row(book, 4, 5));
   QVERIFY(Run(frontEnd));
   QCOMPARE(LinksByPage(book), (Links{{"p4.djvu", {"#20 100 1500 160 40"}}, {"p5.djvu", {"#30 100 1500 160 40"}}}));
+  QVERIFY2(LogEndsWith(frontEnd, book, QStringLiteral("Создано ссылок: 2 (стр. 4–5)")), qPrintable(frontEnd.Log().Text()));
 
   // The last page of the range has no text: only the pages named are read
   // and written, never a page after them.
@@ -182,6 +187,21 @@ void CreateRunTest::RangeOverPagesWithoutText() {
   second.AddCreateRow(Row(other, 1, 2));
   QVERIFY(Run(second));
   QCOMPARE(LinksByPage(other), (Links{{"p1.djvu", {"#10 100 1500 160 40"}}}));
+  QVERIFY2(LogEndsWith(second, other, QStringLiteral("Создано ссылок: 1 (стр. 1)\r\nСтраницы без скрытого текста: 2")),
+           qPrintable(second.Log().Text()));
+
+  // A range of blank pages reaching past the end: the file is finished, and
+  // the summary warns of all three things.
+  const QByteArray before = ReadFile(other);
+  RecordingFrontEnd third;
+  third.AddCreateRow(Row(other, 29, 35));
+  QVERIFY(Run(third));
+  QCOMPARE(ReadFile(other), before);
+  QVERIFY2(LogEndsWith(third, other,
+                       QStringLiteral("Внимание: ссылки не созданы\r\n"
+                                      "Внимание: на страницах 29–30 нет скрытого текста (OCR)\r\n"
+                                      "Внимание: страницы 31–35 за концом документа (в нём 30 стр.)")),
+           qPrintable(third.Log().Text()));
 }
 
 void CreateRunTest::NumbersGoingBackAndTheQuestion() {
@@ -278,7 +298,11 @@ void CreateRunTest::IndexModes() {
   QVERIFY(Run(frontEnd));
   QCOMPARE(LinksByPage(book).value("p1.djvu"), links);
   QVERIFY(frontEnd.questions.isEmpty());
-  QVERIFY2(LogEndsWith(frontEnd, book, logged), qPrintable(frontEnd.Log().Text()));
+  // The summary counts the links made, or warns that none was.
+  const QString summary = links.isEmpty() ? QStringLiteral("Внимание: ссылки не созданы\r\nСтраницы без найденных записей: 1")
+                                          : QStringLiteral("Создано ссылок: %1 (стр. 1)").arg(links.size());
+  QVERIFY2(LogEndsWith(frontEnd, book, logged.isEmpty() ? summary : summary + "\r\n" + logged),
+           qPrintable(frontEnd.Log().Text()));
 }
 
 void CreateRunTest::Preconditions() {
@@ -367,7 +391,7 @@ void CreateRunTest::FinishedRowsStayFinished() {
   QVERIFY(Run(second));
   QVERIFY(second.Errors().isEmpty());
   QCOMPARE(LinksByPage(huge).value("p1.djvu"), QStringList{"#2 100 1400 140 140"});
-  QVERIFY2(second.Log().Text().endsWith(QStringLiteral("завершено\r\nПропущено слов с числом длиннее 32 бит: 1 (стр. 1)")),
+  QVERIFY2(second.Log().Text().endsWith(QStringLiteral("завершено\r\nСоздано ссылок: 1 (стр. 1)\r\nПропущено слов с числом длиннее 32 бит: 1 (стр. 1)")),
            qPrintable(second.Log().Text()));
 }
 

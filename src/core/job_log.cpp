@@ -1,6 +1,7 @@
 #include "core/job_log.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "core/front_end.h"
 
@@ -27,6 +28,44 @@ QString TargetsOutside(int count, const QList<int>& printed) {
       .arg(count)
       .arg(Numbers(printed))
       .arg(count > printed.size() ? QStringLiteral(", …") : QString());
+}
+
+QString PageRuns(QList<int> pages) {
+  std::sort(pages.begin(), pages.end());
+  QStringList runs;
+  for (qsizetype i = 0; i < pages.size();) {
+    qsizetype j = i;
+    while (j + 1 < pages.size() && pages[j + 1] <= pages[j] + 1) ++j;
+    runs << (pages[j] == pages[i] ? QString::number(pages[i])
+                                  : QStringLiteral("%1–%2").arg(pages[i]).arg(pages[j]));
+    i = j + 1;
+  }
+  return runs.join(QStringLiteral(", "));
+}
+
+QStringList SummaryLines(const RangeSummary& s) {
+  QStringList lines;
+  const int inDocument = std::max(0, std::min(s.lastPage, s.pageCount) - std::max(s.firstPage, 1) + 1);
+  if (s.links > 0) {
+    lines << QStringLiteral("Создано ссылок: %1 (стр. %2)").arg(s.links).arg(PageRuns(s.linkedPages));
+  } else {
+    lines << QStringLiteral("Внимание: ссылки не созданы");
+  }
+  if (inDocument > 0 && s.pagesWithoutText.size() == inDocument) {
+    lines << QStringLiteral("Внимание: на страницах %1 нет скрытого текста (OCR)").arg(PageRuns(s.pagesWithoutText));
+  } else if (!s.pagesWithoutText.isEmpty()) {
+    lines << QStringLiteral("Страницы без скрытого текста: %1").arg(PageRuns(s.pagesWithoutText));
+  }
+  if (!s.pagesWithoutLinks.isEmpty()) {
+    lines << QStringLiteral("Страницы без найденных записей: %1").arg(PageRuns(s.pagesWithoutLinks));
+  }
+  if (s.lastPage > s.pageCount) {
+    lines << QStringLiteral("Внимание: страницы %1–%2 за концом документа (в нём %3 стр.)")
+                 .arg(std::max(s.firstPage, s.pageCount + 1))
+                 .arg(s.lastPage)
+                 .arg(s.pageCount);
+  }
+  return lines;
 }
 
 void LogFailure(FrontEnd& frontEnd, const QString& message) {

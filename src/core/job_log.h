@@ -23,6 +23,23 @@ QString Finished(const QString& path);
 QString SkippedLongNumbers(int count, const QList<int>& pages);
 QString TargetsOutside(int count, const QList<int>& printed);
 
+// Page numbers as runs, "3–5, 9".
+QString PageRuns(QList<int> pages);
+
+// The summary of a create run's file, after its lines: how many links were
+// made on which pages, or a warning that none was made; the pages of the
+// range without hidden text, those with text but no link, and the part of
+// the range past the document's end.
+struct RangeSummary {
+  int firstPage = 0, lastPage = 0;  // the row's range
+  int pageCount = 0;                // the document's pages
+  QList<int> linkedPages;           // document pages that got links
+  int links = 0;
+  QList<int> pagesWithoutText;      // pages of the range in the document
+  QList<int> pagesWithoutLinks;     // pages with hidden text but no link
+};
+QStringList SummaryLines(const RangeSummary& summary);
+
 // Shows the log and adds kFailed, then the error's text line by line.
 void LogFailure(FrontEnd& frontEnd, const QString& message);
 

@@ -157,6 +157,20 @@ void CreateRun::ProcessRow(const CreateJob& row) {
     report = scan.Report();
   }
   // What the scan left out is logged after the file's own lines.
+  joblog::RangeSummary summary{settings.firstPage, settings.lastPage, pages.pageCount, {}, 0, {}, {}};
+  for (const PageLinks& links : writer.Pages()) {
+    summary.linkedPages << textPages.at(links.ordinal - 1)->number;
+    summary.links += int(links.areas.size());
+  }
+  for (const PageData& page : read) {
+    if (page.text.isEmpty()) {
+      summary.pagesWithoutText << page.number;
+    } else if (!summary.linkedPages.contains(page.number)) {
+      summary.pagesWithoutLinks << page.number;
+    }
+  }
+  notes_ << joblog::SummaryLines(summary);
+
   notes_ << report.Lines();
   if (folios) notes_ << folios->Lines(settings.offset);
 
