@@ -65,6 +65,8 @@ class CreateRunTest : public QObject {
   void BadInputLeavesDocumentsUnchanged_data();
   void BadInputLeavesDocumentsUnchanged();
   void FinishedRowsStayFinished();
+  void StopNamesTheRowsLeft_data();
+  void StopNamesTheRowsLeft();
   void DjvusedMissing();
   void BrokenSaveRestoresTheDocument();
   void BackupsAndEndOptions();
@@ -376,7 +378,8 @@ void CreateRunTest::FinishedRowsStayFinished() {
   frontEnd.AddCreateRow(Row(a, 2, 2));
   frontEnd.AddCreateRow(Row(b, 2, 2, ""));  // an empty offset box
   QVERIFY(!Run(frontEnd));
-  QCOMPARE(frontEnd.Errors(), QStringList{"'' is not a valid integer value"});
+  QCOMPARE(frontEnd.Errors(),
+           QStringList{"Смещение в строке 2 (untouched.djvu): пустое значение, нужно целое число"});
   QCOMPARE(LinksByPage(a).value("p2.djvu").size(), 3);
   QCOMPARE(ReadFile(b), before);
   QCOMPARE(frontEnd.CreateRowCount(), 2);  // the end options are skipped
@@ -393,6 +396,54 @@ void CreateRunTest::FinishedRowsStayFinished() {
   QCOMPARE(LinksByPage(huge).value("p1.djvu"), QStringList{"#2 100 1400 140 140"});
   QVERIFY2(second.Log().Text().endsWith(QStringLiteral("завершено\r\nСоздано ссылок: 1 (стр. 1)\r\nПропущено слов с числом длиннее 32 бит: 1 (стр. 1)")),
            qPrintable(second.Log().Text()));
+}
+
+void CreateRunTest::StopNamesTheRowsLeft_data() {
+  QTest::addColumn<int>("failing");     // the row that fails, 0 first, of a.djvu, b.djvu, c.djvu
+  QTest::addColumn<QString>("fault");   // "text" (no DjVu at all), "cut N/M" (the end cut off), "offset" (empty)
+  QTest::addColumn<QString>("report");  // in the log or the error box; %1 the failing file
+  QTest::addColumn<QString>("left");    // the log's last line; empty: no such line at all
+  const QString notDjvu = QStringLiteral("Операция не завершена по причине ошибки\nФайл %1 не является документом DjVu или повреждён\nОшибка djvused (");
+  QTest::newRow("first row no DjVu") << 0 << "text" << notDjvu << "Не обработаны: b.djvu, c.djvu";
+  // Cut at three quarters, the pages read still decode: the save finds the
+  // missing bytes. Cut at a fifth, reading the pages fails.
+  QTest::newRow("middle row cut short") << 1 << "cut 3/4" << "Файл %1 не является документом DjVu или повреждён\n"
+                                        << "Не обработаны: c.djvu";
+  QTest::newRow("middle row cut shorter") << 1 << "cut 1/5" << notDjvu << "Не обработаны: c.djvu";
+  QTest::newRow("empty offset in the middle") << 1 << "offset"
+                                              << "Смещение в строке 2 (b.djvu): пустое значение, нужно целое число"
+                                              << "Не обработаны: c.djvu";
+  QTest::newRow("last row") << 2 << "text" << notDjvu << "";
+}
+
+void CreateRunTest::StopNamesTheRowsLeft() {
+  QFETCH(int, failing);
+  QFETCH(QString, fault);
+  QFETCH(QString, report);
+  QFETCH(QString, left);
+  RecordingFrontEnd frontEnd;
+  QStringList books;
+  QList<QByteArray> before;
+  QDir(dir_.path()).mkpath(QTest::currentDataTag());
+  for (const char* name : {"a.djvu", "b.djvu", "c.djvu"}) {
+    books << Build(QStringLiteral("%1/%2").arg(QTest::currentDataTag(), name));
+    QByteArray& bytes = before.emplace_back(ReadFile(books.last()));
+    if (books.size() - 1 == failing && fault == "text") WriteFile(books.last(), bytes = "no DjVu here\n");
+    if (books.size() - 1 == failing && fault == "cut 3/4") WriteFile(books.last(), bytes = bytes.left(bytes.size() * 3 / 4));
+    if (books.size() - 1 == failing && fault == "cut 1/5") WriteFile(books.last(), bytes = bytes.left(bytes.size() / 5));
+    frontEnd.AddCreateRow(Row(books.last(), 2, 3, books.size() - 1 == failing && fault == "offset" ? "" : "0"));
+  }
+  QVERIFY(!Run(frontEnd));
+  const QString log = frontEnd.Log().Text().split(QStringLiteral("\r\n")).join('\n');
+  const QString reported = log + frontEnd.Errors().join('\n');
+  QVERIFY2(reported.contains(report.contains("%1") ? report.arg(books.at(failing)) : report), qPrintable(reported));
+  const QStringList lines = log.split('\n', Qt::SkipEmptyParts);
+  if (left.isEmpty()) QVERIFY2(!log.contains(QStringLiteral("Не обработаны")), qPrintable(log));
+  else QCOMPARE(lines.last(), left);
+  for (int i = 0; i < books.size(); ++i) {
+    if (i < failing) QCOMPARE(LinksByPage(books[i]).value("p2.djvu").size(), 3);
+    else QCOMPARE(ReadFile(books[i]), before[i]);
+  }
 }
 
 void CreateRunTest::DjvusedMissing() {

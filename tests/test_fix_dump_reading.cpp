@@ -113,11 +113,11 @@ class FixDumpReadingTest : public QObject {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("numbers go on in the next line") << QByteArray("(maparea \"#2\" \"\" (rect 100 200\n 300 400))")
-                                                    << "'' is not a valid integer value";
+                                                    << "Пустое значение, нужно целое число";
     QTest::newRow("a word among the numbers") << QByteArray("(maparea \"#2\" \"\" (rect 1 2 x 4))")
-                                              << "'x' is not a valid integer value";
+                                              << "«x» не целое число";
     QTest::newRow("shape word without numbers") << QByteArray("(maparea \"#2\" \"\" (oval))")
-                                                << "'' is not a valid integer value";
+                                                << "Пустое значение, нужно целое число";
   }
 
   void rejectsBrokenArea() {

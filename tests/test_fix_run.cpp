@@ -256,23 +256,28 @@ class FixRunTest : public QObject {
     }
   }
 
-  // Input the job cannot work on: a clear report, the file as it was, and the
-  // file never logged as finished.
+  // Input the job cannot work on: a clear report, the file as it was, the
+  // file never logged as finished, and the row after it named as not processed.
   void refusesBadInput_data() {
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("report");  // part of the log or the error box
 
+    const QString notDjvu = QStringLiteral("Файл %1 не является документом DjVu или повреждён\nОшибка djvused (-e output-ant, код 10):\n*** ");
     QTest::newRow("missing file") << false << QByteArray() << "не найден";
-    QTest::newRow("empty file") << true << QByteArray() << "Failed to open document";
-    QTest::newRow("not DjVu") << true << QByteArray("%PDF-1.4\nnot a DjVu document\n") << "Failed to open document";
+    QTest::newRow("empty file") << true << QByteArray() << notDjvu + "[1-12311] Failed to open document";
+    QTest::newRow("not DjVu") << true << QByteArray("%PDF-1.4\nnot a DjVu document\n")
+                              << notDjvu + "[1-12311] Failed to open document";
 
     // An area whose numbers are split over two lines, stored as it stands.
     QTemporaryDir folder;
     const QString broken = folder.filePath(QStringLiteral("broken.djvu"));
     testdocs::BuildDocument(broken, {Page{{}, fixtest::Links({Rect(100, 1500, 300)}) +
                                                 "\n(maparea \"#2\" \"\" (rect 150 1400\n 700 40) (xor))"}});
-    QTest::newRow("area split over two lines") << true << ReadFile(broken) << "'' is not a valid integer value";
+    QTest::newRow("area split over two lines") << true << ReadFile(broken) << "Пустое значение, нужно целое число";
+    // A book cut short: its directory reads, its pages do not.
+    const QByteArray whole = ReadFile(broken);
+    QTest::newRow("damaged") << true << whole.left(whole.size() - 20) << notDjvu;
   }
 
   void refusesBadInput() {
@@ -280,18 +285,24 @@ class FixRunTest : public QObject {
     QFETCH(QByteArray, content);
     QFETCH(QString, report);
     fixtest::Workbench bench;
-    const QString document = bench.Path("book.djvu");
+    const QString document = bench.Path("book.djvu"), after = bench.Path("after.djvu");
     if (exists) testdocs::WriteFile(document, content);
+    testdocs::BuildDocument(after, {Page{{}, fixtest::Links({Rect(100, 1500, 300), Rect(150, 1400, 700)})}});
+    const QByteArray afterBefore = ReadFile(after);
     bench.Add(document);
+    bench.Add(after);
     bench.frontEnd.SetChecked(Option::FixClearList, true);
 
     QVERIFY(!FixRun(bench.frontEnd, bench.runner).Run());
-    const QString reported = bench.frontEnd.Log().Text() + bench.frontEnd.Errors().join(QLatin1Char('\n'));
-    QVERIFY2(reported.contains(report), qPrintable(reported));
+    const QString log = bench.frontEnd.Log().Text();
+    const QString reported = log.split(QStringLiteral("\r\n")).join('\n') + bench.frontEnd.Errors().join('\n');
+    QVERIFY2(reported.contains(report.contains("%1") ? report.arg(document) : report), qPrintable(reported));
+    QCOMPARE(log.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).last(), QStringLiteral("Не обработаны: after.djvu"));
+    QCOMPARE(ReadFile(after), afterBefore);
     QVERIFY(!reported.contains(QStringLiteral("завершено")));
     QCOMPARE(QFile::exists(document), exists);
     if (exists) QCOMPARE(ReadFile(document), content);
-    QCOMPARE(bench.frontEnd.FixRowCount(), 1);
+    QCOMPARE(bench.frontEnd.FixRowCount(), 2);
   }
 
   void emptyList() {

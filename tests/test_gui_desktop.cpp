@@ -123,7 +123,7 @@ void DesktopTest::TabOrder() {
   if (window == "dialog") {
     listrows::AppendCreateRow(w.form1.ListView2(), Row("/b/", "A.djvu", "3"));
     w.form1.ListView2()->selectRow(0);
-    w.form4.Load(w.form1.CreateRow(0));
+    w.form4.Load(w.form1.CreateRow(0), 1);
     form = &w.form4;
   }
   ShowActive(form);

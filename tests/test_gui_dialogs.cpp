@@ -171,7 +171,7 @@ void DialogsTest::SettingsDialogNeedsSelectionAndNumbers() {
   QVERIFY(gui.desktop().errors.isEmpty());
   w.form1.ListView2()->selectRow(0);
   w.form1.ListView2DblClick();  // an empty offset: the error box, and the dialog stays shut
-  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("'' is not a valid integer value")});
+  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("Смещение в строке 1 (E.djvu): пустое значение, нужно целое число")});
   QVERIFY(!w.form4.isVisible());
 }
 
@@ -233,7 +233,7 @@ void DialogsTest::QuestionRefusesBadNumber() {
   });
   QCOMPARE(w.form1.AskPageNumber(9, 5), 5);
   QVERIFY(stayedOpen);
-  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("'12a' is not a valid integer value")});
+  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("«12a» не целое число")});
   QVERIFY(w.form1.CheckBox10()->isChecked());
 }
 

@@ -344,7 +344,7 @@ void MainWindowTest::RowWithEmptyOffsetRaisesErrorBox() {
   On<QLineEdit>(main, "Edit1")->setText("5");
   On<QLineEdit>(main, "Edit3")->setText("4");
   ClickRow(main.ListView2(), 0);
-  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("'' is not a valid integer value")});
+  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("Смещение в строке 1 (C.djvu): пустое значение, нужно целое число")});
   // The controls loaded before the offset keep their new values, the rest their old ones.
   QCOMPARE(On<QLineEdit>(main, "Edit1")->text(), QStringLiteral("1"));
   QCOMPARE(On<QLineEdit>(main, "Edit3")->text(), QStringLiteral("4"));

@@ -87,11 +87,21 @@ void LinkStyleTest::RowSettingsConvertEveryColumn_data() {
   QTest::addColumn<QString>("column");
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("message");
-  QTest::newRow("empty offset") << "cm" << "" << "'' is not a valid integer value";
-  QTest::newRow("minus alone") << "cm" << "-" << "'-' is not a valid integer value";
-  QTest::newRow("comma page") << "FirstPage" << "1,5" << "'1,5' is not a valid integer value";
-  QTest::newRow("unused width still converted") << "bw" << "x" << "'x' is not a valid integer value";
-  QTest::newRow("too large") << "LastPage" << "2147483648" << "'2147483648' is not a valid integer value";
+  // Row 2 of the list, the file a.djvu: the field, the row and the text named.
+  const QString where = QStringLiteral("%1 в строке 2 (a.djvu): %2");
+  QTest::newRow("empty offset") << "cm" << "" << where.arg("Смещение", "пустое значение, нужно целое число");
+  QTest::newRow("minus alone") << "cm" << "-" << where.arg("Смещение", "«-» не целое число");
+  QTest::newRow("comma page") << "FirstPage" << "1,5" << where.arg("Первая страница", "«1,5» не целое число");
+  QTest::newRow("unused width still converted") << "bw" << "x" << where.arg("Ширина границы", "«x» не целое число");
+  QTest::newRow("too large") << "LastPage" << "2147483648"
+                             << where.arg("Последняя страница", "«2147483648» не умещается в 32 бита");
+  QTest::newRow("work type") << "tp" << " 1" << where.arg("Тип работы", "« 1» не целое число");
+  QTest::newRow("border type") << "tpb" << "" << where.arg("Тип границы", "пустое значение, нужно целое число");
+  QTest::newRow("shape") << "tps" << "a" << where.arg("Форма ссылки", "«a» не целое число");
+  QTest::newRow("always visible") << "vis" << "да" << where.arg("Всегда видно", "«да» не целое число");
+  QTest::newRow("highlight") << "pods" << "" << where.arg("Подсветка области", "пустое значение, нужно целое число");
+  QTest::newRow("halve") << "del2" << "1.0" << where.arg("Делить на 2", "«1.0» не целое число");
+  QTest::newRow("Roman offset") << "ro" << "v" << where.arg("Стр. i", "«v» не целое число");
 }
 
 void LinkStyleTest::RowSettingsConvertEveryColumn() {
@@ -100,16 +110,17 @@ void LinkStyleTest::RowSettingsConvertEveryColumn() {
   QFETCH(QString, message);
   CreateJob row = CreateJob::FromColumns(QStringLiteral("/b/"), {"a.djvu", "1", "2", "-0", "0", "2", "0", "FF0000",
                                                                   "", "05", "1", "0", "1"});
-  const RowSettings good = ReadRowSettings(row);
+  const RowSettings good = ReadRowSettings(row, 2);
   QCOMPARE(good.offset, 0);
   QCOMPARE(good.halve, true);
   QCOMPARE(good.style.options, QByteArray("(border #FF0000 ) (border_avis ) "));
-  if (column == "cm") row.cm = text;
-  if (column == "FirstPage") row.FirstPage = text;
-  if (column == "LastPage") row.LastPage = text;
-  if (column == "bw") row.bw = text;
+  QStringList columns = row.SubItems();
+  const QStringList names{"FileName", "FirstPage", "LastPage", "cm", "tp", "tpb", "tps", "col1", "col2",
+                          "bw", "vis", "pods", "del2", "ro"};
+  columns[names.indexOf(column)] = text;
+  row = CreateJob::FromColumns(row.Folder, columns);
   try {
-    ReadRowSettings(row);
+    ReadRowSettings(row, 2);
     QFAIL("no conversion error");
   } catch (const ConversionError& e) {
     QCOMPARE(e.Message(), message);

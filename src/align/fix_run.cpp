@@ -25,6 +25,7 @@ FixRun::FixRun(FrontEnd& frontEnd, DjvusedRunner& runner) : frontEnd_(frontEnd),
 
 bool FixRun::Run(const QString& alreadyBackedUp) {
   frontEnd_.LogClear();
+  int i = 0;
   try {
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
     const int rows = frontEnd_.FixRowCount();
@@ -32,24 +33,31 @@ bool FixRun::Run(const QString& alreadyBackedUp) {
       frontEnd_.ShowMessage(joblog::kNoFileSelected);
       return false;
     }
-    for (int i = 0; i < rows; ++i) {
+    for (; i < rows; ++i) {
       // A row removed while the job waited: the list is no longer the one the
       // job was started on.
       if (i >= frontEnd_.FixRowCount()) {
         throw InputError(QStringLiteral("Список файлов изменился во время работы: строки %1 больше нет").arg(i + 1));
       }
-      if (AlignFile(frontEnd_.FixRow(i), alreadyBackedUp) != Outcome::Finished) return false;
+      if (AlignFile(frontEnd_.FixRow(i), alreadyBackedUp) != Outcome::Finished) return Stopped(i);
     }
   } catch (const DjvusedError& e) {
     joblog::LogFailure(frontEnd_, e.Message());
-    return false;
+    return Stopped(i);
   } catch (const QuillmarkError& e) {
     frontEnd_.ShowError(e.Message());
-    return false;
+    return Stopped(i);
   }
   if (frontEnd_.IsChecked(Option::FixClearList)) frontEnd_.ClearFixList();
   if (frontEnd_.IsChecked(Option::FixClose)) frontEnd_.CloseMainWindow();
   return true;
+}
+
+bool FixRun::Stopped(int failedRow) {
+  QStringList rest;
+  for (int after = failedRow + 1; after < frontEnd_.FixRowCount(); ++after) rest << frontEnd_.FixRow(after).FileName;
+  joblog::LogNotProcessed(frontEnd_, rest);
+  return false;
 }
 
 FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBackedUp) {

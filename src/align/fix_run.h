@@ -23,6 +23,8 @@ class FixRun {
   // result. Throws what the runner and the passes throw.
   Outcome AlignFile(const FixJob& row, const QString& alreadyBackedUp);
   void LogStep(const QString& line);
+  // Logs the files of the rows after the one the job stopped at; false.
+  bool Stopped(int failedRow);
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;

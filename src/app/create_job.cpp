@@ -30,6 +30,6 @@ ColorValue HexRgbToColor(const QString& text) {
   const bool hex = !bgr.isEmpty() && std::all_of(bgr.begin(), bgr.end(), [](QChar c) {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'));
   });
-  if (!hex) throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+  if (!hex) throw ConversionError(QStringLiteral("«%1» не цвет RRGGBB").arg(text));
   return bgr.toUInt(nullptr, 16);
 }

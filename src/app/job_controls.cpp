@@ -7,7 +7,7 @@
 #include <QSpinBox>
 
 #include "app/color_button.h"
-#include "djvused/script_dialect.h"
+#include "create/row_settings.h"
 
 namespace {
 
@@ -40,16 +40,17 @@ void JobControls::Store(CreateJob& row) const {
   row.fol = Flag(CheckBoxBookNumbers);
 }
 
-void JobControls::Load(const CreateJob& row, EmptyColor emptyColor) const {
+void JobControls::Load(const CreateJob& row, int rowNumber, EmptyColor emptyColor) const {
+  const auto read = [&](QString CreateJob::*field) { return ReadRowField(row, rowNumber, field); };
   Edit1->setText(row.FirstPage);
   Edit2->setText(row.LastPage);
-  ShowOffset(dialect::ParseInt32(row.cm));  // "-0" reads as 0, shown with "Плюс"
-  ComboBox3->setCurrentIndex(dialect::ParseInt32(row.tp));
-  ComboBox1->setCurrentIndex(dialect::ParseInt32(row.tpb));
-  ComboBox2->setCurrentIndex(dialect::ParseInt32(row.tps));
+  ShowOffset(read(&CreateJob::cm));  // "-0" reads as 0, shown with "Плюс"
+  ComboBox3->setCurrentIndex(read(&CreateJob::tp));
+  ComboBox1->setCurrentIndex(read(&CreateJob::tpb));
+  ComboBox2->setCurrentIndex(read(&CreateJob::tps));
   LoadColor(JvColorButton1, row.col1, emptyColor);
   LoadColor(JvColorButton2, row.col2, emptyColor);
-  Edit4->setValue(dialect::ParseInt32(row.bw));
+  Edit4->setValue(read(&CreateJob::bw));
   CheckBox8->setChecked(row.vis == QLatin1String("1"));
   CheckBox9->setChecked(row.pods == QLatin1String("1"));
   CheckBox11->setChecked(row.del2 == QLatin1String("1"));

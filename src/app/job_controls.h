@@ -46,8 +46,9 @@ struct JobControls {
   enum class EmptyColor { KeepButton, White };
   // Loads the row's settings in column order. The combo-box selections run no
   // change rules. Throws ConversionError at the first setting that does not
-  // convert; the controls loaded before it keep their new values.
-  void Load(const CreateJob& row, EmptyColor emptyColor) const;
+  // convert, naming it and the row (rowNumber, counted from 1); the controls
+  // loaded before it keep their new values.
+  void Load(const CreateJob& row, int rowNumber, EmptyColor emptyColor) const;
 
   // Shows a found offset in the offset box and its sign.
   void ShowOffset(int offset) const;

@@ -147,7 +147,7 @@ void TForm1::FilesDropped(QTableWidget* list, const FileDrop::Files& files) {
 void TForm1::LoadSelectedRow() {
   const int row = listrows::SelectedRow(ui_->ListView2);
   if (row < 0) return;
-  JobControls::Of(*ui_).Load(listrows::CreateRowAt(ui_->ListView2, row), JobControls::EmptyColor::KeepButton);
+  JobControls::Of(*ui_).Load(listrows::CreateRowAt(ui_->ListView2, row), row + 1, JobControls::EmptyColor::KeepButton);
 }
 
 void TForm1::ListView2Click() { Guarded([this] { LoadSelectedRow(); }); }
@@ -157,7 +157,7 @@ void TForm1::ListView2DblClick() {
   const int row = listrows::SelectedRow(ui_->ListView2);
   if (row < 0) return;
   Guarded([this, row] {
-    settings_->Load(listrows::CreateRowAt(ui_->ListView2, row));
+    settings_->Load(listrows::CreateRowAt(ui_->ListView2, row), row + 1);
     settings_->exec();
   });
 }

@@ -28,9 +28,9 @@ TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) 
 
 TForm4::~TForm4() = default;
 
-void TForm4::Load(const CreateJob& row) {
+void TForm4::Load(const CreateJob& row, int rowNumber) {
   ui_->Label1->setText(tr("Файл: ") + row.Folder + row.FileName);
-  JobControls::Of(*ui_).Load(row, JobControls::EmptyColor::White);
+  JobControls::Of(*ui_).Load(row, rowNumber, JobControls::EmptyColor::White);
 }
 
 void TForm4::showEvent(QShowEvent* event) {

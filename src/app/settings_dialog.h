@@ -16,9 +16,9 @@ class TForm4 : public QDialog {
   explicit TForm4(TForm1& main);
   ~TForm4() override;
 
-  // Loads the row into the controls (an empty colour shows white). Throws
-  // ConversionError when a setting does not convert.
-  void Load(const CreateJob& row);
+  // Loads the row (rowNumber, counted from 1) into the controls (an empty
+  // colour shows white). Throws ConversionError when a setting does not convert.
+  void Load(const CreateJob& row, int rowNumber);
 
   void BitBtn1Click();  // "OK"
   void BitBtn2Click();  // "Отмена"

@@ -32,6 +32,11 @@ class DjvusedError : public QuillmarkError {
   using QuillmarkError::QuillmarkError;
 };
 
+// The first line of the report on a file that djvused cannot read as DjVu.
+inline QString NotDjvuLine(const QString& path) {
+  return QStringLiteral("Файл %1 не является документом DjVu или повреждён").arg(path);
+}
+
 // A row or a document that the job cannot work on (no page in range, ...).
 class InputError : public QuillmarkError {
  public:

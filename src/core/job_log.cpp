@@ -74,4 +74,10 @@ void LogFailure(FrontEnd& frontEnd, const QString& message) {
   for (const QString& line : message.split(QLatin1Char('\n'))) frontEnd.LogAddLine(line);
 }
 
+void LogNotProcessed(FrontEnd& frontEnd, const QStringList& files) {
+  if (files.isEmpty()) return;
+  frontEnd.LogShow();
+  frontEnd.LogAddLine(QStringLiteral("Не обработаны: ") + files.join(QStringLiteral(", ")));
+}
+
 }  // namespace joblog

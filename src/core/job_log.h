@@ -3,6 +3,7 @@
 // failure that stopped it.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class FrontEnd;
 
@@ -42,5 +43,9 @@ QStringList SummaryLines(const RangeSummary& summary);
 
 // Shows the log and adds kFailed, then the error's text line by line.
 void LogFailure(FrontEnd& frontEnd, const QString& message);
+
+// After a run stopped at a row: "Не обработаны: b.djvu, c.djvu", naming the
+// files of the rows after it; nothing when there are none.
+void LogNotProcessed(FrontEnd& frontEnd, const QStringList& files);
 
 }  // namespace joblog

@@ -65,8 +65,9 @@ void CreateRun::LogNotes() {
 }
 
 bool CreateRun::RunRows() {
+  int i = 0;
   try {
-    for (int i = 0; i < frontEnd_.CreateRowCount(); ++i) ProcessRow(frontEnd_.CreateRow(i));
+    for (; i < frontEnd_.CreateRowCount(); ++i) ProcessRow(frontEnd_.CreateRow(i), i + 1);
     return true;
   } catch (const RowStopped&) {
     LogNotes();
@@ -77,11 +78,14 @@ bool CreateRun::RunRows() {
     LogNotes();
     frontEnd_.ShowError(e.Message());
   }
+  QStringList rest;
+  for (int after = i + 1; after < frontEnd_.CreateRowCount(); ++after) rest << frontEnd_.CreateRow(after).FileName;
+  joblog::LogNotProcessed(frontEnd_, rest);
   return false;
 }
 
-void CreateRun::ProcessRow(const CreateJob& row) {
-  const RowSettings settings = ReadRowSettings(row);  // before the document is touched
+void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
+  const RowSettings settings = ReadRowSettings(row, rowNumber);  // before the document is touched
   const QString longPath = row.FullPath();
   BookSession::RequireDocumentFile(longPath);
   if (!QFileInfo(longPath).isFile()) throw InputError(QStringLiteral("Файл не найден: %1").arg(longPath));

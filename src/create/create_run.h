@@ -23,7 +23,8 @@ class CreateRun {
 
  private:
   bool RunRows();
-  void ProcessRow(const CreateJob& row);
+  // rowNumber counts from 1, for messages.
+  void ProcessRow(const CreateJob& row, int rowNumber);
   // Lines about leftovers of killed runs found on the row's book, logged
   // after the file's own lines.
   void LogNotes();

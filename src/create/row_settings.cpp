@@ -1,22 +1,54 @@
 #include "create/row_settings.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
 
-RowSettings ReadRowSettings(const CreateJob& row) {
-  using dialect::ParseInt32;
+namespace {
+
+// The caption of each numeric column, as the user knows it.
+struct Field {
+  QString CreateJob::*member;
+  const char* name;
+};
+constexpr Field kFields[] = {
+    {&CreateJob::FirstPage, "Первая страница"}, {&CreateJob::LastPage, "Последняя страница"},
+    {&CreateJob::cm, "Смещение"},                {&CreateJob::tp, "Тип работы"},
+    {&CreateJob::tpb, "Тип границы"},            {&CreateJob::tps, "Форма ссылки"},
+    {&CreateJob::bw, "Ширина границы"},          {&CreateJob::vis, "Всегда видно"},
+    {&CreateJob::pods, "Подсветка области"},     {&CreateJob::del2, "Делить на 2"},
+    {&CreateJob::ro, "Стр. i"},
+};
+
+}  // namespace
+
+int ReadRowField(const CreateJob& row, int rowNumber, QString CreateJob::*field) {
+  const QByteArray text = (row.*field).toUtf8();
+  if (const std::optional<int> value = dialect::ToInt32(text)) return *value;
+  const auto known = std::find_if(std::begin(kFields), std::end(kFields), [&](const Field& f) { return f.member == field; });
+  const QString name = known == std::end(kFields) ? QString() : QString::fromUtf8(known->name);
+  throw ConversionError(QStringLiteral("%1 в строке %2 (%3): %4")
+                            .arg(name)
+                            .arg(rowNumber)
+                            .arg(row.FileName, dialect::IntegerFault(text)));
+}
+
+RowSettings ReadRowSettings(const CreateJob& row, int rowNumber) {
+  const auto read = [&](QString CreateJob::*field) { return ReadRowField(row, rowNumber, field); };
   RowSettings s;
-  s.firstPage = ParseInt32(row.FirstPage);
-  s.lastPage = ParseInt32(row.LastPage);
-  s.offset = ParseInt32(row.cm);
-  const int workType = ParseInt32(row.tp);
-  const int borderType = ParseInt32(row.tpb);
-  const int linkShape = ParseInt32(row.tps);
-  const int borderWidth = ParseInt32(row.bw);
-  const int alwaysVisible = ParseInt32(row.vis);
-  const int highlight = ParseInt32(row.pods);
-  s.halve = ParseInt32(row.del2) == 1;
-  if (!row.ro.isEmpty()) s.romanOffset = ParseInt32(row.ro);
+  s.firstPage = read(&CreateJob::FirstPage);
+  s.lastPage = read(&CreateJob::LastPage);
+  s.offset = read(&CreateJob::cm);
+  const int workType = read(&CreateJob::tp);
+  const int borderType = read(&CreateJob::tpb);
+  const int linkShape = read(&CreateJob::tps);
+  const int borderWidth = read(&CreateJob::bw);
+  const int alwaysVisible = read(&CreateJob::vis);
+  const int highlight = read(&CreateJob::pods);
+  s.halve = read(&CreateJob::del2) == 1;
+  if (!row.ro.isEmpty()) s.romanOffset = read(&CreateJob::ro);
   s.bookNumbers = row.fol == QLatin1String("1");
   if (workType < 0 || workType > int(WorkType::IndexAuto)) {
     throw InputError(QStringLiteral("Неверно задан вид работы: %1").arg(row.tp));

@@ -18,6 +18,11 @@ struct RowSettings {
   bool bookNumbers = false;        // "fol": targets through the book's printed page numbers
 };
 
-// Throws ConversionError naming the first column text that is not a whole
-// number, InputError for a work type outside the five.
-RowSettings ReadRowSettings(const CreateJob& row);
+// A numeric setting of the create list's row rowNumber (counted from 1).
+// Throws ConversionError naming the field, the row and its file: "Смещение в
+// строке 2 (book.djvu): пустое значение, нужно целое число".
+int ReadRowField(const CreateJob& row, int rowNumber, QString CreateJob::*field);
+
+// Throws ConversionError (as ReadRowField) at the first column text that is
+// not a whole number, InputError for a work type outside the five.
+RowSettings ReadRowSettings(const CreateJob& row, int rowNumber);

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -153,7 +154,20 @@ DjvusedRunner::Outcome DjvusedRunner::Run(const QStringList& arguments, const QS
   return outcome;
 }
 
-void DjvusedRunner::Check(const Outcome& outcome, const QString& what) const {
+namespace {
+
+// djvused could not open or decode the document as DjVu: its library's
+// exceptions end with a trace line naming their source ("*** (IFFByteStream.cpp:248)").
+// A file the system would not let it read is not counted.
+bool ReadFailedOnContent(const QString& errorText) {
+  static const QRegularExpression trace(QStringLiteral(R"(^\*\*\* \(\w+\.cpp:\d+\)$)"),
+                                        QRegularExpression::MultilineOption);
+  return errorText.contains(trace) && !errorText.contains(QLatin1String("Permission denied"));
+}
+
+}  // namespace
+
+void DjvusedRunner::Check(const Outcome& outcome, const QString& what, const QString& document) const {
   if (!outcome.started) {
     throw DjvusedError(QStringLiteral("Не удалось запустить djvused (%1): %2").arg(what, outcome.errorText));
   }
@@ -163,7 +177,10 @@ void DjvusedRunner::Check(const Outcome& outcome, const QString& what) const {
                            .arg(what, outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
   }
   if (outcome.exitCode != 0) {
-    throw DjvusedError(QStringLiteral("Ошибка djvused (%1, код %2)%3")
+    const QString notDjvu = !document.isEmpty() && ReadFailedOnContent(outcome.errorText)
+                                ? NotDjvuLine(document) + QLatin1Char('\n')
+                                : QString();
+    throw DjvusedError(notDjvu + QStringLiteral("Ошибка djvused (%1, код %2)%3")
                            .arg(what)
                            .arg(outcome.exitCode)
                            .arg(outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
@@ -199,7 +216,7 @@ void DjvusedRunner::RunDump(const QString& shortPath, DumpUse use, const std::fu
   WriteBatch({QStringLiteral("djvused %1 -e %2 > %3").arg(shortPath, command, dump)});
   const Outcome outcome =
       Run({DocumentArgument(shortPath), QStringLiteral("-e"), command}, TempPath(dump), started);
-  Check(outcome, QStringLiteral("-e ") + command);
+  Check(outcome, QStringLiteral("-e ") + command, shortPath);
   const QByteArray firstLine = use == DumpUse::Annotations ? QByteArrayLiteral("select; remove-ant")
                                                            : QByteArrayLiteral("select; remove-txt");
   if (use != DumpUse::PageList && !DumpLooksWhole(TempPath(dump), firstLine)) {
@@ -213,7 +230,7 @@ void DjvusedRunner::RunPagesDump(const QString& shortPath, const QByteArray& com
   const QString text = QString::fromLatin1(commands);
   WriteBatch({QStringLiteral("djvused %1 -e '%2' > %3").arg(shortPath, text, kDumpFile)});
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), text}, TempPath(kDumpFile), started);
-  Check(outcome, QStringLiteral("-e 'select …; output-txt; output-ant'"));
+  Check(outcome, QStringLiteral("-e 'select …; output-txt; output-ant'"), shortPath);
 }
 
 namespace {
@@ -228,13 +245,13 @@ int CountFromOutput(const QByteArray& output, bool* ok) {
 QByteArray DjvusedRunner::CommandsOutput(const QString& shortPath, const QByteArray& commands) {
   const QString text = QString::fromLatin1(commands);
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), text}, {}, {});
-  Check(outcome, QStringLiteral("-e 'select …; output-txt'"));
+  Check(outcome, QStringLiteral("-e 'select …; output-txt'"), shortPath);
   return outcome.output;
 }
 
 int DjvusedRunner::PageCount(const QString& shortPath) {
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("n")}, {}, {});
-  Check(outcome, QStringLiteral("-e n"));
+  Check(outcome, QStringLiteral("-e n"), shortPath);
   bool ok = false;
   const int pages = CountFromOutput(outcome.output, &ok);
   if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(shortPath));
@@ -244,7 +261,7 @@ int DjvusedRunner::PageCount(const QString& shortPath) {
 
 QByteArray DjvusedRunner::ComponentListText(const QString& shortPath) {
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("ls")}, {}, {});
-  Check(outcome, QStringLiteral("-e ls"));
+  Check(outcome, QStringLiteral("-e ls"), shortPath);
   return outcome.output;
 }
 
@@ -281,7 +298,7 @@ void DjvusedRunner::RefuseLargeComponents(const QString& shortPath, qint64 growt
   const qint64 limit = kComponentLimit - kLimitMargin - growth;
   if (QFileInfo(shortPath).size() < limit) return;  // no component can be that large
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("dump")}, {}, {});
-  Check(outcome, QStringLiteral("-e dump"));
+  Check(outcome, QStringLiteral("-e dump"), shortPath);
   int indent = 0;
   qint64 size = 0;
   for (const QByteArrayView line : dialect::SplitLines(outcome.output)) {

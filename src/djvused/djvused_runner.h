@@ -107,7 +107,9 @@ class DjvusedRunner {
   void WriteBatch(const QStringList& lines);
   void RefuseLargeComponents(const QString& shortPath, qint64 growth);
   void CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLine>& components, int pages);
-  void Check(const Outcome& outcome, const QString& what) const;
+  // Throws DjvusedError for a failed run. `document`: the book this run read;
+  // when djvused could not read it as DjVu, the message says so first.
+  void Check(const Outcome& outcome, const QString& what, const QString& document = QString()) const;
   QString DocumentArgument(const QString& path) const;
 
   QString workFolder_;

@@ -1,5 +1,6 @@
 #include "djvused/script_dialect.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "core/errors.h"
@@ -14,27 +15,39 @@ QByteArray LineBreak() {
 #endif
 }
 
-int ParseInt32(QByteArrayView text) {
+std::optional<int> ToInt32(QByteArrayView text) {
   qsizetype i = 0;
   const bool negative = !text.isEmpty() && text[0] == '-';
   if (negative) ++i;
+  if (i == text.size()) return std::nullopt;
   qint64 value = 0;
-  bool digits = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
-    if (c < '0' || c > '9') { digits = false; break; }
-    digits = true;
+    if (c < '0' || c > '9') return std::nullopt;
     value = value * 10 + (c - '0');
-    if (value > qint64(std::numeric_limits<int>::max()) + 1) { digits = false; break; }
+    if (value > qint64(std::numeric_limits<int>::max()) + 1) return std::nullopt;
   }
   if (negative) value = -value;
-  if (!digits || value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) {
-    // A word from a dump may be of any length: quote at most 60 characters of it.
-    QString quoted = QString::fromUtf8(text.data(), text.size());
-    if (quoted.size() > 60) quoted = quoted.left(60) + QStringLiteral("…");
-    throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(quoted));
-  }
+  if (value > std::numeric_limits<int>::max()) return std::nullopt;
   return int(value);
+}
+
+QString IntegerFault(QByteArrayView text) {
+  if (text.isEmpty()) return QStringLiteral("пустое значение, нужно целое число");
+  // A word from a dump may be of any length: quote at most 60 characters of it.
+  QString quoted = QString::fromUtf8(text.data(), text.size());
+  if (quoted.size() > 60) quoted = quoted.left(60) + QStringLiteral("…");
+  const bool digits = std::all_of(text.begin() + (text[0] == '-' ? 1 : 0), text.end(),
+                                  [](char c) { return c >= '0' && c <= '9'; });
+  if (digits && text != "-") return QStringLiteral("«%1» не умещается в 32 бита").arg(quoted);
+  return QStringLiteral("«%1» не целое число").arg(quoted);
+}
+
+int ParseInt32(QByteArrayView text) {
+  if (const std::optional<int> value = ToInt32(text)) return *value;
+  QString fault = IntegerFault(text);
+  fault[0] = fault[0].toUpper();
+  throw ConversionError(fault);
 }
 
 int ParseInt32(const QByteArray& text) { return ParseInt32(QByteArrayView(text)); }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace dialect {
 
@@ -20,6 +21,11 @@ QByteArray LineBreak();
 // A decimal 32-bit signed integer: an optional minus sign and digits, nothing
 // else. Throws ConversionError naming the text otherwise.
 int ParseInt32(QByteArrayView text);
+// The same reading without the exception: nothing when the text is no such number.
+std::optional<int> ToInt32(QByteArrayView text);
+// Why the text is no such number, to follow a field's name: "пустое значение,
+// нужно целое число", "«x1» не целое число".
+QString IntegerFault(QByteArrayView text);
 int ParseInt32(const QByteArray& text);
 int ParseInt32(const QString& text);
 // Decimal, with a minus sign when negative, no leading zeros.

@@ -138,6 +138,10 @@ WorkCopy::WorkCopy(const QString& bookPath, const QList<ComponentLine>& componen
         if (files_.contains(component.fileName)) continue;
         files_ << component.fileName;
         const QString name = QFile::decodeName(component.fileName);
+        // A bundled book cut short also lists more bytes than its file has.
+        if (!QFileInfo::exists(bookFolder.filePath(name))) {
+          throw InputError(NotDjvuLine(book_) + QStringLiteral("\nЧасти %1 нет ни в нём, ни рядом с ним").arg(name));
+        }
         CopyInto(bookFolder.filePath(name), QDir(base_).filePath(name), &hash);
       }
     }
