@@ -69,6 +69,7 @@ class AutoLinksTest : public QObject {
   void Contents();
   void ContentsAreasAndTitles();
   void ContentsQuestionAndOrderAcrossPages();
+  void RunningHeadOfAContentsPage();
   void Index_data();
   void Index();
   void IndexAreasOverTheirOwnCharacters();
@@ -276,6 +277,20 @@ void AutoLinksTest::ContentsQuestionAndOrderAcrossPages() {
   answer = 0;
   QCOMPARE(Found(recogniser.Page(Layer(Lines({"Index 90", "Errata 95"})))), (QStringList{"90>90", "95>95"}));
   QCOMPARE(asked, (QList<QPair<int, int>>{{150, 90}}));
+}
+
+void AutoLinksTest::RunningHeadOfAContentsPage() {
+  // "CONTENTS 3" above the entries of page 3 is its running head and folio;
+  // the same line on another page would lead there and stays an entry.
+  const QByteArray page =
+      "(page 0 0 2000 3000\n"
+      " (line 100 2860 1880 2900 (word 100 2860 260 2900 \"CONTENTS\") (word 1860 2860 1880 2900 \"3\"))\n"
+      " (line 100 2660 1880 2700 (word 100 2660 200 2700 \"Intro\") (word 1860 2660 1880 2700 \"5\"))\n"
+      " (line 100 2600 1880 2640 (word 100 2600 200 2640 \"Body\") (word 1860 2600 1880 2640 \"9\")))";
+  ContentsRecogniser onItsPage({Targets(0), false, nullptr});
+  QCOMPARE(Found(onItsPage.Page(Layer(page), 3)), (QStringList{"5>5", "9>9"}));
+  ContentsRecogniser elsewhere({Targets(0), false, nullptr});
+  QCOMPARE(Found(elsewhere.Page(Layer(page), 2)), (QStringList{"3>3", "5>5", "9>9"}));
 }
 
 void AutoLinksTest::Index_data() {

@@ -106,7 +106,7 @@ QList<qsizetype> LongestGrowing(const QList<Candidate>& items) {
 
 ContentsRecogniser::ContentsRecogniser(ContentsOptions options) : options_(std::move(options)) {}
 
-QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page) {
+QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage) {
   const QList<PrintedLine> lines = PrintedLines(page);
   QList<Candidate> found;
   // Lines without a number that lead into the next line of their column.
@@ -155,6 +155,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page) {
       // A number that leads nowhere is kept out of the order but may still be
       // asked about (the user can correct a misread number).
       const std::optional<int> target = options_.target(c.number.value, c.number.roman);
+      if (target && *target == documentPage && IsPageFurniture(lines, li)) continue;
       c.valid = target.has_value();
       c.target = target.value_or(0);
       c.order = c.number.roman ? c.number.value - 1000000 : c.number.value;

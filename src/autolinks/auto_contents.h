@@ -20,8 +20,10 @@ class ContentsRecogniser {
  public:
   explicit ContentsRecogniser(ContentsOptions options);
 
-  // The entries of one page, top to bottom in each column.
-  QList<AutoEntry> Page(const TextZone& page);
+  // The entries of one page, top to bottom in each column. A number in the
+  // page's running head or foot that leads to the page itself (its folio) is
+  // no entry.
+  QList<AutoEntry> Page(const TextZone& page, int documentPage = 0);
 
  private:
   ContentsOptions options_;

@@ -6,15 +6,6 @@
 
 namespace {
 
-bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
-
-// Hyphen, dashes, and the control character OCR and PDF text leave for a
-// lost dash ("38\02540").
-bool IsDash(QChar c) {
-  return c == QLatin1Char('-') || c == QChar(0x2010) || c == QChar(0x2011) || c == QChar(0x2012) ||
-         c == QChar(0x2013) || c == QChar(0x2014) || c == QChar(0x2212) || (c.unicode() < 0x20 && c.unicode() != '\t');
-}
-
 bool IsFractionSlash(QChar c) { return c == QLatin1Char('/') || c == QChar(0x2044) || c == QChar(0x2215); }
 
 QChar At(const QString& text, qsizetype i) { return i >= 0 && i < text.size() ? text[i] : QChar(); }
@@ -54,42 +45,6 @@ bool StandsAsNumber(const QString& text, qsizetype start, qsizetype end) {
   if (after == QLatin1Char(')')) return text.lastIndexOf(QLatin1Char('('), start) >= 0;
   return after == QLatin1Char(',') || after == QLatin1Char(';') ||
          after == QLatin1Char(']') || after == QLatin1Char(':');
-}
-
-bool IsNumberWord(const QString& text) {
-  bool digit = false;
-  for (const QChar c : text) {
-    if (IsAsciiDigit(c)) {
-      digit = true;
-    } else if (!IsDash(c) && c != QLatin1Char(',') && c != QLatin1Char(';') && c != QLatin1Char('.')) {
-      return false;
-    }
-  }
-  return digit;
-}
-
-// A line at the very top or bottom of the page (level with the highest or
-// the lowest line) that is a number alone or stands apart from the lines
-// below or above it: a folio or a running head.
-bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index) {
-  const ZoneBox& line = lines[index].box;
-  int pageTop = line.top, pageBottom = line.bottom;
-  for (const PrintedLine& other : lines) {
-    pageTop = std::max(pageTop, other.box.top);
-    pageBottom = std::min(pageBottom, other.box.bottom);
-  }
-  const bool atTop = line.top >= pageTop - line.Height();
-  const bool atBottom = line.bottom <= pageBottom + line.Height();
-  if (!atTop && !atBottom) return false;
-  const QList<PrintedWord>& words = lines[index].words;
-  if (words.size() == 1 && IsNumberWord(words[0].text)) return true;
-  int nearest = INT_MAX;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    const ZoneBox& other = lines[i].box;
-    if (i == index || (other.bottom < line.top && other.top > line.bottom)) continue;  // level with it
-    nearest = std::min(nearest, other.bottom >= line.top ? other.bottom - line.top : line.bottom - other.top);
-  }
-  return nearest != INT_MAX && lines.size() >= 3 && nearest > 2 * line.Height();
 }
 
 bool DigitsFollow(const PrintedLine& line, qsizetype wordIndex, qsizetype from) {

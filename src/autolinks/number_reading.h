@@ -3,6 +3,16 @@
 #include <QString>
 #include <optional>
 
+// 0 to 9 only.
+inline bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+
+// Hyphen, dashes, and the control character OCR and PDF text leave for a
+// lost dash ("38\02540").
+inline bool IsDash(QChar c) {
+  return c == QLatin1Char('-') || c == QChar(0x2010) || c == QChar(0x2011) || c == QChar(0x2012) ||
+         c == QChar(0x2013) || c == QChar(0x2014) || c == QChar(0x2212) || (c.unicode() < 0x20 && c.unicode() != '\t');
+}
+
 struct ReadNumber {
   int value = 0;
   bool roman = false;

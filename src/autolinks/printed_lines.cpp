@@ -1,5 +1,7 @@
 #include "autolinks/printed_lines.h"
 
+#include "autolinks/number_reading.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <climits>
@@ -257,4 +259,40 @@ QList<PrintedLine> PrintedLines(const TextZone& page) {
     for (const PrintedWord& w : row.words) ((w.box.left + w.box.right) / 2 < cut ? left : right).append(w);
   }
   return GroupLines(left, 0) + GroupLines(right, 1);
+}
+
+bool IsNumberWord(const QString& text) {
+  bool digit = false;
+  for (const QChar c : text) {
+    if (IsAsciiDigit(c)) {
+      digit = true;
+    } else if (!IsDash(c) && c != QLatin1Char(',') && c != QLatin1Char(';') && c != QLatin1Char('.')) {
+      return false;
+    }
+  }
+  return digit;
+}
+
+// A line at the very top or bottom of the page (level with the highest or
+// the lowest line) that is a number alone or stands apart from the lines
+// below or above it: a folio or a running head.
+bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index) {
+  const ZoneBox& line = lines[index].box;
+  int pageTop = line.top, pageBottom = line.bottom;
+  for (const PrintedLine& other : lines) {
+    pageTop = std::max(pageTop, other.box.top);
+    pageBottom = std::min(pageBottom, other.box.bottom);
+  }
+  const bool atTop = line.top >= pageTop - line.Height();
+  const bool atBottom = line.bottom <= pageBottom + line.Height();
+  if (!atTop && !atBottom) return false;
+  const QList<PrintedWord>& words = lines[index].words;
+  if (words.size() == 1 && IsNumberWord(words[0].text)) return true;
+  int nearest = INT_MAX;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const ZoneBox& other = lines[i].box;
+    if (i == index || (other.bottom < line.top && other.top > line.bottom)) continue;  // level with it
+    nearest = std::min(nearest, other.bottom >= line.top ? other.bottom - line.top : line.bottom - other.top);
+  }
+  return nearest != INT_MAX && lines.size() >= 3 && nearest > 2 * line.Height();
 }

@@ -34,3 +34,10 @@ QList<PrintedWord> PageWords(const TextZone& page);
 // gap that runs through its text when both sides hold words (not only
 // numbers), also where OCR put both columns into one line zone.
 QList<PrintedLine> PrintedLines(const TextZone& page);
+
+// Digits with dashes, commas, semicolons or dots only ("12", "206–208,").
+bool IsNumberWord(const QString& text);
+// Whether the line `index` of the page is its folio or running head: at the
+// very top or bottom (level with the highest or lowest line), and a number
+// alone or standing apart from the lines below or above it.
+bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index);

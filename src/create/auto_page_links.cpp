@@ -51,5 +51,5 @@ QList<AutoEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
                         {[this](int printed, bool roman) { return Target(printed, roman); },
                          RomanLinked(settings_)});
   }
-  return contents_.Page(page);
+  return contents_.Page(page, documentPage);
 }
