@@ -159,14 +159,15 @@ void MainWindowTest::WritesAllKeysInOrderAtExit() {
   for (auto it = chosen.begin(); it != chosen.end(); ++it) On<QCheckBox>(main, qPrintable(it.key()))->setChecked(it.value());
   gui.Stop();
   QCOMPARE(gui.ReadSettings(), QStringLiteral("; kept\n[Edit]\nBackup=1\nOther=x\nClose=0\nClear=1\n"
-                                              "[Create]\nClose=1\nClear=0\nBackup=0\nEdit=1\nAnswer=1\nOCR=0\nLight=1\n"));
+                                              "[Create]\nClose=1\nClear=0\nBackup=0\nEdit=1\nAnswer=1\nOCR=0\nLight=1\n"
+                                              "[Quillmark]\nOutline=0\n"));
   QCOMPARE(CheckStates(gui.Start().form1), chosen);
 
   GuiHarness fresh;
   fresh.Start();
   fresh.Stop();
   QCOMPARE(fresh.ReadSettings(), QStringLiteral("[Create]\nClose=0\nClear=0\nBackup=1\nEdit=0\nAnswer=0\nOCR=0\nLight=0\n"
-                                                "[Edit]\nClose=0\nClear=0\nBackup=1\n"));
+                                                "[Edit]\nClose=0\nClear=0\nBackup=1\n[Quillmark]\nOutline=0\n"));
 }
 
 void MainWindowTest::ReportsUnwritableSettingsFile() {

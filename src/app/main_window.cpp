@@ -100,9 +100,20 @@ void TForm1::showEvent(QShowEvent* event) {
   });
 }
 
+namespace {
+
+// The described keys, then the added ones.
+QList<SettingKey> StoredKeys() {
+  QList<SettingKey> keys(std::begin(kSettingKeys), std::end(kSettingKeys));
+  keys.append(QList<SettingKey>(std::begin(kAddedSettingKeys), std::end(kAddedSettingKeys)));
+  return keys;
+}
+
+}  // namespace
+
 void TForm1::ReadSettings() {
   const IniFile ini = IniFile::Read(SettingsPath());
-  for (const SettingKey& key : kSettingKeys) {
+  for (const SettingKey& key : StoredKeys()) {
     auto* box = findChild<QCheckBox*>(QLatin1String(key.checkBox));
     const QString value = ini.Value(QLatin1String(key.section), QLatin1String(key.key));
     box->setChecked(ReadSettingBool(value, key.defaultChecked));  // CheckBox9 runs its highlight rule
@@ -111,7 +122,7 @@ void TForm1::ReadSettings() {
 
 void TForm1::WriteSettings() {
   IniFile ini = IniFile::Read(SettingsPath());
-  for (const SettingKey& key : kSettingKeys) {
+  for (const SettingKey& key : StoredKeys()) {
     const auto* box = findChild<QCheckBox*>(QLatin1String(key.checkBox));
     ini.SetValue(QLatin1String(key.section), QLatin1String(key.key),
                  box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
@@ -168,6 +179,7 @@ QCheckBox* TForm1::OptionBox(Option option) const {
     case Option::FixBackup: return ui_->CheckBox3;
     case Option::FixClearList: return ui_->CheckBox2;
     case Option::FixClose: return ui_->CheckBox1;
+    case Option::CreateOutline: return ui_->CheckBoxOutline;
   }
   return nullptr;
 }

@@ -14,6 +14,10 @@ const SettingKey kSettingKeys[10] = {
     {"Edit", "Clear", false, "CheckBox2"},    {"Edit", "Backup", true, "CheckBox3"},
 };
 
+const SettingKey kAddedSettingKeys[1] = {
+    {"Quillmark", "Outline", false, "CheckBoxOutline"},
+};
+
 const QString IniFile::kFileName = QStringLiteral("Quillmark.ini");
 
 IniFile IniFile::Read(const QString& path) {

@@ -14,6 +14,9 @@ struct SettingKey {
   const char* checkBox;  // objectName of the main window's check box
 };
 extern const SettingKey kSettingKeys[10];
+// The keys of check boxes added after the described ones, read and written
+// after the ten, in a section of their own.
+extern const SettingKey kAddedSettingKeys[1];
 
 // An INI text: "[Section]" lines open sections, "key=value" lines follow.
 // Section and key names match without regard to case; other lines are kept

@@ -17,6 +17,7 @@ struct Candidate {
   QStringList words;    // title words, the number's word without the number
   int order = 0;        // the value compared along the page: Roman numbers come first
   bool valid = false;   // its target lies in the document
+  int column = 0;       // the column of its lines
 };
 
 // One line's words from `from` to `to` (exclusive) as a box.
@@ -44,16 +45,18 @@ QString JoinTitle(const QStringList& words) {
 }
 
 // OCR's reading of leader dots after a title: words with two dots in a row
-// or only dots and digits ("0...", "2.0.2..."), and the short runs of the
-// letters it reads dots as ("eee", "cece", "eens") after them.
+// or only dots and digits ("0...", "2.0.2...", "0-"), and the short runs of
+// the letters it reads dots as ("eee", "cece", "eens") after them. A number
+// that ends the title ("version 5.4", "Windows 7") stays.
 QStringList WithoutLeaderNoise(QStringList words) {
   static const QRegularExpression dotted(QStringLiteral("^[^\\p{L}]*\\.\\.|^[.0-9,:;·…-]+$"));
+  static const QRegularExpression number(QStringLiteral("^[1-9][0-9]*(\\.[0-9]+)*$"));
   static const QRegularExpression dotLetters(QStringLiteral("^[.0]*[ceonstar0]{1,10}[.]?$"));
   qsizetype keep = words.size();
   bool sawDots = false;
   while (keep > 0) {
     const QString& w = words[keep - 1];
-    const bool dots = dotted.match(w).hasMatch();
+    const bool dots = dotted.match(w).hasMatch() && !number.match(w).hasMatch();
     if (!dots && !dotLetters.match(w).hasMatch()) {
       sawDots = sawDots || w.contains(QStringLiteral(".."));  // "features.......": kept, leaders cut later
       break;
@@ -104,6 +107,8 @@ QList<qsizetype> LongestGrowing(const QList<Candidate>& items) {
 
 }  // namespace
 
+QString ContentsTitle(const QStringList& words) { return WithoutLeaders(JoinTitle(WithoutLeaderNoise(words))); }
+
 ContentsRecogniser::ContentsRecogniser(ContentsOptions options) : options_(std::move(options)) {}
 
 QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage) {
@@ -143,6 +148,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
       c.number = *number;
       c.box = PartBox(line, groupStart, wi + 1);
       c.firstLine = c.box;
+      c.column = line.column;
       for (const PrintedLine* before : pending) {
         c.box = Union(c.box, before->box);
         for (const PrintedWord& w : before->words) c.words << w.text;
@@ -223,9 +229,10 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
     entry.roman = c.number.roman;
     entry.target = c.target;
     entry.area = {c.box.left, c.box.bottom, c.box.Width(), c.box.Height()};
-    entry.text = WithoutLeaders(JoinTitle(WithoutLeaderNoise(c.words)));
+    entry.text = ContentsTitle(c.words);
     entry.firstLineLeft = c.firstLine.left;
     entry.lineHeight = c.firstLine.Height();
+    entry.column = c.column;
     entry.lookAlike = c.number.lookAlike;
     entries.append(entry);
     if (!c.number.roman) previous_ = c.number.value;

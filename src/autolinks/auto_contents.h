@@ -15,6 +15,11 @@ struct ContentsOptions {
   std::function<std::optional<int>(int previous, int current)> ask;
 };
 
+// A contents entry's title from its words (the number's word without the
+// number): OCR's reading of leader dots dropped, the words joined by blanks
+// (a word broken by a hyphen at a line's end joined again), leaders cut.
+QString ContentsTitle(const QStringList& words);
+
 // Keeps the order of the numbers across the pages of one file.
 class ContentsRecogniser {
  public:

@@ -17,6 +17,7 @@ struct AutoEntry {
   QString text;            // contents: the title without leaders and number; index: the heading
   int firstLineLeft = 0;   // left edge of the entry's first line
   int lineHeight = 0;      // height of the entry's first line
+  int column = 0;          // contents: the page column of the entry's lines (0 left, 1 right)
   bool lookAlike = false;  // letters read as digits (l5 as 15)
 };
 

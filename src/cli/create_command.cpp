@@ -34,7 +34,7 @@ bool IsHexColor(const QString& text) {
 
 struct CreateOptions {
   CreateJob settings;  // the twelve setting texts; folder and name set per FILE
-  bool removeOcr = false, align = false, backup = false, dryRun = false;
+  bool removeOcr = false, align = false, backup = false, dryRun = false, outline = false;
   QStringList files;
 };
 
@@ -110,6 +110,8 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
       options.align = true;
     } else if (arg == QLatin1String("--backup")) {
       options.backup = true;
+    } else if (arg == QLatin1String("--outline")) {
+      options.outline = true;
     } else if (arg == QLatin1String("--dry-run")) {
       options.dryRun = true;
     } else if (arg == QLatin1String("--")) {
@@ -122,6 +124,9 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
     }
   }
   if (options.files.isEmpty()) return QStringLiteral("create needs at least one FILE");
+  if (options.outline && s.tp != QLatin1String("0") && s.tp != QLatin1String("3")) {
+    return QStringLiteral("--outline needs --mode contents or contents-auto");
+  }
   return {};
 }
 
@@ -136,6 +141,7 @@ int RunCreateCommand(const QStringList& arguments) {
   frontEnd.SetChecked(Option::RemoveOcr, options.removeOcr);
   frontEnd.SetChecked(Option::AlignContents, options.align);
   frontEnd.SetChecked(Option::CreateBackup, options.backup);
+  frontEnd.SetChecked(Option::CreateOutline, options.outline);
   // The follow-up is skipped for the index modes that link single numbers, as
   // when the window shows them.
   frontEnd.SetSelectedIndex(Combo::WorkType, options.settings.tp.toInt());

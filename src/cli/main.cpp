@@ -27,6 +27,8 @@ const char* const kUsage =
     "  --remove-ocr         \"Удалять OCR\"\n"
     "  --align              align the new links afterwards (skipped for index2 and index-auto)\n"
     "  --backup             FILE.backup before the file is touched (\"Создавать резервную копию\")\n"
+    "  --outline            bookmarks from the linked contents entries (\"Создать закладки\";\n"
+    "                       contents and contents-auto)\n"
     "  --dry-run            write the link script to standard output instead of applying it;\n"
     "                       the document is not touched\n"
     "quillmark-cli fix [--backup] FILE...\n"

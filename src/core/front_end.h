@@ -19,6 +19,7 @@ enum class Option {
   FixBackup,        // CheckBox3 "Создавать резервную копию" (fix tab)
   FixClearList,     // CheckBox2 "Очистить список по завершению" (fix tab)
   FixClose,         // CheckBox1 "Закрыть по завершению" (fix tab)
+  CreateOutline,    // CheckBoxOutline "Создать закладки" (create tab): the outline from the contents
 };
 
 // The drop-down lists of the create tab whose selection the create run checks.

@@ -40,7 +40,8 @@ void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, Link
   for (qsizetype i = 0; i < pages.size(); ++i) {
     writer.PageSelection(int(i));
     for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i].zones), pages[i].number)) {
-      writer.WriteArea(e.target, LinkArea{e.area.left, e.area.bottom, e.area.width, e.area.height});
+      writer.WriteEntry(LinkArea{e.area.left, e.area.bottom, e.area.width, e.area.height},
+                        LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0});
     }
   }
 }

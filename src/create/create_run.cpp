@@ -12,6 +12,7 @@
 #include "create/link_writer.h"
 #include "create/auto_page_links.h"
 #include "create/book_page_numbers.h"
+#include "create/outline_entries.h"
 #include "create/page_scan.h"
 #include "create/range_read.h"
 #include "create/row_settings.h"
@@ -57,6 +58,18 @@ bool CreateRun::Run() {
   if (frontEnd_.IsChecked(Option::CreateClearList)) frontEnd_.ClearCreateList();
   if (frontEnd_.IsChecked(Option::CreateClose)) frontEnd_.CloseMainWindow();
   return true;
+}
+
+QByteArray CreateRun::OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
+                                  const QList<const PageData*>& textPages) {
+  if (!frontEnd_.IsChecked(Option::CreateOutline)) return {};
+  if (type != WorkType::Contents && type != WorkType::ContentsAuto) {
+    notes_ << QStringLiteral("Закладки создаются только по содержанию");
+    return {};
+  }
+  OutlinePlan plan = PlanOutline(runner_, path, entries, textPages, dryRun_ != nullptr);
+  notes_ << plan.notes;
+  return plan.data;
 }
 
 void CreateRun::LogNotes() {
@@ -183,7 +196,8 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     const PageData& page = *textPages.at(links.ordinal - 1);
     edits << PageEdit{page.number, MergeAnnotations(page.annotations, links.areas, links.text)};
   }
-  const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits);
+  const QByteArray outline = OutlineStep(path, settings.workType, writer.Entries(), textPages);
+  const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline);
 
   if (dryRun_) {
     if (dryRun_->write(script) != script.size()) {

@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include "core/front_end.h"
+#include "create/link_writer.h"
+#include "create/range_read.h"
+#include "create/recognition.h"
 #include "djvused/djvused_runner.h"
 
 class CreateRun {
@@ -28,6 +31,9 @@ class CreateRun {
   // Lines about leftovers of killed runs found on the row's book, logged
   // after the file's own lines.
   void LogNotes();
+  // The set-outline data when the outline is asked for; its log lines join the notes.
+  QByteArray OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
+                         const QList<const PageData*>& textPages);
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;

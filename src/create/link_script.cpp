@@ -2,7 +2,7 @@
 
 #include "djvused/script_dialect.h"
 
-QByteArray LinkScript(bool removeAllText, const QList<PageEdit>& pages) {
+QByteArray LinkScript(bool removeAllText, const QList<PageEdit>& pages, const QByteArray& outline) {
   const QByteArray br = dialect::LineBreak();
   QByteArray script;
   if (removeAllText) script += dialect::kRemoveAllText + br;
@@ -11,6 +11,11 @@ QByteArray LinkScript(bool removeAllText, const QList<PageEdit>& pages) {
     script += "select " + dialect::NumberText(page.number) + br;
     script += dialect::kSetAnt + br;
     script += page.annotations + br;
+    script += dialect::kEndOfData + br;
+  }
+  if (!outline.isEmpty()) {
+    script += dialect::kSetOutline + br;
+    script += outline + br;
     script += dialect::kEndOfData + br;
   }
   return script;

@@ -11,4 +11,6 @@ struct PageEdit {
   QByteArray annotations;   // the page's whole new annotation text
 };
 
-QByteArray LinkScript(bool removeAllText, const QList<PageEdit>& pages);
+// `outline`, when not empty, is the data of a "set-outline" command that
+// ends the script and replaces the document's outline.
+QByteArray LinkScript(bool removeAllText, const QList<PageEdit>& pages, const QByteArray& outline = {});

@@ -38,3 +38,10 @@ void LinkWriter::WriteArea(qint64 target, const LinkArea& area) {
                style_.options + " ) ";
   page.areas.append(area);
 }
+
+void LinkWriter::WriteEntry(const LinkArea& area, LinkedEntry entry) {
+  if (!range_.Contains(ordinal_)) return;
+  WriteArea(entry.target, area);
+  entry.ordinal = ordinal_;
+  entries_.append(std::move(entry));
+}

@@ -3,6 +3,7 @@
 // maparea record the page's annotations will hold.
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <optional>
 
 #include "create/link_style.h"
@@ -35,6 +36,17 @@ struct PageLinks {
   QList<LinkArea> areas;  // their areas, for replacing the old links they cover
 };
 
+// A contents entry that got a link, kept for the outline: the described
+// types give the line that ends in its number, the automatic ones its title
+// and first line as the reader sees them.
+struct LinkedEntry {
+  qint64 target = 0;
+  LineBox line;          // the line that ends in the number (described types)
+  QString title;         // automatic types
+  int left = 0, lineHeight = 0, column = 0;  // automatic types
+  int ordinal = 0;       // set by the writer: the page's place among the pages with hidden text
+};
+
 class LinkWriter {
  public:
   LinkWriter(const LinkStyle& style, TextPageRange range);
@@ -43,15 +55,20 @@ class LinkWriter {
   // before this one.
   void PageSelection(int ordinal);
   void WriteArea(qint64 target, const LinkArea& area);
+  // The same for a contents entry, which is kept for the outline.
+  void WriteEntry(const LinkArea& area, LinkedEntry entry);
 
   PageLinkState& Page() { return page_; }
   // The pages of the range that got at least one link.
   const QList<PageLinks>& Pages() const { return pages_; }
+  // The entries written with WriteEntry, in order.
+  const QList<LinkedEntry>& Entries() const { return entries_; }
 
  private:
   LinkStyle style_;
   TextPageRange range_;
   PageLinkState page_;
   QList<PageLinks> pages_;
+  QList<LinkedEntry> entries_;
   int ordinal_ = 0;
 };

@@ -14,6 +14,7 @@ inline const QByteArray kRemoveAllText = "select; remove-txt";
 inline const QByteArray kPageComment = "# -------------------------------------";
 inline const QByteArray kSetAnt = "set-ant";
 inline const QByteArray kEndOfData = ".";
+inline const QByteArray kSetOutline = "set-outline";
 
 // The platform's line break, used for every script and batch line written.
 QByteArray LineBreak();

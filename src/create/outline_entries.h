@@ -1,0 +1,37 @@
+#pragma once
+// The outline of a create run: the contents entries that got a link, each
+// with its title as the reader sees it and its place on the contents page,
+// then the "set-outline" data and the log lines about it.
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include "create/link_writer.h"
+#include "create/range_read.h"
+#include "djvused/text_layer.h"
+#include "outline/outline_entry.h"
+
+class DjvusedRunner;
+
+// The title words of the described scan's entry whose number ends the line
+// zone with the box `line`, read from the page as a reader sees it: the
+// printed lines above it that lead into it (a wrapped title: close below each
+// other in one column, not ending in a number themselves, at most two), then
+// its printed line's words up to the number, the number taken off. Empty when
+// no word of the page lies in that box.
+QStringList EntryTitleWords(const TextZone& page, const LineBox& line);
+
+// The entries in document order. `textPages` are the pages with hidden
+// text, the writer's ordinals counting from 1.
+QList<OutlineEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages);
+
+struct OutlinePlan {
+  QByteArray data;    // the set-outline data; empty: the outline stays as it is
+  QStringList notes;  // log lines after the file's described lines
+};
+
+// The outline of the entries with their levels. Unless `dryRun`, the
+// document's present outline is read (path: djvused's document argument) to
+// say in the log that it is replaced.
+OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<LinkedEntry>& linked,
+                        const QList<const PageData*>& textPages, bool dryRun);

@@ -1,0 +1,61 @@
+#include "outline/outline_script.h"
+
+#include <algorithm>
+
+#include "djvused/script_dialect.h"
+
+namespace {
+
+QByteArray Quoted(const QString& text) {
+  QByteArray quoted = "\"";
+  for (const char ch : text.toUtf8()) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      quoted += '\\';
+      quoted += ch;
+    } else if (byte < 0x20 || byte >= 0x7F) {
+      quoted += '\\';
+      quoted += char('0' + (byte >> 6));
+      quoted += char('0' + ((byte >> 3) & 7));
+      quoted += char('0' + (byte & 7));
+    } else {
+      quoted += ch;
+    }
+  }
+  return quoted + '"';
+}
+
+}  // namespace
+
+QByteArray OutlineData(const QList<OutlineEntry>& entries) {
+  const QByteArray br = dialect::LineBreak();
+  QByteArray data = "(bookmarks";
+  int open = 0;  // bookmarks not yet closed
+  for (const OutlineEntry& e : entries) {
+    const int level = std::clamp(e.level, 1, open + 1);
+    // Close the bookmarks on this level and below: they have no more children.
+    for (; open >= level; --open) data += " )";
+    data += br + QByteArray(level, ' ') + '(' + Quoted(e.title) + " \"#" + dialect::NumberText(e.target) + '"';
+    open = level;
+  }
+  for (; open > 0; --open) data += " )";
+  return data + " )";
+}
+
+int BookmarkCount(QByteArrayView printed) {
+  // Every parenthesis opened outside a string, the "(bookmarks" one aside.
+  int opened = 0;
+  bool inString = false;
+  for (qsizetype i = 0; i < printed.size(); ++i) {
+    const char ch = printed[i];
+    if (inString) {
+      if (ch == '\\') ++i;
+      else if (ch == '"') inString = false;
+    } else if (ch == '"') {
+      inString = true;
+    } else if (ch == '(') {
+      ++opened;
+    }
+  }
+  return std::max(opened - 1, 0);
+}
