@@ -44,8 +44,15 @@ QByteArray WordZone(int left, int bottom, int right, int top, const QString& tex
   return "  " + Zone("word", left, bottom, right, top) + " \"" + text.toUtf8() + "\")";
 }
 
-QByteArray OrdinaryPage(quint32& seed) {
+// Ordinary pages carry their printed number (folio > 0) in the running head,
+// at the outer side, as a book does.
+QByteArray OrdinaryPage(quint32& seed, int page, int folio) {
   QByteArray text = Zone("page", 0, 0, kWidth, kHeight);
+  if (folio > 0) {
+    const int left = page % 2 ? 1040 : 100, top = kHeight - 15, bottom = top - 30;
+    text += "\n " + Zone("line", left, bottom, left + 100, top) + "\n" +
+            WordZone(left, bottom, left + 100, top, QString::number(folio)) + ")";
+  }
   for (int line = 0; line < kLinesPerPage; ++line) {
     const int top = kHeight - 60 - line * 40, bottom = top - 30;
     text += "\n " + Zone("line", 100, bottom, 1140, top);
@@ -57,6 +64,9 @@ QByteArray OrdinaryPage(quint32& seed) {
   }
   return text + ")";
 }
+
+// Printed page 1 is document page kFrontPages + 1.
+constexpr int kFrontPages = 6;
 
 // Entries "Глава N ... P" whose numbers grow through the four pages.
 QByteArray ContentsPage(int page) {
@@ -103,7 +113,7 @@ BenchDocument BuildBenchDocument(const QString& folder, int pages) {
   for (int page = 1; page <= pages; ++page) {
     const bool contents = page >= kFirstContentsPage && page <= kLastContentsPage;
     script += "select " + QByteArray::number(page) + "\nset-txt\n";
-    script += (contents ? ContentsPage(page) : OrdinaryPage(seed)) + "\n.\n";
+    script += (contents ? ContentsPage(page) : OrdinaryPage(seed, page, page - kFrontPages)) + "\n.\n";
   }
   WriteBytes(dir.filePath("text.dsed"), script);
   RunTool("djvused", {book.path, "-f", dir.filePath("text.dsed"), "-s"});

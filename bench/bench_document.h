@@ -2,7 +2,8 @@
 // The benchmark's book: a bundled document of blank pages (one page made with
 // cjb2, copied), hidden text on every page set by one djvused script. Pages
 // 3 to 6 are contents pages whose lines end in page numbers; every other page
-// carries ordinary OCR lines of words.
+// carries ordinary OCR lines of words, and from page 7 on its printed page
+// number (page minus 6) in the running head.
 #include <QString>
 
 struct BenchDocument {

@@ -157,6 +157,8 @@ int main(int argc, char** argv) {
         [&] { return Djvused(b, {"-e", "output-txt"}, txt); },
         [&] { return Djvused(b, {"-f", createScript, "-s"}); },
         [&] { return Djvused(b, {"-e", "n; dump"}); },
+        [&] { return Cli(b, {"create", "--pages", "3-6", "--offset", "auto", b.book}); },
+        [&] { return Cli(b, {"offsets", b.book}); },
     });
     const QList<double> fix = BestOf(rounds, b, b.linked, {
         [&] { return Cli(b, {"fix", b.book}); },
@@ -173,6 +175,9 @@ int main(int argc, char** argv) {
     Print("create --pages 3-6: quillmark-cli %.3f | bare djvused %.3f (-e ls %.3f, -e output-txt %.3f, -f -s %.3f)\n",
           create[0], create[1], create[2], create[3], create[4]);
     Print("  ratio %.3f (goal <= 0.65); the save check -e 'n; dump' alone takes %.3f\n", createRatio, checkDump);
+    Print("create --pages 3-6 --offset auto: %.3f, ratio to the fixed offset %.3f (goal <= 1.3)\n", create[6],
+          create[6] / create[0]);
+    Print("offsets: %.3f, ratio to -e output-txt %.3f (goal <= 1.2)\n", create[7], create[7] / create[3]);
     Print("fix: quillmark-cli %.3f | bare djvused %.3f (-e output-ant %.3f, -f -s %.3f)\n", fix[0], fix[1], fix[2],
           fix[3]);
     Print("  ratio %.3f (goal <= 1.25)\n", fixRatio);
