@@ -217,8 +217,19 @@ def main():
     cli = Cli(args.cli)
     started = time.time()
     runs, not_offered = plan(args, cli)
+    # quillmark-cli locks a document while it works on it, dry runs too: the
+    # runs on one document go one after another, documents side by side.
+    by_document = {}
+    for i, run in enumerate(runs):
+        by_document.setdefault(run[3][-1], []).append(i)
+    results = [None] * len(runs)
+
+    def run_document(indexes):
+        for i in indexes:
+            results[i] = cli.run(runs[i][3])
+
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
-        results = list(pool.map(lambda run: cli.run(run[3]), runs))
+        list(pool.map(run_document, by_document.values()))
     rows, totals, layers = [], {}, {}
     for (book, variant, mode, cmd), r in zip(runs, results):
         kind = kind_of(mode)
