@@ -141,6 +141,10 @@ void OutlineTest::Levels_data() {
   QTest::newRow("unnumbered, further in than any numbered")
       << QStringList{"1 A|3|0|100|30", "1.1 B|3|0|140|30", "Пример|3|0|180|30", "2 C|3|0|100|30"}
       << QList<int>{1, 2, 3, 1};
+  QTest::newRow("unnumbered sections under parts at the same edge")
+      << QStringList{"I Gnuplot|2|0|151|22", "Copyright|2|0|151|18", "New features|2|0|151|18",
+                     "Features in 5.4|2|0|190|18", "II Plotting styles|3|0|151|22", "Boxes|3|0|151|18"}
+      << QList<int>{1, 2, 2, 3, 1, 2};
   QTest::newRow("indentation")
       << QStringList{"A|3|0|100|30", "B|3|0|140|30", "C|3|0|180|30", "D|3|0|140|30", "E|3|0|100|30"}
       << QList<int>{1, 2, 3, 2, 1};

@@ -167,10 +167,17 @@ void AssignLevels(QList<OutlineEntry>& entries) {
         if (below != INT_MIN) level[i] = levelsAtStep[below].lastKey() + 1;
       }
     }
-  } else if (indent) {
-    for (qsizetype i = 0; i < entries.size(); ++i) level[i] = (*indent)[i] + 1;
-  } else if (const std::optional<QList<int>> sizes = SizeSteps(entries)) {
-    for (qsizetype i = 0; i < entries.size(); ++i) level[i] = (*sizes)[i] + 1;
+  } else {
+    if (indent) {
+      for (qsizetype i = 0; i < entries.size(); ++i) level[i] = (*indent)[i] + 1;
+    } else if (const std::optional<QList<int>> sizes = SizeSteps(entries)) {
+      for (qsizetype i = 0; i < entries.size(); ++i) level[i] = (*sizes)[i] + 1;
+    }
+    // Parts ("Часть II", "I Gnuplot") hold what follows them even where they
+    // stand at the same edge: they go on top, the rest one level below.
+    if (std::any_of(ranks.begin(), ranks.end(), [](const std::optional<int>& r) { return r == 0; })) {
+      for (qsizetype i = 0; i < entries.size(); ++i) level[i] = ranks[i] == 0 ? 1 : level[i] + 1;
+    }
   }
 
   int previous = 0;
