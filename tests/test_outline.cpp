@@ -71,6 +71,11 @@ void OutlineTest::Titles_data() {
   QTest::newRow("spaced leader dots") << QStringList{"Файлы-карты", "шрифтов", ".", ".", "."} << "Файлы-карты шрифтов";
   QTest::newRow("leaders glued to the title") << QStringList{"графикиMetaPost........"} << "графикиMetaPost";
   QTest::newRow("OCR's letters for dots") << QStringList{"Preface", "eee", "...."} << "Preface";
+  QTest::newRow("OCR's letters for dots after the first dots")
+      << QStringList{"1.1", "Package", "structure.", ".......", "неее", "nee", "eee", "ene"} << "1.1 Package structure";
+  QTest::newRow("OCR's letters for dots after dots glued to the title")
+      << QStringList{"2.2", "Sectioning...", "не", "неее", "ние", "ьььннын"} << "2.2 Sectioning";
+  QTest::newRow("dots inside a title") << QStringList{"10.4", "The", "‘...’", "argument"} << "10.4 The ‘...’ argument";
   QTest::newRow("middle dots") << QStringList{"Intro", "·····"} << "Intro";
   QTest::newRow("comma before the number") << QStringList{"Кривые,"} << "Кривые";
   QTest::newRow("dash before the number") << QStringList{"Глава", "1", "—"} << "Глава 1";
