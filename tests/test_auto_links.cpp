@@ -318,6 +318,8 @@ void AutoLinksTest::Index_data() {
       << 1 << QStringList{"15>21", "58>64", "17>23"};
   QTest::newRow("a number leading to the page itself")
       << Lines({"alpha 12", "beta 14, 20"}) << 20 << QStringList{"12>18", "20>26"};
+  QTest::newRow("commas set as words of their own")
+      << Lines({"arrow, 131 , 172", "binary, 103 ; 65"}) << 1 << QStringList{"131>137", "172>178", "103>109", "65>71"};
   QTest::newRow("continuation line of numbers")
       << Lines({"vectors 3, 5,", "7, 9"}) << 1 << QStringList{"3>9", "5>11", "7>13", "9>15"};
 }

@@ -1,4 +1,7 @@
 // quillmark-cli create, run as a separate program on real documents.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,6 +34,7 @@ class CliCreateTest : public QObject {
   void UsageErrors_data();
   void UsageErrors();
   void FailuresGiveNonZeroStatus();
+  void ListsTheLinks();
 
  private:
   QTemporaryDir dir_;
@@ -133,6 +137,39 @@ void CliCreateTest::FailuresGiveNonZeroStatus() {
   QCOMPARE(noDjvused.status, 1);
   QVERIFY(noDjvused.err.contains("Файл djvused.exe не найден"));
   QCOMPARE(ReadFile(good), before);
+}
+
+void CliCreateTest::ListsTheLinks() {
+  const QString book = dir_.filePath("list.djvu");
+  BuildDocument(book, Contents());
+  const QByteArray before = ReadFile(book);
+  // A dry run lists what it would make, in place of the script.
+  const QByteArray lines = "2\t3\t3\t100\t1500\t200\t40\tВведение 3\n"
+                           "2\t7\t7\t100\t1400\t140\t100\tГлава 7\n";
+  const CliRun dry = Cli({"create", "--pages", "2-2", "--dry-run", "--list", book});
+  QCOMPARE(dry.status, 0);
+  QCOMPARE(dry.out, lines);
+  QCOMPARE(ReadFile(book), before);
+
+  const CliRun json = Cli({"create", "--pages", "2-2", "--offset", "-1", "--dry-run", "--json", book});
+  QCOMPARE(json.status, 0);
+  const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+  QCOMPARE(object.value("file").toString(), book);
+  const QJsonArray links = object.value("links").toArray();
+  QCOMPARE(links.size(), 2);
+  const QJsonObject first = links.at(0).toObject();
+  QCOMPARE(first.value("page").toInt(), 2);
+  QCOMPARE(first.value("printed").toString(), QStringLiteral("3"));
+  QCOMPARE(first.value("target").toInt(), 2);
+  QCOMPARE(first.value("area").toObject().value("w").toInt(), 200);
+  QCOMPARE(links.at(1).toObject().value("text").toString(), QStringLiteral("Глава 7"));
+
+  // A real run lists the links once they are in the document.
+  const CliRun made = Cli({"create", "--pages", "2-2", "--list", book});
+  QCOMPARE(made.status, 0);
+  QCOMPARE(made.out, lines);
+  QCOMPARE(LinksByPage(book).value("p2.djvu").size(), 2);
+  QVERIFY2(made.err.contains("Создано ссылок: 2 (стр. 2)"), made.err.constData());
 }
 
 QTEST_GUILESS_MAIN(CliCreateTest)

@@ -139,7 +139,11 @@ QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const Inde
         // A number standing alone in its word, with no comma after it, and
         // more numbers later on the line is OCR noise among leaders ("is Kon
         // eh © 5 ai 17"): an entry's numbers are a list separated by commas.
-        const bool strayWord = i == 0 && end == text.size() && DigitsFollow(line, wi + 1, 0);
+        // Some text layers set the comma as a word of its own ("arrow, 131 , 172").
+        const bool commaWord = wi + 1 < line.words.size() &&
+                               (line.words[wi + 1].text == QLatin1String(",") ||
+                                line.words[wi + 1].text == QLatin1String(";"));
+        const bool strayWord = i == 0 && end == text.size() && !commaWord && DigitsFollow(line, wi + 1, 0);
         if (!nameStart && !strayStop && !strayWord && StandsAsNumber(text, i, end)) {
           add(text.mid(i, end - i).toInt(), false, i, end);
         }

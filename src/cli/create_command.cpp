@@ -35,6 +35,7 @@ bool IsHexColor(const QString& text) {
 struct CreateOptions {
   CreateJob settings;  // the twelve setting texts; folder and name set per FILE
   bool removeOcr = false, align = false, backup = false, dryRun = false, outline = false;
+  bool list = false, json = false;  // the links made, as tab-separated lines or JSON
   QStringList files;
 };
 
@@ -114,6 +115,10 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
       options.outline = true;
     } else if (arg == QLatin1String("--dry-run")) {
       options.dryRun = true;
+    } else if (arg == QLatin1String("--list")) {
+      options.list = true;
+    } else if (arg == QLatin1String("--json")) {
+      options.json = true;
     } else if (arg == QLatin1String("--")) {
       options.files += arguments.mid(i + 1);
       break;
@@ -160,12 +165,15 @@ int RunCreateCommand(const QStringList& arguments) {
   }
   CreateRun run(frontEnd, workspace.Runner());
   QFile out;
-  if (options.dryRun) {
+  if (options.dryRun || options.list || options.json) {
     if (!out.open(stdout, QIODevice::WriteOnly)) {
       frontEnd.ShowError(QStringLiteral("Не удалось открыть стандартный вывод"));
       return 1;
     }
-    run.SetDryRunOutput(&out);
+  }
+  if (options.dryRun) run.SetDryRunOutput(&out);
+  if (options.list || options.json) {
+    run.SetListOutput(&out, options.json ? CreateRun::ListFormat::Json : CreateRun::ListFormat::Tsv);
   }
   const bool finished = run.Run();
   out.close();

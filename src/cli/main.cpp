@@ -31,6 +31,10 @@ const char* const kUsage =
     "                       contents and contents-auto)\n"
     "  --dry-run            write the link script to standard output instead of applying it;\n"
     "                       the document is not touched\n"
+    "  --list               list the links on standard output, one tab-separated line each:\n"
+    "                       page, printed number, target, x, y, w, h, the entry's text\n"
+    "                       (with --dry-run: the links that would be made, instead of the script)\n"
+    "  --json               the same list as one JSON object per file\n"
     "quillmark-cli fix [--backup] FILE...\n"
     "quillmark-cli offsets FILE...  the printed page numbers found in each file's hidden text\n"
     "quillmark-cli --help | --version\n";

@@ -8,6 +8,7 @@
 #include "core/job_log.h"
 #include "djvused/book_session.h"
 #include "create/annotation_merge.h"
+#include "create/link_listing.h"
 #include "create/link_script.h"
 #include "create/link_writer.h"
 #include "create/auto_page_links.h"
@@ -198,10 +199,23 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   }
   const QByteArray outline = OutlineStep(path, settings.workType, writer.Entries(), textPages);
   const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline);
+  QByteArray listing;
+  if (list_) {
+    const QList<ListedLink> links = ListLinks(writer.Pages(), textPages);
+    listing = listFormat_ == ListFormat::Json ? LinksAsJson(longPath, links) : LinksAsTsv(links);
+  }
+  const auto write = [](QIODevice* out, const QByteArray& bytes) {
+    if (out->write(bytes) != bytes.size()) {
+      throw IoError(QStringLiteral("Не удалось вывести результат: %1").arg(out->errorString()));
+    }
+  };
 
   if (dryRun_) {
-    if (dryRun_->write(script) != script.size()) {
-      throw IoError(QStringLiteral("Не удалось вывести скрипт: %1").arg(dryRun_->errorString()));
+    // The list of the links takes the script's place.
+    if (list_) {
+      write(list_, listing);
+    } else {
+      write(dryRun_, script);
     }
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
     runner_.DropTempFile(DjvusedRunner::kPageListFile);
@@ -224,6 +238,7 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(joblog::Finished(path));
   LogNotes();
+  if (list_) write(list_, listing);  // the links now in the document
 
   // The alignment follow-up; the work type that counts is the one the window shows.
   if (frontEnd_.IsChecked(Option::AlignContents) && AlignsAfter(frontEnd_.SelectedIndex(Combo::WorkType))) {

@@ -19,6 +19,14 @@ class CreateRun {
   // When set, each document's link script is written here instead of being
   // applied, and no document or backup is touched (the command line's --dry-run).
   void SetDryRunOutput(QIODevice* output) { dryRun_ = output; }
+  // When set, the links of each document are listed here (one tab-separated
+  // line per link, or a JSON object per document); with a dry run instead of
+  // its script.
+  enum class ListFormat { Tsv, Json };
+  void SetListOutput(QIODevice* output, ListFormat format) {
+    list_ = output;
+    listFormat_ = format;
+  }
 
   // Button3Click. True when every row was finished; false when the run
   // stopped early (a precondition message, an error shown to the user).
@@ -38,5 +46,7 @@ class CreateRun {
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;
   QIODevice* dryRun_ = nullptr;
+  QIODevice* list_ = nullptr;
+  ListFormat listFormat_ = ListFormat::Tsv;
   QStringList notes_;
 };

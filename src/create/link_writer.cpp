@@ -28,20 +28,22 @@ void LinkWriter::PageSelection(int ordinal) {
   ordinal_ = ordinal + 1;
 }
 
-void LinkWriter::WriteArea(qint64 target, const LinkArea& area) {
+void LinkWriter::WriteArea(qint64 target, const LinkArea& area, const QString& printed) {
   if (!range_.Contains(ordinal_)) return;
-  if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}});
+  if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}, {}, {}});
   PageLinks& page = pages_.last();
   using dialect::NumberText;
   page.text += "(maparea \"#" + NumberText(target) + "\" \"\" (" + style_.shape + ' ' + NumberText(area.left) + ' ' +
                NumberText(area.bottom) + ' ' + NumberText(area.width) + ' ' + NumberText(area.height) + " ) " +
                style_.options + " ) ";
   page.areas.append(area);
+  page.targets.append(target);
+  page.printed.append(printed);
 }
 
-void LinkWriter::WriteEntry(const LinkArea& area, LinkedEntry entry) {
+void LinkWriter::WriteEntry(const LinkArea& area, LinkedEntry entry, const QString& printed) {
   if (!range_.Contains(ordinal_)) return;
-  WriteArea(entry.target, area);
+  WriteArea(entry.target, area, printed);
   entry.ordinal = ordinal_;
   entries_.append(std::move(entry));
 }

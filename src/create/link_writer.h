@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "create/link_style.h"
@@ -34,6 +35,8 @@ struct PageLinks {
   int ordinal = 0;        // the page's place among the pages with hidden text
   QByteArray text;        // the maparea records, each followed by a blank
   QList<LinkArea> areas;  // their areas, for replacing the old links they cover
+  QList<qint64> targets;  // and, link by link, where they lead
+  QStringList printed;    // and the page number as printed ("15", "xiv")
 };
 
 // A contents entry that got a link, kept for the outline: the described
@@ -54,9 +57,9 @@ class LinkWriter {
   // At every page-selection line of the dump; `ordinal` counts the pages met
   // before this one.
   void PageSelection(int ordinal);
-  void WriteArea(qint64 target, const LinkArea& area);
+  void WriteArea(qint64 target, const LinkArea& area, const QString& printed = {});
   // The same for a contents entry, which is kept for the outline.
-  void WriteEntry(const LinkArea& area, LinkedEntry entry);
+  void WriteEntry(const LinkArea& area, LinkedEntry entry, const QString& printed = {});
 
   PageLinkState& Page() { return page_; }
   // The pages of the range that got at least one link.

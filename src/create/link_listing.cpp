@@ -1,0 +1,89 @@
+#include "create/link_listing.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include "autolinks/printed_lines.h"
+#include "djvused/text_layer.h"
+
+namespace {
+
+// A word under the area: its middle inside the area, or the area's middle
+// inside the word (an index number that is part of a word).
+bool Inside(const ZoneBox& word, const LinkArea& area) {
+  const qint64 x = (qint64(word.left) + word.right) / 2, y = (qint64(word.bottom) + word.top) / 2;
+  if (x >= area.left && x <= area.left + area.width && y >= area.bottom && y <= area.bottom + area.height) return true;
+  const qint64 ax = area.left + area.width / 2, ay = area.bottom + area.height / 2;
+  return ax >= word.left && ax <= word.right && ay >= word.bottom && ay <= word.top;
+}
+
+// The words under the area, line by line, each line's words led by those
+// left of the area up to a wide gap: an index number gets its heading, not
+// the other column's entry beside it.
+QString TextUnder(const QList<PrintedLine>& lines, const LinkArea& area) {
+  QStringList texts;
+  for (const PrintedLine& line : lines) {
+    qsizetype first = -1, last = -1;
+    for (qsizetype i = 0; i < line.words.size(); ++i) {
+      if (!Inside(line.words[i].box, area)) continue;
+      if (first < 0) first = i;
+      last = i;
+    }
+    if (first < 0) continue;
+    const int gap = 2 * line.box.Height();
+    while (first > 0 && line.words[first].box.left - line.words[first - 1].box.right <= gap) --first;
+    for (qsizetype i = first; i <= last; ++i) texts << line.words[i].text;
+  }
+  return texts.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages) {
+  QList<ListedLink> links;
+  for (const PageLinks& page : pages) {
+    const PageData& data = *textPages.at(page.ordinal - 1);
+    const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(data.text));
+    for (qsizetype i = 0; i < page.areas.size(); ++i) {
+      links.append(ListedLink{data.number, page.printed.value(i), page.targets.value(i), page.areas[i],
+                              TextUnder(lines, page.areas[i])});
+    }
+  }
+  return links;
+}
+
+QByteArray LinksAsTsv(const QList<ListedLink>& links) {
+  QByteArray out;
+  for (const ListedLink& l : links) {
+    QString text = l.text;
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    out += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\n")
+               .arg(l.page)
+               .arg(l.printed)
+               .arg(l.target)
+               .arg(l.area.left)
+               .arg(l.area.bottom)
+               .arg(l.area.width)
+               .arg(l.area.height)
+               .arg(text)
+               .toUtf8();
+  }
+  return out;
+}
+
+QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links) {
+  QJsonArray array;
+  for (const ListedLink& l : links) {
+    array.append(QJsonObject{{"page", l.page},
+                             {"printed", l.printed},
+                             {"target", double(l.target)},
+                             {"area", QJsonObject{{"x", double(l.area.left)},
+                                                  {"y", double(l.area.bottom)},
+                                                  {"w", double(l.area.width)},
+                                                  {"h", double(l.area.height)}}},
+                             {"text", l.text}});
+  }
+  return QJsonDocument(QJsonObject{{"file", path}, {"links", array}}).toJson(QJsonDocument::Compact) + '\n';
+}
