@@ -260,9 +260,11 @@ void AutoLinksTest::ContentsAreasAndTitles() {
 
 void AutoLinksTest::ContentsQuestionAndOrderAcrossPages() {
   QList<QPair<int, int>> asked;
+  QStringList lines;
   int answer = 0;
-  ContentsRecogniser recogniser({Targets(0), false, [&](int previous, int current) -> std::optional<int> {
+  ContentsRecogniser recogniser({Targets(0), false, [&](int previous, int current, const QString& line) -> std::optional<int> {
                                    asked.append({previous, current});
+                                   lines << line;
                                    return answer ? answer : current;
                                  }});
   // An OCR error on the page: asked with the previous entry's number; the
@@ -271,12 +273,14 @@ void AutoLinksTest::ContentsQuestionAndOrderAcrossPages() {
   QCOMPARE(Found(recogniser.Page(Layer(Lines({"Vectors 140", "Arrays 45", "Lists 150"})))),
            (QStringList{"140>140", "145>145", "150>150"}));
   QCOMPARE(asked, (QList<QPair<int, int>>{{140, 45}}));
+  QCOMPARE(lines, QStringList{"Arrays 45"});
   // The next page starts lower than the last page ended: asked, and kept
   // when the answer leaves the number as it is.
   asked.clear();
   answer = 0;
   QCOMPARE(Found(recogniser.Page(Layer(Lines({"Index 90", "Errata 95"})))), (QStringList{"90>90", "95>95"}));
   QCOMPARE(asked, (QList<QPair<int, int>>{{150, 90}}));
+  QCOMPARE(lines.last(), QStringLiteral("Index 90"));
 }
 
 void AutoLinksTest::RunningHeadOfAContentsPage() {

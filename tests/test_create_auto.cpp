@@ -125,6 +125,7 @@ void CreateAutoTest::ContentsQuestion() {
   frontEnd.AddCreateRow(Row(book, 1, 1, "3", "-130"));
   QVERIFY(Run(frontEnd));
   QCOMPARE(frontEnd.questions, (QList<QPair<int, int>>{{140, 45}}));
+  QCOMPARE(frontEnd.Where(), QStringList{book + " 1: Массивы 45"});
   QCOMPARE(LinksByPage(book).value("p1.djvu"),
            (QStringList{"#10 100 1500 220 40", "#15 100 1400 200 40", "#20 100 1300 200 40"}));
 

@@ -228,6 +228,7 @@ void CreateRunTest::NumbersGoingBackAndTheQuestion() {
   asking.AddCreateRow(Row(contents, 2, 2));
   QVERIFY(Run(asking));
   QCOMPARE(asking.questions, (QList<QPair<int, int>>{{3, 1}, {7, 2}}));
+  QCOMPARE(asking.Where(), (QStringList{contents + " 2: Глава 1 7", contents + " 2: Глава 2 15"}));
   QCOMPARE(LinksByPage(contents).value("p2.djvu").size(), 3);
 }
 

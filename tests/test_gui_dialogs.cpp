@@ -204,6 +204,7 @@ void DialogsTest::QuestionWaysOut() {
     QCOMPARE(On<QLabel>(q, "Label1")->text(), QStringLiteral("Предыдущая страница - 10"));
     QCOMPARE(On<QLabel>(q, "Label2")->text(), QStringLiteral("Текущая страница - 3"));
     QCOMPARE(On<QLineEdit>(q, "Edit1")->text(), QStringLiteral("3"));
+    QCOMPARE(On<QLabel>(q, "LabelWhere")->text(), QStringLiteral("book.djvu, стр. 12: «Глава 2 ...... 3»"));
     QCOMPARE(w.form3.focusWidget(), On<QLineEdit>(q, "Edit1"));
     if (!typed.isNull()) On<QLineEdit>(q, "Edit1")->setText(typed);
     On<QCheckBox>(q, "CheckBox1")->setChecked(dontShow);
@@ -211,7 +212,8 @@ void DialogsTest::QuestionWaysOut() {
     else if (way == "no") On<QPushButton>(q, "BitBtn2")->click();
     else w.form3.close();
   });
-  QCOMPARE(w.form1.AskPageNumber(10, 3), result);
+  QCOMPARE(w.form1.AskPageNumber(10, 3, {QStringLiteral("/books/book.djvu"), 12, QStringLiteral("Глава 2 ...... 3")}),
+           result);
   QCOMPARE(w.form1.CurrentPageNumber, result);
   QCOMPARE(w.form1.PreviousPageNumber, 10);
   QCOMPARE(w.form1.CheckBox10()->isChecked(), askAfter);

@@ -166,7 +166,9 @@ void TForm1::ShowError(const QString& text) {
   desktop_.Error(this, text);
 }
 
-int TForm1::AskPageNumber(int previous, int current) { return question_->Ask(previous, current); }
+int TForm1::AskPageNumber(int previous, int current, const PageQuestionContext& context) {
+  return question_->Ask(previous, current, context);
+}
 
 QCheckBox* TForm1::OptionBox(Option option) const {
   switch (option) {

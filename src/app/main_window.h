@@ -86,7 +86,7 @@ class TForm1 : public QWidget, public FrontEnd {
   void LogShow() override;
   void ShowMessage(const QString& text) override;
   void ShowError(const QString& text) override;
-  int AskPageNumber(int previous, int current) override;
+  int AskPageNumber(int previous, int current, const PageQuestionContext& context = {}) override;
   bool IsChecked(Option option) const override;
   int SelectedIndex(Combo combo) const override;
   int CreateRowCount() const override;

@@ -1,6 +1,7 @@
 #include "app/page_question.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 
 #include "app/desktop.h"
 #include "app/main_window.h"
@@ -18,7 +19,8 @@ TForm3::TForm3(TForm1& main) : ui_(std::make_unique<Ui::TForm3>()), main_(main) 
 
 TForm3::~TForm3() = default;
 
-int TForm3::Ask(int previous, int current) {
+int TForm3::Ask(int previous, int current, const PageQuestionContext& context) {
+  context_ = context;
   main_.PreviousPageNumber = previous;
   main_.CurrentPageNumber = current;
   exec();
@@ -29,6 +31,14 @@ void TForm3::showEvent(QShowEvent* event) {
   ui_->Label1->setText(tr("Предыдущая страница - ") + QString::number(main_.PreviousPageNumber));
   ui_->Label2->setText(tr("Текущая страница - ") + QString::number(main_.CurrentPageNumber));
   ui_->Edit1->setText(QString::number(main_.CurrentPageNumber));
+  // Where the entry stands, so the question can be answered.
+  QString where;
+  if (!context_.file.isEmpty()) {
+    where = tr("%1, стр. %2").arg(QFileInfo(context_.file).fileName()).arg(context_.page);
+    if (!context_.lineText.isEmpty()) where += QStringLiteral(": «%1»").arg(context_.lineText);
+  }
+  ui_->LabelWhere->setText(where);
+  ui_->LabelWhere->setToolTip(context_.file);
   ui_->Edit1->setFocus();
   QDialog::showEvent(event);
 }

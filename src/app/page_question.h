@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <memory>
 
+#include "core/front_end.h"
+
 namespace Ui { class TForm3; }
 class TForm1;
 
@@ -17,8 +19,9 @@ class TForm3 : public QDialog {
   ~TForm3() override;
 
   // Puts both numbers into the main window's fields, shows the dialog
-  // modally and returns the main window's CurrentPageNumber afterwards.
-  int Ask(int previous, int current);
+  // modally (with the file, the page and the entry's line below the described
+  // controls) and returns the main window's CurrentPageNumber afterwards.
+  int Ask(int previous, int current, const PageQuestionContext& context = {});
 
   void BitBtn1Click();  // "Да"
   void BitBtn2Click();  // "Нет"
@@ -30,5 +33,6 @@ class TForm3 : public QDialog {
   void StopAskingIfChosen();
 
   std::unique_ptr<Ui::TForm3> ui_;
+  PageQuestionContext context_;
   TForm1& main_;
 };

@@ -18,6 +18,7 @@ struct Candidate {
   int order = 0;        // the value compared along the page: Roman numbers come first
   bool valid = false;   // its target lies in the document
   int column = 0;       // the column of its lines
+  QString lineText;     // the printed line that holds the number
 };
 
 // One line's words from `from` to `to` (exclusive) as a box.
@@ -147,6 +148,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
       Candidate c;
       c.number = *number;
       c.box = PartBox(line, groupStart, wi + 1);
+      c.lineText = line.Text();
       c.firstLine = c.box;
       c.column = line.column;
       for (const PrintedLine* before : pending) {
@@ -210,7 +212,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
     bool accept = inOrder[i];
     const bool backwards = c.number.value < previous_ && !c.number.roman;
     if (backwards && options_.ask) {
-      if (const std::optional<int> answer = options_.ask(previous_, c.number.value)) {
+      if (const std::optional<int> answer = options_.ask(previous_, c.number.value, c.lineText)) {
         if (*answer != c.number.value) {
           int low, high;
           neighbours(i, &low, &high);

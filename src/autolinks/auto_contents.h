@@ -10,9 +10,9 @@ struct ContentsOptions {
   TargetOf target;
   bool roman = false;  // Roman numerals are page numbers (the row has a Roman offset)
   // Asked about a number smaller than the previous entry's: gets the previous
-  // and the current number and gives the number to use, or nothing when the
-  // question is not to be asked.
-  std::function<std::optional<int>(int previous, int current)> ask;
+  // and the current number and the text of the number's printed line, and
+  // gives the number to use, or nothing when the question is not to be asked.
+  std::function<std::optional<int>(int previous, int current, const QString& lineText)> ask;
 };
 
 // A contents entry's title from its words (the number's word without the

@@ -29,6 +29,13 @@ enum class Combo {
   WorkType,    // ComboBox3
 };
 
+// Where a page-number question comes from, shown with it so it can be answered.
+struct PageQuestionContext {
+  QString file;      // the document's path
+  int page = 0;      // the document page of the entry
+  QString lineText;  // the text of the entry's line (as read; may be approximate)
+};
+
 class FrontEnd {
  public:
   virtual ~FrontEnd() = default;
@@ -44,9 +51,10 @@ class FrontEnd {
   // The general error box, for a failure that stops a job.
   virtual void ShowError(const QString& text) = 0;
 
-  // The page-number question: shows the previous and the current number and
-  // returns the number to use. It may uncheck Option::AskWhenUnclear.
-  virtual int AskPageNumber(int previous, int current) = 0;
+  // The page-number question: shows the previous and the current number (and
+  // where the entry stands, when known) and returns the number to use. It may
+  // uncheck Option::AskWhenUnclear.
+  virtual int AskPageNumber(int previous, int current, const PageQuestionContext& context = {}) = 0;
 
   virtual bool IsChecked(Option option) const = 0;
   // The selected item's index, or -1 when the list has no selection.

@@ -28,7 +28,7 @@ void HeadlessFrontEnd::LogAppend(const QString& text) { log_.LogAppend(text); Lo
 void HeadlessFrontEnd::LogShow() { ++logShows_; }
 void HeadlessFrontEnd::ShowMessage(const QString& text) { messages_ << text; }
 void HeadlessFrontEnd::ShowError(const QString& text) { errors_ << text; }
-int HeadlessFrontEnd::AskPageNumber(int, int current) { return current; }
+int HeadlessFrontEnd::AskPageNumber(int, int current, const PageQuestionContext&) { return current; }
 
 bool HeadlessFrontEnd::IsChecked(Option option) const { return options_.value(int(option), false); }
 void HeadlessFrontEnd::SetChecked(Option option, bool checked) { options_[int(option)] = checked; }

@@ -18,7 +18,7 @@ class HeadlessFrontEnd : public FrontEnd {
   void ShowMessage(const QString& text) override;
   void ShowError(const QString& text) override;
   // Never asks: keeps the recognised number, as with the question switched off.
-  int AskPageNumber(int previous, int current) override;
+  int AskPageNumber(int previous, int current, const PageQuestionContext& context = {}) override;
 
   bool IsChecked(Option option) const override;
   void SetChecked(Option option, bool checked);

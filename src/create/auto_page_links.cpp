@@ -10,10 +10,14 @@ bool RomanLinked(const AutoLinkSettings& s) { return s.romanOffset || (s.folios 
 
 }  // namespace
 
-AutoPageLinks::AutoPageLinks(const AutoLinkSettings& settings, std::function<std::optional<int>(int, int)> ask)
+AutoPageLinks::AutoPageLinks(const AutoLinkSettings& settings, Ask ask)
     : settings_(settings),
+      ask_(std::move(ask)),
       contents_({[this](int printed, bool roman) { return Target(printed, roman); }, RomanLinked(settings),
-                 std::move(ask)}) {}
+                 [this](int previous, int current, const QString& lineText) -> std::optional<int> {
+                   if (!ask_) return std::nullopt;
+                   return ask_(previous, current, page_, lineText);
+                 }}) {}
 
 std::optional<int> AutoPageLinks::Target(int printed, bool roman) const {
   const int number = !roman && settings_.halve ? printed / 2 : printed;  // the number a page shows
@@ -48,6 +52,7 @@ void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, Link
 }
 
 QList<AutoEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
+  page_ = documentPage;
   if (settings_.workType == WorkType::IndexAuto) {
     return IndexEntries(page, documentPage,
                         {[this](int printed, bool roman) { return Target(printed, roman); },

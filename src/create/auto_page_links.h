@@ -25,8 +25,10 @@ struct AutoLinkSettings {
 class AutoPageLinks {
  public:
   // `ask` is asked about a contents number smaller than the previous entry's
-  // and gives the number to use, or nothing when the question is off.
-  AutoPageLinks(const AutoLinkSettings& settings, std::function<std::optional<int>(int, int)> ask);
+  // (with the document page and the text of the number's line) and gives the
+  // number to use, or nothing when the question is off.
+  using Ask = std::function<std::optional<int>(int previous, int current, int page, const QString& lineText)>;
+  AutoPageLinks(const AutoLinkSettings& settings, Ask ask);
 
   // The entries of one page of the range; the contents order carries over
   // from page to page.
@@ -37,6 +39,8 @@ class AutoPageLinks {
 
  private:
   AutoLinkSettings settings_;
+  Ask ask_;
+  int page_ = 0;  // the document page being read, for the question
   ContentsRecogniser contents_;
 };
 

@@ -161,15 +161,15 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     for (const PageData* page : textPages) texts << AutoPageText{page->number, page->text};
     AutoPageLinks links(AutoLinkSettings{settings.workType, settings.offset, settings.halve, settings.romanOffset,
                                          pages.pageCount, folioTargets},
-                        [this](int previous, int current) -> std::optional<int> {
+                        [this, &path](int previous, int current, int page, const QString& lineText) -> std::optional<int> {
                           if (!frontEnd_.IsChecked(Option::AskWhenUnclear)) return std::nullopt;
-                          return frontEnd_.AskPageNumber(previous, current);
+                          return frontEnd_.AskPageNumber(previous, current, {path, page, lineText});
                         });
     WriteAutoLinks(texts, links, writer);
   } else {
     const TextDumpLines dump = TextDumpLines::FromText(AsTextDump(read));
     PageScan scan(dump, range,
-                  ScanSettings{settings.workType, settings.offset, settings.halve, pages.pageCount, folioTargets},
+                  ScanSettings{settings.workType, settings.offset, settings.halve, pages.pageCount, folioTargets, path},
                   writer, frontEnd_);
     scan.Run();
     report = scan.Report();

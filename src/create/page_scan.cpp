@@ -71,7 +71,7 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   current_ = *number;
   const bool contents = settings_.workType == WorkType::Contents;
   if (contents && previous_ > current_ && frontEnd_.IsChecked(Option::AskWhenUnclear)) {
-    current_ = frontEnd_.AskPageNumber(previous_, current_);
+    current_ = frontEnd_.AskPageNumber(previous_, current_, {settings_.file, page_, LineText(index)});
   }
   if (current_ == 0) return;
   if (contents && (wordCount_ <= 1 || (previous_ > current_ && ordinal_ == lastLinkPage_))) return;
@@ -127,6 +127,23 @@ void PageScan::WordEntry(const QByteArray& line) {
     current_ = found.numbers.last();
   }
   Record(box_.left);
+}
+
+QString PageScan::LineText(qsizetype index) const {
+  // The line's word records (and their character records) are the records
+  // next to this one, up to the first record of another kind on either side.
+  const auto inLine = [this](qsizetype i) {
+    const QByteArrayView line = dump_.at(i);
+    return IsWordRecord(line) || line.contains("(char ");
+  };
+  qsizetype first = index;
+  while (first > 0 && inLine(first - 1)) --first;
+  QStringList words;
+  for (qsizetype i = first; i < dump_.size() && (i == index || inLine(i)); ++i) {
+    const QByteArrayView line = dump_.at(i);
+    if (IsWordRecord(line) && line.contains('"')) words << QString::fromUtf8(dialect::Unescape(WordText(line)));
+  }
+  return words.join(QLatin1Char(' '));
 }
 
 void PageScan::Oversized() {

@@ -19,6 +19,7 @@ struct ScanSettings {
   // The book's printed page numbers, when read: they place the targets or
   // check those of the offset.
   FolioTargets* folios = nullptr;
+  QString file;  // the document, named in the page-number question
 };
 
 // What the scan left out, for the lines after the file's described lines.
@@ -53,6 +54,9 @@ class PageScan {
   void WordEntry(const QByteArray& line);
   void Record(int left);
   void Oversized();
+  // The words of the line record that holds the word record at `index`,
+  // joined by blanks (words read by their characters are left out).
+  QString LineText(qsizetype index) const;
   // The document page a printed number leads to; nothing: no link (the
   // target is no page of the document, counted, or the book has no such page).
   std::optional<qint64> Target(int printed);
