@@ -1,6 +1,8 @@
 #include "create/book_page_numbers.h"
 
 #include <QFileInfo>
+#include <QSet>
+#include <algorithm>
 
 #include "core/errors.h"
 #include "create/range_read.h"
@@ -18,6 +20,71 @@ FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, in
     return texts;
   };
   return SampleFolioMap(pageCount, read).map;
+}
+
+namespace {
+
+// Targets whose pages are read for the check, spread over all the targets.
+constexpr int kCheckedTargets = 8;
+
+}  // namespace
+
+FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pageCount,
+                         const QList<PageLinks>& links) {
+  QList<qint64> targets;
+  for (const PageLinks& page : links) {
+    for (const qint64 target : page.targets) {
+      if (!targets.contains(target)) targets << target;
+    }
+  }
+  std::sort(targets.begin(), targets.end());
+  QSet<int> wanted;
+  for (int i = 0; i < kCheckedTargets && i < targets.size(); ++i) {
+    const qint64 target = targets[qsizetype(qint64(i) * targets.size() / std::min<qsizetype>(kCheckedTargets, targets.size()))];
+    for (qint64 page = target - 1; page <= target + 1; ++page) {
+      if (page >= 1 && page <= pageCount) wanted.insert(int(page));
+    }
+  }
+  QList<int> pages(wanted.begin(), wanted.end());
+  std::sort(pages.begin(), pages.end());
+  QMap<int, QList<Folio>> candidates;
+  if (!pages.isEmpty()) {
+    for (const PageData& page : ReadPagesOutput(runner.CommandsOutput(shortPath, PagesCommands(pages)), pages)) {
+      if (!page.text.isEmpty()) candidates.insert(page.number, ReadFolioCandidates(page.text));
+    }
+  }
+  // A page's folio counts where a page beside it carries the next or the
+  // previous number: a misread folio or a chapter number never warns.
+  QMap<qint64, Folio> shown;
+  for (auto it = candidates.constBegin(); it != candidates.constEnd(); ++it) {
+    for (const Folio& folio : it.value()) {
+      const auto agrees = [&](int step) {
+        for (const Folio& other : candidates.value(it.key() + step)) {
+          if (other.roman == folio.roman && other.number == folio.number + step) return true;
+        }
+        return false;
+      };
+      if (agrees(-1) || agrees(1)) {
+        shown.insert(it.key(), folio);
+        break;
+      }
+    }
+  }
+  FolioTargets check(shown);
+  for (const PageLinks& page : links) {
+    for (qsizetype i = 0; i < page.targets.size(); ++i) {
+      const QString& printed = page.printed.value(i);
+      bool arabic = false;
+      const int number = printed.toInt(&arabic);
+      const std::optional<Folio> roman = arabic ? std::nullopt : ParseFolioToken(printed);
+      if (arabic) {
+        check.Target(number, false, page.targets[i], true);
+      } else if (roman && roman->roman) {
+        check.Target(roman->number, true, page.targets[i], true);
+      }
+    }
+  }
+  return check;
 }
 
 FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int afterPage) {

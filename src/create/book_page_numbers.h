@@ -6,13 +6,22 @@
 #include <QStringList>
 #include <optional>
 
+#include "create/link_writer.h"
 #include "folios/folio_map.h"
+#include "folios/folio_targets.h"
 
 class DjvusedRunner;
 
 // Throws DjvusedError when djvused fails or its output is not whole, and
 // InputError for a page's zone tree that is not well formed.
 FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, int pageCount);
+
+// The check of a fixed offset: the folios of the pages around a few of the
+// links' targets (spread over them), read with one djvused call, each link
+// whose target was read checked against the folio of its page. Nothing is
+// read when there is no link.
+FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pageCount,
+                         const QList<PageLinks>& links);
 
 // The offset of a book for the pages after `afterPage` (0: the whole book),
 // as the button beside the offset finds it.

@@ -151,10 +151,12 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const TextPageRange range{1, int(textPages.size())};
   LinkWriter writer(settings.style, range);
   ScanReport report;
-  // The book's printed page numbers: the targets with "fol", a check of the
-  // row's offset without. Read only when the range has hidden text to link.
+  // With "fol" the targets are the pages that carry the printed numbers, from
+  // the book's folio map (read only when the range has hidden text to link).
   std::optional<FolioTargets> folios;
-  if (!textPages.isEmpty()) folios.emplace(ReadBookPageNumbers(runner_, path, pages.pageCount), settings.bookNumbers);
+  if (settings.bookNumbers && !textPages.isEmpty()) {
+    folios.emplace(ReadBookPageNumbers(runner_, path, pages.pageCount), true);
+  }
   FolioTargets* const folioTargets = folios ? &*folios : nullptr;
   if (IsAutomatic(settings.workType)) {
     QList<AutoPageText> texts;
@@ -191,6 +193,10 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
 
   notes_ << report.Lines();
   if (folios) notes_ << folios->Lines(settings.offset);
+  // A fixed offset is checked against the folios of a few of its targets.
+  if (!settings.bookNumbers && !settings.halve) {
+    notes_ << CheckOffset(runner_, path, pages.pageCount, writer.Pages()).Lines(settings.offset);
+  }
 
   QList<PageEdit> edits;
   for (const PageLinks& links : writer.Pages()) {

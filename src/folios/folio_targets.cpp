@@ -30,9 +30,15 @@ std::optional<int> FolioTargets::Place(int printed, bool roman) {
 }
 
 void FolioTargets::Check(int printed, bool roman, qint64 target) {
-  if (target < 1 || target > map_.PageCount()) return;
-  const std::optional<Folio> shown = map_.PrintedOn(int(target));
-  if (!shown || *shown == Folio{printed, roman}) return;
+  std::optional<Folio> shown;
+  if (checkOnly_) {
+    if (const auto it = pageFolios_.constFind(target); it != pageFolios_.constEnd()) shown = *it;
+  } else if (target >= 1 && target <= map_.PageCount()) {
+    shown = map_.PrintedOn(int(target));
+  }
+  if (!shown) return;
+  ++checked_;
+  if (*shown == Folio{printed, roman}) return;
   const Mismatch m{printed, roman, target, *shown};
   if (std::find(mismatches_.begin(), mismatches_.end(), m) != mismatches_.end()) return;  // asked again
   mismatches_.append(m);
@@ -67,8 +73,9 @@ QStringList FolioTargets::CheckLines(int offset) const {
                     .arg(m.target)
                     .arg(PrintedText(m.shown.number, m.shown.roman));
   }
-  return {QStringLiteral("Внимание: смещение %1 не совпадает с номерами страниц книги у %2 ссылок, например: %3")
+  return {QStringLiteral("Внимание: смещение %1 не совпадает с номерами страниц книги у %2 из %3 проверенных ссылок, например: %4")
               .arg(OffsetText(offset))
               .arg(mismatches_.size())
+              .arg(checked_)
               .arg(examples.join(QStringLiteral("; ")))};
 }

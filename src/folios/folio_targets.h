@@ -5,6 +5,7 @@
 // the number the map gives its page. Either way the run's log gets a few
 // lines on what was found.
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <optional>
 
@@ -14,6 +15,8 @@ class FolioTargets {
  public:
   // bookNumbers: targets are placed through the map; otherwise checked.
   FolioTargets(FolioMap map, bool bookNumbers) : map_(std::move(map)), bookNumbers_(bookNumbers) {}
+  // Only checks, against the folios of single pages.
+  explicit FolioTargets(QMap<qint64, Folio> pageFolios) : pageFolios_(std::move(pageFolios)), checkOnly_(true) {}
   const FolioMap& Map() const { return map_; }
   bool Placing() const { return bookNumbers_; }
 
@@ -49,6 +52,9 @@ class FolioTargets {
   };
   FolioMap map_;
   bool bookNumbers_ = false;
+  QMap<qint64, Folio> pageFolios_;
+  bool checkOnly_ = false;
+  int checked_ = 0;  // links checked against a folio
   QList<int> offsetsUsed_;
   bool romanUsed_ = false;
   QList<int> unplaced_;
