@@ -64,7 +64,7 @@ void ScanTextDump(const QByteArray& input) {
   const int first = int(Setting(settingsLine, 1) % 8);
   const int last = first + int(Setting(settingsLine, 2) % 8) - 1;  // may end before it starts
   const int offset = int(Setting(settingsLine, 3)) - 128;
-  ScanSettings settings{static_cast<WorkType>(flags % 3), offset, (flags & 4) != 0};
+  ScanSettings settings{static_cast<WorkType>(flags % 3), offset, (flags & 4) != 0, 0, nullptr, {}};
   const LinkStyle style =
       BuildLinkStyle(int((flags >> 3) & 1), int(Setting(settingsLine, 4) % 7), QStringLiteral("FF0000"),
                      int(Setting(settingsLine, 5) % 40), int((flags >> 4) & 1), int((flags >> 5) & 1),

@@ -122,7 +122,7 @@ void PageScanTest::ContentsEntries() {
   QFETCH(QStringList, areas);
   RecordingFrontEnd frontEnd;
   const QByteArray script =
-      Scan(pages, frontEnd, ScanSettings{WorkType(mode), offset, halve}, TextPageRange{1, int(pages.size())});
+      Scan(pages, frontEnd, ScanSettings{WorkType(mode), offset, halve, 0, nullptr, {}}, TextPageRange{1, int(pages.size())});
   QCOMPARE(Areas(script), areas);
   QVERIFY(frontEnd.questions.isEmpty());
 }
@@ -151,7 +151,7 @@ void PageScanTest::QuestionAskedWhenNumberGoesBack() {
   // Never in the index modes, never with the option off.
   for (const WorkType mode : {WorkType::Index1, WorkType::Index2}) {
     frontEnd.questions.clear();
-    Scan({ContentsPage()}, frontEnd, ScanSettings{mode, 0, false});
+    Scan({ContentsPage()}, frontEnd, ScanSettings{mode, 0, false, 0, nullptr, {}});
     QVERIFY(frontEnd.questions.isEmpty());
   }
   frontEnd.SetChecked(Option::AskWhenUnclear, false);
@@ -183,7 +183,7 @@ void PageScanTest::Index2Words() {
   QFETCH(QStringList, areas);
   RecordingFrontEnd frontEnd;
   const TextLine line{100, 1500, 1000, 1540, {Word{50, 1500, 90, 1540, "Абажур"}, Word{left, 1500, right, 1540, text}}};
-  QCOMPARE(Areas(Scan({{line}}, frontEnd, ScanSettings{WorkType::Index2, 1, false})), areas);
+  QCOMPARE(Areas(Scan({{line}}, frontEnd, ScanSettings{WorkType::Index2, 1, false, 0, nullptr, {}})), areas);
 }
 
 void PageScanTest::WordsSkippedAndTargetsOutside_data() {
@@ -220,7 +220,7 @@ void PageScanTest::WordsSkippedAndTargetsOutside() {
   const TextPageRange range{1, int(pages.size())};
   LinkWriter writer(LinkStyle{"rect", "(xor )"}, range);
   RecordingFrontEnd frontEnd;
-  PageScan scan(dump, range, ScanSettings{WorkType(mode), 0, false, 30}, writer, frontEnd);
+  PageScan scan(dump, range, ScanSettings{WorkType(mode), 0, false, 30, nullptr, {}}, writer, frontEnd);
   scan.Run();
   QByteArray links;
   for (const PageLinks& page : writer.Pages()) links += page.text;
