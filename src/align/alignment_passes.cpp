@@ -1,5 +1,8 @@
 #include "align/alignment_passes.h"
 
+#include <set>
+#include <vector>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -105,10 +108,16 @@ std::optional<PageTable> MeasurePages(const QString& dumpPath) {
   return table;
 }
 
-void RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable& table) {
+AlignmentCount RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable& table) {
+  // Which areas change, in stream order (the same in every pass), and on which page.
+  std::vector<bool> changed;
+  std::vector<const PageGeometry*> pageOf;
   // Pass 4: common left edges; the decision uses the measured x.
-  StreamDump(dumpPath, dialect::LineEnd::Dump, scriptPath, table, [](PageGeometry& page, DumpArea& area) {
+  StreamDump(dumpPath, dialect::LineEnd::Dump, scriptPath, table, [&](PageGeometry& page, DumpArea& area) {
+    const qint64 before = area.x;
     area.x = page.TwoColumns() && page.InSecondColumn(area.x) ? page.SecondLeft : page.MinLeft;
+    changed.push_back(area.x != before);
+    pageOf.push_back(&page);
   });
 
   // Pass 5: the widest area of each column, by the aligned left edges.
@@ -124,13 +133,27 @@ void RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable&
   // Pass 6: common widths. When the second column's widest area, placed at the
   // first column's edge, would reach the rightmost start, the page takes the
   // first column's width throughout.
-  StreamDump(scriptPath, dialect::LineEnd::OwnFile, dumpPath, table, [](PageGeometry& page, DumpArea& area) {
+  std::size_t next = 0;
+  StreamDump(scriptPath, dialect::LineEnd::OwnFile, dumpPath, table, [&](PageGeometry& page, DumpArea& area) {
+    const qint64 before = area.w;
     if (page.MinLeft + page.SecondWidth >= page.MaxLeft || area.x == page.MinLeft) {
       area.w = page.FirstWidth;
     } else {
       area.w = page.SecondWidth;
     }
+    if (next < changed.size() && area.w != before) changed[next] = true;
+    ++next;
   });
+
+  AlignmentCount count;
+  std::set<const PageGeometry*> pages;
+  for (std::size_t i = 0; i < changed.size(); ++i) {
+    if (!changed[i]) continue;
+    ++count.areas;
+    pages.insert(pageOf[i]);
+  }
+  count.pages = int(pages.size());
+  return count;
 }
 
 }  // namespace align

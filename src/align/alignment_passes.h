@@ -22,6 +22,11 @@ std::optional<PageTable> MeasurePages(const QString& dumpPath);
 // Passes 4 to 6: writes the dump with aligned left edges to scriptPath,
 // measures the columns' widths there, and writes the finished script, with
 // aligned widths, back to dumpPath. Throws ConversionError or IoError.
-void RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable& table);
+// Returns how many areas the alignment moved or resized, on how many pages.
+struct AlignmentCount {
+  int areas = 0;
+  int pages = 0;
+};
+AlignmentCount RewritePages(const QString& dumpPath, const QString& scriptPath, PageTable& table);
 
 }  // namespace align

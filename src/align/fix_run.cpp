@@ -100,13 +100,15 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   frontEnd_.LogAppend(joblog::kOk);
 
   LogStep(kRewriting);
-  align::RewritePages(dump, runner_.TempPath(DjvusedRunner::kScriptFile), *table);
+  const align::AlignmentCount moved =
+      align::RewritePages(dump, runner_.TempPath(DjvusedRunner::kScriptFile), *table);
   frontEnd_.LogAppend(joblog::kOk);
 
   frontEnd_.LogAddLine(joblog::kApplying);
   runner_.ApplyScript(path, ScriptUse::FixScript, {DjvusedRunner::kScriptFile}, session.ReadState());
   frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(joblog::Finished(path));
+  frontEnd_.LogAddLine(QStringLiteral("Выровнено областей: %1 (страниц: %2)").arg(moved.areas).arg(moved.pages));
   return Outcome::Finished;
 }
 
