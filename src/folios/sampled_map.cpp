@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kStride = 8;
+constexpr int kStride = 16;
 constexpr int kMaxRounds = 6;
 
 }  // namespace
