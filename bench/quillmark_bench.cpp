@@ -159,6 +159,7 @@ int main(int argc, char** argv) {
         [&] { return Djvused(b, {"-e", "n; dump"}); },
         [&] { return Cli(b, {"create", "--pages", "3-6", "--offset", "auto", b.book}); },
         [&] { return Cli(b, {"offsets", b.book}); },
+        [&] { return Cli(b, {"create", "--pages", "3-6", "--mode", "contents-auto", b.book}); },
     });
     const QList<double> fix = BestOf(rounds, b, b.linked, {
         [&] { return Cli(b, {"fix", b.book}); },
@@ -178,6 +179,8 @@ int main(int argc, char** argv) {
     Print("create --pages 3-6 --offset auto: %.3f, ratio to the fixed offset %.3f (goal <= 1.3)\n", create[6],
           create[6] / create[0]);
     Print("offsets: %.3f, ratio to -e output-txt %.3f (goal <= 1.2)\n", create[7], create[7] / create[3]);
+    Print("create --pages 3-6 --mode contents-auto: %.3f, ratio to the described contents type %.3f (goal <= 1.1)\n",
+          create[8], create[8] / create[0]);
     Print("fix: quillmark-cli %.3f | bare djvused %.3f (-e output-ant %.3f, -f -s %.3f)\n", fix[0], fix[1], fix[2],
           fix[3]);
     Print("  ratio %.3f (goal <= 1.25)\n", fixRatio);
