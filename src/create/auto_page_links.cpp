@@ -46,7 +46,7 @@ void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, Link
     for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i].zones), pages[i].number)) {
       writer.WriteEntry(LinkArea{e.area.left, e.area.bottom, e.area.width, e.area.height},
                         LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0},
-                        e.roman ? RomanNumeral(e.printed) : QString::number(e.printed));
+                        Folio{e.printed, e.roman});
     }
   }
 }

@@ -73,15 +73,8 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pa
   FolioTargets check(shown);
   for (const PageLinks& page : links) {
     for (qsizetype i = 0; i < page.targets.size(); ++i) {
-      const QString& printed = page.printed.value(i);
-      bool arabic = false;
-      const int number = printed.toInt(&arabic);
-      const std::optional<Folio> roman = arabic ? std::nullopt : ParseFolioToken(printed);
-      if (arabic) {
-        check.Target(number, false, page.targets[i], true);
-      } else if (roman && roman->roman) {
-        check.Target(roman->number, true, page.targets[i], true);
-      }
+      const Folio printed = page.printed.value(i);
+      check.Target(printed.number, printed.roman, page.targets[i], true);
     }
   }
   return check;

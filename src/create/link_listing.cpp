@@ -47,7 +47,9 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
     const PageData& data = *textPages.at(page.ordinal - 1);
     const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(data.text));
     for (qsizetype i = 0; i < page.areas.size(); ++i) {
-      links.append(ListedLink{data.number, page.printed.value(i), page.targets.value(i), page.areas[i],
+      const Folio printed = page.printed.value(i);
+      links.append(ListedLink{data.number, printed.roman ? RomanNumeral(printed.number) : QString::number(printed.number),
+                              page.targets.value(i), page.areas[i],
                               TextUnder(lines, page.areas[i])});
     }
   }

@@ -28,7 +28,7 @@ void LinkWriter::PageSelection(int ordinal) {
   ordinal_ = ordinal + 1;
 }
 
-void LinkWriter::WriteArea(qint64 target, const LinkArea& area, const QString& printed) {
+void LinkWriter::WriteArea(qint64 target, const LinkArea& area, Folio printed) {
   if (!range_.Contains(ordinal_)) return;
   if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}, {}, {}});
   PageLinks& page = pages_.last();
@@ -41,7 +41,7 @@ void LinkWriter::WriteArea(qint64 target, const LinkArea& area, const QString& p
   page.printed.append(printed);
 }
 
-void LinkWriter::WriteEntry(const LinkArea& area, LinkedEntry entry, const QString& printed) {
+void LinkWriter::WriteEntry(const LinkArea& area, LinkedEntry entry, Folio printed) {
   if (!range_.Contains(ordinal_)) return;
   WriteArea(entry.target, area, printed);
   entry.ordinal = ordinal_;

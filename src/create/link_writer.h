@@ -9,6 +9,7 @@
 
 #include "create/link_style.h"
 #include "create/text_dump.h"
+#include "folios/folio_reader.h"
 
 // A link area: left, bottom, width, height.
 struct LinkArea {
@@ -36,7 +37,7 @@ struct PageLinks {
   QByteArray text;        // the maparea records, each followed by a blank
   QList<LinkArea> areas;  // their areas, for replacing the old links they cover
   QList<qint64> targets;  // and, link by link, where they lead
-  QStringList printed;    // and the page number as printed ("15", "xiv")
+  QList<Folio> printed;   // and the page number as printed (15, or xiv as Roman)
 };
 
 // A contents entry that got a link, kept for the outline: the described
@@ -57,9 +58,9 @@ class LinkWriter {
   // At every page-selection line of the dump; `ordinal` counts the pages met
   // before this one.
   void PageSelection(int ordinal);
-  void WriteArea(qint64 target, const LinkArea& area, const QString& printed = {});
+  void WriteArea(qint64 target, const LinkArea& area, Folio printed);
   // The same for a contents entry, which is kept for the outline.
-  void WriteEntry(const LinkArea& area, LinkedEntry entry, const QString& printed = {});
+  void WriteEntry(const LinkArea& area, LinkedEntry entry, Folio printed);
 
   PageLinkState& Page() { return page_; }
   // The pages of the range that got at least one link.

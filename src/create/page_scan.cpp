@@ -81,7 +81,7 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   if (!target) return;  // no link, and no entry that later ones compare with
   int left = box_.left;
   const std::optional<LinkArea> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
-  if (area) writer_.WriteEntry(*area, LinkedEntry{*target, box_, {}, 0, 0, 0, 0}, QString::number(current_));
+  if (area) writer_.WriteEntry(*area, LinkedEntry{*target, box_, {}, 0, 0, 0, 0}, Folio{current_, false});
   Record(left);
 }
 
@@ -108,7 +108,7 @@ void PageScan::WordEntry(const QByteArray& line) {
   if (found.numbers.isEmpty()) {
     const std::optional<qint64> target = Target(current_);
     if (!target) return;
-    writer_.WriteArea(*target, LinkArea{box_.left, box_.bottom, width, height}, QString::number(current_));
+    writer_.WriteArea(*target, LinkArea{box_.left, box_.bottom, width, height}, Folio{current_, false});
   } else {
     // One area per number, side by side over the word; rint rounds half to even.
     // A number leading outside the document leaves its place empty.
@@ -119,7 +119,7 @@ void PageScan::WordEntry(const QByteArray& line) {
                           qint64(std::rint(double(width) / k)), height};
       const std::optional<qint64> target = Target(found.numbers[j]);
       if (!target) continue;
-      writer_.WriteArea(*target, area, QString::number(found.numbers[j]));
+      writer_.WriteArea(*target, area, Folio{found.numbers[j], false});
       any = true;
     }
     if (!any) return;
