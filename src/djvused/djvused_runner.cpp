@@ -258,6 +258,18 @@ int DjvusedRunner::PageCount(const QString& shortPath) {
   return pages;
 }
 
+int DjvusedRunner::PageCountAndText(const QString& shortPath, QByteArray* dump) {
+  const Outcome outcome =
+      Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("n; output-txt")}, {}, {});
+  Check(outcome, QStringLiteral("-e 'n; output-txt'"), shortPath);
+  bool ok = false;
+  const int pages = CountFromOutput(outcome.output, &ok);
+  if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(shortPath));
+  const qsizetype end = outcome.output.indexOf('\n');
+  *dump = outcome.output.mid(end + 1);
+  return pages;
+}
+
 
 QByteArray DjvusedRunner::ComponentListText(const QString& shortPath) {
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("ls")}, {}, {});

@@ -81,6 +81,10 @@ class DjvusedRunner {
 
   // The document's page count ("-e n").
   int PageCount(const QString& shortPath);
+  // The page count and the whole document's hidden text ("-e 'n; output-txt'")
+  // in one call: a second process for the count alone costs as much as a
+  // tenth of a big book's dump.
+  int PageCountAndText(const QString& shortPath, QByteArray* dump);
 
   // Deletes a temporary file of the work folder if it exists.
   void DropTempFile(const QString& name);

@@ -1,8 +1,5 @@
 #include "folios/book_folios.h"
 
-#include <QFile>
-
-#include "core/errors.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/text_layer.h"
 
@@ -16,18 +13,7 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount) {
 }
 
 FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path) {
-  const int pageCount = runner.PageCount(path);
-  runner.RunDump(path, DumpUse::HiddenText);
-  const QString dumpPath = runner.TempPath(DjvusedRunner::kDumpFile);
-  QFile file(dumpPath);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw IoError(QStringLiteral("Не удалось прочитать %1: %2").arg(dumpPath, file.errorString()));
-  }
-  const QByteArray dump = file.readAll();
-  if (file.error() != QFile::NoError) {
-    throw IoError(QStringLiteral("Не удалось прочитать %1: %2").arg(dumpPath, file.errorString()));
-  }
-  file.close();
-  runner.DropTempFile(DjvusedRunner::kDumpFile);
+  QByteArray dump;
+  const int pageCount = runner.PageCountAndText(path, &dump);
   return FolioMapOfDump(dump, pageCount);
 }
