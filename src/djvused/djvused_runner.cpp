@@ -118,7 +118,8 @@ void DjvusedRunner::WriteBatch(const QStringList& lines) {
 }
 
 DjvusedRunner::Outcome DjvusedRunner::Run(const QStringList& arguments, const QString& stdoutFile,
-                                          const std::function<void()>& started) {
+                                          const std::function<void()>& started,
+                                          const std::function<void(const QByteArray&)>& take) {
   if (djvused_.isEmpty() && !DjvusedPresent()) throw DjvusedError(kMissingMessage);
   Outcome outcome;
   QProcess process;
@@ -133,6 +134,10 @@ DjvusedRunner::Outcome DjvusedRunner::Run(const QStringList& arguments, const QS
   QEventLoop loop;
   bool done = false;
   QObject::connect(&process, &QProcess::finished, &loop, [&] { done = true; loop.quit(); });
+  if (take) {
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop,
+                     [&] { take(process.readAllStandardOutput()); });
+  }
   QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) { done = true; loop.quit(); }
   });
@@ -150,7 +155,11 @@ DjvusedRunner::Outcome DjvusedRunner::Run(const QStringList& arguments, const QS
   outcome.exitCode = process.exitCode();
   outcome.errorText = outcome.started ? QString::fromUtf8(process.readAllStandardError()).trimmed()
                                       : process.errorString();
-  if (stdoutFile.isEmpty()) outcome.output = process.readAllStandardOutput();
+  if (take) {
+    take(process.readAllStandardOutput());
+  } else if (stdoutFile.isEmpty()) {
+    outcome.output = process.readAllStandardOutput();
+  }
   return outcome;
 }
 
@@ -258,16 +267,11 @@ int DjvusedRunner::PageCount(const QString& shortPath) {
   return pages;
 }
 
-int DjvusedRunner::PageCountAndText(const QString& shortPath, QByteArray* dump) {
+void DjvusedRunner::StreamPageCountAndText(const QString& shortPath,
+                                           const std::function<void(const QByteArray&)>& take) {
   const Outcome outcome =
-      Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("n; output-txt")}, {}, {});
+      Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("n; output-txt")}, {}, {}, take);
   Check(outcome, QStringLiteral("-e 'n; output-txt'"), shortPath);
-  bool ok = false;
-  const int pages = CountFromOutput(outcome.output, &ok);
-  if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(shortPath));
-  const qsizetype end = outcome.output.indexOf('\n');
-  *dump = outcome.output.mid(end + 1);
-  return pages;
 }
 
 

@@ -81,10 +81,10 @@ class DjvusedRunner {
 
   // The document's page count ("-e n").
   int PageCount(const QString& shortPath);
-  // The page count and the whole document's hidden text ("-e 'n; output-txt'")
-  // in one call: a second process for the count alone costs as much as a
-  // tenth of a big book's dump.
-  int PageCountAndText(const QString& shortPath, QByteArray* dump);
+  // Runs "-e 'n; output-txt'" on the whole document and hands its output to
+  // `take` piece by piece while djvused still writes, so the caller reads
+  // pages while later ones are dumped. Returns when djvused has ended.
+  void StreamPageCountAndText(const QString& shortPath, const std::function<void(const QByteArray&)>& take);
 
   // Deletes a temporary file of the work folder if it exists.
   void DropTempFile(const QString& name);
@@ -106,8 +106,9 @@ class DjvusedRunner {
     QByteArray output;  // standard output when not sent to a file
   };
 
+  // `take`, when given, receives standard output as it arrives.
   Outcome Run(const QStringList& arguments, const QString& stdoutFile,
-              const std::function<void()>& started);
+              const std::function<void()>& started, const std::function<void(const QByteArray&)>& take = {});
   void WriteBatch(const QStringList& lines);
   void RefuseLargeComponents(const QString& shortPath, qint64 growth);
   void CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLine>& components, int pages);
