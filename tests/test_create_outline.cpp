@@ -132,6 +132,16 @@ void CreateOutlineTest::Outline_data() {
       << "3" << QList<TextLine>{Line(1500, "Глава 1. Начала 3"), Line(1450, "1.1 Точки 4", 160)}
       << QList<TextLine>{Line(1500, "1.2 Прямые 6", 160), Line(1450, "Глава 2. Кривые 8"), Line(1400, "Указатель 40")}
       << QStringList{"0 Глава 1. Начала #5", "1 1.1 Точки #6", "1 1.2 Прямые #8", "0 Глава 2. Кривые #10"};
+
+  // Two columns side by side, their lines on shared baselines: the left
+  // column is read first, each column's indentation on its own.
+  const QList<TextLine> twoColumns{Line(1500, "Введение 3"), Line(1450, "Цели 4", 140), Line(1400, "Задачи 5", 140),
+                                   Line(1350, "Основы 7"),   Line(1500, "Методы 12", 700), Line(1450, "Опыты 14", 740),
+                                   Line(1400, "Итоги 16", 700),  Line(1350, "Литература 18", 700)};
+  QTest::newRow("two columns, automatic")
+      << "3" << twoColumns << none
+      << QStringList{"0 Введение #5", "1 Цели #6", "1 Задачи #7", "0 Основы #9", "0 Методы #14", "1 Опыты #16",
+                     "0 Итоги #18", "0 Литература #20"};
 }
 
 void CreateOutlineTest::Outline() {
@@ -221,6 +231,12 @@ void CreateOutlineTest::CommandLine() {
                             "\"#9\" ) )\n.\n"),
            dry.out.constData());
   QCOMPARE(ReadFile(book), original);
+  // The list marks each link with its bookmark's level.
+  const CliRun list = Cli({"create", "--pages", "2-2", "--offset", "2", "--outline", "--dry-run", "--list", book});
+  QCOMPARE(list.status, 0);
+  QStringList levels;
+  for (const QByteArray& line : list.out.trimmed().split('\n')) levels << QString::fromUtf8(line.split('\t').last());
+  QCOMPARE(levels, (QStringList{"1", "2", "1"}));
 
   const CliRun run = Cli({"create", "--pages", "2-2", "--offset", "2", "--outline", book});
   QCOMPARE(run.status, 0);

@@ -61,7 +61,7 @@ bool CreateRun::Run() {
   return true;
 }
 
-QByteArray CreateRun::OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
+OutlinePlan CreateRun::OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
                                   const QList<const PageData*>& textPages) {
   if (!frontEnd_.IsChecked(Option::CreateOutline)) return {};
   if (type != WorkType::Contents && type != WorkType::ContentsAuto) {
@@ -70,7 +70,7 @@ QByteArray CreateRun::OutlineStep(const QString& path, WorkType type, const QLis
   }
   OutlinePlan plan = PlanOutline(runner_, path, entries, textPages, dryRun_ != nullptr);
   notes_ << plan.notes;
-  return plan.data;
+  return plan;
 }
 
 void CreateRun::LogNotes() {
@@ -203,11 +203,12 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     const PageData& page = *textPages.at(links.ordinal - 1);
     edits << PageEdit{page.number, MergeAnnotations(page.annotations, links.areas, links.text)};
   }
-  const QByteArray outline = OutlineStep(path, settings.workType, writer.Entries(), textPages);
-  const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline);
+  const OutlinePlan outline = OutlineStep(path, settings.workType, writer.Entries(), textPages);
+  const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline.data);
   QByteArray listing;
   if (list_) {
-    const QList<ListedLink> links = ListLinks(writer.Pages(), textPages);
+    QList<ListedLink> links = ListLinks(writer.Pages(), textPages);
+    MarkLevels(links, outline.entries);
     listing = listFormat_ == ListFormat::Json ? LinksAsJson(longPath, links) : LinksAsTsv(links);
   }
   const auto write = [](QIODevice* out, const QByteArray& bytes) {

@@ -8,6 +8,7 @@
 
 #include "core/front_end.h"
 #include "create/link_writer.h"
+#include "create/outline_entries.h"
 #include "create/range_read.h"
 #include "create/recognition.h"
 #include "djvused/djvused_runner.h"
@@ -40,7 +41,7 @@ class CreateRun {
   // after the file's own lines.
   void LogNotes();
   // The set-outline data when the outline is asked for; its log lines join the notes.
-  QByteArray OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
+  OutlinePlan OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
                          const QList<const PageData*>& textPages);
 
   FrontEnd& frontEnd_;

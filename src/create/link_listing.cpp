@@ -56,12 +56,25 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
   return links;
 }
 
+void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+  qsizetype next = 0;
+  for (ListedLink& link : links) {
+    for (qsizetype i = next; i < bookmarks.size(); ++i) {
+      if (bookmarks[i].page == link.page && bookmarks[i].target == link.target) {
+        link.level = bookmarks[i].level;
+        next = i + 1;
+        break;
+      }
+    }
+  }
+}
+
 QByteArray LinksAsTsv(const QList<ListedLink>& links) {
   QByteArray out;
   for (const ListedLink& l : links) {
     QString text = l.text;
     text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    out += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\n")
+    QString line = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
                .arg(l.page)
                .arg(l.printed)
                .arg(l.target)
@@ -69,8 +82,9 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
                .arg(l.area.bottom)
                .arg(l.area.width)
                .arg(l.area.height)
-               .arg(text)
-               .toUtf8();
+               .arg(text);
+    if (l.level > 0) line += QStringLiteral("\t%1").arg(l.level);
+    out += line.toUtf8() + '\n';
   }
   return out;
 }
@@ -78,14 +92,16 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
 QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links) {
   QJsonArray array;
   for (const ListedLink& l : links) {
-    array.append(QJsonObject{{"page", l.page},
+    QJsonObject object{{"page", l.page},
                              {"printed", l.printed},
                              {"target", double(l.target)},
                              {"area", QJsonObject{{"x", double(l.area.left)},
                                                   {"y", double(l.area.bottom)},
                                                   {"w", double(l.area.width)},
                                                   {"h", double(l.area.height)}}},
-                             {"text", l.text}});
+                             {"text", l.text}};
+    if (l.level > 0) object.insert(QStringLiteral("level"), l.level);
+    array.append(object);
   }
   return QJsonDocument(QJsonObject{{"file", path}, {"links", array}}).toJson(QJsonDocument::Compact) + '\n';
 }

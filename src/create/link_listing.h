@@ -8,6 +8,7 @@
 
 #include "create/link_writer.h"
 #include "create/range_read.h"
+#include "outline/outline_entry.h"
 
 struct ListedLink {
   int page = 0;     // the document page the link is on
@@ -15,6 +16,7 @@ struct ListedLink {
   qint64 target = 0;
   LinkArea area;
   QString text;
+  int level = 0;  // the entry's outline level when an outline is made, else 0
 };
 
 // The links of `pages` in the order they were made; `textPages` are the pages
@@ -22,7 +24,12 @@ struct ListedLink {
 // for a page's zone tree that does not read.
 QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages);
 
-// One tab-separated line per link: page, printed number, target, x, y, w, h, text.
+// Marks each link with the level of the bookmark made from its entry: the
+// bookmarks follow the links' order, matched by page and target.
+void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
+
+// One tab-separated line per link: page, printed number, target, x, y, w, h,
+// text, and the level when the links are marked with levels.
 QByteArray LinksAsTsv(const QList<ListedLink>& links);
 // {"file": PATH, "links": [{"page", "printed", "target", "area": {x, y, w, h}, "text"}]}
 QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links);

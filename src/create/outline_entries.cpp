@@ -122,6 +122,7 @@ OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<
   }
   AssignLevels(entries);
   plan.data = OutlineData(entries);
+  plan.entries = entries;
   plan.notes << QStringLiteral("Создано закладок: %1").arg(entries.size());
   if (!dryRun) {
     const int old = BookmarkCount(runner.CommandsOutput(path, "print-outline"));

@@ -26,8 +26,9 @@ QStringList EntryTitleWords(const TextZone& page, const LineBox& line);
 QList<OutlineEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages);
 
 struct OutlinePlan {
-  QByteArray data;    // the set-outline data; empty: the outline stays as it is
-  QStringList notes;  // log lines after the file's described lines
+  QByteArray data;              // the set-outline data; empty: the outline stays as it is
+  QStringList notes;            // log lines after the file's described lines
+  QList<OutlineEntry> entries;  // the bookmarks with their levels, in document order
 };
 
 // The outline of the entries with their levels. Unless `dryRun`, the
