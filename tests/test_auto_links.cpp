@@ -326,6 +326,14 @@ void AutoLinksTest::Index_data() {
       << Lines({"arrow, 131 , 172", "binary, 103 ; 65"}) << 1 << QStringList{"131>137", "172>178", "103>109", "65>71"};
   QTest::newRow("continuation line of numbers")
       << Lines({"vectors 3, 5,", "7, 9"}) << 1 << QStringList{"3>9", "5>11", "7>13", "9>15"};
+  // An OCR'd page: "drawunboxed, 69, 71" with the tops of "d b d" and the
+  // "1" of 71 read as a line of their own; "7" and "1" touch.
+  QTest::newRow("a number OCR split into two touching words")
+      << QByteArray("(page 0 0 2550 3300 (line 376 1383 744 1411 (word 376 1383 396 1408 \"d\")"
+                    " (word 506 1383 525 1408 \"b\") (word 593 1383 613 1408 \"d\") (word 731 1383 744 1411 \"1\"))"
+                    " (line 397 1350 731 1411 (word 397 1383 590 1401 \"rawunboxed,\") (word 618 1375 726 1411 \"69,\")"
+                    " (word 712 1344 731 1415 \"7\")))")
+      << 102 << QStringList{"69>75", "71>77"};
 }
 
 void AutoLinksTest::Index() {

@@ -1,5 +1,6 @@
 #include "autolinks/auto_index.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "autolinks/number_reading.h"
@@ -78,6 +79,31 @@ QString Heading(const PrintedLine& line, qsizetype wordIndex, qsizetype charInde
   return text;
 }
 
+bool AllDigits(const QString& text) {
+  return !text.isEmpty() && std::all_of(text.begin(), text.end(), IsAsciiDigit);
+}
+
+// The line with the digits of one number that OCR split into two words
+// joined again: a word of digits and a word starting with a digit that
+// touches it (no blank between them; "7" "1" for 71). Numbers a reader sees
+// apart always have a comma or a blank between them.
+PrintedLine WithSplitNumbersJoined(PrintedLine line) {
+  for (qsizetype i = line.words.size() - 1; i > 0; --i) {
+    PrintedWord& left = line.words[i - 1];
+    const PrintedWord& right = line.words[i];
+    const int touch = std::max(1, std::min(left.box.Height(), right.box.Height()) / 10);
+    if (!AllDigits(left.text) || !IsAsciiDigit(right.text[0]) || right.box.left - left.box.right > touch ||
+        right.box.left < left.box.right - touch) {
+      continue;
+    }
+    left.text += right.text;
+    left.chars += right.chars;
+    left.box = Union(left.box, right.box);
+    line.words.removeAt(i);
+  }
+  return line;
+}
+
 }  // namespace
 
 QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options) {
@@ -85,8 +111,8 @@ QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const Inde
   QList<AutoEntry> entries;
   QString heading;
   for (qsizetype li = 0; li < lines.size(); ++li) {
-    const PrintedLine& line = lines[li];
     if (IsPageFurniture(lines, li)) continue;
+    const PrintedLine line = WithSplitNumbersJoined(lines[li]);
     bool allNumbers = true;
     for (const PrintedWord& w : line.words) allNumbers = allNumbers && IsNumberWord(w.text);
     bool headingTaken = false;
