@@ -326,6 +326,11 @@ void AutoLinksTest::Index_data() {
       << Lines({"arrow, 131 , 172", "binary, 103 ; 65"}) << 1 << QStringList{"131>137", "172>178", "103>109", "65>71"};
   QTest::newRow("continuation line of numbers")
       << Lines({"vectors 3, 5,", "7, 9"}) << 1 << QStringList{"3>9", "5>11", "7>13", "9>15"};
+  // A list that does not rise holds a misread digit: its two numbers are left
+  // out; numbers of different entries on one row may fall.
+  QTest::newRow("numbers of one list out of order")
+      << Lines({"bbox, 32, 31, 84", "and, 19, 21, 82", "alpha, 12, beta, 10"}) << 1
+      << QStringList{"84>90", "19>25", "21>27", "82>88", "12>18", "10>16"};
   // An OCR'd page: "drawunboxed, 69, 71" with the tops of "d b d" and the
   // "1" of 71 read as a line of their own; "7" and "1" touch.
   QTest::newRow("a number OCR split into two touching words")

@@ -104,6 +104,33 @@ PrintedLine WithSplitNumbersJoined(PrintedLine line) {
   return line;
 }
 
+// An entry's page numbers rise along its list; two neighbours of one list
+// (nothing but numbers and commas between them; a semicolon starts another
+// list) that do not ("32, 31") hold a
+// misread digit, and which of them is wrong cannot be told: neither is
+// linked. `words` holds the word index of each entry of the line from `from`.
+void DropOutOfOrder(QList<AutoEntry>& entries, qsizetype from, const QList<qsizetype>& words,
+                    const PrintedLine& line) {
+  const auto otherWordsBetween = [&](qsizetype a, qsizetype b) {
+    if (line.words[a].text.contains(QLatin1Char(';'))) return true;
+    for (qsizetype w = a + 1; w < b; ++w) {
+      const QString& text = line.words[w].text;
+      if (text.contains(QLatin1Char(';'))) return true;
+      if (text != QLatin1String(",") && !IsNumberWord(text)) return true;
+    }
+    return false;
+  };
+  QList<bool> drop(entries.size() - from, false);
+  for (qsizetype i = from + 1; i < entries.size(); ++i) {
+    if (entries[i].roman || entries[i - 1].roman) continue;
+    if (otherWordsBetween(words[i - 1 - from], words[i - from])) continue;
+    if (entries[i].printed <= entries[i - 1].printed) drop[i - from] = drop[i - 1 - from] = true;
+  }
+  for (qsizetype i = entries.size() - 1; i >= from; --i) {
+    if (drop[i - from]) entries.removeAt(i);
+  }
+}
+
 }  // namespace
 
 QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options) {
@@ -116,6 +143,8 @@ QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const Inde
     bool allNumbers = true;
     for (const PrintedWord& w : line.words) allNumbers = allNumbers && IsNumberWord(w.text);
     bool headingTaken = false;
+    const qsizetype lineStart = entries.size();
+    QList<qsizetype> entryWords;  // the word each entry of the line stands in
     for (qsizetype wi = 0; wi < line.words.size(); ++wi) {
       const PrintedWord& word = line.words[wi];
       const QString& text = word.text;
@@ -137,6 +166,7 @@ QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const Inde
         entry.firstLineLeft = line.box.left;
         entry.lineHeight = line.box.Height();
         entries.append(entry);
+        entryWords.append(wi);
       };
       if (options.roman && wi > 0) {
         QString bare = text;
@@ -176,6 +206,7 @@ QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const Inde
         i = end;
       }
     }
+    DropOutOfOrder(entries, lineStart, entryWords, line);
   }
   return entries;
 }
