@@ -189,6 +189,15 @@ void AutoLinksTest::Contents_data() {
       << Lines({"2.4.1 A note on the width of the typeblock 13, 2.4.2 Specifying the typeblock 14",
                 "2.5 Margins 15"})
       << 0 << 0 << QStringList{"13>13", "14>14", "15>15"};
+  QTest::newRow("OCR'd scan: specks after a number, two columns run into one line")
+      << QByteArray("(page 0 0 2000 3000"
+                    " (line 100 2860 575 2900 (word 100 2860 160 2900 \"2.1\") (word 175 2860 355 2900 \"Уравнения\")"
+                    "  (word 370 2860 450 2900 \"пары\") (word 465 2860 505 2900 \"15\") (word 520 2870 530 2880 \"-\")"
+                    "  (word 545 2860 550 2865 \".\") (word 565 2870 575 2880 \"-\"))"
+                    " (line 100 2800 1270 2840 (word 100 2800 120 2840 \"7\") (word 135 2800 335 2840 \"Переменные\")"
+                    "  (word 350 2800 390 2840 \"23\") (word 1000 2800 1040 2840 \"9.1\")"
+                    "  (word 1055 2800 1215 2840 \"Файловые\") (word 1230 2800 1270 2840 \"71\")))")
+      << 0 << 0 << QStringList{"15>15", "23>23", "71>71"};
   QTest::newRow("date in the title block")
       << Lines({"Reference manual", "September 14, 2022", "Introduction 1", "Basics 5", "Advanced 9"}) << 0 << 0
       << QStringList{"1>1", "5>5", "9>9"};

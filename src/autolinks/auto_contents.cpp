@@ -81,6 +81,25 @@ QString WithoutLeaders(QString text) {
   return text;
 }
 
+// The number of the line's words up to its last one with a letter or digit:
+// specks OCR read after an entry's number ("17 . .", "15 - . -") do not end it.
+qsizetype SpecksCut(const PrintedLine& line) {
+  qsizetype n = line.words.size();
+  while (n > 1 && std::none_of(line.words[n - 1].text.begin(), line.words[n - 1].text.end(),
+                               [](QChar c) { return c.isLetterOrNumber(); })) {
+    --n;
+  }
+  return n;
+}
+
+// Whether a gutter (a gap of three line heights or more) follows word `wi`,
+// a word of the line's type size (not a leader dot OCR read as a digit).
+bool ColumnGapAfter(const PrintedLine& line, qsizetype wi) {
+  const int height = std::max(1, line.box.Height());
+  return line.words[wi].box.Height() * 2 >= height &&
+         line.words[wi + 1].box.left - line.words[wi].box.right >= 3 * height;
+}
+
 bool Close(const ZoneBox& upper, const ZoneBox& lower) {
   const int gap = upper.bottom - lower.top;
   return gap <= std::max(upper.Height(), lower.Height()) * 6 / 10 && lower.right > upper.left;
@@ -126,15 +145,18 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
       pending.clear();
     }
     qsizetype groupStart = 0;
-    const qsizetype n = line.words.size();
+    const qsizetype n = SpecksCut(line);
     for (qsizetype wi = 0; wi < n; ++wi) {
       const bool last = wi == n - 1;
       const PrintedWord& word = line.words[wi];
       std::optional<ReadNumber> number;
       if (last) {
         number = TrailingNumber(word.text, options_.roman);
-      } else if (wi > groupStart && word.text.endsWith(QLatin1Char(',')) && StartsEntry(line.words[wi + 1].text)) {
-        // A run-in entry "title 13, 2.4.2 next title": its number ends in a comma.
+      } else if (wi > groupStart && StartsEntry(line.words[wi + 1].text) &&
+                 (word.text.endsWith(QLatin1Char(',')) || ColumnGapAfter(line, wi))) {
+        // A run-in entry "title 13, 2.4.2 next title": its number ends in a
+        // comma; or OCR ran two columns into one line, and a gutter follows
+        // the first column's number.
         number = TrailingNumber(word.text, options_.roman);
         if (number && (number->start != 0 || number->lookAlike)) number.reset();
       }
