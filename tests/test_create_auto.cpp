@@ -126,6 +126,8 @@ void CreateAutoTest::ContentsQuestion() {
   QVERIFY(Run(frontEnd));
   QCOMPARE(frontEnd.questions, (QList<QPair<int, int>>{{140, 45}}));
   QCOMPARE(frontEnd.Where(), QStringList{book + " 1: Массивы 45"});
+  QVERIFY2(frontEnd.Log().Text().contains(QStringLiteral("Номера, изменённые в ответ на вопрос: 1 (стр. 1: 45 → 145)")),
+           qPrintable(frontEnd.Log().Text()));
   QCOMPARE(LinksByPage(book).value("p1.djvu"),
            (QStringList{"#10 100 1500 220 40", "#15 100 1400 200 40", "#20 100 1300 200 40"}));
 

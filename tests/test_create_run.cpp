@@ -230,6 +230,17 @@ void CreateRunTest::NumbersGoingBackAndTheQuestion() {
   QCOMPARE(asking.questions, (QList<QPair<int, int>>{{3, 1}, {7, 2}}));
   QCOMPARE(asking.Where(), (QStringList{contents + " 2: Глава 1 7", contents + " 2: Глава 2 15"}));
   QCOMPARE(LinksByPage(contents).value("p2.djvu").size(), 3);
+  QVERIFY(!asking.Log().Text().contains(QStringLiteral("изменённые")));  // every number kept
+
+  // A changed number is said in the log.
+  const QString changed = Build(QStringLiteral("changed.djvu"));
+  RecordingFrontEnd changing;
+  changing.SetChecked(Option::AskWhenUnclear, true);
+  changing.answer = [](int previous, int) { return previous + 1; };
+  changing.AddCreateRow(Row(changed, 2, 2));
+  QVERIFY(Run(changing));
+  QVERIFY2(changing.Log().Text().contains(QStringLiteral("Номера, изменённые в ответ на вопрос: ")),
+           qPrintable(changing.Log().Text()));
 }
 
 void CreateRunTest::IndexModes_data() {

@@ -30,6 +30,16 @@ QString TargetsOutside(int count, const QList<int>& printed) {
       .arg(count > printed.size() ? QStringLiteral(", …") : QString());
 }
 
+QString ChangedNumbers(const QList<ChangedNumber>& changes) {
+  constexpr int kShown = 5;
+  QStringList shown;
+  for (qsizetype i = 0; i < changes.size() && i < kShown; ++i) {
+    shown << QStringLiteral("стр. %1: %2 → %3").arg(changes[i].page).arg(changes[i].read).arg(changes[i].answer);
+  }
+  if (changes.size() > kShown) shown << QStringLiteral("…");
+  return QStringLiteral("Номера, изменённые в ответ на вопрос: %1 (%2)").arg(changes.size()).arg(shown.join(QStringLiteral(", ")));
+}
+
 QString PageRuns(QList<int> pages) {
   std::sort(pages.begin(), pages.end());
   QStringList runs;

@@ -23,6 +23,15 @@ QString Finished(const QString& path);
 // document that got no link (how many, the first few printed numbers).
 QString SkippedLongNumbers(int count, const QList<int>& pages);
 QString TargetsOutside(int count, const QList<int>& printed);
+// A number the user changed when asked about it, on document page `page`.
+struct ChangedNumber {
+  int page = 0;
+  int read = 0;
+  int answer = 0;
+};
+// "Номера, изменённые в ответ на вопрос: 2 (стр. 3: 50 → 15, …)"; the first
+// few changes shown.
+QString ChangedNumbers(const QList<ChangedNumber>& changes);
 
 // Page numbers as runs, "3–5, 9".
 QString PageRuns(QList<int> pages);

@@ -163,9 +163,12 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     for (const PageData* page : textPages) texts << AutoPageText{page->number, page->text};
     AutoPageLinks links(AutoLinkSettings{settings.workType, settings.offset, settings.halve, settings.romanOffset,
                                          pages.pageCount, folioTargets},
-                        [this, &path](int previous, int current, int page, const QString& lineText) -> std::optional<int> {
+                        [this, &path, &report](int previous, int current, int page,
+                                               const QString& lineText) -> std::optional<int> {
                           if (!frontEnd_.IsChecked(Option::AskWhenUnclear)) return std::nullopt;
-                          return frontEnd_.AskPageNumber(previous, current, {path, page, lineText});
+                          const int answer = frontEnd_.AskPageNumber(previous, current, {path, page, lineText});
+                          report.Answered(page, current, answer);
+                          return answer;
                         });
     WriteAutoLinks(texts, links, writer);
   } else {

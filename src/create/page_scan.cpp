@@ -71,7 +71,9 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   current_ = *number;
   const bool contents = settings_.workType == WorkType::Contents;
   if (contents && previous_ > current_ && frontEnd_.IsChecked(Option::AskWhenUnclear)) {
+    const int read = current_;
     current_ = frontEnd_.AskPageNumber(previous_, current_, {settings_.file, page_, LineText(index)});
+    report_.Answered(page_, read, current_);
   }
   if (current_ == 0) return;
   if (contents && (wordCount_ <= 1 || (previous_ > current_ && ordinal_ == lastLinkPage_))) return;
@@ -168,6 +170,7 @@ QStringList ScanReport::Lines() const {
   QStringList lines;
   if (oversized > 0) lines << joblog::SkippedLongNumbers(oversized, oversizedPages);
   if (outside > 0) lines << joblog::TargetsOutside(outside, outsidePrinted);
+  if (!changed.isEmpty()) lines << joblog::ChangedNumbers(changed);
   return lines;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/front_end.h"
+#include "core/job_log.h"
 #include "create/link_writer.h"
 #include "create/recognition.h"
 #include "create/text_dump.h"
@@ -28,6 +29,12 @@ struct ScanReport {
   QList<int> oversizedPages;
   int outside = 0;          // entries whose target is no page of the document
   QList<int> outsidePrinted;  // the first few of their printed numbers
+  QList<joblog::ChangedNumber> changed;  // numbers the page-number question changed
+
+  // Counts an answer to the page-number question that changed the number read.
+  void Answered(int page, int read, int answer) {
+    if (answer != read) changed << joblog::ChangedNumber{page, read, answer};
+  }
 
   static constexpr int kShownNumbers = 5;
   // The log lines: none when nothing was left out.
