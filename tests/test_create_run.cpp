@@ -204,6 +204,16 @@ void CreateRunTest::RangeOverPagesWithoutText() {
                                       "Внимание: на страницах 29–30 нет скрытого текста (OCR)\r\n"
                                       "Внимание: страницы 31–35 за концом документа (в нём 30 стр.)")),
            qPrintable(third.Log().Text()));
+
+  // A document without any hidden text says so.
+  const QString blank = Build(QStringLiteral("no text.djvu"), WithBlankPagesUpTo({}, 4));
+  RecordingFrontEnd fourth;
+  fourth.AddCreateRow(Row(blank, 1, 2));
+  QVERIFY(Run(fourth));
+  QVERIFY2(LogEndsWith(fourth, blank,
+                       QStringLiteral("Внимание: ссылки не созданы\r\n"
+                                      "Внимание: в документе нет скрытого текста (OCR): сначала распознайте его")),
+           qPrintable(fourth.Log().Text()));
 }
 
 void CreateRunTest::NumbersGoingBackAndTheQuestion() {

@@ -61,7 +61,9 @@ QStringList SummaryLines(const RangeSummary& s) {
   } else {
     lines << QStringLiteral("Внимание: ссылки не созданы");
   }
-  if (inDocument > 0 && s.pagesWithoutText.size() == inDocument) {
+  if (s.documentWithoutText) {
+    lines << QStringLiteral("Внимание: в документе нет скрытого текста (OCR): сначала распознайте его");
+  } else if (inDocument > 0 && s.pagesWithoutText.size() == inDocument) {
     lines << QStringLiteral("Внимание: на страницах %1 нет скрытого текста (OCR)").arg(PageRuns(s.pagesWithoutText));
   } else if (!s.pagesWithoutText.isEmpty()) {
     lines << QStringLiteral("Страницы без скрытого текста: %1").arg(PageRuns(s.pagesWithoutText));

@@ -47,6 +47,7 @@ struct RangeSummary {
   int links = 0;
   QList<int> pagesWithoutText;      // pages of the range in the document
   QList<int> pagesWithoutLinks;     // pages with hidden text but no link
+  bool documentWithoutText = false; // no page of the whole document has hidden text
 };
 QStringList SummaryLines(const RangeSummary& summary);
 

@@ -192,6 +192,10 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
       summary.pagesWithoutLinks << page.number;
     }
   }
+  // A range without any hidden text: is there any in the document at all?
+  if (!read.isEmpty() && textPages.isEmpty()) {
+    summary.documentWithoutText = !runner_.CommandsOutput(path, "output-txt").contains("set-txt");
+  }
   notes_ << joblog::SummaryLines(summary);
 
   notes_ << report.Lines();
