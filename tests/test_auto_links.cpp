@@ -327,7 +327,8 @@ void AutoLinksTest::Index_data() {
       << 1 << QStringList{"7>13", "8>14", "9>15", "10>16", "11>17", "12>18", "13>19"};
   QTest::newRow("OCR noise")
       << Lines({"attributes 0... ccc eee eee 15", "names ..... 2... 0.0... 0000000000000. 0 0004",
-                "levels 000000020004", "CONETASTS . 6. eect ee eee teens 58", "is Kon eh © 5 ai 17"})
+                "levels 000000020004", "CONETASTS . 6. eect ee eee teens 58", "is Kon eh © 5 ai 17",
+                "POSE 5 99"})
       << 1 << QStringList{"15>21", "58>64", "17>23"};
   QTest::newRow("a number leading to the page itself")
       << Lines({"alpha 12", "beta 14, 20"}) << 20 << QStringList{"12>18", "20>26"};

@@ -200,7 +200,10 @@ QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const Inde
                                (line.words[wi + 1].text == QLatin1String(",") ||
                                 line.words[wi + 1].text == QLatin1String(";"));
         const bool strayWord = i == 0 && end == text.size() && !commaWord && DigitsFollow(line, wi + 1, 0);
-        if (!nameStart && !strayStop && !strayWord && StandsAsNumber(text, i, end)) {
+        // The word right after such a stray number is no surer: the list lost
+        // its comma there ("POSE 5 99" for "EPSF, 5, 29").
+        const bool afterStray = i == 0 && wi > 0 && AllDigits(line.words[wi - 1].text);
+        if (!nameStart && !strayStop && !strayWord && !afterStray && StandsAsNumber(text, i, end)) {
           add(text.mid(i, end - i).toInt(), false, i, end);
         }
         i = end;
