@@ -35,6 +35,8 @@ class CliCreateTest : public QObject {
   void UsageErrors();
   void FailuresGiveNonZeroStatus();
   void ListsTheLinks();
+  void LogLanguage_data();
+  void LogLanguage();
 
  private:
   QTemporaryDir dir_;
@@ -170,6 +172,47 @@ void CliCreateTest::ListsTheLinks() {
   QCOMPARE(made.out, lines);
   QCOMPARE(LinksByPage(book).value("p2.djvu").size(), 2);
   QVERIFY2(made.err.contains("Создано ссылок: 2 (стр. 2)"), made.err.constData());
+}
+
+void CliCreateTest::LogLanguage_data() {
+  QTest::addColumn<QString>("languages");  // LANGUAGE
+  QTest::addColumn<QString>("log");        // standard error: %1 the book, %2 the missing file
+  const QString russian =
+      "Получение данных из файла, создание скрипта OK\n"
+      "Создание содержания\n"
+      "Исправление исходного DjVu файла OK\n"
+      "Редактирование файла %1 завершено\n"
+      "Создано ссылок: 2 (стр. 2)\n"
+      "Страницы без скрытого текста: 3–7\n"
+      "Внимание: страницы 8–9 за концом документа (в нём 7 стр.)\n"
+      "Ошибка: Файл не найден: %2\n"
+      "Не обработаны: after.djvu\n";
+  const QString english =
+      "Reading the file, making the script OK\n"
+      "Creating the contents\n"
+      "Changing the DjVu file OK\n"
+      "Editing of the file %1 finished\n"
+      "Links created: 2 (p. 2)\n"
+      "Pages without hidden text: 3–7\n"
+      "Attention: pages 8–9 are past the end of the document (it has 7 pages)\n"
+      "Error: File not found: %2\n"
+      "Not processed: after.djvu\n";
+  QTest::newRow("Russian") << "ru" << russian;
+  QTest::newRow("English") << "en_GB:ru" << english;
+  QTest::newRow("German, then English") << "de:en" << english;
+  QTest::newRow("no translation fits") << "de" << russian;
+}
+
+void CliCreateTest::LogLanguage() {
+  QFETCH(QString, languages);
+  QFETCH(QString, log);
+  const QString book = dir_.filePath(QStringLiteral("log %1.djvu").arg(languages));
+  const QString missing = dir_.filePath("missing.djvu");
+  BuildDocument(book, Contents());
+  // The run stops at the missing file and names the row after it.
+  const CliRun r = Cli({"create", "--pages", "2-9", book, missing, "after.djvu"}, qgetenv("PATH"), languages);
+  QCOMPARE(r.status, 1);
+  QCOMPARE(QString::fromUtf8(r.err), log.arg(book, missing));
 }
 
 QTEST_GUILESS_MAIN(CliCreateTest)

@@ -175,7 +175,7 @@ void DjvusedRunnerTest::MissingDjvused() {
   const bool present = runner.DjvusedPresent();
   qputenv("PATH", path);
   QVERIFY(!present);
-  QCOMPARE(DjvusedRunner::kMissingMessage, QStringLiteral("Файл djvused.exe не найден"));
+  QCOMPARE(DjvusedRunner::MissingMessage(), QStringLiteral("Файл djvused.exe не найден"));
 }
 
 QTEST_GUILESS_MAIN(DjvusedRunnerTest)

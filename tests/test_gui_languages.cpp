@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "core/translations.h"
@@ -25,6 +26,7 @@ class LanguagesTest : public QObject {
   void Choice();
   void EnglishInterface();
   void RussianQtDialogs();
+  void EnglishTranslationFinished();
 };
 
 void LanguagesTest::cleanup() {
@@ -87,6 +89,42 @@ void LanguagesTest::RussianQtDialogs() {
   GuiHarness gui;
   AppWindows& w = gui.Start();
   QCOMPARE(On<QPushButton>(w.form1, "xpButton1")->text(), QStringLiteral("Добавить"));
+}
+
+// Every text of the English translation is finished, in English, and keeps
+// its source's placeholders: no Russian shows in the English interface and
+// no argument of a message is lost.
+void LanguagesTest::EnglishTranslationFinished() {
+  QFile file(QString::fromUtf8(QUILLMARK_TRANSLATIONS "/quillmark_en.ts"));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  static const QRegularExpression placeholder(QStringLiteral("%\\d+"));
+  static const QRegularExpression cyrillic(QStringLiteral("[\\x{400}-\\x{4FF}]"));
+  const auto placeholders = [](const QString& text) {
+    QStringList found;
+    for (const QRegularExpressionMatch& m : placeholder.globalMatch(text)) found << m.captured();
+    found.sort();
+    return found;
+  };
+  QXmlStreamReader ts(&file);
+  QString context, source;
+  int messages = 0;
+  while (!ts.atEnd()) {
+    if (ts.readNext() != QXmlStreamReader::StartElement) continue;
+    if (ts.name() == QLatin1String("name")) {
+      context = ts.readElementText();
+    } else if (ts.name() == QLatin1String("source")) {
+      source = ts.readElementText();
+    } else if (ts.name() == QLatin1String("translation")) {
+      const QByteArray where = (context + ": " + source).toUtf8();
+      QVERIFY2(ts.attributes().value(QLatin1String("type")).isEmpty(), where.constData());
+      const QString english = ts.readElementText();
+      QVERIFY2(!english.isEmpty() && !english.contains(cyrillic), where.constData());
+      QCOMPARE(placeholders(english), placeholders(source));
+      ++messages;
+    }
+  }
+  QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
+  QVERIFY(messages > 100);
 }
 
 QTEST_MAIN(LanguagesTest)

@@ -106,17 +106,25 @@ void TextLayerTest::FilterLeavesZonesOut() {
 
 void TextLayerTest::Malformed_data() {
   QTest::addColumn<QByteArray>("zones");
-  QTest::newRow("empty") << QByteArray();
-  QTest::newRow("cut off") << QByteArray("(page 0 0 10 10 (line 1 2 3");
-  QTest::newRow("unknown kind") << QByteArray("(lime 1 2 3 4 \"x\")");
-  QTest::newRow("not a number") << QByteArray("(page 0 0 1x 10)");
-  QTest::newRow("open string") << QByteArray("(page 0 0 10 10 (word 1 2 3 4 \"x))");
-  QTest::newRow("trailing text") << QByteArray("(page 0 0 10 10) junk");
+  QTest::addColumn<QString>("reason");  // named in the message, readable
+  QTest::newRow("empty") << QByteArray() << "нет зоны";
+  QTest::newRow("cut off") << QByteArray("(page 0 0 10 10 (line 1 2 3") << "нет поля";
+  QTest::newRow("unknown kind") << QByteArray("(lime 1 2 3 4 \"x\")") << "неизвестный тип зоны";
+  QTest::newRow("not a number") << QByteArray("(page 0 0 1x 10)") << "не число";
+  QTest::newRow("open string") << QByteArray("(page 0 0 10 10 (word 1 2 3 4 \"x))") << "строка без конца";
+  QTest::newRow("trailing text") << QByteArray("(page 0 0 10 10) junk") << "лишний текст после зоны";
 }
 
 void TextLayerTest::Malformed() {
   QFETCH(QByteArray, zones);
-  QVERIFY_THROWS_EXCEPTION(InputError, ParseTextLayer(zones));
+  QFETCH(QString, reason);
+  try {
+    ParseTextLayer(zones);
+    QFAIL("no error");
+  } catch (const InputError& e) {
+    QVERIFY2(e.Message().startsWith(QStringLiteral("Скрытый текст не читается (%1, позиция ").arg(reason)),
+             qPrintable(e.Message()));
+  }
 }
 
 QTEST_APPLESS_MAIN(TextLayerTest)

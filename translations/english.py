@@ -86,6 +86,154 @@ ENGLISH = {
     'Файл: ': 'File: ',
     'OK': 'OK',
     'Отмена': 'Cancel',
+    # The main window's offset and outline controls.
+    'Определить': 'Find',
+    'Найти смещение по номерам страниц, напечатанным в книге': 'Find the offset from the page numbers printed in the book',
+    'Найти смещение по номерам страниц, напечатанным в книге (файл — выбранная строка списка)':
+        'Find the offset from the page numbers printed in the book (the file of the selected row)',
+    'По номерам страниц книги': "By the book's page numbers",
+    'Каждая ссылка ведёт на страницу, на которой напечатан её номер, и там, где смещение меняется (вклейки); смещение строки не используется':
+        "Each link leads to the page that carries its printed number, also where the offset changes (inserts); the row's offset is not used",
+    'Содержание (авто)': 'Contents (automatic)',
+    'Указатель (авто)': 'Index (automatic)',
+    'Создать закладки': 'Create bookmarks',
+    'Оглавление документа (закладки) из строк содержания, получивших ссылку; прежнее оглавление заменяется':
+        "The document's outline (bookmarks) from the contents lines that got a link; the old outline is replaced",
+    'Стр. i': 'Page i',
+    'Стр. документа для i': 'Document page of i',
+    'Страница документа, на которой напечатана страница i; пусто: римские номера не связываются (только для работ «авто»)':
+        'The document page that carries printed page i; empty: Roman page numbers are not linked (automatic kinds of work only)',
+    'Выберите в списке файл, смещение которого нужно определить': 'Select the file in the list whose offset is to be found',
+    'В скрытом тексте книги %1 не найдены номера страниц; смещение не определено':
+        'No page numbers were found in the hidden text of the book %1; the offset is not determined',
+    'Смещение меняется по книге %1; для страниц после %2 оно %3.\n\n%4\n\nОтметьте «По номерам страниц книги», чтобы каждая ссылка вела на страницу со своим номером.':
+        "The offset changes through the book %1; for the pages after %2 it is %3.\n\n%4\n\nCheck \u201cBy the book's page numbers\u201d so that each link leads to the page with its number.",
+    # The log of both jobs.
+    'Ни один файл не выбран !': 'No file selected!',
+    'Получение данных из файла, создание скрипта': 'Reading the file, making the script',
+    'Исправление исходного DjVu файла': 'Changing the DjVu file',
+    'Операция не завершена по причине ошибки': 'The operation was not finished because of an error',
+    'Редактирование файла %1 завершено': 'Editing of the file %1 finished',
+    'Пропущено слов с числом длиннее 32 бит: %1 (стр. %2)': 'Words with a number longer than 32 bits skipped: %1 (p. %2)',
+    'Ссылок на страницы вне документа не создано: %1 (номера %2%3)':
+        'Links to pages outside the document not created: %1 (numbers %2%3)',
+    'Создано ссылок: %1 (стр. %2)': 'Links created: %1 (p. %2)',
+    'Внимание: ссылки не созданы': 'Attention: no links created',
+    'Внимание: на страницах %1 нет скрытого текста (OCR)': 'Attention: pages %1 have no hidden text (OCR)',
+    'Страницы без скрытого текста: %1': 'Pages without hidden text: %1',
+    'Страницы без найденных записей: %1': 'Pages without entries found: %1',
+    'Внимание: страницы %1–%2 за концом документа (в нём %3 стр.)':
+        'Attention: pages %1–%2 are past the end of the document (it has %3 pages)',
+    'Не обработаны: %1': 'Not processed: %1',
+    'Внимание: в документе нет скрытого текста (OCR): сначала распознайте его':
+        'Attention: the document has no hidden text (OCR): recognise it first',
+    'стр. %1: %2 → %3': 'page %1: %2 → %3',
+    'Номера, изменённые в ответ на вопрос: %1 (%2)': 'Numbers changed in answer to the question: %1 (%2)',
+    'Начало обработки файла %1': 'Processing the file %1',
+    'Нахождение максимальных и минимальных значений координат': 'Finding the smallest and largest coordinates',
+    'Исправление скрипта': 'Correcting the script',
+    'Возможно в файле отсутствует содержание (гиперссылки)': 'The file may have no contents (hyperlinks)',
+    'Возможно путь к файлу содержит русские символы': 'The path to the file may contain Russian characters',
+    'Выровнено областей: %1 (страниц: %2)': 'Areas aligned: %1 (pages: %2)',
+    'Создание содержания': 'Creating the contents',
+    'Закладки создаются только по содержанию': 'Bookmarks are created from contents only',
+    'Закладки не созданы: ни одна строка содержания не получила ссылку':
+        'No bookmarks created: no contents line got a link',
+    'Создано закладок: %1': 'Bookmarks created: %1',
+    'Оглавление (%1 закладок) заменено': 'Outline (%1 bookmarks) replaced',
+    'Страницы по номерам книги, смещение: %1': "Pages by the book's numbers, offset: %1",
+    'римские номера': 'Roman numbers',
+    'нет ссылок': 'no links',
+    'Номера, которых нет в книге, ссылки не созданы (%1): %2': 'Numbers the book does not have, no links created (%1): %2',
+    '%1 → стр. %2 (на ней %3)': '%1 → page %2 (which carries %3)',
+    'Внимание: смещение %1 не совпадает с номерами страниц книги у %2 из %3 проверенных ссылок, например: %4':
+        "Attention: the offset %1 does not match the book's page numbers for %2 of %3 links checked, for example: %4",
+    'стр. %1-%2: без номера': 'pages %1-%2: no number',
+    'стр. %1-%2: номера %3-%4 (римские)': 'pages %1-%2: numbers %3-%4 (Roman)',
+    'стр. %1-%2: номера %3-%4, смещение %5': 'pages %1-%2: numbers %3-%4, offset %5',
+    'Прерванное сохранение документа %1 завершено из копии %2':
+        'The interrupted saving of the document %1 was finished from the copy %2',
+    'Удалена копия %1, оставшаяся от прерванного запуска; документ не был изменён':
+        'Removed the copy %1 left by an interrupted run; the document was not changed',
+    'Документ %1 был повреждён прерванным сохранением и восстановлен из копии %2':
+        'The document %1 was damaged by an interrupted saving and restored from the copy %2',
+    'Найдена копия %1 от прерванного сохранения; документ открывается, копия оставлена':
+        'Found the copy %1 of an interrupted saving; the document opens, the copy is kept',
+    # Errors.
+    'Ошибка: %1': 'Error: %1',
+    'Неверно заданы страницы: %1': 'The pages are set wrongly: %1',
+    'Не удалось создать временную папку': 'Could not create a temporary folder',
+    'Не удалось открыть стандартный вывод': 'Could not open the standard output',
+    'Не удалось вывести результат: %1': 'Could not write the result: %1',
+    'Неверно задан тип границы': 'The border type is set wrongly',
+    'Неверно задан вид работы': 'The kind of work is set wrongly',
+    'Неверно задан вид работы: %1': 'The kind of work is set wrongly: %1',
+    'Список файлов изменился во время работы: строки %1 больше нет':
+        'The list of files changed during the job: row %1 is gone',
+    'В списке нет строки %1': 'The list has no row %1',
+    'Файл не найден': 'File not found',
+    'Файл не найден: %1': 'File not found: %1',
+    'Файл djvused.exe не найден': 'The file djvused.exe was not found',
+    'Файл %1 не является документом DjVu или повреждён': 'The file %1 is not a DjVu document or is damaged',
+    'Части %1 нет ни в нём, ни рядом с ним': 'The part %1 is neither in it nor beside it',
+    '%1 не является файлом документа': '%1 is not a document file',
+    'Страницы %1–%2 не найдены в документе %3 (в нём %4 стр.)':
+        'Pages %1–%2 were not found in the document %3 (it has %4 pages)',
+    '%1 в строке %2 (%3): %4': '%1 in row %2 (%3): %4',
+    'Первая страница': 'First page',
+    'Последняя страница': 'Last page',
+    'Форма ссылки': 'Link shape',
+    'пустое значение, нужно целое число': 'empty value, a whole number is needed',
+    '«%1» не умещается в 32 бита': '\u201c%1\u201d does not fit in 32 bits',
+    '«%1» не целое число': '\u201c%1\u201d is not a whole number',
+    '«%1» не цвет RRGGBB': '\u201c%1\u201d is not an RRGGBB colour',
+    'Скрытый текст не читается (%1, позиция %2: «%3»)': 'The hidden text cannot be read (%1, position %2: \u201c%3\u201d)',
+    'нет поля': 'no field',
+    'не число': 'not a number',
+    'строка без конца': 'unterminated string',
+    'зона без конца': 'unterminated zone',
+    'слишком глубокая вложенность': 'nested too deeply',
+    'нет зоны': 'no zone',
+    'неизвестный тип зоны': 'unknown zone type',
+    'лишний текст после зоны': 'extra text after the zone',
+    'Вывод djvused для страницы %1 неполный или повреждён (%2)': "djvused's output for page %1 is incomplete or damaged (%2)",
+    'лишняя страница': 'an extra page',
+    'нет размера страницы': 'no page size',
+    'непонятная строка': 'an unknown line',
+    'блок без конца': 'an unterminated block',
+    'страницы не все': 'pages missing',
+    'Вывод djvused -e %1 для %2 неполный или повреждён': "djvused's output of -e %1 for %2 is incomplete or damaged",
+    'Не удалось создать резервную копию %1: %2': 'Could not make the backup copy %1: %2',
+    'Не удалось удалить временный файл %1': 'Could not remove the temporary file %1',
+    'Не удалось запустить djvused (%1): %2': 'Could not start djvused (%1): %2',
+    'Работа djvused прервана (%1)': 'djvused was interrupted (%1)',
+    'djvused завершился аварийно (%1)%2': 'djvused crashed (%1)%2',
+    'Ошибка djvused (%1, код %2)%3': 'djvused error (%1, code %2)%3',
+    'djvused не сообщил число страниц документа %1': 'djvused did not report the page count of the document %1',
+    'В документе %1 есть часть размером %2 байт. djvused не может сохранить документ с частью от 16 МиБ: он записал бы испорченный файл. Документ не изменён.':
+        'The document %1 has a part of %2 bytes. djvused cannot save a document with a part of 16 MiB or more: it would write a damaged file. The document is not changed.',
+    'После сохранения документ содержит %1 стр. вместо %2': 'After saving, the document has %1 pages instead of %2',
+    'После сохранения часть документа занимает %1 байт (16 МиБ и более)':
+        'After saving, a part of the document takes %1 bytes (16 MiB or more)',
+    'После сохранения djvused не смог прочитать все части документа':
+        'After saving, djvused could not read all parts of the document',
+    'После сохранения файл %1 не совпадает с собственным оглавлением (%2 байт вместо %3)':
+        'After saving, the file %1 does not match its own directory (%2 bytes instead of %3)',
+    '%1\nДокумент оставлен без изменений.': '%1\nThe document was left unchanged.',
+    'Документ %1 изменён другой программой после того, как был прочитан; изменения не записаны, запустите снова.':
+        'The document %1 was changed by another program after it was read; the changes were not written, run again.',
+    'Документ %1 изменён другой программой, пока шла работа; изменения не записаны, запустите снова.':
+        'The document %1 was changed by another program during the work; the changes were not written, run again.',
+    'Документ %1 сейчас обрабатывает другая программа (%2, процесс %3 на %4). Дождитесь её завершения и запустите снова.':
+        'Another program is working on the document %1 (%2, process %3 on %4). Wait until it ends and run again.',
+    'Не удалось заблокировать документ %1 (файл блокировки %2)': 'Could not lock the document %1 (lock file %2)',
+    'Не удалось записать файл %1: %2': 'Could not write the file %1: %2',
+    'Не удалось прочитать файл %1: %2': 'Could not read the file %1: %2',
+    'Не удалось прочитать %1: %2': 'Could not read %1: %2',
+    'Не удалось скопировать %1 в %2: %3': 'Could not copy %1 to %2: %3',
+    'Не удалось создать %1': 'Could not create %1',
+    'Не удалось создать папку %1': 'Could not create the folder %1',
+    'Индекс документа %1 называет файл вне его папки: %2': "The document %1's directory names a file outside its folder: %2",
 }
 
 

@@ -1,6 +1,49 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>BookFolios</name>
+    <message>
+        <source>djvused не сообщил число страниц документа %1</source>
+        <translation>djvused did not report the page count of the document %1</translation>
+    </message>
+</context>
+<context>
+    <name>BookLock</name>
+    <message>
+        <source>Документ %1 сейчас обрабатывает другая программа (%2, процесс %3 на %4). Дождитесь её завершения и запустите снова.</source>
+        <translation>Another program is working on the document %1 (%2, process %3 on %4). Wait until it ends and run again.</translation>
+    </message>
+    <message>
+        <source>Не удалось заблокировать документ %1 (файл блокировки %2)</source>
+        <translation>Could not lock the document %1 (lock file %2)</translation>
+    </message>
+</context>
+<context>
+    <name>BookPageNumbers</name>
+    <message>
+        <source>Файл не найден: %1</source>
+        <translation>File not found: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BookSession</name>
+    <message>
+        <source>%1 не является файлом документа</source>
+        <translation>%1 is not a document file</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrontEnd</name>
+    <message>
+        <source>Ошибка: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось создать временную папку</source>
+        <translation>Could not create a temporary folder</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Гиперссылки содержания и указателя в DjVu книгах. Названные файлы DjVu добавляются в список вкладки "Создать".</source>
@@ -13,6 +56,55 @@
     <message>
         <source>[ФАЙЛ...]</source>
         <translation>[FILE...]</translation>
+    </message>
+</context>
+<context>
+    <name>CreateCommand</name>
+    <message>
+        <source>Неверно заданы страницы: %1</source>
+        <translation>The pages are set wrongly: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть стандартный вывод</source>
+        <translation>Could not open the standard output</translation>
+    </message>
+</context>
+<context>
+    <name>CreateJob</name>
+    <message>
+        <source>«%1» не цвет RRGGBB</source>
+        <translation>“%1” is not an RRGGBB colour</translation>
+    </message>
+</context>
+<context>
+    <name>CreateRun</name>
+    <message>
+        <source>Неверно задан тип границы</source>
+        <translation>The border type is set wrongly</translation>
+    </message>
+    <message>
+        <source>Неверно задан вид работы</source>
+        <translation>The kind of work is set wrongly</translation>
+    </message>
+    <message>
+        <source>Закладки создаются только по содержанию</source>
+        <translation>Bookmarks are created from contents only</translation>
+    </message>
+    <message>
+        <source>Файл не найден: %1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>Создание содержания</source>
+        <translation>Creating the contents</translation>
+    </message>
+    <message>
+        <source>Страницы %1–%2 не найдены в документе %3 (в нём %4 стр.)</source>
+        <translation>Pages %1–%2 were not found in the document %3 (it has %4 pages)</translation>
+    </message>
+    <message>
+        <source>Не удалось вывести результат: %1</source>
+        <translation>Could not write the result: %1</translation>
     </message>
 </context>
 <context>
@@ -31,6 +123,170 @@
     </message>
 </context>
 <context>
+    <name>DjvusedRunner</name>
+    <message>
+        <source>Файл djvused.exe не найден</source>
+        <translation>The file djvused.exe was not found</translation>
+    </message>
+    <message>
+        <source>Не удалось создать резервную копию %1: %2</source>
+        <translation>Could not make the backup copy %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось удалить временный файл %1</source>
+        <translation>Could not remove the temporary file %1</translation>
+    </message>
+    <message>
+        <source>Не удалось запустить djvused (%1): %2</source>
+        <translation>Could not start djvused (%1): %2</translation>
+    </message>
+    <message>
+        <source>Работа djvused прервана (%1)</source>
+        <translation>djvused was interrupted (%1)</translation>
+    </message>
+    <message>
+        <source>djvused завершился аварийно (%1)%2</source>
+        <translation>djvused crashed (%1)%2</translation>
+    </message>
+    <message>
+        <source>Ошибка djvused (%1, код %2)%3</source>
+        <translation>djvused error (%1, code %2)%3</translation>
+    </message>
+    <message>
+        <source>Файл не найден</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Вывод djvused -e %1 для %2 неполный или повреждён</source>
+        <translation>djvused's output of -e %1 for %2 is incomplete or damaged</translation>
+    </message>
+    <message>
+        <source>djvused не сообщил число страниц документа %1</source>
+        <translation>djvused did not report the page count of the document %1</translation>
+    </message>
+    <message>
+        <source>В документе %1 есть часть размером %2 байт. djvused не может сохранить документ с частью от 16 МиБ: он записал бы испорченный файл. Документ не изменён.</source>
+        <translation>The document %1 has a part of %2 bytes. djvused cannot save a document with a part of 16 MiB or more: it would write a damaged file. The document is not changed.</translation>
+    </message>
+    <message>
+        <source>После сохранения документ содержит %1 стр. вместо %2</source>
+        <translation>After saving, the document has %1 pages instead of %2</translation>
+    </message>
+    <message>
+        <source>После сохранения часть документа занимает %1 байт (16 МиБ и более)</source>
+        <translation>After saving, a part of the document takes %1 bytes (16 MiB or more)</translation>
+    </message>
+    <message>
+        <source>После сохранения djvused не смог прочитать все части документа</source>
+        <translation>After saving, djvused could not read all parts of the document</translation>
+    </message>
+    <message>
+        <source>После сохранения файл %1 не совпадает с собственным оглавлением (%2 байт вместо %3)</source>
+        <translation>After saving, the file %1 does not match its own directory (%2 bytes instead of %3)</translation>
+    </message>
+    <message>
+        <source>Документ %1 изменён другой программой после того, как был прочитан; изменения не записаны, запустите снова.</source>
+        <translation>The document %1 was changed by another program after it was read; the changes were not written, run again.</translation>
+    </message>
+    <message>
+        <source>%1
+Документ оставлен без изменений.</source>
+        <translation>%1
+The document was left unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Файл %1 не является документом DjVu или повреждён</source>
+        <translation>The file %1 is not a DjVu document or is damaged</translation>
+    </message>
+</context>
+<context>
+    <name>FixRun</name>
+    <message>
+        <source>Возможно в файле отсутствует содержание (гиперссылки)</source>
+        <translation>The file may have no contents (hyperlinks)</translation>
+    </message>
+    <message>
+        <source>Возможно путь к файлу содержит русские символы</source>
+        <translation>The path to the file may contain Russian characters</translation>
+    </message>
+    <message>
+        <source>Список файлов изменился во время работы: строки %1 больше нет</source>
+        <translation>The list of files changed during the job: row %1 is gone</translation>
+    </message>
+    <message>
+        <source>Файл %1 не найден</source>
+        <translation>File %1 not found</translation>
+    </message>
+    <message>
+        <source>Начало обработки файла %1</source>
+        <translation>Processing the file %1</translation>
+    </message>
+    <message>
+        <source>Нахождение максимальных и минимальных значений координат</source>
+        <translation>Finding the smallest and largest coordinates</translation>
+    </message>
+    <message>
+        <source>Исправление скрипта</source>
+        <translation>Correcting the script</translation>
+    </message>
+    <message>
+        <source>Выровнено областей: %1 (страниц: %2)</source>
+        <translation>Areas aligned: %1 (pages: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>FolioMap</name>
+    <message>
+        <source>стр. %1-%2: без номера</source>
+        <translation>pages %1-%2: no number</translation>
+    </message>
+    <message>
+        <source>стр. %1-%2: номера %3-%4 (римские)</source>
+        <translation>pages %1-%2: numbers %3-%4 (Roman)</translation>
+    </message>
+    <message>
+        <source>стр. %1-%2: номера %3-%4, смещение %5</source>
+        <translation>pages %1-%2: numbers %3-%4, offset %5</translation>
+    </message>
+</context>
+<context>
+    <name>FolioTargets</name>
+    <message>
+        <source>римские номера</source>
+        <translation>Roman numbers</translation>
+    </message>
+    <message>
+        <source>Страницы по номерам книги, смещение: %1</source>
+        <translation>Pages by the book's numbers, offset: %1</translation>
+    </message>
+    <message>
+        <source>нет ссылок</source>
+        <translation>no links</translation>
+    </message>
+    <message>
+        <source>Номера, которых нет в книге, ссылки не созданы (%1): %2</source>
+        <translation>Numbers the book does not have, no links created (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1 → стр. %2 (на ней %3)</source>
+        <translation>%1 → page %2 (which carries %3)</translation>
+    </message>
+    <message>
+        <source>Внимание: смещение %1 не совпадает с номерами страниц книги у %2 из %3 проверенных ссылок, например: %4</source>
+        <translation>Attention: the offset %1 does not match the book's page numbers for %2 of %3 links checked, for example: %4</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessFrontEnd</name>
+    <message>
+        <source>В списке нет строки %1</source>
+        <translation>The list has no row %1</translation>
+    </message>
+</context>
+<context>
     <name>JobLock</name>
     <message>
         <source>Другая копия Quillmark уже выполняет задание в папке %1</source>
@@ -42,6 +298,77 @@
     </message>
 </context>
 <context>
+    <name>JobLog</name>
+    <message>
+        <source>Ни один файл не выбран !</source>
+        <translation>No file selected!</translation>
+    </message>
+    <message>
+        <source>Получение данных из файла, создание скрипта</source>
+        <translation>Reading the file, making the script</translation>
+    </message>
+    <message>
+        <source>Исправление исходного DjVu файла</source>
+        <translation>Changing the DjVu file</translation>
+    </message>
+    <message>
+        <source>Операция не завершена по причине ошибки</source>
+        <translation>The operation was not finished because of an error</translation>
+    </message>
+    <message>
+        <source>Редактирование файла %1 завершено</source>
+        <translation>Editing of the file %1 finished</translation>
+    </message>
+    <message>
+        <source>Пропущено слов с числом длиннее 32 бит: %1 (стр. %2)</source>
+        <translation>Words with a number longer than 32 bits skipped: %1 (p. %2)</translation>
+    </message>
+    <message>
+        <source>Ссылок на страницы вне документа не создано: %1 (номера %2%3)</source>
+        <translation>Links to pages outside the document not created: %1 (numbers %2%3)</translation>
+    </message>
+    <message>
+        <source>Создано ссылок: %1 (стр. %2)</source>
+        <translation>Links created: %1 (p. %2)</translation>
+    </message>
+    <message>
+        <source>Внимание: ссылки не созданы</source>
+        <translation>Attention: no links created</translation>
+    </message>
+    <message>
+        <source>Внимание: на страницах %1 нет скрытого текста (OCR)</source>
+        <translation>Attention: pages %1 have no hidden text (OCR)</translation>
+    </message>
+    <message>
+        <source>Страницы без скрытого текста: %1</source>
+        <translation>Pages without hidden text: %1</translation>
+    </message>
+    <message>
+        <source>Страницы без найденных записей: %1</source>
+        <translation>Pages without entries found: %1</translation>
+    </message>
+    <message>
+        <source>Внимание: страницы %1–%2 за концом документа (в нём %3 стр.)</source>
+        <translation>Attention: pages %1–%2 are past the end of the document (it has %3 pages)</translation>
+    </message>
+    <message>
+        <source>Не обработаны: %1</source>
+        <translation>Not processed: %1</translation>
+    </message>
+    <message>
+        <source>стр. %1: %2 → %3</source>
+        <translation>page %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Номера, изменённые в ответ на вопрос: %1 (%2)</source>
+        <translation>Numbers changed in answer to the question: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Внимание: в документе нет скрытого текста (OCR): сначала распознайте его</source>
+        <translation>Attention: the document has no hidden text (OCR): recognise it first</translation>
+    </message>
+</context>
+<context>
     <name>ListRows</name>
     <message>
         <source>Путь</source>
@@ -50,6 +377,133 @@
     <message>
         <source>Файл</source>
         <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>OffsetsCommand</name>
+    <message>
+        <source>Файл не найден</source>
+        <translation>File not found</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineEntries</name>
+    <message>
+        <source>Закладки не созданы: ни одна строка содержания не получила ссылку</source>
+        <translation>No bookmarks created: no contents line got a link</translation>
+    </message>
+    <message>
+        <source>Создано закладок: %1</source>
+        <translation>Bookmarks created: %1</translation>
+    </message>
+    <message>
+        <source>Оглавление (%1 закладок) заменено</source>
+        <translation>Outline (%1 bookmarks) replaced</translation>
+    </message>
+</context>
+<context>
+    <name>RangeRead</name>
+    <message>
+        <source>Вывод djvused для страницы %1 неполный или повреждён (%2)</source>
+        <translation>djvused's output for page %1 is incomplete or damaged (%2)</translation>
+    </message>
+    <message>
+        <source>лишняя страница</source>
+        <translation>an extra page</translation>
+    </message>
+    <message>
+        <source>нет размера страницы</source>
+        <translation>no page size</translation>
+    </message>
+    <message>
+        <source>непонятная строка</source>
+        <translation>an unknown line</translation>
+    </message>
+    <message>
+        <source>блок без конца</source>
+        <translation>an unterminated block</translation>
+    </message>
+    <message>
+        <source>страницы не все</source>
+        <translation>pages missing</translation>
+    </message>
+</context>
+<context>
+    <name>RowSettings</name>
+    <message>
+        <source>Первая страница</source>
+        <translation>First page</translation>
+    </message>
+    <message>
+        <source>Последняя страница</source>
+        <translation>Last page</translation>
+    </message>
+    <message>
+        <source>Смещение</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Тип работы</source>
+        <translation>Kind of work</translation>
+    </message>
+    <message>
+        <source>Тип границы</source>
+        <translation>Border type</translation>
+    </message>
+    <message>
+        <source>Форма ссылки</source>
+        <translation>Link shape</translation>
+    </message>
+    <message>
+        <source>Ширина границы</source>
+        <translation>Border width</translation>
+    </message>
+    <message>
+        <source>Всегда видно</source>
+        <translation>Always visible</translation>
+    </message>
+    <message>
+        <source>Подсветка области</source>
+        <translation>Highlight the area</translation>
+    </message>
+    <message>
+        <source>Делить на 2</source>
+        <translation>Divide by 2</translation>
+    </message>
+    <message>
+        <source>Стр. i</source>
+        <translation>Page i</translation>
+    </message>
+    <message>
+        <source>%1 в строке %2 (%3): %4</source>
+        <translation>%1 in row %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>Неверно задан вид работы: %1</source>
+        <translation>The kind of work is set wrongly: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptDialect</name>
+    <message>
+        <source>пустое значение, нужно целое число</source>
+        <translation>empty value, a whole number is needed</translation>
+    </message>
+    <message>
+        <source>«%1» не умещается в 32 бита</source>
+        <translation>“%1” does not fit in 32 bits</translation>
+    </message>
+    <message>
+        <source>«%1» не целое число</source>
+        <translation>“%1” is not a whole number</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1: %2</source>
+        <translation>Could not read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
     </message>
 </context>
 <context>
@@ -230,6 +684,66 @@ style as it is</translation>
         <source>Файл не выбран</source>
         <translation>No file selected</translation>
     </message>
+    <message>
+        <source>Содержание (авто)</source>
+        <translation>Contents (automatic)</translation>
+    </message>
+    <message>
+        <source>Указатель (авто)</source>
+        <translation>Index (automatic)</translation>
+    </message>
+    <message>
+        <source>Определить</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Найти смещение по номерам страниц, напечатанным в книге (файл — выбранная строка списка)</source>
+        <translation>Find the offset from the page numbers printed in the book (the file of the selected row)</translation>
+    </message>
+    <message>
+        <source>Создать закладки</source>
+        <translation>Create bookmarks</translation>
+    </message>
+    <message>
+        <source>Оглавление документа (закладки) из строк содержания, получивших ссылку; прежнее оглавление заменяется</source>
+        <translation>The document's outline (bookmarks) from the contents lines that got a link; the old outline is replaced</translation>
+    </message>
+    <message>
+        <source>По номерам страниц книги</source>
+        <translation>By the book's page numbers</translation>
+    </message>
+    <message>
+        <source>Каждая ссылка ведёт на страницу, на которой напечатан её номер, и там, где смещение меняется (вклейки); смещение строки не используется</source>
+        <translation>Each link leads to the page that carries its printed number, also where the offset changes (inserts); the row's offset is not used</translation>
+    </message>
+    <message>
+        <source>Стр. i</source>
+        <translation>Page i</translation>
+    </message>
+    <message>
+        <source>Страница документа, на которой напечатана страница i; пусто: римские номера не связываются (только для работ «авто»)</source>
+        <translation>The document page that carries printed page i; empty: Roman page numbers are not linked (automatic kinds of work only)</translation>
+    </message>
+    <message>
+        <source>Выберите в списке файл, смещение которого нужно определить</source>
+        <translation>Select the file in the list whose offset is to be found</translation>
+    </message>
+    <message>
+        <source>В скрытом тексте книги %1 не найдены номера страниц; смещение не определено</source>
+        <translation>No page numbers were found in the hidden text of the book %1; the offset is not determined</translation>
+    </message>
+    <message>
+        <source>Смещение меняется по книге %1; для страниц после %2 оно %3.
+
+%4
+
+Отметьте «По номерам страниц книги», чтобы каждая ссылка вела на страницу со своим номером.</source>
+        <translation>The offset changes through the book %1; for the pages after %2 it is %3.
+
+%4
+
+Check “By the book's page numbers” so that each link leads to the page with its number.</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -271,6 +785,10 @@ style as it is</translation>
     <message>
         <source>Больше не показывать</source>
         <translation>Do not show again</translation>
+    </message>
+    <message>
+        <source>%1, стр. %2</source>
+        <translation>%1, page %2</translation>
     </message>
 </context>
 <context>
@@ -382,6 +900,124 @@ style as it is</translation>
     <message>
         <source>Подсветка области</source>
         <translation>Highlight the area</translation>
+    </message>
+    <message>
+        <source>Содержание (авто)</source>
+        <translation>Contents (automatic)</translation>
+    </message>
+    <message>
+        <source>Указатель (авто)</source>
+        <translation>Index (automatic)</translation>
+    </message>
+    <message>
+        <source>Определить</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Найти смещение по номерам страниц, напечатанным в книге</source>
+        <translation>Find the offset from the page numbers printed in the book</translation>
+    </message>
+    <message>
+        <source>Стр. документа для i</source>
+        <translation>Document page of i</translation>
+    </message>
+    <message>
+        <source>Страница документа, на которой напечатана страница i; пусто: римские номера не связываются (только для работ «авто»)</source>
+        <translation>The document page that carries printed page i; empty: Roman page numbers are not linked (automatic kinds of work only)</translation>
+    </message>
+    <message>
+        <source>По номерам страниц книги</source>
+        <translation>By the book's page numbers</translation>
+    </message>
+    <message>
+        <source>Каждая ссылка ведёт на страницу, на которой напечатан её номер, и там, где смещение меняется (вклейки); смещение строки не используется</source>
+        <translation>Each link leads to the page that carries its printed number, also where the offset changes (inserts); the row's offset is not used</translation>
+    </message>
+</context>
+<context>
+    <name>TextLayer</name>
+    <message>
+        <source>Скрытый текст не читается (%1, позиция %2: «%3»)</source>
+        <translation>The hidden text cannot be read (%1, position %2: “%3”)</translation>
+    </message>
+    <message>
+        <source>нет поля</source>
+        <translation>no field</translation>
+    </message>
+    <message>
+        <source>не число</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>строка без конца</source>
+        <translation>unterminated string</translation>
+    </message>
+    <message>
+        <source>зона без конца</source>
+        <translation>unterminated zone</translation>
+    </message>
+    <message>
+        <source>слишком глубокая вложенность</source>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <source>нет зоны</source>
+        <translation>no zone</translation>
+    </message>
+    <message>
+        <source>неизвестный тип зоны</source>
+        <translation>unknown zone type</translation>
+    </message>
+    <message>
+        <source>лишний текст после зоны</source>
+        <translation>extra text after the zone</translation>
+    </message>
+</context>
+<context>
+    <name>WorkCopy</name>
+    <message>
+        <source>Не удалось скопировать %1 в %2: %3</source>
+        <translation>Could not copy %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать %1: %2</source>
+        <translation>Could not read %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку %1</source>
+        <translation>Could not create the folder %1</translation>
+    </message>
+    <message>
+        <source>Индекс документа %1 называет файл вне его папки: %2</source>
+        <translation>The document %1's directory names a file outside its folder: %2</translation>
+    </message>
+    <message>
+        <source>Части %1 нет ни в нём, ни рядом с ним</source>
+        <translation>The part %1 is neither in it nor beside it</translation>
+    </message>
+    <message>
+        <source>Не удалось создать %1</source>
+        <translation>Could not create %1</translation>
+    </message>
+    <message>
+        <source>Документ %1 изменён другой программой, пока шла работа; изменения не записаны, запустите снова.</source>
+        <translation>The document %1 was changed by another program during the work; the changes were not written, run again.</translation>
+    </message>
+    <message>
+        <source>Прерванное сохранение документа %1 завершено из копии %2</source>
+        <translation>The interrupted saving of the document %1 was finished from the copy %2</translation>
+    </message>
+    <message>
+        <source>Удалена копия %1, оставшаяся от прерванного запуска; документ не был изменён</source>
+        <translation>Removed the copy %1 left by an interrupted run; the document was not changed</translation>
+    </message>
+    <message>
+        <source>Документ %1 был повреждён прерванным сохранением и восстановлен из копии %2</source>
+        <translation>The document %1 was damaged by an interrupted saving and restored from the copy %2</translation>
+    </message>
+    <message>
+        <source>Найдена копия %1 от прерванного сохранения; документ открывается, копия оставлена</source>
+        <translation>Found the copy %1 of an interrupted saving; the document opens, the copy is kept</translation>
     </message>
 </context>
 </TS>

@@ -10,14 +10,11 @@
 
 namespace {
 
-const QString kStart = QStringLiteral("Начало обработки файла ");
-const QString kMeasuring = QStringLiteral("Нахождение максимальных и минимальных значений координат");
-const QString kRewriting = QStringLiteral("Исправление скрипта");
-const QString kUnrecognizedLines[] = {
-    joblog::kFailed,
-    QStringLiteral("Возможно в файле отсутствует содержание (гиперссылки)"),
-    QStringLiteral("Возможно путь к файлу содержит русские символы"),
-};
+QStringList UnrecognizedLines() {
+  return {joblog::Failed(),
+          QCoreApplication::translate("FixRun", "Возможно в файле отсутствует содержание (гиперссылки)"),
+          QCoreApplication::translate("FixRun", "Возможно путь к файлу содержит русские символы")};
+}
 
 }  // namespace
 
@@ -30,14 +27,16 @@ bool FixRun::Run(const QString& alreadyBackedUp) {
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
     const int rows = frontEnd_.FixRowCount();
     if (rows == 0) {
-      frontEnd_.ShowMessage(joblog::kNoFileSelected);
+      frontEnd_.ShowMessage(joblog::NoFileSelected());
       return false;
     }
     for (; i < rows; ++i) {
       // A row removed while the job waited: the list is no longer the one the
       // job was started on.
       if (i >= frontEnd_.FixRowCount()) {
-        throw InputError(QStringLiteral("Список файлов изменился во время работы: строки %1 больше нет").arg(i + 1));
+        throw InputError(
+            QCoreApplication::translate("FixRun", "Список файлов изменился во время работы: строки %1 больше нет")
+                .arg(i + 1));
       }
       if (AlignFile(frontEnd_.FixRow(i), alreadyBackedUp) != Outcome::Finished) return Stopped(i);
     }
@@ -64,7 +63,7 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   const QString longPath = row.FullPath();
   BookSession::RequireDocumentFile(longPath);
   if (!QFileInfo(longPath).isFile()) {
-    throw InputError(QStringLiteral("Файл %1 не найден").arg(longPath));
+    throw InputError(QCoreApplication::translate("FixRun", "Файл %1 не найден").arg(longPath));
   }
   const BookSession session(longPath, runner_);  // locked until the file is done
   struct Notes {  // logged after the file's own lines, however the work ends
@@ -81,34 +80,35 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   const QString path = DjvusedRunner::ShortPathOf(longPath);
 
   frontEnd_.LogShow();
-  frontEnd_.LogAddLine(kStart + path);
+  frontEnd_.LogAddLine(QCoreApplication::translate("FixRun", "Начало обработки файла %1").arg(path));
   if (!runner_.DjvusedPresent()) {
-    frontEnd_.ShowMessage(DjvusedRunner::kMissingMessage);
+    frontEnd_.ShowMessage(DjvusedRunner::MissingMessage());
     return Outcome::Stopped;
   }
 
-  runner_.RunDump(path, DumpUse::Annotations, [this] { frontEnd_.LogAppend(joblog::kReading); });
+  runner_.RunDump(path, DumpUse::Annotations, [this] { frontEnd_.LogAppend(joblog::Reading()); });
   frontEnd_.LogAppend(joblog::kOk);
 
-  LogStep(kMeasuring);
+  LogStep(QCoreApplication::translate("FixRun", "Нахождение максимальных и минимальных значений координат"));
   const QString dump = runner_.TempPath(DjvusedRunner::kDumpFile);
   std::optional<align::PageTable> table = align::MeasurePages(dump);
   if (!table) {
-    for (const QString& line : kUnrecognizedLines) frontEnd_.LogAddLine(line);
+    for (const QString& line : UnrecognizedLines()) frontEnd_.LogAddLine(line);
     return Outcome::Stopped;
   }
   frontEnd_.LogAppend(joblog::kOk);
 
-  LogStep(kRewriting);
+  LogStep(QCoreApplication::translate("FixRun", "Исправление скрипта"));
   const align::AlignmentCount moved =
       align::RewritePages(dump, runner_.TempPath(DjvusedRunner::kScriptFile), *table);
   frontEnd_.LogAppend(joblog::kOk);
 
-  frontEnd_.LogAddLine(joblog::kApplying);
+  frontEnd_.LogAddLine(joblog::Applying());
   runner_.ApplyScript(path, ScriptUse::FixScript, {DjvusedRunner::kScriptFile}, session.ReadState());
   frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(joblog::Finished(path));
-  frontEnd_.LogAddLine(QStringLiteral("Выровнено областей: %1 (страниц: %2)").arg(moved.areas).arg(moved.pages));
+  frontEnd_.LogAddLine(
+      QCoreApplication::translate("FixRun", "Выровнено областей: %1 (страниц: %2)").arg(moved.areas).arg(moved.pages));
   return Outcome::Finished;
 }
 

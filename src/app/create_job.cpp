@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 QStringList CreateJob::SubItems() const {
@@ -30,6 +31,6 @@ ColorValue HexRgbToColor(const QString& text) {
   const bool hex = !bgr.isEmpty() && std::all_of(bgr.begin(), bgr.end(), [](QChar c) {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'));
   });
-  if (!hex) throw ConversionError(QStringLiteral("«%1» не цвет RRGGBB").arg(text));
+  if (!hex) throw ConversionError(QCoreApplication::translate("CreateJob", "«%1» не цвет RRGGBB").arg(text));
   return bgr.toUInt(nullptr, 16);
 }

@@ -19,12 +19,16 @@ void CliFrontEnd::LogChanged() {
   if (text.size() < printed_) {  // the log was cleared: go on below what is printed
     if (!atLineStart_) PrintError(QStringLiteral("\n"));
     atLineStart_ = true;
+    logLineEnded_ = false;
     printed_ = 0;
   }
   QString piece = text.mid(printed_);
   printed_ = text.size();
-  if (piece.isEmpty()) return;
   piece.replace(LogText::kLineBreak, QStringLiteral("\n"));
+  // The break that ends a log line a message has already ended.
+  if (logLineEnded_ && piece.startsWith(QLatin1Char('\n'))) piece.remove(0, 1);
+  if (piece.isEmpty()) return;
+  logLineEnded_ = false;
   atLineStart_ = piece.endsWith(QLatin1Char('\n'));
   PrintError(piece);
 }
@@ -35,17 +39,29 @@ CliFrontEnd::~CliFrontEnd() {
 
 void CliFrontEnd::ShowMessage(const QString& text) {
   HeadlessFrontEnd::ShowMessage(text);
-  PrintError((atLineStart_ ? QString() : QStringLiteral("\n")) + text + QLatin1Char('\n'));
-  atLineStart_ = true;
+  PrintOwnLine(text);
 }
 
 void CliFrontEnd::ShowError(const QString& text) {
   HeadlessFrontEnd::ShowError(text);
-  PrintError((atLineStart_ ? QString() : QStringLiteral("\n")) + QStringLiteral("Ошибка: ") + text +
-             QLatin1Char('\n'));
+  PrintOwnLine(QCoreApplication::translate("CliFrontEnd", "Ошибка: %1").arg(text));
+}
+
+void CliFrontEnd::PrintOwnLine(const QString& line) {
+  if (!atLineStart_) {  // ends the open log line
+    PrintError(QStringLiteral("\n"));
+    logLineEnded_ = true;
+  }
+  PrintError(line + QLatin1Char('\n'));
   atLineStart_ = true;
 }
 
 CliWorkspace::CliWorkspace() : runner_(folder_.path(), QCoreApplication::applicationDirPath()) {}
+
+bool CliWorkspace::Usable(FrontEnd& frontEnd) const {
+  if (folder_.isValid()) return true;
+  frontEnd.ShowError(QCoreApplication::translate("CliFrontEnd", "Не удалось создать временную папку"));
+  return false;
+}
 
 QString AbsoluteFilePath(const QString& argument) { return QFileInfo(argument).absoluteFilePath(); }

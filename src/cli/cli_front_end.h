@@ -16,8 +16,12 @@ class CliFrontEnd : public HeadlessFrontEnd {
   void LogChanged() override;
 
  private:
+  // A message or an error on lines of its own, below the log printed so far.
+  void PrintOwnLine(const QString& line);
+
   qsizetype printed_ = 0;
   bool atLineStart_ = true;
+  bool logLineEnded_ = false;  // the open log line was ended by a message
 };
 
 // A runner working in a private temporary folder, so that runs in parallel
@@ -25,7 +29,8 @@ class CliFrontEnd : public HeadlessFrontEnd {
 class CliWorkspace {
  public:
   CliWorkspace();
-  bool Valid() const { return folder_.isValid(); }
+  // False, after an error on the front end, when the folder could not be made.
+  bool Usable(FrontEnd& frontEnd) const;
   DjvusedRunner& Runner() { return runner_; }
 
  private:

@@ -1,5 +1,6 @@
 // quillmark-cli create: one create-list row per FILE, all with the settings
 // given, processed in order by the same create run as the window's "Создать".
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -64,7 +65,7 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
       static const QRegularExpression range(QStringLiteral("^(\\d+)-(\\d+)$"));
       const auto m = range.match(v);
       if (!m.hasMatch() || !IsWholeNumber(m.captured(1)) || !IsWholeNumber(m.captured(2))) {
-        return QStringLiteral("Неверно заданы страницы: %1").arg(v);
+        return QCoreApplication::translate("CreateCommand", "Неверно заданы страницы: %1").arg(v);
       }
       s.FirstPage = m.captured(1);
       s.LastPage = m.captured(2);
@@ -159,15 +160,12 @@ int RunCreateCommand(const QStringList& arguments) {
   }
 
   CliWorkspace workspace;
-  if (!workspace.Valid()) {
-    frontEnd.ShowError(QStringLiteral("Не удалось создать временную папку"));
-    return 1;
-  }
+  if (!workspace.Usable(frontEnd)) return 1;
   CreateRun run(frontEnd, workspace.Runner());
   QFile out;
   if (options.dryRun || options.list || options.json) {
     if (!out.open(stdout, QIODevice::WriteOnly)) {
-      frontEnd.ShowError(QStringLiteral("Не удалось открыть стандартный вывод"));
+      frontEnd.ShowError(QCoreApplication::translate("CreateCommand", "Не удалось открыть стандартный вывод"));
       return 1;
     }
   }

@@ -1,6 +1,4 @@
 // quillmark-cli fix: runs the fix job over the files given, in their order.
-#include <cstdio>
-
 #include "align/fix_run.h"
 #include "cli/cli_front_end.h"
 #include "cli/commands.h"
@@ -22,12 +20,9 @@ int RunFixCommand(const QStringList& arguments) {
   }
   if (files.isEmpty()) return UsageError(QStringLiteral("fix needs at least one FILE"));
 
-  CliWorkspace workspace;
-  if (!workspace.Valid()) {
-    std::fputs("quillmark-cli: cannot create a temporary work folder\n", stderr);
-    return 1;
-  }
   CliFrontEnd frontEnd;
+  CliWorkspace workspace;
+  if (!workspace.Usable(frontEnd)) return 1;
   frontEnd.SetChecked(Option::FixBackup, backup);
   for (const QString& file : files) frontEnd.AddFixRow(FixJob::FromPath(AbsoluteFilePath(file)));
   FixRun job(frontEnd, workspace.Runner());

@@ -1,5 +1,6 @@
 // quillmark-cli offsets: the folio map of each FILE on standard output, the
 // file as named, then one indented line per run of pages.
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "cli/cli_front_end.h"
@@ -23,19 +24,16 @@ int RunOffsetsCommand(const QStringList& arguments) {
 
   CliFrontEnd frontEnd;
   CliWorkspace workspace;
-  if (!workspace.Valid()) {
-    frontEnd.ShowError(QStringLiteral("Не удалось создать временную папку"));
-    return 1;
-  }
+  if (!workspace.Usable(frontEnd)) return 1;
   if (!workspace.Runner().DjvusedPresent()) {
-    frontEnd.ShowMessage(DjvusedRunner::kMissingMessage);
+    frontEnd.ShowMessage(DjvusedRunner::MissingMessage());
     return 1;
   }
   int status = 0;
   for (const QString& file : files) {
     try {
       const QString path = DjvusedRunner::ShortPathOf(AbsoluteFilePath(file));
-      if (path.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
+      if (path.isEmpty()) throw InputError(QCoreApplication::translate("OffsetsCommand", "Файл не найден"));
       const FolioMap map = ReadBookFolios(workspace.Runner(), path);
       QString text = file + QLatin1Char('\n');
       for (const QString& line : map.Describe()) text += QStringLiteral("  ") + line + QLatin1Char('\n');

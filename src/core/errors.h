@@ -1,6 +1,7 @@
 #pragma once
 // The failures a job can meet. Each carries a message meant for the user; the
 // front end shows it where the job's handler catches it.
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -34,7 +35,7 @@ class DjvusedError : public QuillmarkError {
 
 // The first line of the report on a file that djvused cannot read as DjVu.
 inline QString NotDjvuLine(const QString& path) {
-  return QStringLiteral("Файл %1 не является документом DjVu или повреждён").arg(path);
+  return QCoreApplication::translate("Errors", "Файл %1 не является документом DjVu или повреждён").arg(path);
 }
 
 // A row or a document that the job cannot work on (no page in range, ...).

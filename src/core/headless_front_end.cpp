@@ -1,5 +1,7 @@
 #include "core/headless_front_end.h"
 
+#include <QCoreApplication>
+
 #include "core/errors.h"
 
 namespace {
@@ -8,7 +10,7 @@ namespace {
 template <typename Row>
 const Row& RowAt(const QList<Row>& rows, int index) {
   if (index < 0 || index >= rows.size()) {
-    throw InputError(QStringLiteral("В списке нет строки %1").arg(index + 1));
+    throw InputError(QCoreApplication::translate("HeadlessFrontEnd", "В списке нет строки %1").arg(index + 1));
   }
   return rows.at(index);
 }

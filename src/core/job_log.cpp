@@ -1,5 +1,6 @@
 #include "core/job_log.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -7,7 +8,14 @@
 
 namespace joblog {
 
-QString Finished(const QString& path) { return QStringLiteral("Редактирование файла %1 завершено").arg(path); }
+QString NoFileSelected() { return QCoreApplication::translate("JobLog", "Ни один файл не выбран !"); }
+QString Reading() { return QCoreApplication::translate("JobLog", "Получение данных из файла, создание скрипта"); }
+QString Applying() { return QCoreApplication::translate("JobLog", "Исправление исходного DjVu файла"); }
+QString Failed() { return QCoreApplication::translate("JobLog", "Операция не завершена по причине ошибки"); }
+
+QString Finished(const QString& path) {
+  return QCoreApplication::translate("JobLog", "Редактирование файла %1 завершено").arg(path);
+}
 
 namespace {
 
@@ -20,11 +28,13 @@ QString Numbers(const QList<int>& numbers) {
 }  // namespace
 
 QString SkippedLongNumbers(int count, const QList<int>& pages) {
-  return QStringLiteral("Пропущено слов с числом длиннее 32 бит: %1 (стр. %2)").arg(count).arg(Numbers(pages));
+  return QCoreApplication::translate("JobLog", "Пропущено слов с числом длиннее 32 бит: %1 (стр. %2)")
+      .arg(count)
+      .arg(Numbers(pages));
 }
 
 QString TargetsOutside(int count, const QList<int>& printed) {
-  return QStringLiteral("Ссылок на страницы вне документа не создано: %1 (номера %2%3)")
+  return QCoreApplication::translate("JobLog", "Ссылок на страницы вне документа не создано: %1 (номера %2%3)")
       .arg(count)
       .arg(Numbers(printed))
       .arg(count > printed.size() ? QStringLiteral(", …") : QString());
@@ -34,10 +44,15 @@ QString ChangedNumbers(const QList<ChangedNumber>& changes) {
   constexpr int kShown = 5;
   QStringList shown;
   for (qsizetype i = 0; i < changes.size() && i < kShown; ++i) {
-    shown << QStringLiteral("стр. %1: %2 → %3").arg(changes[i].page).arg(changes[i].read).arg(changes[i].answer);
+    shown << QCoreApplication::translate("JobLog", "стр. %1: %2 → %3")
+                 .arg(changes[i].page)
+                 .arg(changes[i].read)
+                 .arg(changes[i].answer);
   }
   if (changes.size() > kShown) shown << QStringLiteral("…");
-  return QStringLiteral("Номера, изменённые в ответ на вопрос: %1 (%2)").arg(changes.size()).arg(shown.join(QStringLiteral(", ")));
+  return QCoreApplication::translate("JobLog", "Номера, изменённые в ответ на вопрос: %1 (%2)")
+      .arg(changes.size())
+      .arg(shown.join(QStringLiteral(", ")));
 }
 
 QString PageRuns(QList<int> pages) {
@@ -57,22 +72,26 @@ QStringList SummaryLines(const RangeSummary& s) {
   QStringList lines;
   const int inDocument = std::max(0, std::min(s.lastPage, s.pageCount) - std::max(s.firstPage, 1) + 1);
   if (s.links > 0) {
-    lines << QStringLiteral("Создано ссылок: %1 (стр. %2)").arg(s.links).arg(PageRuns(s.linkedPages));
+    lines << QCoreApplication::translate("JobLog", "Создано ссылок: %1 (стр. %2)")
+                 .arg(s.links)
+                 .arg(PageRuns(s.linkedPages));
   } else {
-    lines << QStringLiteral("Внимание: ссылки не созданы");
+    lines << QCoreApplication::translate("JobLog", "Внимание: ссылки не созданы");
   }
   if (s.documentWithoutText) {
-    lines << QStringLiteral("Внимание: в документе нет скрытого текста (OCR): сначала распознайте его");
+    lines << QCoreApplication::translate("JobLog", "Внимание: в документе нет скрытого текста (OCR): сначала распознайте его");
   } else if (inDocument > 0 && s.pagesWithoutText.size() == inDocument) {
-    lines << QStringLiteral("Внимание: на страницах %1 нет скрытого текста (OCR)").arg(PageRuns(s.pagesWithoutText));
+    lines << QCoreApplication::translate("JobLog", "Внимание: на страницах %1 нет скрытого текста (OCR)").arg(PageRuns(s.pagesWithoutText));
   } else if (!s.pagesWithoutText.isEmpty()) {
-    lines << QStringLiteral("Страницы без скрытого текста: %1").arg(PageRuns(s.pagesWithoutText));
+    lines
+        << QCoreApplication::translate("JobLog", "Страницы без скрытого текста: %1").arg(PageRuns(s.pagesWithoutText));
   }
   if (!s.pagesWithoutLinks.isEmpty()) {
-    lines << QStringLiteral("Страницы без найденных записей: %1").arg(PageRuns(s.pagesWithoutLinks));
+    lines << QCoreApplication::translate("JobLog", "Страницы без найденных записей: %1")
+                 .arg(PageRuns(s.pagesWithoutLinks));
   }
   if (s.lastPage > s.pageCount) {
-    lines << QStringLiteral("Внимание: страницы %1–%2 за концом документа (в нём %3 стр.)")
+    lines << QCoreApplication::translate("JobLog", "Внимание: страницы %1–%2 за концом документа (в нём %3 стр.)")
                  .arg(std::max(s.firstPage, s.pageCount + 1))
                  .arg(s.lastPage)
                  .arg(s.pageCount);
@@ -82,14 +101,14 @@ QStringList SummaryLines(const RangeSummary& s) {
 
 void LogFailure(FrontEnd& frontEnd, const QString& message) {
   frontEnd.LogShow();
-  frontEnd.LogAddLine(kFailed);
+  frontEnd.LogAddLine(Failed());
   for (const QString& line : message.split(QLatin1Char('\n'))) frontEnd.LogAddLine(line);
 }
 
 void LogNotProcessed(FrontEnd& frontEnd, const QStringList& files) {
   if (files.isEmpty()) return;
   frontEnd.LogShow();
-  frontEnd.LogAddLine(QStringLiteral("Не обработаны: ") + files.join(QStringLiteral(", ")));
+  frontEnd.LogAddLine(QCoreApplication::translate("JobLog", "Не обработаны: %1").arg(files.join(QStringLiteral(", "))));
 }
 
 }  // namespace joblog

@@ -9,11 +9,13 @@ class FrontEnd;
 
 namespace joblog {
 
-inline const QString kNoFileSelected = QStringLiteral("Ни один файл не выбран !");
-inline const QString kReading = QStringLiteral("Получение данных из файла, создание скрипта");
+// The texts are translated when asked for (the translator is installed after
+// static data is made), in the language the program chose.
+QString NoFileSelected();  // "Ни один файл не выбран !"
+QString Reading();         // "Получение данных из файла, создание скрипта"
 inline const QString kOk = QStringLiteral(" OK");
-inline const QString kApplying = QStringLiteral("Исправление исходного DjVu файла");
-inline const QString kFailed = QStringLiteral("Операция не завершена по причине ошибки");
+QString Applying();  // "Исправление исходного DjVu файла"
+QString Failed();    // "Операция не завершена по причине ошибки"
 
 // "Редактирование файла PATH завершено".
 QString Finished(const QString& path);
@@ -51,7 +53,7 @@ struct RangeSummary {
 };
 QStringList SummaryLines(const RangeSummary& summary);
 
-// Shows the log and adds kFailed, then the error's text line by line.
+// Shows the log and adds Failed(), then the error's text line by line.
 void LogFailure(FrontEnd& frontEnd, const QString& message);
 
 // After a run stopped at a row: "Не обработаны: b.djvu, c.djvu", naming the

@@ -1,5 +1,6 @@
 #include "create/book_page_numbers.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -82,7 +83,9 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pa
 
 FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int afterPage) {
   BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) throw InputError(QStringLiteral("Файл не найден: %1").arg(longPath));
+  if (!QFileInfo(longPath).isFile()) {
+    throw InputError(QCoreApplication::translate("BookPageNumbers", "Файл не найден: %1").arg(longPath));
+  }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   const FolioMap map = ReadBookPageNumbers(runner, path, runner.PageCount(path));
   FoundOffset found;

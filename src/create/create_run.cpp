@@ -1,5 +1,6 @@
 #include "create/create_run.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -23,10 +24,6 @@
 
 namespace {
 
-const QString kBadBorder = QStringLiteral("Неверно задан тип границы");
-const QString kBadWorkType = QStringLiteral("Неверно задан вид работы");
-const QString kCreating = QStringLiteral("Создание содержания");
-
 // The row's document could not be finished; the run stops without its end options.
 struct RowStopped {};
 
@@ -44,15 +41,15 @@ bool CreateRun::Run() {
   }
   frontEnd_.LogClear();
   if (frontEnd_.CreateRowCount() == 0) {
-    frontEnd_.ShowMessage(joblog::kNoFileSelected);
+    frontEnd_.ShowMessage(joblog::NoFileSelected());
     return false;
   }
   if (frontEnd_.SelectedIndex(Combo::BorderType) < 0 || frontEnd_.SelectedIndex(Combo::LinkShape) < 0) {
-    frontEnd_.ShowMessage(kBadBorder);
+    frontEnd_.ShowMessage(QCoreApplication::translate("CreateRun", "Неверно задан тип границы"));
     return false;
   }
   if (frontEnd_.SelectedIndex(Combo::WorkType) < 0) {
-    frontEnd_.ShowMessage(kBadWorkType);
+    frontEnd_.ShowMessage(QCoreApplication::translate("CreateRun", "Неверно задан вид работы"));
     return false;
   }
   if (!RunRows()) return false;
@@ -65,7 +62,7 @@ OutlinePlan CreateRun::OutlineStep(const QString& path, WorkType type, const QLi
                                   const QList<const PageData*>& textPages) {
   if (!frontEnd_.IsChecked(Option::CreateOutline)) return {};
   if (type != WorkType::Contents && type != WorkType::ContentsAuto) {
-    notes_ << QStringLiteral("Закладки создаются только по содержанию");
+    notes_ << QCoreApplication::translate("CreateRun", "Закладки создаются только по содержанию");
     return {};
   }
   OutlinePlan plan = PlanOutline(runner_, path, entries, textPages, dryRun_ != nullptr);
@@ -102,7 +99,9 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const RowSettings settings = ReadRowSettings(row, rowNumber);  // before the document is touched
   const QString longPath = row.FullPath();
   BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) throw InputError(QStringLiteral("Файл не найден: %1").arg(longPath));
+  if (!QFileInfo(longPath).isFile()) {
+    throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
+  }
   const BookSession session(longPath, runner_);  // locked until the row is done
   notes_ << session.Notes();
 
@@ -113,7 +112,7 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   if (!runner_.DjvusedPresent()) {
-    frontEnd_.ShowMessage(DjvusedRunner::kMissingMessage);
+    frontEnd_.ShowMessage(DjvusedRunner::MissingMessage());
     throw RowStopped{};
   }
 
@@ -127,21 +126,20 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const bool anyPage = first <= last;
 
   frontEnd_.LogShow();
-  const auto reading = [&] { frontEnd_.LogAppend(joblog::kReading); };
+  const auto reading = [&] { frontEnd_.LogAppend(joblog::Reading()); };
   if (anyPage) {
     runner_.RunPagesDump(path, RangeCommands(first, last), reading);
   } else {
     reading();
   }
   frontEnd_.LogAppend(joblog::kOk);
-  frontEnd_.LogAddLine(kCreating);
+  frontEnd_.LogAddLine(QCoreApplication::translate("CreateRun", "Создание содержания"));
 
   if (!anyPage) {
-    throw InputError(QStringLiteral("Страницы %1–%2 не найдены в документе %3 (в нём %4 стр.)")
-                         .arg(settings.firstPage)
-                         .arg(settings.lastPage)
-                         .arg(path)
-                         .arg(pages.pageCount));
+    throw InputError(
+        QCoreApplication::translate("CreateRun", "Страницы %1–%2 не найдены в документе %3 (в нём %4 стр.)")
+            .arg(QString::number(settings.firstPage), QString::number(settings.lastPage), path,
+                 QString::number(pages.pageCount)));
   }
   const QList<PageData> read = ReadRangeOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)), first, last);
   QList<const PageData*> textPages;  // by their place among the pages with hidden text
@@ -220,7 +218,8 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   }
   const auto write = [](QIODevice* out, const QByteArray& bytes) {
     if (out->write(bytes) != bytes.size()) {
-      throw IoError(QStringLiteral("Не удалось вывести результат: %1").arg(out->errorString()));
+      throw IoError(
+          QCoreApplication::translate("CreateRun", "Не удалось вывести результат: %1").arg(out->errorString()));
     }
   };
 
@@ -237,7 +236,7 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     return;
   }
 
-  frontEnd_.LogAddLine(joblog::kApplying);
+  frontEnd_.LogAddLine(joblog::Applying());
   if (script.isEmpty()) {
     // Nothing to change: the document is not saved at all.
     runner_.DropTempFile(DjvusedRunner::kDumpFile);

@@ -1,5 +1,6 @@
 #include "create/outline_entries.h"
 
+#include <QCoreApplication>
 #include <QPair>
 #include <algorithm>
 #include <optional>
@@ -117,16 +118,19 @@ OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<
   OutlinePlan plan;
   QList<OutlineEntry> entries = OutlineEntries(linked, textPages);
   if (entries.isEmpty()) {
-    plan.notes << QStringLiteral("Закладки не созданы: ни одна строка содержания не получила ссылку");
+    plan.notes << QCoreApplication::translate("OutlineEntries",
+                                              "Закладки не созданы: ни одна строка содержания не получила ссылку");
     return plan;
   }
   AssignLevels(entries);
   plan.data = OutlineData(entries);
   plan.entries = entries;
-  plan.notes << QStringLiteral("Создано закладок: %1").arg(entries.size());
+  plan.notes << QCoreApplication::translate("OutlineEntries", "Создано закладок: %1").arg(entries.size());
   if (!dryRun) {
     const int old = BookmarkCount(runner.CommandsOutput(path, "print-outline"));
-    if (old > 0) plan.notes << QStringLiteral("Оглавление (%1 закладок) заменено").arg(old);
+    if (old > 0) {
+      plan.notes << QCoreApplication::translate("OutlineEntries", "Оглавление (%1 закладок) заменено").arg(old);
+    }
   }
   return plan;
 }

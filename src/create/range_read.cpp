@@ -1,5 +1,7 @@
 #include "create/range_read.h"
 
+#include <QCoreApplication>
+
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
 
@@ -12,9 +14,9 @@ QList<int> Range(int first, int last) {
 }
 
 [[noreturn]] void NotWhole(const char* why, int page) {
-  throw DjvusedError(QStringLiteral("Вывод djvused для страницы %1 неполный или повреждён (%2)")
-                         .arg(page)
-                         .arg(QLatin1String(why)));
+  throw DjvusedError(
+      QCoreApplication::translate("RangeRead", "Вывод djvused для страницы %1 неполный или повреждён (%2)")
+          .arg(QString::number(page), QCoreApplication::translate("RangeRead", why)));
 }
 
 // "width=W height=H" with an optional " rotation=R".
@@ -61,21 +63,23 @@ QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& numbers
     }
     PageData page;
     if (ReadSize(line, &page)) {
-      if (pages.size() >= numbers.size()) NotWhole("лишняя страница", numbers.isEmpty() ? 0 : numbers.last());
+      if (pages.size() >= numbers.size())
+        NotWhole(QT_TRANSLATE_NOOP("RangeRead", "лишняя страница"), numbers.isEmpty() ? 0 : numbers.last());
       page.number = numbers.at(pages.size());
       pages.append(page);
     } else if (pages.isEmpty()) {
-      NotWhole("нет размера страницы", first);
+      NotWhole(QT_TRANSLATE_NOOP("RangeRead", "нет размера страницы"), first);
     } else if (line == "set-txt" && pages.last().text.isEmpty()) {
       block = &pages.last().text;
     } else if (line == "set-ant" && pages.last().annotations.isEmpty()) {
       block = &pages.last().annotations;
     } else if (!line.trimmed().isEmpty()) {
-      NotWhole("непонятная строка", pages.last().number);
+      NotWhole(QT_TRANSLATE_NOOP("RangeRead", "непонятная строка"), pages.last().number);
     }
   }
-  if (block) NotWhole("блок без конца", pages.last().number);
-  if (pages.size() != numbers.size()) NotWhole("страницы не все", numbers.at(pages.size()));
+  if (block) NotWhole(QT_TRANSLATE_NOOP("RangeRead", "блок без конца"), pages.last().number);
+  if (pages.size() != numbers.size())
+    NotWhole(QT_TRANSLATE_NOOP("RangeRead", "страницы не все"), numbers.at(pages.size()));
   for (PageData& page : pages) {
     // The text block ends with the empty line djvused prints before ".".
     page.text = page.text.trimmed();

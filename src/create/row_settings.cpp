@@ -1,5 +1,6 @@
 #include "create/row_settings.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 
@@ -14,12 +15,17 @@ struct Field {
   const char* name;
 };
 constexpr Field kFields[] = {
-    {&CreateJob::FirstPage, "Первая страница"}, {&CreateJob::LastPage, "Последняя страница"},
-    {&CreateJob::cm, "Смещение"},                {&CreateJob::tp, "Тип работы"},
-    {&CreateJob::tpb, "Тип границы"},            {&CreateJob::tps, "Форма ссылки"},
-    {&CreateJob::bw, "Ширина границы"},          {&CreateJob::vis, "Всегда видно"},
-    {&CreateJob::pods, "Подсветка области"},     {&CreateJob::del2, "Делить на 2"},
-    {&CreateJob::ro, "Стр. i"},
+    {&CreateJob::FirstPage, QT_TRANSLATE_NOOP("RowSettings", "Первая страница")},
+    {&CreateJob::LastPage, QT_TRANSLATE_NOOP("RowSettings", "Последняя страница")},
+    {&CreateJob::cm, QT_TRANSLATE_NOOP("RowSettings", "Смещение")},
+    {&CreateJob::tp, QT_TRANSLATE_NOOP("RowSettings", "Тип работы")},
+    {&CreateJob::tpb, QT_TRANSLATE_NOOP("RowSettings", "Тип границы")},
+    {&CreateJob::tps, QT_TRANSLATE_NOOP("RowSettings", "Форма ссылки")},
+    {&CreateJob::bw, QT_TRANSLATE_NOOP("RowSettings", "Ширина границы")},
+    {&CreateJob::vis, QT_TRANSLATE_NOOP("RowSettings", "Всегда видно")},
+    {&CreateJob::pods, QT_TRANSLATE_NOOP("RowSettings", "Подсветка области")},
+    {&CreateJob::del2, QT_TRANSLATE_NOOP("RowSettings", "Делить на 2")},
+    {&CreateJob::ro, QT_TRANSLATE_NOOP("RowSettings", "Стр. i")},
 };
 
 }  // namespace
@@ -28,11 +34,9 @@ int ReadRowField(const CreateJob& row, int rowNumber, QString CreateJob::*field)
   const QByteArray text = (row.*field).toUtf8();
   if (const std::optional<int> value = dialect::ToInt32(text)) return *value;
   const auto known = std::find_if(std::begin(kFields), std::end(kFields), [&](const Field& f) { return f.member == field; });
-  const QString name = known == std::end(kFields) ? QString() : QString::fromUtf8(known->name);
-  throw ConversionError(QStringLiteral("%1 в строке %2 (%3): %4")
-                            .arg(name)
-                            .arg(rowNumber)
-                            .arg(row.FileName, dialect::IntegerFault(text)));
+  const QString name = known == std::end(kFields) ? QString() : QCoreApplication::translate("RowSettings", known->name);
+  throw ConversionError(QCoreApplication::translate("RowSettings", "%1 в строке %2 (%3): %4")
+                            .arg(name, QString::number(rowNumber), row.FileName, dialect::IntegerFault(text)));
 }
 
 RowSettings ReadRowSettings(const CreateJob& row, int rowNumber) {
@@ -51,7 +55,7 @@ RowSettings ReadRowSettings(const CreateJob& row, int rowNumber) {
   if (!row.ro.isEmpty()) s.romanOffset = read(&CreateJob::ro);
   s.bookNumbers = row.fol == QLatin1String("1");
   if (workType < 0 || workType > int(WorkType::IndexAuto)) {
-    throw InputError(QStringLiteral("Неверно задан вид работы: %1").arg(row.tp));
+    throw InputError(QCoreApplication::translate("RowSettings", "Неверно задан вид работы: %1").arg(row.tp));
   }
   s.workType = WorkType(workType);
   s.style = BuildLinkStyle(linkShape, borderType, row.col1, borderWidth, alwaysVisible, highlight, row.col2);

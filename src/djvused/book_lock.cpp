@@ -1,5 +1,6 @@
 #include "djvused/book_lock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -51,13 +52,15 @@ BookLock::BookLock(const QString& bookPath) : key_(LockPathOf(bookPath)) {
     const QLockFile::LockError error = held.file->error();
     HeldLocks().erase(key_);
     if (error == QLockFile::LockFailedError && known) {
-      throw InputError(QStringLiteral("Документ %1 сейчас обрабатывает другая программа (%2, процесс %3 на %4). "
+      throw InputError(
+          QCoreApplication::translate("BookLock",
+                                      "Документ %1 сейчас обрабатывает другая программа (%2, процесс %3 на %4). "
                                       "Дождитесь её завершения и запустите снова.")
-                           .arg(bookPath, program)
-                           .arg(pid)
-                           .arg(host));
+              .arg(bookPath, program, QString::number(pid), host));
     }
-    throw InputError(QStringLiteral("Не удалось заблокировать документ %1 (файл блокировки %2)").arg(bookPath, key_));
+    throw InputError(
+        QCoreApplication::translate("BookLock", "Не удалось заблокировать документ %1 (файл блокировки %2)")
+            .arg(bookPath, key_));
   }
   held.count = 1;
 }

@@ -1,5 +1,6 @@
 #include "djvused/book_session.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <system_error>
 
@@ -9,7 +10,7 @@ void BookSession::RequireDocumentFile(const QString& path) {
   std::error_code error;
   const auto status = std::filesystem::status(std::filesystem::path(path.toStdString()), error);
   if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-    throw InputError(QStringLiteral("%1 не является файлом документа").arg(path));
+    throw InputError(QCoreApplication::translate("BookSession", "%1 не является файлом документа").arg(path));
   }
 }
 

@@ -1,5 +1,6 @@
 #include "djvused/djvused_runner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -22,7 +23,6 @@ const QString DjvusedRunner::kDumpFile = QStringLiteral("myfile.dsed");
 const QString DjvusedRunner::kScriptFile = QStringLiteral("myfile1.dsed");
 const QString DjvusedRunner::kPageListFile = QStringLiteral("myfile2.dsed");
 const QString DjvusedRunner::kBackupSuffix = QStringLiteral(".backup");
-const QString DjvusedRunner::kMissingMessage = QStringLiteral("Файл djvused.exe не найден");
 
 namespace {
 
@@ -66,6 +66,10 @@ bool DjvusedRunner::DjvusedPresent() {
   return !djvused_.isEmpty();
 }
 
+QString DjvusedRunner::MissingMessage() {
+  return QCoreApplication::translate("DjvusedRunner", "Файл djvused.exe не найден");
+}
+
 void DjvusedRunner::BackupCopy(const QString& longPath) {
   // Written beside the backup and renamed over it only when complete, so a
   // copy that fails half-way never costs the older backup.
@@ -73,7 +77,8 @@ void DjvusedRunner::BackupCopy(const QString& longPath) {
   QFile source(longPath);
   QSaveFile backup(target);
   const auto fail = [&](const QString& why) {
-    throw IoError(QStringLiteral("Не удалось создать резервную копию %1: %2").arg(target, why));
+    throw IoError(
+        QCoreApplication::translate("DjvusedRunner", "Не удалось создать резервную копию %1: %2").arg(target, why));
   };
   if (!source.open(QIODevice::ReadOnly)) fail(source.errorString());
   if (!backup.open(QIODevice::WriteOnly)) fail(backup.errorString());
@@ -102,7 +107,7 @@ QString DjvusedRunner::ShortPathOf(const QString& longPath) {
 void DjvusedRunner::DropTempFile(const QString& name) {
   const QString path = TempPath(name);
   if (QFileInfo::exists(path) && !QFile::remove(path)) {
-    throw IoError(QStringLiteral("Не удалось удалить временный файл %1").arg(path));
+    throw IoError(QCoreApplication::translate("DjvusedRunner", "Не удалось удалить временный файл %1").arg(path));
   }
 }
 
@@ -120,7 +125,7 @@ void DjvusedRunner::WriteBatch(const QStringList& lines) {
 DjvusedRunner::Outcome DjvusedRunner::Run(const QStringList& arguments, const QString& stdoutFile,
                                           const std::function<void()>& started,
                                           const std::function<void(const QByteArray&)>& take) {
-  if (djvused_.isEmpty() && !DjvusedPresent()) throw DjvusedError(kMissingMessage);
+  if (djvused_.isEmpty() && !DjvusedPresent()) throw DjvusedError(MissingMessage());
   Outcome outcome;
   QProcess process;
   process.setProgram(djvused_);
@@ -178,21 +183,25 @@ bool ReadFailedOnContent(const QString& errorText) {
 
 void DjvusedRunner::Check(const Outcome& outcome, const QString& what, const QString& document) const {
   if (!outcome.started) {
-    throw DjvusedError(QStringLiteral("Не удалось запустить djvused (%1): %2").arg(what, outcome.errorText));
+    throw DjvusedError(QCoreApplication::translate("DjvusedRunner", "Не удалось запустить djvused (%1): %2")
+                           .arg(what, outcome.errorText));
   }
-  if (cancelled_) throw DjvusedError(QStringLiteral("Работа djvused прервана (%1)").arg(what));
+  if (cancelled_) {
+    throw DjvusedError(QCoreApplication::translate("DjvusedRunner", "Работа djvused прервана (%1)").arg(what));
+  }
   if (outcome.status == QProcess::CrashExit) {
-    throw DjvusedError(QStringLiteral("djvused завершился аварийно (%1)%2")
-                           .arg(what, outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
+    throw DjvusedError(
+        QCoreApplication::translate("DjvusedRunner", "djvused завершился аварийно (%1)%2")
+            .arg(what, outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
   }
   if (outcome.exitCode != 0) {
     const QString notDjvu = !document.isEmpty() && ReadFailedOnContent(outcome.errorText)
                                 ? NotDjvuLine(document) + QLatin1Char('\n')
                                 : QString();
-    throw DjvusedError(notDjvu + QStringLiteral("Ошибка djvused (%1, код %2)%3")
-                           .arg(what)
-                           .arg(outcome.exitCode)
-                           .arg(outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
+    throw DjvusedError(notDjvu +
+                       QCoreApplication::translate("DjvusedRunner", "Ошибка djvused (%1, код %2)%3")
+                           .arg(what, QString::number(outcome.exitCode),
+                                outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
   }
 }
 
@@ -219,7 +228,7 @@ bool DumpLooksWhole(const QString& path, const QByteArray& firstLine) {
 }  // namespace
 
 void DjvusedRunner::RunDump(const QString& shortPath, DumpUse use, const std::function<void()>& started) {
-  if (shortPath.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
+  if (shortPath.isEmpty()) throw InputError(QCoreApplication::translate("DjvusedRunner", "Файл не найден"));
   const QString dump = DumpFileOf(use);
   const QString command = QString::fromLatin1(DumpCommand(use));
   WriteBatch({QStringLiteral("djvused %1 -e %2 > %3").arg(shortPath, command, dump)});
@@ -229,13 +238,14 @@ void DjvusedRunner::RunDump(const QString& shortPath, DumpUse use, const std::fu
   const QByteArray firstLine = use == DumpUse::Annotations ? QByteArrayLiteral("select; remove-ant")
                                                            : QByteArrayLiteral("select; remove-txt");
   if (use != DumpUse::PageList && !DumpLooksWhole(TempPath(dump), firstLine)) {
-    throw DjvusedError(QStringLiteral("Вывод djvused -e %1 для %2 неполный или повреждён").arg(command, shortPath));
+    throw DjvusedError(QCoreApplication::translate("DjvusedRunner", "Вывод djvused -e %1 для %2 неполный или повреждён")
+                           .arg(command, shortPath));
   }
 }
 
 void DjvusedRunner::RunPagesDump(const QString& shortPath, const QByteArray& commands,
                                  const std::function<void()>& started) {
-  if (shortPath.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
+  if (shortPath.isEmpty()) throw InputError(QCoreApplication::translate("DjvusedRunner", "Файл не найден"));
   const QString text = QString::fromLatin1(commands);
   WriteBatch({QStringLiteral("djvused %1 -e '%2' > %3").arg(shortPath, text, kDumpFile)});
   const Outcome outcome = Run({DocumentArgument(shortPath), QStringLiteral("-e"), text}, TempPath(kDumpFile), started);
@@ -263,7 +273,10 @@ int DjvusedRunner::PageCount(const QString& shortPath) {
   Check(outcome, QStringLiteral("-e n"), shortPath);
   bool ok = false;
   const int pages = CountFromOutput(outcome.output, &ok);
-  if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(shortPath));
+  if (!ok) {
+    throw DjvusedError(
+        QCoreApplication::translate("DjvusedRunner", "djvused не сообщил число страниц документа %1").arg(shortPath));
+  }
   return pages;
 }
 
@@ -320,10 +333,11 @@ void DjvusedRunner::RefuseLargeComponents(const QString& shortPath, qint64 growt
   for (const QByteArrayView line : dialect::SplitLines(outcome.output)) {
     if (!FormLine(line, &indent, &size) || indent != 4) continue;
     if (size + 8 >= limit) {
-      throw InputError(QStringLiteral("В документе %1 есть часть размером %2 байт. djvused не может сохранить "
-                                      "документ с частью от 16 МиБ: он записал бы испорченный файл. Документ не изменён.")
-                           .arg(shortPath)
-                           .arg(size + 8));
+      throw InputError(QCoreApplication::translate(
+                           "DjvusedRunner",
+                           "В документе %1 есть часть размером %2 байт. djvused не может сохранить "
+                           "документ с частью от 16 МиБ: он записал бы испорченный файл. Документ не изменён.")
+                           .arg(shortPath, QString::number(size + 8)));
     }
   }
 }
@@ -342,9 +356,15 @@ void DjvusedRunner::CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLi
   const QList<QByteArrayView> lines = dialect::SplitLines(outcome.output);
   bool ok = false;
   const int count = lines.isEmpty() ? -1 : lines.first().trimmed().toByteArray().toInt(&ok);
-  if (!ok) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(path));
+  if (!ok) {
+    throw DjvusedError(
+        QCoreApplication::translate("DjvusedRunner", "djvused не сообщил число страниц документа %1").arg(path));
+  }
   if (count != pages) {
-    throw DjvusedError(QStringLiteral("После сохранения документ содержит %1 стр. вместо %2").arg(count).arg(pages));
+    throw DjvusedError(
+        QCoreApplication::translate("DjvusedRunner", "После сохранения документ содержит %1 стр. вместо %2")
+            .arg(count)
+            .arg(pages));
   }
   // Every form's size against the file that holds it: the whole document's
   // first, then (indirect) each component's, in the order they were selected.
@@ -354,7 +374,9 @@ void DjvusedRunner::CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLi
   for (const QByteArrayView line : lines) {
     if (!FormLine(line, &indent, &size)) continue;
     if (size + 8 >= kComponentLimit) {
-      throw DjvusedError(QStringLiteral("После сохранения часть документа занимает %1 байт (16 МиБ и более)").arg(size + 8));
+      throw DjvusedError(QCoreApplication::translate(
+                             "DjvusedRunner", "После сохранения часть документа занимает %1 байт (16 МиБ и более)")
+                             .arg(size + 8));
     }
     if (indent == 2) forms << size;
   }
@@ -363,7 +385,8 @@ void DjvusedRunner::CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLi
     for (const ComponentLine& component : components) files << copy.CopiedFile(component.fileName);
   }
   if (forms.size() != files.size()) {
-    throw DjvusedError(QStringLiteral("После сохранения djvused не смог прочитать все части документа"));
+    throw DjvusedError(
+        QCoreApplication::translate("DjvusedRunner", "После сохранения djvused не смог прочитать все части документа"));
   }
   // A single-page file is shown as a one-page bundle whose sizes are not the
   // file's: only walking it whole counts there.
@@ -371,17 +394,17 @@ void DjvusedRunner::CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLi
   for (qsizetype i = 0; i < files.size() && !singlePage; ++i) {
     // "AT&T", "FORM" and the four bytes of the size stand before the form's data.
     if (forms[i] + 12 != QFileInfo(files[i]).size()) {
-      throw DjvusedError(QStringLiteral("После сохранения файл %1 не совпадает с собственным оглавлением (%2 байт вместо %3)")
-                             .arg(files[i])
-                             .arg(QFileInfo(files[i]).size())
-                             .arg(forms[i] + 12));
+      throw DjvusedError(
+          QCoreApplication::translate(
+              "DjvusedRunner", "После сохранения файл %1 не совпадает с собственным оглавлением (%2 байт вместо %3)")
+              .arg(files[i], QString::number(QFileInfo(files[i]).size()), QString::number(forms[i] + 12)));
     }
   }
 }
 
 void DjvusedRunner::ApplyScript(const QString& shortPath, ScriptUse use, const QStringList& dropAfterStart,
                                 const BookState& read, QByteArray componentList, qint64 growth) {
-  if (shortPath.isEmpty()) throw InputError(QStringLiteral("Файл не найден"));
+  if (shortPath.isEmpty()) throw InputError(QCoreApplication::translate("DjvusedRunner", "Файл не найден"));
   const QString script = ScriptFileOf(use);
   const auto dropScript = [&] {
     QFile::remove(TempPath(script));  // what the batch's "del" line does, whatever the outcome
@@ -392,9 +415,11 @@ void DjvusedRunner::ApplyScript(const QString& shortPath, ScriptUse use, const Q
     int pages = 0;
     for (const ComponentLine& component : components) pages += component.type == 'P' ? 1 : 0;
     if (BookState::Of(shortPath) != read) {
-      throw InputError(QStringLiteral("Документ %1 изменён другой программой после того, как был прочитан; "
+      throw InputError(
+          QCoreApplication::translate("DjvusedRunner",
+                                      "Документ %1 изменён другой программой после того, как был прочитан; "
                                       "изменения не записаны, запустите снова.")
-                           .arg(shortPath));
+              .arg(shortPath));
     }
     if (!WorkCopy::IsIndirect(shortPath, components)) RefuseLargeComponents(shortPath, growth);
 
@@ -409,7 +434,8 @@ void DjvusedRunner::ApplyScript(const QString& shortPath, ScriptUse use, const Q
       Check(outcome, QStringLiteral("-f ") + script + QStringLiteral(" -s"));
       CheckSavedCopy(copy, components, pages);
     } catch (const DjvusedError& e) {
-      throw DjvusedError(e.Message() + QStringLiteral("\nДокумент оставлен без изменений."));
+      throw DjvusedError(
+          QCoreApplication::translate("DjvusedRunner", "%1\nДокумент оставлен без изменений.").arg(e.Message()));
     }
     copy.Commit();
   } catch (...) {

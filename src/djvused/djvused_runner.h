@@ -32,7 +32,7 @@ class DjvusedRunner {
   static const QString kScriptFile;       // "myfile1.dsed"
   static const QString kPageListFile;     // "myfile2.dsed"
   static const QString kBackupSuffix;     // ".backup"
-  static const QString kMissingMessage;   // "Файл djvused.exe не найден"
+  static QString MissingMessage();        // "Файл djvused.exe не найден"
 
   // workFolder: where the batch file and the temporary files live.
   // programFolder: searched first for djvused, before the PATH.

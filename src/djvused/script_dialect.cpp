@@ -1,5 +1,6 @@
 #include "djvused/script_dialect.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -33,14 +34,15 @@ std::optional<int> ToInt32(QByteArrayView text) {
 }
 
 QString IntegerFault(QByteArrayView text) {
-  if (text.isEmpty()) return QStringLiteral("пустое значение, нужно целое число");
+  if (text.isEmpty()) return QCoreApplication::translate("ScriptDialect", "пустое значение, нужно целое число");
   // A word from a dump may be of any length: quote at most 60 characters of it.
   QString quoted = QString::fromUtf8(text.data(), text.size());
   if (quoted.size() > 60) quoted = quoted.left(60) + QStringLiteral("…");
   const bool digits = std::all_of(text.begin() + (text[0] == '-' ? 1 : 0), text.end(),
                                   [](char c) { return c >= '0' && c <= '9'; });
-  if (digits && text != "-") return QStringLiteral("«%1» не умещается в 32 бита").arg(quoted);
-  return QStringLiteral("«%1» не целое число").arg(quoted);
+  if (digits && text != "-")
+    return QCoreApplication::translate("ScriptDialect", "«%1» не умещается в 32 бита").arg(quoted);
+  return QCoreApplication::translate("ScriptDialect", "«%1» не целое число").arg(quoted);
 }
 
 int ParseInt32(QByteArrayView text) {
@@ -94,7 +96,7 @@ QByteArray Unescape(QByteArrayView quoted) {
 }
 
 QString ReadFailure(const QString& path, const QString& reason) {
-  return QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, reason);
+  return QCoreApplication::translate("ScriptDialect", "Не удалось прочитать файл %1: %2").arg(path, reason);
 }
 
 QList<QByteArrayView> SplitLines(QByteArrayView text) {
@@ -137,7 +139,8 @@ bool LineReader::Next(QByteArray& line) {
 
 LineWriter::LineWriter(const QString& path) : file_(path) {
   if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    throw IoError(QStringLiteral("Не удалось записать файл %1: %2").arg(path, file_.errorString()));
+    throw IoError(
+        QCoreApplication::translate("ScriptDialect", "Не удалось записать файл %1: %2").arg(path, file_.errorString()));
   }
 }
 
@@ -157,7 +160,8 @@ void LineWriter::EndLine() { Write(LineBreak()); }
 
 void LineWriter::Flush() {
   if (!buffer_.isEmpty() && file_.write(buffer_) != buffer_.size()) {
-    throw IoError(QStringLiteral("Не удалось записать файл %1: %2").arg(file_.fileName(), file_.errorString()));
+    throw IoError(QCoreApplication::translate("ScriptDialect", "Не удалось записать файл %1: %2")
+                      .arg(file_.fileName(), file_.errorString()));
   }
   buffer_.clear();
 }
@@ -165,7 +169,8 @@ void LineWriter::Flush() {
 void LineWriter::Close() {
   Flush();
   if (!file_.flush()) {
-    throw IoError(QStringLiteral("Не удалось записать файл %1: %2").arg(file_.fileName(), file_.errorString()));
+    throw IoError(QCoreApplication::translate("ScriptDialect", "Не удалось записать файл %1: %2")
+                      .arg(file_.fileName(), file_.errorString()));
   }
   file_.close();
 }

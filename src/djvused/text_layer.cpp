@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
@@ -15,10 +16,9 @@ struct ZoneParser {
 
   [[noreturn]] void Fail(const char* what) const {
     const QByteArrayView near = dialect::Mid(text, pos, 40);
-    throw InputError(QStringLiteral("Скрытый текст не читается (%1, позиция %2: «%3»)")
-                         .arg(QLatin1String(what))
-                         .arg(pos)
-                         .arg(QString::fromUtf8(near.data(), near.size())));
+    throw InputError(QCoreApplication::translate("TextLayer", "Скрытый текст не читается (%1, позиция %2: «%3»)")
+                         .arg(QCoreApplication::translate("TextLayer", what), QString::number(pos),
+                              QString::fromUtf8(near.data(), near.size())));
   }
 
   void SkipBlanks() {
@@ -34,17 +34,17 @@ struct ZoneParser {
            text[pos] != '\n' && text[pos] != '\r' && text[pos] != '\t') {
       ++pos;
     }
-    if (pos == start) Fail("нет поля");
+    if (pos == start) Fail(QT_TRANSLATE_NOOP("TextLayer", "нет поля"));
     return text.sliced(start, pos - start);
   }
 
   int Number() {
     const QByteArrayView atom = Atom();
     qsizetype i = atom.startsWith('-') ? 1 : 0;
-    if (i == atom.size() || atom.size() - i > 9) Fail("не число");
+    if (i == atom.size() || atom.size() - i > 9) Fail(QT_TRANSLATE_NOOP("TextLayer", "не число"));
     int value = 0;
     for (; i < atom.size(); ++i) {
-      if (atom[i] < '0' || atom[i] > '9') Fail("не число");
+      if (atom[i] < '0' || atom[i] > '9') Fail(QT_TRANSLATE_NOOP("TextLayer", "не число"));
       value = value * 10 + (atom[i] - '0');
     }
     return atom.startsWith('-') ? -value : value;
@@ -54,7 +54,7 @@ struct ZoneParser {
     ++pos;  // the opening quote
     const qsizetype start = pos;
     while (pos < text.size() && text[pos] != '"') pos += text[pos] == '\\' ? 2 : 1;
-    if (pos >= text.size()) Fail("строка без конца");
+    if (pos >= text.size()) Fail(QT_TRANSLATE_NOOP("TextLayer", "строка без конца"));
     const QByteArray bytes = dialect::Unescape(text.sliced(start, pos - start));
     ++pos;
     return QString::fromUtf8(bytes);
@@ -68,7 +68,7 @@ struct ZoneParser {
       if (c == '"') {
         ++pos;
         while (pos < text.size() && text[pos] != '"') pos += text[pos] == '\\' ? 2 : 1;
-        if (pos >= text.size()) Fail("строка без конца");
+        if (pos >= text.size()) Fail(QT_TRANSLATE_NOOP("TextLayer", "строка без конца"));
       } else if (c == '(') {
         ++open;
       } else if (c == ')' && --open == 0) {
@@ -77,7 +77,7 @@ struct ZoneParser {
       }
       ++pos;
     }
-    Fail("зона без конца");
+    Fail(QT_TRANSLATE_NOOP("TextLayer", "зона без конца"));
   }
 
   static bool KindOf(QByteArrayView name, ZoneKind* kind) {
@@ -96,12 +96,12 @@ struct ZoneParser {
 
   // Nothing for a zone the filter leaves out.
   std::optional<TextZone> Zone(int depth) {
-    if (depth > 16) Fail("слишком глубокая вложенность");
+    if (depth > 16) Fail(QT_TRANSLATE_NOOP("TextLayer", "слишком глубокая вложенность"));
     SkipBlanks();
-    if (pos >= text.size() || text[pos] != '(') Fail("нет зоны");
+    if (pos >= text.size() || text[pos] != '(') Fail(QT_TRANSLATE_NOOP("TextLayer", "нет зоны"));
     ++pos;
     TextZone zone;
-    if (!KindOf(Atom(), &zone.kind)) Fail("неизвестный тип зоны");
+    if (!KindOf(Atom(), &zone.kind)) Fail(QT_TRANSLATE_NOOP("TextLayer", "неизвестный тип зоны"));
     zone.box.left = Number();
     zone.box.bottom = Number();
     zone.box.right = Number();
@@ -114,7 +114,7 @@ struct ZoneParser {
     }
     for (;;) {
       SkipBlanks();
-      if (pos >= text.size()) Fail("зона без конца");
+      if (pos >= text.size()) Fail(QT_TRANSLATE_NOOP("TextLayer", "зона без конца"));
       if (text[pos] == ')') {
         ++pos;
         return zone;
@@ -136,7 +136,7 @@ TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep) {
   ZoneParser parser{zones, keep, 0, {}};
   TextZone page = *parser.Zone(0);
   parser.SkipBlanks();
-  if (parser.pos != zones.size()) parser.Fail("лишний текст после зоны");
+  if (parser.pos != zones.size()) parser.Fail(QT_TRANSLATE_NOOP("TextLayer", "лишний текст после зоны"));
   return page;
 }
 

@@ -1,5 +1,6 @@
 #include "djvused/work_copy.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,7 @@ namespace {
 constexpr qint64 kChunk = 1 << 20;
 
 QString CopyFailure(const QString& from, const QString& to, const QString& why) {
-  return QStringLiteral("Не удалось скопировать %1 в %2: %3").arg(from, to, why);
+  return QCoreApplication::translate("WorkCopy", "Не удалось скопировать %1 в %2: %3").arg(from, to, why);
 }
 
 QString Canonical(const QString& path) {
@@ -52,7 +53,9 @@ void CopyInto(const QString& from, const QString& to, QCryptographicHash* hash) 
 
 void HashFile(const QString& path, QCryptographicHash& hash) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw IoError(QStringLiteral("Не удалось прочитать %1: %2").arg(path, file.errorString()));
+  if (!file.open(QIODevice::ReadOnly)) {
+    throw IoError(QCoreApplication::translate("WorkCopy", "Не удалось прочитать %1: %2").arg(path, file.errorString()));
+  }
   QByteArray chunk;
   while (!(chunk = file.read(kChunk)).isEmpty()) hash.addData(chunk);
 }
@@ -125,22 +128,26 @@ WorkCopy::WorkCopy(const QString& bookPath, const QList<ComponentLine>& componen
   try {
     // The copy keeps the book's own file name inside a hidden folder: a
     // single-page document's page is named after its file.
-    if (!QDir().mkpath(base_)) throw IoError(QStringLiteral("Не удалось создать папку %1").arg(base_));
+    if (!QDir().mkpath(base_)) {
+      throw IoError(QCoreApplication::translate("WorkCopy", "Не удалось создать папку %1").arg(base_));
+    }
     document_ = QDir(base_).filePath(QFileInfo(book_).fileName());
     CopyInto(book_, document_, &hash);
     if (indirect_) {
       const QDir bookFolder = QFileInfo(book_).absoluteDir();
       for (const ComponentLine& component : components) {
         if (!SafeFileName(component.fileName)) {
-          throw InputError(QStringLiteral("Индекс документа %1 называет файл вне его папки: %2")
-                               .arg(book_, QString::fromUtf8(component.fileName)));
+          throw InputError(
+              QCoreApplication::translate("WorkCopy", "Индекс документа %1 называет файл вне его папки: %2")
+                  .arg(book_, QString::fromUtf8(component.fileName)));
         }
         if (files_.contains(component.fileName)) continue;
         files_ << component.fileName;
         const QString name = QFile::decodeName(component.fileName);
         // A bundled book cut short also lists more bytes than its file has.
         if (!QFileInfo::exists(bookFolder.filePath(name))) {
-          throw InputError(NotDjvuLine(book_) + QStringLiteral("\nЧасти %1 нет ни в нём, ни рядом с ним").arg(name));
+          throw InputError(NotDjvuLine(book_) + QLatin1Char('\n') +
+                           QCoreApplication::translate("WorkCopy", "Части %1 нет ни в нём, ни рядом с ним").arg(name));
         }
         CopyInto(bookFolder.filePath(name), QDir(base_).filePath(name), &hash);
       }
@@ -172,7 +179,9 @@ void WorkCopy::CopyBack() {
   // The marker says the copy is checked and whole: a run killed from here on
   // is finished by the next one.
   QFile marker(MarkerOf(base_));
-  if (!marker.open(QIODevice::WriteOnly)) throw IoError(QStringLiteral("Не удалось создать %1").arg(marker.fileName()));
+  if (!marker.open(QIODevice::WriteOnly)) {
+    throw IoError(QCoreApplication::translate("WorkCopy", "Не удалось создать %1").arg(marker.fileName()));
+  }
   marker.close();
   const QDir bookFolder = QFileInfo(book_).absoluteDir();
   for (const QByteArray& file : files_) CopyInto(CopiedFile(file), bookFolder.filePath(QFile::decodeName(file)), nullptr);
@@ -183,8 +192,9 @@ void WorkCopy::CopyBack() {
 
 void WorkCopy::Commit() {
   if (HashOfBook() != hash_) {
-    throw InputError(QStringLiteral("Документ %1 изменён другой программой, пока шла работа; "
-                                    "изменения не записаны, запустите снова.")
+    throw InputError(QCoreApplication::translate("WorkCopy",
+                                                 "Документ %1 изменён другой программой, пока шла работа; "
+                                                 "изменения не записаны, запустите снова.")
                          .arg(book_));
   }
   const bool besideBook = QFileInfo(base_).absolutePath() == QFileInfo(book_).absolutePath();
@@ -214,11 +224,14 @@ QStringList WorkCopy::Recover(const QString& bookPath, const std::function<bool(
     }
     RemoveAll(base);
     QFile::remove(MarkerOf(base));
-    notes << QStringLiteral("Прерванное сохранение документа %1 завершено из копии %2").arg(book, base);
+    notes << QCoreApplication::translate("WorkCopy", "Прерванное сохранение документа %1 завершено из копии %2")
+                 .arg(book, base);
   } else if (leftover.exists() || leftover.isSymLink()) {
     RemoveAll(base);
     QFile::remove(MarkerOf(base));
-    notes << QStringLiteral("Удалена копия %1, оставшаяся от прерванного запуска; документ не был изменён").arg(base);
+    notes << QCoreApplication::translate("WorkCopy",
+                                         "Удалена копия %1, оставшаяся от прерванного запуска; документ не был изменён")
+                 .arg(base);
   } else {
     QFile::remove(MarkerOf(base));
   }
@@ -232,9 +245,13 @@ QStringList WorkCopy::Recover(const QString& bookPath, const std::function<bool(
     if (!bookOpens()) {
       CopyInto(copy, book, nullptr);
       QFile::remove(copy);
-      notes << QStringLiteral("Документ %1 был повреждён прерванным сохранением и восстановлен из копии %2").arg(book, copy);
+      notes << QCoreApplication::translate(
+                   "WorkCopy", "Документ %1 был повреждён прерванным сохранением и восстановлен из копии %2")
+                   .arg(book, copy);
     } else {
-      notes << QStringLiteral("Найдена копия %1 от прерванного сохранения; документ открывается, копия оставлена").arg(copy);
+      notes << QCoreApplication::translate(
+                   "WorkCopy", "Найдена копия %1 от прерванного сохранения; документ открывается, копия оставлена")
+                   .arg(copy);
     }
   }
   return notes;

@@ -1,5 +1,6 @@
 #include "folios/book_folios.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 #include "core/errors.h"
@@ -36,7 +37,10 @@ class StreamedFolios {
   FolioMap Finish(const QString& path) {
     if (failure_) std::rethrow_exception(failure_);
     ReadPages(pending_.size());
-    if (count_ <= 0) throw DjvusedError(QStringLiteral("djvused не сообщил число страниц документа %1").arg(path));
+    if (count_ <= 0) {
+      throw DjvusedError(
+          QCoreApplication::translate("BookFolios", "djvused не сообщил число страниц документа %1").arg(path));
+    }
     return FolioMap::Build(pages_, count_);
   }
 

@@ -1,5 +1,6 @@
 #include "folios/folio_map.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -168,18 +169,18 @@ QString OffsetText(int offset) {
 QStringList FolioMap::Describe() const {
   QStringList lines;
   const auto noFolio = [&](int from, int to) {
-    if (from <= to) lines << QStringLiteral("стр. %1-%2: без номера").arg(from).arg(to);
+    if (from <= to) lines << QCoreApplication::translate("FolioMap", "стр. %1-%2: без номера").arg(from).arg(to);
   };
   int next = 1;
   for (const FolioRun& run : runs_) {
     noFolio(next, run.firstPage - 1);
     if (run.roman) {
-      lines << QStringLiteral("стр. %1-%2: номера %3-%4 (римские)")
+      lines << QCoreApplication::translate("FolioMap", "стр. %1-%2: номера %3-%4 (римские)")
                    .arg(run.firstPage)
                    .arg(run.lastPage)
                    .arg(RomanNumeral(run.FirstPrinted()), RomanNumeral(run.LastPrinted()));
     } else {
-      lines << QStringLiteral("стр. %1-%2: номера %3-%4, смещение %5")
+      lines << QCoreApplication::translate("FolioMap", "стр. %1-%2: номера %3-%4, смещение %5")
                    .arg(run.firstPage)
                    .arg(run.lastPage)
                    .arg(run.FirstPrinted())

@@ -1,5 +1,6 @@
 #include "folios/folio_targets.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -50,14 +51,15 @@ QStringList FolioTargets::PlacedLines() const {
   std::sort(offsets.begin(), offsets.end());
   QStringList used;
   for (int offset : offsets) used << OffsetText(offset);
-  if (romanUsed_) used << QStringLiteral("римские номера");
-  lines << QStringLiteral("Страницы по номерам книги, смещение: %1")
-               .arg(used.isEmpty() ? QStringLiteral("нет ссылок") : used.join(QStringLiteral(", ")));
+  if (romanUsed_) used << QCoreApplication::translate("FolioTargets", "римские номера");
+  lines << QCoreApplication::translate("FolioTargets", "Страницы по номерам книги, смещение: %1")
+               .arg(used.isEmpty() ? QCoreApplication::translate("FolioTargets", "нет ссылок")
+                                   : used.join(QStringLiteral(", ")));
   if (!unplaced_.isEmpty()) {
     QStringList numbers;
     for (int number : unplaced_.mid(0, kListedNumbers)) numbers << QString::number(number);
     if (unplaced_.size() > kListedNumbers) numbers << QStringLiteral("…");
-    lines << QStringLiteral("Номера, которых нет в книге, ссылки не созданы (%1): %2")
+    lines << QCoreApplication::translate("FolioTargets", "Номера, которых нет в книге, ссылки не созданы (%1): %2")
                  .arg(unplaced_.size())
                  .arg(numbers.join(QStringLiteral(", ")));
   }
@@ -68,12 +70,14 @@ QStringList FolioTargets::CheckLines(int offset) const {
   if (mismatches_.isEmpty()) return {};
   QStringList examples;
   for (const Mismatch& m : mismatches_.mid(0, kExamples)) {
-    examples << QStringLiteral("%1 → стр. %2 (на ней %3)")
+    examples << QCoreApplication::translate("FolioTargets", "%1 → стр. %2 (на ней %3)")
                     .arg(PrintedText(m.printed, m.roman))
                     .arg(m.target)
                     .arg(PrintedText(m.shown.number, m.shown.roman));
   }
-  return {QStringLiteral("Внимание: смещение %1 не совпадает с номерами страниц книги у %2 из %3 проверенных ссылок, например: %4")
+  return {QCoreApplication::translate(
+              "FolioTargets",
+              "Внимание: смещение %1 не совпадает с номерами страниц книги у %2 из %3 проверенных ссылок, например: %4")
               .arg(OffsetText(offset))
               .arg(mismatches_.size())
               .arg(checked_)

@@ -5,12 +5,13 @@
 
 namespace testdocs {
 
-CliRun Cli(const QStringList& arguments, const QByteArray& path) {
+CliRun Cli(const QStringList& arguments, const QByteArray& path, const QString& languages) {
   const QString cli = qEnvironmentVariable("QUILLMARK_CLI");
   if (cli.isEmpty()) throw std::runtime_error("QUILLMARK_CLI is not set (run the tests through ctest)");
   QProcess process;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("PATH"), QString::fromUtf8(path));
+  if (!languages.isEmpty()) env.insert(QStringLiteral("LANGUAGE"), languages);
   process.setProcessEnvironment(env);
   process.start(cli, arguments);
   if (!process.waitForFinished(120000)) throw std::runtime_error("quillmark-cli did not finish");

@@ -12,7 +12,8 @@ struct CliRun {
 };
 
 // Throws std::runtime_error when QUILLMARK_CLI is not set or the program
-// does not finish within two minutes.
-CliRun Cli(const QStringList& arguments, const QByteArray& path = qgetenv("PATH"));
+// does not finish within two minutes. `languages` replaces LANGUAGE (the
+// user's languages, "en:ru") when given.
+CliRun Cli(const QStringList& arguments, const QByteArray& path = qgetenv("PATH"), const QString& languages = {});
 
 }  // namespace testdocs
