@@ -185,6 +185,29 @@ int main(int argc, char** argv) {
           fix[3]);
     Print("  ratio %.3f (goal <= 1.25)\n", fixRatio);
 
+#ifdef QUILLMARK_PREVIEW_PROBE
+    // The preview window on the row 3-6: its dry run, the first page rendered
+    // by ddjvu at the window's size, then the next page.
+    const QString probeOut = d.filePath("preview.txt");
+    double previewOpen = 1e9, previewNext = 1e9;
+    qint64 previewLinks = 0;
+    for (int round = 0; round < rounds; ++round) {
+      Replace(b.book, b.pristine);
+      if (RunProbed(QStringLiteral(QUILLMARK_PREVIEW_PROBE), {b.book, "3", "6"}, probeOut).exitCode != 0) {
+        throw std::runtime_error("quillmark-preview-probe failed");
+      }
+      QFile out(probeOut);
+      if (!out.open(QIODevice::ReadOnly)) throw std::runtime_error("no output of quillmark-preview-probe");
+      const QList<QByteArray> f = out.readAll().simplified().split(' ');
+      if (f.size() != 3) throw std::runtime_error("unexpected output of quillmark-preview-probe");
+      previewOpen = std::min(previewOpen, f[0].toDouble());
+      previewNext = std::min(previewNext, f[1].toDouble());
+      previewLinks = f[2].toLongLong();
+    }
+    Print("preview of the row 3-6 (%lld links): first page shown %.3f (goal < 1 s %s), next page %.3f\n",
+          previewLinks, previewOpen, Verdict(previewOpen < 1), previewNext);
+
+#endif
     // An indirect document of half the pages: the create run against
     // djvused's own save of the same script.
     const int indirectPages = std::max(pages / 2, 8);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts Quillmark under Xvfb on a small contents book and saves screenshots of
-# the main window on each tab, of the log window after a "Создать" run and of
-# the settings dialog into docs/screenshots/ (or the folder given).
+# the main window on each tab, of the log window after a "Создать" run, of
+# the settings dialog and of the preview window into docs/screenshots/ (or the
+# folder given). The preview shows the contents page of the real-book corpus's
+# mpman-ru (scripts/corpus/build.sh) when it is there, else the small book's.
 # Needs: xvfb (xvfb-run), djvulibre-bin (cjb2, djvm, djvused), a built program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,7 +51,15 @@ line() {  # bottom top words... (20 px per character, 20 px between words)
 } > "$work/text.dsed"
 djvused "$book" -f "$work/text.dsed" -s
 
-LANGUAGE=ru QUILLMARK_SCREENSHOTS="$out" QUILLMARK_SCREENSHOT_BOOK="$book" \
+# The preview's row: file, first and last page, work type (3: contents, automatic), offset.
+preview="$book 1 1 0 0"
+corpus_book="${QUILLMARK_CORPUS:-$HOME/.cache/quillmark-corpus}/mpman-ru/typeset.djvu"
+if [ -f "$corpus_book" ]; then
+  cp "$corpus_book" "$work/mpman.djvu"
+  preview="$work/mpman.djvu 3 3 3 1"
+fi
+
+LANGUAGE=ru QUILLMARK_SCREENSHOTS="$out" QUILLMARK_SCREENSHOT_BOOK="$book" QUILLMARK_SCREENSHOT_PREVIEW="$preview" \
   xvfb-run -a -s "-screen 0 1024x768x24" "$work/quillmark"
 echo "Links made in the book:"
 djvused "$book" -e output-ant

@@ -17,6 +17,7 @@
 #include "app/window_position.h"
 #include "core/errors.h"
 #include "create/recognition.h"
+#include "app/preview_window.h"
 #include "ui_main_window.h"
 
 ProgramFolders ProgramFolders::ForExecutable(const QString& executableFolder) {
@@ -44,6 +45,7 @@ TForm1::TForm1(const ProgramFolders& folders, Desktop& desktop)
   connect(&cancelTimer_, &QTimer::timeout, this, [this] {
     if (runner_.Running()) runner_.Cancel();
   });
+  preview_ = new PreviewWindow(folders.program, this);
   ConnectCommands();
   FormCreate();
 }

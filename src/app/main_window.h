@@ -17,6 +17,7 @@ class QCheckBox;
 struct JobControls;
 class QMenu;
 class QTableWidget;
+class PreviewWindow;
 class TForm2;
 class TForm3;
 class TForm4;
@@ -70,6 +71,12 @@ class TForm1 : public QWidget, public FrontEnd {
   void ListView2DblClick();
   void ComboBox3Change();  // work-type rule
   void FindOffsetClick();  // "Определить" on the create tab
+  // "Просмотр": the selected row's pages with the links it would get (create
+  // list: the context menu and the button beside the work type) or with its
+  // areas before and after alignment (fix list: the context menu).
+  void PreviewCreateClick();
+  void PreviewFixClick();
+  PreviewWindow* Preview() const { return preview_; }
   // Finds the offset of the book at longPath for the pages after afterPage
   // and shows it in the controls; the map when the offset changes.
   void FindOffset(const QString& longPath, int afterPage, const JobControls& controls);
@@ -136,6 +143,7 @@ class TForm1 : public QWidget, public FrontEnd {
   TForm2* log_ = nullptr;
   TForm3* question_ = nullptr;
   TForm4* settings_ = nullptr;
+  PreviewWindow* preview_ = nullptr;
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
   bool jobRunning_ = false;

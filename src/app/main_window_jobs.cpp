@@ -6,6 +6,7 @@
 #include "app/job_lock.h"
 #include "app/log_window.h"
 #include "app/main_window.h"
+#include "app/preview_window.h"
 #include "core/errors.h"
 #include "app/job_controls.h"
 #include "app/list_rows.h"
@@ -72,7 +73,11 @@ void TForm1::RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job) {
   log_->ShowProgress(0, 0);
   cancelTimer_.stop();
   SetJobCommandsEnabled(true);
-  if (closing_ || closeRequested_) close();
+  if (closing_ || closeRequested_) {
+    close();
+  } else if (kind != Job::FindOffset && preview_->isVisible()) {
+    preview_->Reload();  // the links now in the document
+  }
 }
 
 void TForm1::DropTemporaryFiles() {

@@ -4,12 +4,14 @@
 #include <QEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include "app/desktop.h"
 #include "app/file_drop.h"
 #include "app/job_controls.h"
 #include "app/list_rows.h"
 #include "app/main_window.h"
+#include "app/preview_window.h"
 #include "app/settings_dialog.h"
 #include "app/style_panel.h"
 #include "core/errors.h"
@@ -51,6 +53,8 @@ void TForm1::ConnectCommands() {
   connect(ui_->xpButton2, &QPushButton::clicked, this, &TForm1::Button3Click);
   connect(ui_->ButtonFindOffset, &QPushButton::clicked, this, &TForm1::FindOffsetClick);
   connect(ui_->xpButton1, &QPushButton::clicked, this, &TForm1::Button4Click);
+  connect(ui_->ButtonPreview, &QToolButton::clicked, this, &TForm1::PreviewCreateClick);
+  ui_->ButtonPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
 
   QAction* n1 = Command(this, QStringLiteral("N1"), tr("Удалить"));
   QAction* n6 = Command(this, QStringLiteral("N6"), tr("Открыть"));
@@ -62,6 +66,12 @@ void TForm1::ConnectCommands() {
   connect(n4, &QAction::triggered, this, &TForm1::N4Click);
   popupMenu1_ = ContextMenu(ui_->ListView1, QStringLiteral("PopupMenu1"), n1, n6);
   popupMenu2_ = ContextMenu(ui_->ListView2, QStringLiteral("PopupMenu2"), menuItem1, n4);
+  QAction* previewFix = Command(this, QStringLiteral("PreviewFixItem"), tr("Просмотр"));
+  QAction* previewCreate = Command(this, QStringLiteral("PreviewCreateItem"), tr("Просмотр"));
+  connect(previewFix, &QAction::triggered, this, &TForm1::PreviewFixClick);
+  connect(previewCreate, &QAction::triggered, this, &TForm1::PreviewCreateClick);
+  popupMenu1_->addAction(previewFix);
+  popupMenu2_->addAction(previewCreate);
   RemoveOnDeleteKey(ui_->ListView1, n1);
   RemoveOnDeleteKey(ui_->ListView2, menuItem1);
   for (QTableWidget* list : {ui_->ListView1, ui_->ListView2}) {
@@ -179,6 +189,24 @@ void TForm1::OpenSelected(QTableWidget* list) {
     return;
   }
   desktop_.OpenFile(this, listrows::FixRowAt(list, row).FullPath());
+}
+
+void TForm1::PreviewCreateClick() {
+  const int row = listrows::SelectedRow(ui_->ListView2);
+  if (row < 0) {
+    ShowMessage(tr("Файл не выбран"));
+    return;
+  }
+  preview_->ShowCreateRow(listrows::CreateRowAt(ui_->ListView2, row), IsChecked(Option::CreateOutline));
+}
+
+void TForm1::PreviewFixClick() {
+  const int row = listrows::SelectedRow(ui_->ListView1);
+  if (row < 0) {
+    ShowMessage(tr("Файл не выбран"));
+    return;
+  }
+  preview_->ShowFixRow(listrows::FixRowAt(ui_->ListView1, row).FullPath());
 }
 
 void TForm1::N1Click() { Guarded([this] { RemoveSelected(ui_->ListView1); }); }

@@ -1,7 +1,11 @@
 #include "app/screenshot_tour.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -10,12 +14,19 @@
 
 #include "app/app_windows.h"
 #include "app/desktop.h"
+#include "app/preview_window.h"
 
 namespace ScreenshotTour {
 namespace {
 
 QString Folder() { return qEnvironmentVariable("QUILLMARK_SCREENSHOTS"); }
 QString Book() { return qEnvironmentVariable("QUILLMARK_SCREENSHOT_BOOK"); }
+// The preview's row: "FILE FIRST LAST WORKTYPE OFFSET", blank-separated (the
+// file name without blanks); by default the first page of the tour's book.
+QStringList PreviewRow() {
+  const QStringList row = qEnvironmentVariable("QUILLMARK_SCREENSHOT_PREVIEW").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  return row.size() == 5 ? row : QStringList{Book(), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")};
+}
 
 class TourDesktop : public Desktop {
  public:
@@ -64,6 +75,25 @@ void Tour(AppWindows& w) {
     w.form4.reject();
   });
   main.ListView2DblClick();
+
+  // The preview of a contents page, with the bookmarks beside it.
+  const QStringList row = PreviewRow();
+  main.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(row[1]);
+  main.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(row[2]);
+  main.findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(row[3].toInt());
+  main.findChild<QLineEdit*>(QStringLiteral("Edit3"))->setText(row[4]);
+  main.findChild<QCheckBox*>(QStringLiteral("CheckBoxOutline"))->setChecked(true);
+  main.AddCreateFiles({QDir::cleanPath(QDir::current().absoluteFilePath(row[0]))});
+  main.ListView2()->selectRow(main.ListView2()->rowCount() - 1);
+  PreviewWindow* preview = main.Preview();
+  preview->resize(1000, 700);
+  main.PreviewCreateClick();
+  QEventLoop wait;
+  QObject::connect(preview, &PreviewWindow::PictureShown, &wait, &QEventLoop::quit);
+  QTimer::singleShot(10000, &wait, &QEventLoop::quit);  // a picture that never comes is saved as it is
+  if (preview->Picture().isNull()) wait.exec();
+  preview->SelectArea(2);
+  Save(preview, QStringLiteral("preview.png"));
 
   main.close();
   QCoreApplication::exit(failed ? 1 : 0);

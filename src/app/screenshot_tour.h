@@ -15,7 +15,8 @@ bool Requested();
 std::unique_ptr<Desktop> MakeDesktop();
 // Adds the document to both lists, saves the main window on each tab, runs
 // "Создать" and saves the log window, opens the settings dialog and saves it,
-// then closes the program (exit status 1 when a picture could not be saved).
+// shows the preview of a contents row (QUILLMARK_SCREENSHOT_PREVIEW) and saves
+// it, then closes the program (exit status 1 when a picture could not be saved).
 void Start(AppWindows& windows);
 
 }  // namespace ScreenshotTour

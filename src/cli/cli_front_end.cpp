@@ -56,10 +56,8 @@ void CliFrontEnd::PrintOwnLine(const QString& line) {
   atLineStart_ = true;
 }
 
-CliWorkspace::CliWorkspace() : runner_(folder_.path(), QCoreApplication::applicationDirPath()) {}
-
 bool CliWorkspace::Usable(FrontEnd& frontEnd) const {
-  if (folder_.isValid()) return true;
+  if (Valid()) return true;
   frontEnd.ShowError(QCoreApplication::translate("CliFrontEnd", "Не удалось создать временную папку"));
   return false;
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The command line's front end: the log text goes to standard error as it
 // grows, message boxes and errors too; the question is never asked.
-#include <QTemporaryDir>
-
 #include "core/headless_front_end.h"
-#include "djvused/djvused_runner.h"
+#include "djvused/private_workspace.h"
 
 class CliFrontEnd : public HeadlessFrontEnd {
  public:
@@ -24,18 +22,11 @@ class CliFrontEnd : public HeadlessFrontEnd {
   bool logLineEnded_ = false;  // the open log line was ended by a message
 };
 
-// A runner working in a private temporary folder, so that runs in parallel
-// never share temporary files; djvused is looked for beside the executable.
-class CliWorkspace {
+// The command line's private work folder (see PrivateWorkspace).
+class CliWorkspace : public PrivateWorkspace {
  public:
-  CliWorkspace();
   // False, after an error on the front end, when the folder could not be made.
   bool Usable(FrontEnd& frontEnd) const;
-  DjvusedRunner& Runner() { return runner_; }
-
- private:
-  QTemporaryDir folder_;
-  DjvusedRunner runner_;
 };
 
 // The absolute form of a FILE argument.

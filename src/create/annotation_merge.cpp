@@ -108,6 +108,7 @@ struct RecordReader {
           numbers << value;
         }
         record.box = ShapeBox(head, numbers);
+        if (record.box) record.shape = head.toByteArray();
       }
       pos = listStart;
       if (!SkipList()) return false;

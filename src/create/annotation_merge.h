@@ -19,6 +19,7 @@ struct AnnotationRecord {
   bool maparea = false;
   QByteArray url;                // decoded; for "(url \"…\" \"target\")" the first string
   std::optional<LinkArea> box;
+  QByteArray shape;              // the shape's keyword: "rect", "oval", "poly", ...
 };
 
 // The records of an annotation text, or nullopt when the text is not a

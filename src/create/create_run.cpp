@@ -211,10 +211,11 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const OutlinePlan outline = OutlineStep(path, settings.workType, writer.Entries(), textPages);
   const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline.data);
   QByteArray listing;
-  if (list_) {
+  if (list_ || record_) {
     QList<ListedLink> links = ListLinks(writer.Pages(), textPages);
     MarkLevels(links, outline.entries);
-    listing = listFormat_ == ListFormat::Json ? LinksAsJson(longPath, links) : LinksAsTsv(links);
+    if (list_) listing = listFormat_ == ListFormat::Json ? LinksAsJson(longPath, links) : LinksAsTsv(links);
+    if (record_) *record_ = Record{read, links, outline.entries};
   }
   const auto write = [](QIODevice* out, const QByteArray& bytes) {
     if (out->write(bytes) != bytes.size()) {

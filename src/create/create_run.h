@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "core/front_end.h"
+#include "create/link_listing.h"
 #include "create/link_writer.h"
 #include "create/outline_entries.h"
 #include "create/range_read.h"
@@ -29,6 +30,16 @@ class CreateRun {
     listFormat_ = format;
   }
 
+  // When set, the last document's pages as read (size, hidden text, the
+  // annotations it had) and the links made on them are kept here as well:
+  // what the preview window shows after its dry run.
+  struct Record {
+    QList<PageData> pages;
+    QList<ListedLink> links;
+    QList<OutlineEntry> outline;  // the bookmarks made, with their levels; empty: none
+  };
+  void SetRecordOutput(Record* record) { record_ = record; }
+
   // Button3Click. True when every row was finished; false when the run
   // stopped early (a precondition message, an error shown to the user).
   bool Run();
@@ -40,7 +51,7 @@ class CreateRun {
   // Lines about leftovers of killed runs found on the row's book, logged
   // after the file's own lines.
   void LogNotes();
-  // The set-outline data when the outline is asked for; its log lines join the notes.
+  // The outline when it is asked for (its data empty otherwise); its log lines join the notes.
   OutlinePlan OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
                          const QList<const PageData*>& textPages);
 
@@ -48,6 +59,7 @@ class CreateRun {
   DjvusedRunner& runner_;
   QIODevice* dryRun_ = nullptr;
   QIODevice* list_ = nullptr;
+  Record* record_ = nullptr;
   ListFormat listFormat_ = ListFormat::Tsv;
   QStringList notes_;
 };

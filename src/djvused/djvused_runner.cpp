@@ -56,13 +56,14 @@ QString DjvusedRunner::ScriptFileOf(ScriptUse use) {
   return use == ScriptUse::FixScript ? kDumpFile : kScriptFile;
 }
 
+QString DjvusedRunner::FindProgram(const QString& programFolder, const QString& name) {
+  const QFileInfo local(QDir(programFolder).filePath(name));
+  if (!programFolder.isEmpty() && local.isFile() && local.isExecutable()) return local.absoluteFilePath();
+  return QStandardPaths::findExecutable(name);
+}
+
 bool DjvusedRunner::DjvusedPresent() {
-  const QFileInfo local(QDir(programFolder_).filePath(kProgramName));
-  if (!programFolder_.isEmpty() && local.isFile() && local.isExecutable()) {
-    djvused_ = local.absoluteFilePath();
-  } else {
-    djvused_ = QStandardPaths::findExecutable(kProgramName);
-  }
+  djvused_ = FindProgram(programFolder_, kProgramName);
   return !djvused_.isEmpty();
 }
 

@@ -43,6 +43,9 @@ class DjvusedRunner {
 
   // True when djvused is in the program folder or on the PATH.
   bool DjvusedPresent();
+  // A DjVuLibre program: in the program folder when it is there, else on
+  // the PATH; empty when neither has it.
+  static QString FindProgram(const QString& programFolder, const QString& name);
 
   // Copies the document to its path + ".backup", replacing an older copy.
   // Throws IoError when the copy cannot be made.

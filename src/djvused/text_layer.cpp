@@ -140,7 +140,7 @@ TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep) {
   return page;
 }
 
-QList<DumpPage> SplitTextDump(QByteArrayView dump) {
+QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) {
   QList<DumpPage> pages;
   qsizetype start = 0;
   DumpPage* current = nullptr;
@@ -155,7 +155,7 @@ QList<DumpPage> SplitTextDump(QByteArrayView dump) {
       current = &pages.last();
       const qsizetype mark = line.lastIndexOf("# page ");
       if (mark >= 0) current->number = QByteArray(dialect::Mid(line, mark + 7).trimmed().toByteArray()).toInt();
-    } else if (dataStart < 0 && current && line == "set-txt") {
+    } else if (dataStart < 0 && current && line == blockCommand) {
       dataStart = end + 1;
     } else if (dataStart >= 0 && line == ".") {
       // The zone text as one piece; line ends (CR LF too) are blanks to the parser.

@@ -39,8 +39,10 @@ struct DumpPage {
   QByteArray zones;   // the zone tree, from "(page" to its closing parenthesis
 };
 // Splits a whole-document dump into its pages, in dump order. A selection line
-// without "# page N" gives 0 as the number.
-QList<DumpPage> SplitTextDump(QByteArrayView dump);
+// without "# page N" gives 0 as the number. With "set-ant" as the block
+// command, the same for an annotation dump (or the fix job's script): `zones`
+// holds each page's annotation text.
+QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand = "set-txt");
 
 // The leaf zones under `zone` in reading order (words, or chars, or lines
 // that carry their whole text), each with its text.

@@ -1,0 +1,363 @@
+#include "app/preview_window.h"
+
+#include <QGraphicsEllipseItem>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QHeaderView>
+#include <QScopedValueRollback>
+#include <QShortcut>
+#include <algorithm>
+
+#include "app/fix_job.h"
+#include "core/errors.h"
+#include "preview/page_renderer.h"
+#include "ui_preview_window.h"
+
+namespace {
+
+// The larger side of a rendered picture at most: enough for a page zoomed
+// well beyond the screen, far below a full-resolution scan.
+constexpr int kMaxPictureSide = 5000;
+
+const QColor kNewColor(0x15, 0x65, 0xC0);         // a new link whose row shows no border colour
+const QColor kInDocumentColor(0x2E, 0x7D, 0x32);  // a link the document has
+const QColor kBeforeColor(0x75, 0x75, 0x75);      // an area before alignment
+const QColor kAfterColor(0xE6, 0x51, 0x00);       // the same area aligned
+
+// "#7" leads to page 7 of the book; anything else is a web address.
+QString TargetText(const QString& url) { return url.startsWith(QLatin1Char('#')) ? url.mid(1) : url; }
+
+QString AreaText(const LinkArea& a) {
+  return QStringLiteral("%1 %2 %3 %4").arg(a.left).arg(a.bottom).arg(a.width).arg(a.height);
+}
+
+QColor AreaColor(const PreviewArea& area, const PreviewStyle& style) {
+  switch (area.kind) {
+    case AreaKind::New: return style.border.isEmpty() ? kNewColor : QColor(style.border);
+    case AreaKind::InDocument: return kInDocumentColor;
+    case AreaKind::BeforeAlignment: return kBeforeColor;
+    case AreaKind::AfterAlignment: return kAfterColor;
+  }
+  return kNewColor;
+}
+
+QString AreaLabel(const PreviewArea& area) {
+  QString label = QStringLiteral("→ ") + TargetText(area.url);
+  if (area.kind == AreaKind::InDocument || area.inDocument) label += QStringLiteral(" (в документе)");
+  return label;
+}
+
+QTableWidgetItem* Cell(const QString& text) { return new QTableWidgetItem(text); }
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui_(std::make_unique<Ui::PreviewWindow>()) {
+  ui_->setupUi(this);
+  setAttribute(Qt::WA_QuitOnClose, false);  // the main window alone ends the program
+  renderer_ = new PageRenderer(programFolder, this);
+  scene_ = new QGraphicsScene(this);
+  ui_->PageView->setScene(scene_);
+  resize(1000, 720);
+  ui_->Splitter->setStretchFactor(0, 3);
+  ui_->Splitter->setStretchFactor(1, 2);
+  ui_->Splitter->setSizes({600, 400});
+  // The entry's text takes the room the page, number and target leave.
+  ui_->EntryList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  ui_->EntryList->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  ui_->EntryList->verticalHeader()->setDefaultSectionSize(ui_->EntryList->fontMetrics().height() + 6);
+
+  renderTimer_.setSingleShot(true);
+  renderTimer_.setInterval(150);  // a resize or a zoom settles before ddjvu runs again
+  connect(&renderTimer_, &QTimer::timeout, this, &PreviewWindow::RequestPicture);
+  connect(ui_->PageView, &PreviewView::ScaleChanged, this, [this] { renderTimer_.start(); });
+  connect(renderer_, &PageRenderer::Rendered, this, &PreviewWindow::PictureRendered);
+  connect(renderer_, &PageRenderer::Failed, this, [this](int, const QString& message) {
+    ui_->LabelNotes->setText(message);
+  });
+
+  const auto step = [this](int by) { ShowPage(pageIndex_ + by); };
+  connect(ui_->ButtonPriorPage, &QPushButton::clicked, this, [step] { step(-1); });
+  connect(ui_->ButtonNextPage, &QPushButton::clicked, this, [step] { step(1); });
+  for (const auto& [key, by] : {std::pair{Qt::Key_PageUp, -1}, std::pair{Qt::Key_PageDown, 1}}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    connect(shortcut, &QShortcut::activated, this, [step, by = by] { step(by); });
+  }
+  PreviewView* view = ui_->PageView;
+  connect(ui_->ButtonZoomIn, &QPushButton::clicked, view, [view] { view->SetZoom(view->Zoom() * 1.25); });
+  connect(ui_->ButtonZoomOut, &QPushButton::clicked, view, [view] { view->SetZoom(view->Zoom() / 1.25); });
+  connect(ui_->ButtonZoomFit, &QPushButton::clicked, view, [view] { view->SetZoom(1); });
+  ui_->ButtonZoomIn->setShortcut(QKeySequence::ZoomIn);
+  ui_->ButtonZoomOut->setShortcut(QKeySequence::ZoomOut);
+
+  connect(ui_->EntryList, &QTableWidget::itemSelectionChanged, this, &PreviewWindow::EntryClicked);
+  connect(scene_, &QGraphicsScene::selectionChanged, this, &PreviewWindow::SceneSelectionChanged);
+}
+
+PreviewWindow::~PreviewWindow() {
+  // The scene's items go with it, each reporting its selection lost.
+  scene_->disconnect(this);
+  areaItems_.clear();
+}
+
+void PreviewWindow::ShowCreateRow(const CreateJob& row, bool outline) {
+  setWindowTitle(tr("Просмотр — %1").arg(row.FileName));
+  ui_->LabelLegend->setText(tr("<span style='color:%1'>■ новые ссылки</span> "
+                               "<span style='color:%2'>■ в документе</span>")
+                                .arg(kNewColor.name(), kInDocumentColor.name()));
+  Load([row, outline](DjvusedRunner& runner) { return PreviewCreateRow(runner, row, outline); });
+}
+
+void PreviewWindow::ShowFixRow(const QString& longPath) {
+  setWindowTitle(tr("Просмотр — %1").arg(FixJob::FromPath(longPath).FileName));
+  ui_->LabelLegend->setText(tr("<span style='color:%1'>■ до выравнивания</span> "
+                               "<span style='color:%2'>■ после</span>")
+                                .arg(kBeforeColor.name(), kAfterColor.name()));
+  Load([longPath](DjvusedRunner& runner) { return PreviewFixRow(runner, longPath); });
+}
+
+void PreviewWindow::Reload() {
+  if (read_) Load(read_);
+}
+
+void PreviewWindow::Load(const std::function<RowPreview(DjvusedRunner&)>& read) {
+  read_ = read;
+  show();
+  raise();
+  activateWindow();
+  if (loading_) {  // the reading under way ends first; then the latest row is read
+    reloadPending_ = true;
+    return;
+  }
+  loading_ = true;
+  const int keepPage = pageIndex_;
+  const QString keepPath = preview_.path;
+  ui_->LabelNotes->setText(tr("Чтение документа…"));
+  QString failure;
+  try {
+    if (!workspace_.Valid()) throw IoError(tr("Не удалось создать временную папку"));
+    // The runner waits for djvused in a local event loop: the window stays responsive.
+    preview_ = read(workspace_.Runner());
+  } catch (const QuillmarkError& e) {
+    preview_ = RowPreview{};
+    failure = e.Message();
+  }
+  loading_ = false;
+  if (reloadPending_) {
+    reloadPending_ = false;
+    Load(read_);
+    return;
+  }
+  ui_->LabelNotes->setText(failure.isEmpty() ? preview_.log.join(QLatin1Char('\n')) : failure);
+  FillEntries();
+  FillOutline();
+  pageIndex_ = -1;
+  ShowPage(preview_.path == keepPath && keepPage >= 0 ? std::min(keepPage, int(preview_.pages.size()) - 1) : 0);
+  emit Loaded();
+}
+
+void PreviewWindow::FillEntries() {
+  rows_.clear();
+  QTableWidget* list = ui_->EntryList;
+  list->setRowCount(0);
+  for (int p = 0; p < preview_.pages.size(); ++p) {
+    const PreviewPage& page = preview_.pages[p];
+    for (int a = 0; a < page.areas.size(); ++a) {
+      const PreviewArea& area = page.areas[a];
+      QString text, printed;
+      if (area.entry >= 0) {
+        text = preview_.entries[area.entry].text;
+        printed = preview_.entries[area.entry].printed;
+      } else if (area.kind == AreaKind::InDocument) {
+        text = tr("в документе");
+      } else if (area.kind == AreaKind::BeforeAlignment) {
+        continue;  // listed with its aligned area
+      } else {
+        text = AreaText(area.area);
+      }
+      const int row = list->rowCount();
+      list->insertRow(row);
+      list->setItem(row, 0, Cell(QString::number(page.number)));
+      list->setItem(row, 1, Cell(text));
+      list->setItem(row, 2, Cell(printed));
+      list->setItem(row, 3, Cell(TargetText(area.url) + (area.inDocument ? tr(" (в документе)") : QString())));
+      rows_ << qMakePair(p, a);
+    }
+  }
+}
+
+void PreviewWindow::FillOutline() {
+  QTreeWidget* tree = ui_->OutlineTree;
+  tree->clear();
+  tree->setVisible(!preview_.outline.isEmpty());
+  QList<QTreeWidgetItem*> parents;  // the last item of each level
+  for (const OutlineEntry& entry : preview_.outline) {
+    const int level = std::max(1, std::min(entry.level, int(parents.size()) + 1));
+    parents.resize(level - 1);
+    auto* item = parents.isEmpty() ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(parents.last());
+    item->setText(0, entry.title);
+    item->setText(1, QString::number(entry.target));
+    parents << item;
+  }
+  tree->expandAll();
+  tree->resizeColumnToContents(0);
+}
+
+void PreviewWindow::ShowPage(int index) {
+  if (preview_.pages.isEmpty()) {
+    pageIndex_ = -1;
+    areaItems_.clear();
+    scene_->clear();
+    pixmap_ = nullptr;
+    picture_ = QImage();
+    ui_->LabelPage->setText(tr("Нет страниц"));
+    ui_->ButtonPriorPage->setEnabled(false);
+    ui_->ButtonNextPage->setEnabled(false);
+    return;
+  }
+  index = std::clamp(index, 0, int(preview_.pages.size()) - 1);
+  if (index == pageIndex_) return;
+  pageIndex_ = index;
+  const PreviewPage& page = preview_.pages[index];
+  ui_->LabelPage->setText(
+      tr("Стр. %1 (%2 из %3)").arg(page.number).arg(index + 1).arg(preview_.pages.size()));
+  ui_->ButtonPriorPage->setEnabled(index > 0);
+  ui_->ButtonNextPage->setEnabled(index + 1 < preview_.pages.size());
+  BuildScene();
+  picture_ = QImage();
+  requested_ = QSize();
+  RequestPicture();
+}
+
+void PreviewWindow::BuildScene() {
+  const PreviewPage& page = preview_.pages[pageIndex_];
+  const QScopedValueRollback<bool> syncing(syncing_, true);
+  areaItems_.clear();
+  scene_->clear();
+  // The scene is the page in its own units; the picture is scaled onto it.
+  scene_->setSceneRect(QRectF(QPointF(0, 0), QSizeF(page.size)));
+  pixmap_ = scene_->addPixmap(QPixmap());
+  pixmap_->setTransformationMode(Qt::SmoothTransformation);
+  scene_->addRect(scene_->sceneRect(), QPen(Qt::NoPen), QBrush(Qt::white))->setZValue(-1);
+  for (const PreviewArea& area : page.areas) {
+    const QRectF rect = AreaOnPicture(area.area, page.size, QSizeF(page.size));
+    const QColor color = AreaColor(area, preview_.style);
+    QPen pen(color, 2);
+    pen.setCosmetic(true);
+    if (area.kind == AreaKind::InDocument || area.kind == AreaKind::BeforeAlignment) pen.setStyle(Qt::DashLine);
+    QBrush brush(Qt::NoBrush);
+    if (area.kind == AreaKind::New && !preview_.style.highlight.isEmpty()) {
+      QColor fill(preview_.style.highlight);
+      fill.setAlpha(60);
+      brush = QBrush(fill);
+    }
+    QAbstractGraphicsShapeItem* item =
+        area.oval ? static_cast<QAbstractGraphicsShapeItem*>(scene_->addEllipse(rect, pen, brush))
+                  : static_cast<QAbstractGraphicsShapeItem*>(scene_->addRect(rect, pen, brush));
+    item->setFlag(QGraphicsItem::ItemIsSelectable, area.kind != AreaKind::BeforeAlignment);
+    item->setToolTip(AreaLabel(area));
+    if (area.kind != AreaKind::BeforeAlignment) {
+      auto* label = new QGraphicsSimpleTextItem(AreaLabel(area), item);
+      label->setBrush(color);
+      QFont small = label->font();
+      small.setPointSizeF(small.pointSizeF() * 0.8);
+      label->setFont(small);
+      label->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+      label->setAcceptedMouseButtons(Qt::NoButton);  // a click goes to the area below
+      label->setPos(rect.right(), rect.top());
+    }
+    areaItems_ << item;
+  }
+  ui_->PageView->Refit();
+}
+
+QSize PreviewWindow::WantedPictureSize() const {
+  const QSize room = ui_->PageView->viewport()->size() * ui_->PageView->Zoom() * devicePixelRatioF();
+  return room.boundedTo(QSize(kMaxPictureSide, kMaxPictureSide)).expandedTo(QSize(64, 64));
+}
+
+void PreviewWindow::RequestPicture() {
+  if (pageIndex_ < 0) return;
+  const QSize wanted = WantedPictureSize();
+  // A picture close to the wanted size is kept: no rendering for a small resize.
+  if (requested_.isValid() && wanted.width() <= requested_.width() * 1.2 &&
+      wanted.width() >= requested_.width() * 0.8 && wanted.height() <= requested_.height() * 1.2 &&
+      wanted.height() >= requested_.height() * 0.8) {
+    return;
+  }
+  requested_ = wanted;
+  renderer_->Render(preview_.path, preview_.pages[pageIndex_].number, wanted);
+}
+
+void PreviewWindow::PictureRendered(int page, const QByteArray& bytes) {
+  if (pageIndex_ < 0 || preview_.pages[pageIndex_].number != page) return;
+  const QImage picture = QImage::fromData(bytes, "PPM");
+  if (picture.isNull()) {
+    ui_->LabelNotes->setText(tr("Страница %1 не отрисована: ddjvu выдал не картинку").arg(page));
+    return;
+  }
+  picture_ = picture;
+  const QSize size = preview_.pages[pageIndex_].size;
+  pixmap_->setPixmap(QPixmap::fromImage(picture));
+  pixmap_->setTransform(QTransform::fromScale(qreal(size.width()) / picture.width(),
+                                              qreal(size.height()) / picture.height()));
+  emit PictureShown();
+}
+
+QList<QRectF> PreviewWindow::DrawnAreas() const {
+  QList<QRectF> areas;
+  for (QGraphicsItem* item : areaItems_) {
+    QRectF rect;
+    if (auto* r = qgraphicsitem_cast<QGraphicsRectItem*>(item)) rect = r->rect();
+    if (auto* e = qgraphicsitem_cast<QGraphicsEllipseItem*>(item)) rect = e->rect();
+    areas << (pixmap_ && !picture_.isNull() ? pixmap_->mapRectFromScene(rect) : QRectF());
+  }
+  return areas;
+}
+
+int PreviewWindow::SelectedArea() const {
+  for (int i = 0; i < areaItems_.size(); ++i) {
+    if (areaItems_[i]->isSelected()) return i;
+  }
+  return -1;
+}
+
+void PreviewWindow::SelectArea(int index) {
+  scene_->clearSelection();
+  if (index < 0 || index >= areaItems_.size()) return;
+  areaItems_[index]->setSelected(true);
+  ui_->PageView->ensureVisible(areaItems_[index]);
+}
+
+void PreviewWindow::EntryClicked() {
+  if (syncing_) return;
+  const QList<QTableWidgetSelectionRange> ranges = ui_->EntryList->selectedRanges();
+  if (ranges.isEmpty()) return;
+  const int row = ranges.first().topRow();
+  if (row < 0 || row >= rows_.size()) return;
+  const QScopedValueRollback<bool> syncing(syncing_, true);
+  ShowPage(rows_[row].first);
+  SelectArea(rows_[row].second);
+}
+
+void PreviewWindow::SceneSelectionChanged() {
+  // The selected area is drawn with a thicker line.
+  for (QGraphicsItem* item : areaItems_) {
+    auto* shape = static_cast<QAbstractGraphicsShapeItem*>(item);
+    QPen pen = shape->pen();
+    pen.setWidth(item->isSelected() ? 5 : 2);
+    shape->setPen(pen);
+  }
+  if (syncing_) return;
+  const int area = SelectedArea();
+  const int row = rows_.indexOf(qMakePair(pageIndex_, area));
+  const QScopedValueRollback<bool> syncing(syncing_, true);
+  if (row >= 0) {
+    ui_->EntryList->selectRow(row);
+    ui_->EntryList->scrollToItem(ui_->EntryList->item(row, 0));
+  } else {
+    ui_->EntryList->clearSelection();
+  }
+}

@@ -1,0 +1,146 @@
+#include "preview/row_preview.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+
+#include "align/alignment_passes.h"
+#include "core/errors.h"
+#include "core/headless_front_end.h"
+#include "create/annotation_merge.h"
+#include "create/create_run.h"
+#include "create/range_read.h"
+#include "djvused/book_session.h"
+#include "djvused/djvused_runner.h"
+#include "djvused/script_dialect.h"
+#include "djvused/text_layer.h"
+
+namespace {
+
+bool SameArea(const LinkArea& a, const LinkArea& b) {
+  return a.left == b.left && a.bottom == b.bottom && a.width == b.width && a.height == b.height;
+}
+
+PreviewStyle RowStyle(const CreateJob& row) {
+  PreviewStyle style;
+  style.oval = row.tps == QLatin1String("1");
+  // A plain border shows in the row's colour; the other borders and "none"
+  // are drawn in the preview's own colour (border left empty).
+  if (row.tpb == QLatin1String("2")) style.border = QLatin1Char('#') + row.col1;
+  if (row.pods == QLatin1String("1")) style.highlight = QLatin1Char('#') + row.col2;
+  return style;
+}
+
+// The run's own words when it stopped: the errors and messages it showed,
+// else the last line of its log.
+QString StopReason(const HeadlessFrontEnd& frontEnd) {
+  QStringList reasons = frontEnd.Errors() + frontEnd.Messages();
+  if (reasons.isEmpty()) {
+    const QStringList log = frontEnd.Log().Text().split(LogText::kLineBreak, Qt::SkipEmptyParts);
+    if (!log.isEmpty()) reasons << log.last();
+  }
+  return reasons.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind) {
+  QList<PreviewArea> areas;
+  const auto records = ReadAnnotationRecords(annotations);
+  if (!records) return areas;  // text djvused stored unchecked: nothing to show
+  for (const AnnotationRecord& record : *records) {
+    if (!record.maparea || !record.box) continue;
+    PreviewArea area;
+    area.kind = kind;
+    area.area = *record.box;
+    area.oval = record.shape == "oval";
+    area.url = QString::fromUtf8(record.url);
+    areas << area;
+  }
+  return areas;
+}
+
+RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline) {
+  HeadlessFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::CreateOutline, outline);
+  frontEnd.AddCreateRow(row);
+  CreateRun run(frontEnd, runner);
+  QBuffer script;  // the dry run's script, not needed here
+  script.open(QIODevice::WriteOnly);
+  CreateRun::Record record;
+  run.SetDryRunOutput(&script);
+  run.SetRecordOutput(&record);
+  if (!run.Run()) throw InputError(StopReason(frontEnd));
+
+  RowPreview preview;
+  preview.path = row.FullPath();
+  preview.entries = record.links;
+  preview.outline = record.outline;
+  preview.style = RowStyle(row);
+  preview.log = frontEnd.Log().Text().split(LogText::kLineBreak, Qt::SkipEmptyParts);
+  for (const PageData& data : record.pages) {
+    PreviewPage page{data.number, QSize(data.width, data.height), {}};
+    const QList<PreviewArea> present = AnnotationAreas(data.annotations, AreaKind::InDocument);
+    QList<bool> shown(present.size(), false);
+    for (int i = 0; i < preview.entries.size(); ++i) {
+      const ListedLink& link = preview.entries[i];
+      if (link.page != data.number) continue;
+      PreviewArea area{AreaKind::New, link.area, preview.style.oval, QStringLiteral("#%1").arg(link.target), i, false};
+      for (int j = 0; j < present.size(); ++j) {
+        if (!shown[j] && present[j].url == area.url && SameArea(present[j].area, area.area)) {
+          area.inDocument = shown[j] = true;
+        }
+      }
+      page.areas << area;
+    }
+    for (int j = 0; j < present.size(); ++j) {
+      if (!shown[j]) page.areas << present[j];
+    }
+    preview.pages << page;
+  }
+  return preview;
+}
+
+RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
+  BookSession::RequireDocumentFile(longPath);
+  if (!QFileInfo(longPath).isFile()) throw InputError(QStringLiteral("Файл %1 не найден").arg(longPath));
+  if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::kMissingMessage);
+  const QString path = DjvusedRunner::ShortPathOf(longPath);
+  // The fix job's own passes over the annotation dump; the script they
+  // write is read here and never applied.
+  runner.RunDump(path, DumpUse::Annotations);
+  const QString dump = runner.TempPath(DjvusedRunner::kDumpFile);
+  const QByteArray before = dialect::ReadWholeFile(dump);
+  std::optional<align::PageTable> table = align::MeasurePages(dump);
+  if (!table) throw InputError(QStringLiteral("Аннотации документа %1 не распознаны").arg(longPath));
+  align::RewritePages(dump, runner.TempPath(DjvusedRunner::kScriptFile), *table);
+  const QByteArray after = dialect::ReadWholeFile(dump);
+  runner.DropTempFile(DjvusedRunner::kDumpFile);
+  runner.DropTempFile(DjvusedRunner::kScriptFile);
+
+  RowPreview preview;
+  preview.path = longPath;
+  QList<int> numbers;
+  const QList<DumpPage> beforePages = SplitTextDump(before, dialect::kSetAnt);
+  const QList<DumpPage> afterPages = SplitTextDump(after, dialect::kSetAnt);
+  for (const DumpPage& page : beforePages) {
+    QList<PreviewArea> areas = AnnotationAreas(page.zones, AreaKind::BeforeAlignment);
+    if (areas.isEmpty() || page.number < 1) continue;
+    for (const DumpPage& aligned : afterPages) {
+      if (aligned.number == page.number) areas << AnnotationAreas(aligned.zones, AreaKind::AfterAlignment);
+    }
+    preview.pages << PreviewPage{page.number, QSize(), areas};
+    numbers << page.number;
+  }
+  if (numbers.isEmpty()) return preview;
+  // The pages' sizes, with one djvused call.
+  const QList<PageData> sizes = ReadPagesOutput(runner.CommandsOutput(path, PagesCommands(numbers)), numbers);
+  for (int i = 0; i < preview.pages.size(); ++i) preview.pages[i].size = QSize(sizes[i].width, sizes[i].height);
+  return preview;
+}
+
+QRectF AreaOnPicture(const LinkArea& area, QSize pageSize, QSizeF pictureSize) {
+  if (pageSize.isEmpty()) return {};
+  const qreal sx = pictureSize.width() / pageSize.width(), sy = pictureSize.height() / pageSize.height();
+  const qreal top = pageSize.height() - qreal(area.bottom + area.height);
+  return QRectF(area.left * sx, top * sy, area.width * sx, area.height * sy);
+}

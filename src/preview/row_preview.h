@@ -1,0 +1,74 @@
+#pragma once
+// What the preview window shows of one list row, read without writing
+// anything: the pages of the row's range with their size, the link areas the
+// row would get (made by the create run itself, as a dry run), the links the
+// document already has, and the bookmarks; for a row of the fix list, the
+// areas as they are and as the fix job would align them.
+#include <QList>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "app/create_job.h"
+#include "create/link_listing.h"
+#include "outline/outline_entry.h"
+
+class DjvusedRunner;
+
+enum class AreaKind {
+  New,              // a link the row would make
+  InDocument,       // a link the document has now
+  BeforeAlignment,  // fix list: an area as it is
+  AfterAlignment,   // fix list: the same area aligned
+};
+
+struct PreviewArea {
+  AreaKind kind = AreaKind::New;
+  LinkArea area;
+  bool oval = false;
+  QString url;             // "#7" for page 7 of the book, or a web address
+  int entry = -1;          // a new area: its entry in RowPreview::entries
+  bool inDocument = false; // a new area the document already has, just so
+};
+
+struct PreviewPage {
+  int number = 0;  // the document page
+  QSize size;      // in the page's own units (djvused's "size")
+  QList<PreviewArea> areas;
+};
+
+// How the row's new links look: its shape, border and highlight colours
+// ("#RRGGBB"; border empty when the row shows none).
+struct PreviewStyle {
+  bool oval = false;
+  QString border;
+  QString highlight;
+};
+
+struct RowPreview {
+  QString path;
+  QList<PreviewPage> pages;    // the pages of the range the document has
+  QList<ListedLink> entries;   // the links the row would make, in order
+  QList<OutlineEntry> outline; // the bookmarks it would make (with "Создать закладки")
+  PreviewStyle style;
+  QStringList log;             // the dry run's log: its summary and warnings
+};
+
+// The create list's row as "Создать" would make it: the create run on this
+// row alone as a dry run, which locks the book while it reads but writes
+// nothing. Throws InputError with the run's own message when it stops.
+RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline);
+
+// The fix list's document: every page with links, its areas before and after
+// the fix job's alignment (computed on the dump, never applied).
+RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath);
+
+// The link targets of a page's annotation text: the maparea records with a
+// box, in order, as areas of `kind`.
+QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind);
+
+// Where an area of a page of `pageSize` lies on a picture of the page of
+// `pictureSize` pixels: page units have their origin bottom left, pictures
+// top left.
+QRectF AreaOnPicture(const LinkArea& area, QSize pageSize, QSizeF pictureSize);
