@@ -18,6 +18,7 @@
 #include "app/list_rows.h"
 #include "app/settings_file.h"
 #include "app/window_position.h"
+#include "app/preview_window.h"
 #include "support/gui_harness.h"
 
 namespace {
@@ -385,7 +386,9 @@ void MainWindowTest::FixListAddRemoveOpen() {
 
 void MainWindowTest::MenusWithoutSelection_data() {
   QTest::addColumn<QString>("command");
-  for (const char* command : {"N1", "N6", "MenuItem1", "N4"}) QTest::newRow(command) << command;
+  for (const char* command : {"N1", "N6", "PreviewFixItem", "MenuItem1", "N4", "PreviewCreateItem"}) {
+    QTest::newRow(command) << command;
+  }
 }
 
 void MainWindowTest::MenusWithoutSelection() {
@@ -395,13 +398,15 @@ void MainWindowTest::MenusWithoutSelection() {
   On<QAction>(&main, qPrintable(command))->trigger();
   QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("Файл не выбран")});
   QVERIFY(gui.desktop().opened.isEmpty());
-  // Each menu holds "Удалить", a separator and "Открыть".
-  const char* menu = command == "N1" || command == "N6" ? "PopupMenu1" : "PopupMenu2";
+  QVERIFY(!main.Preview()->isVisible());
+  // Each menu holds "Удалить", a separator, "Открыть" and "Просмотр".
+  const char* menu = command == "N1" || command == "N6" || command == "PreviewFixItem" ? "PopupMenu1" : "PopupMenu2";
   const QList<QAction*> entries = On<QMenu>(&main, menu)->actions();
-  QCOMPARE(entries.size(), 3);
+  QCOMPARE(entries.size(), 4);
   QCOMPARE(entries[0]->text(), QStringLiteral("Удалить"));
   QVERIFY(entries[1]->isSeparator());
   QCOMPARE(entries[2]->text(), QStringLiteral("Открыть"));
+  QCOMPARE(entries[3]->text(), QStringLiteral("Просмотр"));
 }
 
 void MainWindowTest::WorkTypeRule() {

@@ -199,6 +199,15 @@ void PreviewTest::EntriesAreasAndPagesFollowEachOther() {
   QCOMPARE(preview.PageIndex(), 0);
   On<QPushButton>(preview, "ButtonNextPage")->click();
   QCOMPARE(preview.PageIndex(), 1);
+
+  // Zooming in renders the page anew, larger; fitting it again, smaller.
+  QTRY_VERIFY(!preview.Picture().isNull());
+  const int fitted = preview.Picture().width();
+  On<QPushButton>(preview, "ButtonZoomIn")->click();
+  On<QPushButton>(preview, "ButtonZoomIn")->click();
+  QTRY_VERIFY(preview.Picture().width() > fitted * 1.4);
+  On<QPushButton>(preview, "ButtonZoomFit")->click();
+  QTRY_COMPARE(preview.Picture().width(), fitted);
 }
 
 void PreviewTest::FixRowShowsTheAlignment() {
