@@ -234,6 +234,39 @@ ENGLISH = {
     'Не удалось создать %1': 'Could not create %1',
     'Не удалось создать папку %1': 'Could not create the folder %1',
     'Индекс документа %1 называет файл вне его папки: %2': "The document %1's directory names a file outside its folder: %2",
+    # The preview window.
+    'Программа ddjvu не найдена (пакет djvulibre-bin)': 'The program ddjvu was not found (package djvulibre-bin)',
+    'Страница %1 не отрисована: %2': 'Page %1 was not rendered: %2',
+    'Не удалось запустить ddjvu: %1': 'Could not start ddjvu: %1',
+    'Просмотр': 'Preview',
+    'Стр.': 'Page',
+    'Текст': 'Text',
+    'Номер': 'Number',
+    'Ссылка на': 'Links to',
+    'Закладки': 'Bookmarks',
+    '◀ Назад': '◀ Back',
+    'Предыдущая страница (Page Up)': 'Previous page (Page Up)',
+    'Вперёд ▶': 'Forward ▶',
+    'Следующая страница (Page Down)': 'Next page (Page Down)',
+    '−': '−',
+    'Уменьшить (Ctrl+колесо)': 'Zoom out (Ctrl+wheel)',
+    '+': '+',
+    'Увеличить (Ctrl+колесо)': 'Zoom in (Ctrl+wheel)',
+    'По размеру окна': 'Fit to window',
+    ' (в документе)': ' (in the document)',
+    'Просмотр — %1': 'Preview — %1',
+    "<span style='color:%1'>■ новые ссылки</span> <span style='color:%2'>■ в документе</span>":
+        "<span style='color:%1'>■ new links</span> <span style='color:%2'>■ in the document</span>",
+    "<span style='color:%1'>■ до выравнивания</span> <span style='color:%2'>■ после</span>":
+        "<span style='color:%1'>■ before alignment</span> <span style='color:%2'>■ after</span>",
+    'Чтение документа…': 'Reading the document…',
+    'в документе': 'in the document',
+    'Нет страниц': 'No pages',
+    'Стр. %1 (%2 из %3)': 'Page %1 (%2 of %3)',
+    'Страница %1 не отрисована: ddjvu выдал не картинку': 'Page %1 was not rendered: ddjvu gave no picture',
+    'Аннотации документа %1 не распознаны': 'The annotations of the document %1 were not recognised',
+    'Просмотр: страницы выбранной строки со ссылками, которые она создаст (ничего не записывается)':
+        'Preview: the pages of the selected row with the links it will make (nothing is written)',
 }
 
 

@@ -402,6 +402,124 @@ The document was left unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>PageRenderer</name>
+    <message>
+        <source>Программа ddjvu не найдена (пакет djvulibre-bin)</source>
+        <translation>The program ddjvu was not found (package djvulibre-bin)</translation>
+    </message>
+    <message>
+        <source>Страница %1 не отрисована: %2</source>
+        <translation>Page %1 was not rendered: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось запустить ddjvu: %1</source>
+        <translation>Could not start ddjvu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Просмотр</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Стр.</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Ссылка на</source>
+        <translation>Links to</translation>
+    </message>
+    <message>
+        <source>Закладки</source>
+        <translation>Bookmarks</translation>
+    </message>
+    <message>
+        <source>◀ Назад</source>
+        <translation>◀ Back</translation>
+    </message>
+    <message>
+        <source>Предыдущая страница (Page Up)</source>
+        <translation>Previous page (Page Up)</translation>
+    </message>
+    <message>
+        <source>Вперёд ▶</source>
+        <translation>Forward ▶</translation>
+    </message>
+    <message>
+        <source>Следующая страница (Page Down)</source>
+        <translation>Next page (Page Down)</translation>
+    </message>
+    <message>
+        <source>−</source>
+        <translation>−</translation>
+    </message>
+    <message>
+        <source>Уменьшить (Ctrl+колесо)</source>
+        <translation>Zoom out (Ctrl+wheel)</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Увеличить (Ctrl+колесо)</source>
+        <translation>Zoom in (Ctrl+wheel)</translation>
+    </message>
+    <message>
+        <source>По размеру окна</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source> (в документе)</source>
+        <translation> (in the document)</translation>
+    </message>
+    <message>
+        <source>Просмотр — %1</source>
+        <translation>Preview — %1</translation>
+    </message>
+    <message>
+        <source>&lt;span style='color:%1'&gt;■ новые ссылки&lt;/span&gt; &lt;span style='color:%2'&gt;■ в документе&lt;/span&gt;</source>
+        <translation>&lt;span style='color:%1'&gt;■ new links&lt;/span&gt; &lt;span style='color:%2'&gt;■ in the document&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;span style='color:%1'&gt;■ до выравнивания&lt;/span&gt; &lt;span style='color:%2'&gt;■ после&lt;/span&gt;</source>
+        <translation>&lt;span style='color:%1'&gt;■ before alignment&lt;/span&gt; &lt;span style='color:%2'&gt;■ after&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Чтение документа…</source>
+        <translation>Reading the document…</translation>
+    </message>
+    <message>
+        <source>Не удалось создать временную папку</source>
+        <translation>Could not create a temporary folder</translation>
+    </message>
+    <message>
+        <source>в документе</source>
+        <translation>in the document</translation>
+    </message>
+    <message>
+        <source>Нет страниц</source>
+        <translation>No pages</translation>
+    </message>
+    <message>
+        <source>Стр. %1 (%2 из %3)</source>
+        <translation>Page %1 (%2 of %3)</translation>
+    </message>
+    <message>
+        <source>Страница %1 не отрисована: ddjvu выдал не картинку</source>
+        <translation>Page %1 was not rendered: ddjvu gave no picture</translation>
+    </message>
+</context>
+<context>
     <name>RangeRead</name>
     <message>
         <source>Вывод djvused для страницы %1 неполный или повреждён (%2)</source>
@@ -426,6 +544,17 @@ The document was left unchanged.</translation>
     <message>
         <source>страницы не все</source>
         <translation>pages missing</translation>
+    </message>
+</context>
+<context>
+    <name>RowPreview</name>
+    <message>
+        <source>Файл %1 не найден</source>
+        <translation>File %1 not found</translation>
+    </message>
+    <message>
+        <source>Аннотации документа %1 не распознаны</source>
+        <translation>The annotations of the document %1 were not recognised</translation>
     </message>
 </context>
 <context>
@@ -743,6 +872,14 @@ style as it is</translation>
 %4
 
 Check “By the book's page numbers” so that each link leads to the page with its number.</translation>
+    </message>
+    <message>
+        <source>Просмотр: страницы выбранной строки со ссылками, которые она создаст (ничего не записывается)</source>
+        <translation>Preview: the pages of the selected row with the links it will make (nothing is written)</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>

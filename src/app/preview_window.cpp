@@ -45,7 +45,7 @@ QColor AreaColor(const PreviewArea& area, const PreviewStyle& style) {
 
 QString AreaLabel(const PreviewArea& area) {
   QString label = QStringLiteral("→ ") + TargetText(area.url);
-  if (area.kind == AreaKind::InDocument || area.inDocument) label += QStringLiteral(" (в документе)");
+  if (area.kind == AreaKind::InDocument || area.inDocument) label += PreviewWindow::tr(" (в документе)");
   return label;
 }
 

@@ -26,7 +26,7 @@ void PageRenderer::Stop() {
 void PageRenderer::Render(const QString& path, int page, QSize box) {
   Stop();
   if (program_.isEmpty()) {
-    emit Failed(page, QStringLiteral("Программа ddjvu не найдена (пакет djvulibre-bin)"));
+    emit Failed(page, tr("Программа ddjvu не найдена (пакет djvulibre-bin)"));
     return;
   }
   auto* process = new QProcess(this);
@@ -42,7 +42,7 @@ void PageRenderer::Render(const QString& path, int page, QSize box) {
     const QByteArray picture = process->readAllStandardOutput();
     if (status != QProcess::NormalExit || exitCode != 0 || picture.isEmpty()) {
       const QString reason = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
-      emit Failed(page, QStringLiteral("Страница %1 не отрисована: %2").arg(page).arg(reason));
+      emit Failed(page, tr("Страница %1 не отрисована: %2").arg(page).arg(reason));
       return;
     }
     emit Rendered(page, picture);
@@ -51,7 +51,7 @@ void PageRenderer::Render(const QString& path, int page, QSize box) {
     if (error != QProcess::FailedToStart || process != process_) return;
     process_ = nullptr;
     process->deleteLater();
-    emit Failed(page, QStringLiteral("Не удалось запустить ddjvu: %1").arg(process->errorString()));
+    emit Failed(page, tr("Не удалось запустить ddjvu: %1").arg(process->errorString()));
   });
   process->start(program_, {QStringLiteral("-format=ppm"), QStringLiteral("-page=%1").arg(page),
                             QStringLiteral("-size=%1x%2").arg(box.width()).arg(box.height()), path,

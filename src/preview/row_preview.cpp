@@ -1,6 +1,7 @@
 #include "preview/row_preview.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "align/alignment_passes.h"
@@ -102,8 +103,8 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
 
 RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) throw InputError(QStringLiteral("Файл %1 не найден").arg(longPath));
-  if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::kMissingMessage);
+  if (!QFileInfo(longPath).isFile()) throw InputError(QCoreApplication::translate("RowPreview", "Файл %1 не найден").arg(longPath));
+  if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::MissingMessage());
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   // The fix job's own passes over the annotation dump; the script they
   // write is read here and never applied.
@@ -111,7 +112,7 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   const QString dump = runner.TempPath(DjvusedRunner::kDumpFile);
   const QByteArray before = dialect::ReadWholeFile(dump);
   std::optional<align::PageTable> table = align::MeasurePages(dump);
-  if (!table) throw InputError(QStringLiteral("Аннотации документа %1 не распознаны").arg(longPath));
+  if (!table) throw InputError(QCoreApplication::translate("RowPreview", "Аннотации документа %1 не распознаны").arg(longPath));
   align::RewritePages(dump, runner.TempPath(DjvusedRunner::kScriptFile), *table);
   const QByteArray after = dialect::ReadWholeFile(dump);
   runner.DropTempFile(DjvusedRunner::kDumpFile);
