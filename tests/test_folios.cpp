@@ -217,6 +217,9 @@ void FoliosTest::Placing() {
   if (page) QCOMPARE(map.PrintedOn(page), (std::optional<Folio>{Folio{printed, roman}}));
   QCOMPARE(map.MainOffset(), std::optional<int>(10));
   QCOMPARE(map.MainOffset(21), std::optional<int>(10));
+  QCOMPARE(map.FirstOffsetAfter(0), std::optional<int>(6));
+  QCOMPARE(map.FirstOffsetAfter(21), std::optional<int>(10));
+  QCOMPARE(map.FirstOffsetAfter(30), std::optional<int>(10));  // none after: the main offset
   QCOMPARE(map.ArabicOffsets(), (QList<int>{6, 10}));
 }
 

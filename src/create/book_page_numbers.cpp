@@ -89,14 +89,7 @@ FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int a
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   const FolioMap map = ReadBookPageNumbers(runner, path, runner.PageCount(path));
   FoundOffset found;
-  // The first numbered stretch after the range is where its first entries lead.
-  for (const FolioRun& run : map.Runs()) {
-    if (!run.roman && run.firstPage > afterPage) {
-      found.offset = run.offset;
-      break;
-    }
-  }
-  if (!found.offset) found.offset = map.MainOffset();  // an index at the end: the book's main offset
+  found.offset = map.FirstOffsetAfter(afterPage);
   found.changes = map.ArabicOffsets().size() > 1;
   found.map = map.Describe();
   return found;

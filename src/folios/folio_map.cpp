@@ -154,6 +154,13 @@ std::optional<int> FolioMap::MainOffset(int afterPage) const {
   return std::nullopt;
 }
 
+std::optional<int> FolioMap::FirstOffsetAfter(int afterPage) const {
+  for (const FolioRun& run : runs_) {
+    if (!run.roman && run.firstPage > afterPage) return run.offset;
+  }
+  return MainOffset();
+}
+
 QList<int> FolioMap::ArabicOffsets() const {
   QList<int> offsets;
   for (const FolioRun& run : runs_) {

@@ -49,6 +49,9 @@ class FolioMap {
   // The offset of the longest arabic run that starts after `afterPage`
   // (0: anywhere in the book), if there is one.
   std::optional<int> MainOffset(int afterPage = 0) const;
+  // The offset of the first arabic run that starts after `afterPage` (where
+  // a contents page's first entries lead), else the book's main offset.
+  std::optional<int> FirstOffsetAfter(int afterPage) const;
   // The distinct offsets of the arabic runs, in page order.
   QList<int> ArabicOffsets() const;
 
