@@ -131,6 +131,13 @@ void PreviewTest::DrawsWhatTheRunWrites() {
   });
   QCOMPARE(int(ovals), shape == 1 ? drawn.size() : 0);
   QCOMPARE(On<QTreeWidget>(preview, "OutlineTree")->topLevelItemCount(), outline ? 3 : 0);
+  if (outline) {  // a bookmark selects the entry it is made from
+    auto* tree = On<QTreeWidget>(preview, "OutlineTree");
+    tree->setCurrentItem(tree->topLevelItem(2));
+    const QModelIndexList rows = On<QTableWidget>(preview, "EntryList")->selectionModel()->selectedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().row(), 2);
+  }
 
   // The first entry's area sits on the bar of the rendered picture: its
   // bottom edge is the bar's, its top above the bar.

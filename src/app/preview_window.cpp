@@ -94,6 +94,11 @@ PreviewWindow::PreviewWindow(const QString& programFolder, QWidget* parent)
 
   connect(ui_->EntryList, &QTableWidget::itemSelectionChanged, this, &PreviewWindow::EntryClicked);
   connect(scene_, &QGraphicsScene::selectionChanged, this, &PreviewWindow::SceneSelectionChanged);
+  // A bookmark shows the contents entry it is made from.
+  connect(ui_->OutlineTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    const QVariant row = item ? item->data(0, Qt::UserRole) : QVariant();
+    if (row.isValid()) ui_->EntryList->selectRow(row.toInt());
+  });
 }
 
 PreviewWindow::~PreviewWindow() {
@@ -193,12 +198,25 @@ void PreviewWindow::FillOutline() {
   tree->clear();
   tree->setVisible(!preview_.outline.isEmpty());
   QList<QTreeWidgetItem*> parents;  // the last item of each level
+  int nextRow = 0;
   for (const OutlineEntry& entry : preview_.outline) {
     const int level = std::max(1, std::min(entry.level, int(parents.size()) + 1));
     parents.resize(level - 1);
     auto* item = parents.isEmpty() ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(parents.last());
     item->setText(0, entry.title);
     item->setText(1, QString::number(entry.target));
+    // The row of the entry the bookmark is made from: the bookmarks follow
+    // the links' order, matched by page and target.
+    for (int row = nextRow; row < rows_.size(); ++row) {
+      const PreviewArea& area = preview_.pages[rows_[row].first].areas[rows_[row].second];
+      if (area.entry < 0) continue;
+      const ListedLink& link = preview_.entries[area.entry];
+      if (link.page == entry.page && link.target == entry.target) {
+        item->setData(0, Qt::UserRole, row);
+        nextRow = row + 1;
+        break;
+      }
+    }
     parents << item;
   }
   tree->expandAll();
