@@ -5,6 +5,7 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
+#include <QHash>
 #include <QHeaderView>
 #include <QScopedValueRollback>
 #include <QShortcut>
@@ -198,25 +199,21 @@ void PreviewWindow::FillOutline() {
   tree->clear();
   tree->setVisible(!preview_.outline.isEmpty());
   QList<QTreeWidgetItem*> parents;  // the last item of each level
-  int nextRow = 0;
-  for (const OutlineEntry& entry : preview_.outline) {
+  // The entry list's row of each link, to show a bookmark's entry.
+  QHash<int, int> rowOfLink;
+  for (int row = 0; row < rows_.size(); ++row) {
+    const int link = preview_.pages[rows_[row].first].areas[rows_[row].second].entry;
+    if (link >= 0) rowOfLink.insert(link, row);
+  }
+  const QList<qsizetype> links = BookmarkedLinks(preview_.entries, preview_.outline);
+  for (qsizetype b = 0; b < preview_.outline.size(); ++b) {
+    const OutlineEntry& entry = preview_.outline[b];
     const int level = std::max(1, std::min(entry.level, int(parents.size()) + 1));
     parents.resize(level - 1);
     auto* item = parents.isEmpty() ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(parents.last());
     item->setText(0, entry.title);
     item->setText(1, QString::number(entry.target));
-    // The row of the entry the bookmark is made from: the bookmarks follow
-    // the links' order, matched by page and target.
-    for (int row = nextRow; row < rows_.size(); ++row) {
-      const PreviewArea& area = preview_.pages[rows_[row].first].areas[rows_[row].second];
-      if (area.entry < 0) continue;
-      const ListedLink& link = preview_.entries[area.entry];
-      if (link.page == entry.page && link.target == entry.target) {
-        item->setData(0, Qt::UserRole, row);
-        nextRow = row + 1;
-        break;
-      }
-    }
+    if (rowOfLink.contains(int(links[b]))) item->setData(0, Qt::UserRole, rowOfLink.value(int(links[b])));
     parents << item;
   }
   tree->expandAll();

@@ -56,16 +56,25 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
   return links;
 }
 
-void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+  QList<qsizetype> found(bookmarks.size(), -1);
   qsizetype next = 0;
-  for (ListedLink& link : links) {
+  for (qsizetype l = 0; l < links.size(); ++l) {
     for (qsizetype i = next; i < bookmarks.size(); ++i) {
-      if (bookmarks[i].page == link.page && bookmarks[i].target == link.target) {
-        link.level = bookmarks[i].level;
+      if (bookmarks[i].page == links[l].page && bookmarks[i].target == links[l].target) {
+        found[i] = l;
         next = i + 1;
         break;
       }
     }
+  }
+  return found;
+}
+
+void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+  const QList<qsizetype> found = BookmarkedLinks(links, bookmarks);
+  for (qsizetype i = 0; i < bookmarks.size(); ++i) {
+    if (found[i] >= 0) links[found[i]].level = bookmarks[i].level;
   }
 }
 

@@ -24,8 +24,10 @@ struct ListedLink {
 // for a page's zone tree that does not read.
 QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages);
 
-// Marks each link with the level of the bookmark made from its entry: the
-// bookmarks follow the links' order, matched by page and target.
+// For each bookmark, the index of the link made from the same entry, or -1:
+// the bookmarks follow the links' order, matched by page and target.
+QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
+// Marks each link with the level of the bookmark made from its entry.
 void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
 
 // One tab-separated line per link: page, printed number, target, x, y, w, h,

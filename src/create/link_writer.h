@@ -14,6 +14,9 @@
 // A link area: left, bottom, width, height.
 struct LinkArea {
   qint64 left = 0, bottom = 0, width = 0, height = 0;
+  bool operator==(const LinkArea& o) const {
+    return left == o.left && bottom == o.bottom && width == o.width && height == o.height;
+  }
 };
 
 // What the page remembers of its last recorded entry.

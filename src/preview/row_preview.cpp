@@ -17,10 +17,6 @@
 
 namespace {
 
-bool SameArea(const LinkArea& a, const LinkArea& b) {
-  return a.left == b.left && a.bottom == b.bottom && a.width == b.width && a.height == b.height;
-}
-
 PreviewStyle RowStyle(const CreateJob& row) {
   PreviewStyle style;
   style.oval = row.tps == QLatin1String("1");
@@ -87,7 +83,7 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
       if (link.page != data.number) continue;
       PreviewArea area{AreaKind::New, link.area, preview.style.oval, QStringLiteral("#%1").arg(link.target), i, false};
       for (int j = 0; j < present.size(); ++j) {
-        if (!shown[j] && present[j].url == area.url && SameArea(present[j].area, area.area)) {
+        if (!shown[j] && present[j].url == area.url && present[j].area == area.area) {
           area.inDocument = shown[j] = true;
         }
       }
