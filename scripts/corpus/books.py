@@ -8,6 +8,7 @@ links, so a new package version that moves them is noticed at once.
 import os
 
 CACHE = os.environ.get("QUILLMARK_CORPUS") or os.path.expanduser("~/.cache/quillmark-corpus")
+REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 # Resolution of the DjVu conversion (a book may set its own "dpi": the
 # longest book is converted at 150 dpi to keep the build short).
@@ -80,3 +81,13 @@ def variants(book):
 
 # ImageMagick's convert; a stand-in may shadow it on the PATH.
 CONVERT = "/usr/bin/convert"
+
+
+def add_run_arguments(parser, modes):
+    """The options every scorer takes: the quillmark-cli to run and which
+    books, variants and work types (`modes`, all by default) to score."""
+    parser.add_argument("--cli", default=os.environ.get("QUILLMARK_CLI",
+                                                        os.path.join(REPO, "build", "src", "cli", "quillmark-cli")))
+    parser.add_argument("--books", nargs="*", default=None)
+    parser.add_argument("--variants", nargs="*", default=None)
+    parser.add_argument("--modes", nargs="*", default=list(modes))

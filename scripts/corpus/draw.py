@@ -32,7 +32,7 @@ def main():
     ap.add_argument("mode")
     ap.add_argument("variant", nargs="?", default="typeset")
     ap.add_argument("--cli", default=os.environ.get("QUILLMARK_CLI", os.path.join(
-        score.REPO, "build", "src", "cli", "quillmark-cli")))
+        corpus.REPO, "build", "src", "cli", "quillmark-cli")))
     args = ap.parse_args()
     book = next((b for b in corpus.BOOKS if b["id"] == args.book), None)
     if book is None:

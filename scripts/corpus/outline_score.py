@@ -26,7 +26,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import books as corpus  # noqa: E402
 import truth as truths  # noqa: E402
 
-REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 MODES = ("contents", "contents-auto")
 # A leading label: "Appendix", "Приложение", a section number ("3.1", "B.2"),
 # an appendix letter or a part's Roman number.
@@ -98,11 +97,7 @@ def pair(made, truth):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("--cli", default=os.environ.get("QUILLMARK_CLI",
-                                                    os.path.join(REPO, "build", "src", "cli", "quillmark-cli")))
-    ap.add_argument("--books", nargs="*", default=None)
-    ap.add_argument("--variants", nargs="*", default=None)
-    ap.add_argument("--modes", nargs="*", default=list(MODES))
+    corpus.add_run_arguments(ap, MODES)
     ap.add_argument("--misses", action="store_true", help="list bookmarks whose title or level differs")
     args = ap.parse_args()
     header = ["book", "variant", "mode", "outline", "made", "paired", "titles equal", "no blanks",

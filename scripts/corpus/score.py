@@ -22,7 +22,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import books as corpus  # noqa: E402
 import truth as truths  # noqa: E402
 
-REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 MODES = ("contents", "index1", "index2", "contents-auto", "index-auto")
 
 MAPAREA = re.compile(r'\(maparea\s+"((?:[^"\\]|\\.)*)"\s+"(?:[^"\\]|\\.)*"\s+'
@@ -202,11 +201,7 @@ def plan(args, cli):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("--cli", default=os.environ.get("QUILLMARK_CLI",
-                                                    os.path.join(REPO, "build", "src", "cli", "quillmark-cli")))
-    ap.add_argument("--books", nargs="*", default=None)
-    ap.add_argument("--variants", nargs="*", default=None)
-    ap.add_argument("--modes", nargs="*", default=list(MODES))
+    corpus.add_run_arguments(ap, MODES)
     ap.add_argument("--offset-auto", action="store_true",
                     help="pass --offset auto instead of the true offset")
     ap.add_argument("--misses", action="store_true", help="list missed entries and wrong links")
