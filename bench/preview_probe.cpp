@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/fix_job.h"
+#include "core/fix_job.h"
 #include "app/preview_window.h"
 
 namespace {

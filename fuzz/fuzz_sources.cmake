@@ -20,5 +20,5 @@ set(FUZZ_CODE_SOURCES
   ${FUZZ_SOURCE_ROOT}/src/core/headless_front_end.cpp
   ${FUZZ_SOURCE_ROOT}/src/core/log_text.cpp
   ${FUZZ_SOURCE_ROOT}/src/core/job_log.cpp
-  ${FUZZ_SOURCE_ROOT}/src/app/create_job.cpp
-  ${FUZZ_SOURCE_ROOT}/src/app/fix_job.cpp)
+  ${FUZZ_SOURCE_ROOT}/src/core/create_job.cpp
+  ${FUZZ_SOURCE_ROOT}/src/core/fix_job.cpp)

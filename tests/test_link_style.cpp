@@ -1,7 +1,7 @@
 // The create-job record's colour texts and the link style built from a row.
 #include <QtTest>
 
-#include "app/create_job.h"
+#include "core/create_job.h"
 #include "core/errors.h"
 #include "create/link_style.h"
 #include "create/row_settings.h"

@@ -4,7 +4,7 @@
 // the colour as the platform's colour value, red in the lowest byte.
 #include <QPushButton>
 
-#include "app/create_job.h"
+#include "core/create_job.h"
 
 class ColorButton : public QPushButton {
   Q_OBJECT

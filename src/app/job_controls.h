@@ -3,7 +3,7 @@
 // tab and in the settings dialog alike, and the two ways between them and a
 // row: storing what the controls show (adding a row, "OK") and loading a row
 // into them (a click in the list, opening the dialog).
-#include "app/create_job.h"
+#include "core/create_job.h"
 
 class QCheckBox;
 class QComboBox;

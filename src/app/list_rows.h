@@ -5,8 +5,8 @@
 // hidden columns after "Путь" and "Файл".
 #include <QStringList>
 
-#include "app/create_job.h"
-#include "app/fix_job.h"
+#include "core/create_job.h"
+#include "core/fix_job.h"
 
 class QTableWidget;
 

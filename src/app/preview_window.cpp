@@ -11,7 +11,7 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "app/fix_job.h"
+#include "core/fix_job.h"
 #include "core/errors.h"
 #include "preview/page_renderer.h"
 #include "ui_preview_window.h"

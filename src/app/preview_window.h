@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/create_job.h"
+#include "core/create_job.h"
 #include "djvused/private_workspace.h"
 #include "preview/row_preview.h"
 

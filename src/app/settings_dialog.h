@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "app/create_job.h"
+#include "core/create_job.h"
 
 namespace Ui { class TForm4; }
 class TForm1;

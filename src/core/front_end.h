@@ -5,8 +5,8 @@
 // controls and dialogs; the command line and the tests implement it headless.
 #include <QString>
 
-#include "app/create_job.h"
-#include "app/fix_job.h"
+#include "core/create_job.h"
+#include "core/fix_job.h"
 
 // The check boxes that the jobs read when they need them.
 enum class Option {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/create_job.h"
+#include "core/create_job.h"
 #include "create/link_style.h"
 #include "create/recognition.h"
 

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/create_job.h"
+#include "core/create_job.h"
 #include "create/link_listing.h"
 #include "outline/outline_entry.h"
 

@@ -1,4 +1,4 @@
-#include "app/fix_job.h"
+#include "core/fix_job.h"
 
 FixJob FixJob::FromPath(const QString& path) {
   const qsizetype cut = path.lastIndexOf(QLatin1Char('/')) + 1;

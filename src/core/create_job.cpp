@@ -1,4 +1,4 @@
-#include "app/create_job.h"
+#include "core/create_job.h"
 
 #include "core/errors.h"
 
