@@ -8,7 +8,8 @@ set(FUZZ_CODE_SOURCES
   ${FUZZ_SOURCE_ROOT}/src/folios/folio_targets.cpp
   ${FUZZ_SOURCE_ROOT}/src/folios/folio_map.cpp
   ${FUZZ_SOURCE_ROOT}/src/folios/folio_reader.cpp
-  ${FUZZ_SOURCE_ROOT}/src/djvused/text_layer.cpp
+  ${FUZZ_SOURCE_ROOT}/src/page/numerals.cpp
+  ${FUZZ_SOURCE_ROOT}/src/page/text_layer.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_writer.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/annotation_merge.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_style.cpp

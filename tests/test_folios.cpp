@@ -3,7 +3,7 @@
 // book's folios (front matter, plates, misreads, unread pages).
 #include <QtTest>
 
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 #include "folios/book_folios.h"
 #include "folios/folio_map.h"
 #include "folios/folio_reader.h"

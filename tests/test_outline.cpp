@@ -6,7 +6,7 @@
 
 #include "autolinks/auto_contents.h"
 #include "create/outline_entries.h"
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 #include "outline/outline_levels.h"
 #include "outline/outline_script.h"
 #include "outline/outline_title.h"

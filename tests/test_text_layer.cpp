@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "core/errors.h"
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 
 class TextLayerTest : public QObject {
   Q_OBJECT

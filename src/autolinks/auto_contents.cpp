@@ -8,18 +8,6 @@
 
 namespace {
 
-// An entry found on the page, before its number is checked against the order.
-struct Candidate {
-  ReadNumber number;
-  int target = 0;
-  ZoneBox box;          // the area: all its lines (or its own part of a run-in line)
-  ZoneBox firstLine;    // the first line's box (or part)
-  QStringList words;    // title words, the number's word without the number
-  int order = 0;        // the value compared along the page: Roman numbers come first
-  bool valid = false;   // its target lies in the document
-  int column = 0;       // the column of its lines
-  QString lineText;     // the printed line that holds the number
-};
 
 // One line's words from `from` to `to` (exclusive) as a box.
 ZoneBox PartBox(const PrintedLine& line, qsizetype from, qsizetype to) {
@@ -106,7 +94,7 @@ bool Close(const ZoneBox& upper, const ZoneBox& lower) {
 }
 
 // The indices of a longest non-decreasing run of `order` values.
-QList<qsizetype> LongestGrowing(const QList<Candidate>& items) {
+QList<qsizetype> LongestGrowing(const QList<ContentsCandidate>& items) {
   const qsizetype n = items.size();
   QList<int> length(n, 1);
   QList<qsizetype> before(n, -1);
@@ -133,10 +121,9 @@ ContentsRecogniser::ContentsRecogniser(ContentsOptions options) : options_(std::
 
 QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage) {
   const QList<PrintedLine> lines = PrintedLines(page);
-  QList<Candidate> found;
+  QList<ContentsCandidate> found;
   // Lines without a number that lead into the next line of their column.
   QList<const PrintedLine*> pending;
-
   for (qsizetype li = 0; li < lines.size(); ++li) {
     const PrintedLine& line = lines[li];
     if (!pending.isEmpty() &&
@@ -144,58 +131,90 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
          pending.size() >= 3)) {
       pending.clear();
     }
-    qsizetype groupStart = 0;
-    const qsizetype n = SpecksCut(line);
-    for (qsizetype wi = 0; wi < n; ++wi) {
-      const bool last = wi == n - 1;
-      const PrintedWord& word = line.words[wi];
-      std::optional<ReadNumber> number;
-      if (last) {
-        number = TrailingNumber(word.text, options_.roman);
-      } else if (wi > groupStart && StartsEntry(line.words[wi + 1].text) &&
-                 (word.text.endsWith(QLatin1Char(',')) || ColumnGapAfter(line, wi))) {
-        // A run-in entry "title 13, 2.4.2 next title": its number ends in a
-        // comma; or OCR ran two columns into one line, and a gutter follows
-        // the first column's number.
-        number = TrailingNumber(word.text, options_.roman);
-        if (number && (number->start != 0 || number->lookAlike)) number.reset();
-      }
-      if (!last && !number) continue;
-      // A number alone at the start of its entry is a section number, not a page.
-      if (number && wi == groupStart && number->start == 0 && pending.isEmpty()) number.reset();
-      if (!number) {
-        pending.append(&line);
-        break;
-      }
-      Candidate c;
-      c.number = *number;
-      c.box = PartBox(line, groupStart, wi + 1);
-      c.lineText = line.Text();
-      c.firstLine = c.box;
-      c.column = line.column;
-      for (const PrintedLine* before : pending) {
-        c.box = Union(c.box, before->box);
-        for (const PrintedWord& w : before->words) c.words << w.text;
-      }
-      if (!pending.isEmpty()) c.firstLine = pending.first()->box;
-      for (qsizetype k = groupStart; k < wi; ++k) c.words << line.words[k].text;
-      if (number->start > 0) c.words << word.text.left(number->start);
-      pending.clear();
-      groupStart = wi + 1;
-      // A number that leads nowhere is kept out of the order but may still be
-      // asked about (the user can correct a misread number).
-      const std::optional<int> target = options_.target(c.number.value, c.number.roman);
-      if (target && *target == documentPage && IsPageFurniture(lines, li)) continue;
-      c.valid = target.has_value();
-      c.target = target.value_or(0);
-      c.order = c.number.roman ? c.number.value - 1000000 : c.number.value;
-      found.append(c);
+    LineCandidates(lines, li, documentPage, pending, found);
+  }
+  return Accepted(found, InOrder(found));
+}
+
+void ContentsRecogniser::LineCandidates(const QList<PrintedLine>& lines, qsizetype li, int documentPage,
+                                        QList<const PrintedLine*>& pending, QList<ContentsCandidate>& found) const {
+  const PrintedLine& line = lines[li];
+  qsizetype groupStart = 0;
+  const qsizetype n = SpecksCut(line);
+  for (qsizetype wi = 0; wi < n; ++wi) {
+    const bool last = wi == n - 1;
+    const PrintedWord& word = line.words[wi];
+    std::optional<ReadNumber> number;
+    if (last) {
+      number = TrailingNumber(word.text, options_.roman);
+    } else if (wi > groupStart && StartsEntry(line.words[wi + 1].text) &&
+               (word.text.endsWith(QLatin1Char(',')) || ColumnGapAfter(line, wi))) {
+      // A run-in entry "title 13, 2.4.2 next title": its number ends in a
+      // comma; or OCR ran two columns into one line, and a gutter follows
+      // the first column's number.
+      number = TrailingNumber(word.text, options_.roman);
+      if (number && (number->start != 0 || number->lookAlike)) number.reset();
+    }
+    if (!last && !number) continue;
+    // A number alone at the start of its entry is a section number, not a page.
+    if (number && wi == groupStart && number->start == 0 && pending.isEmpty()) number.reset();
+    if (!number) {
+      pending.append(&line);
+      return;
+    }
+    ContentsCandidate c;
+    c.number = *number;
+    c.box = PartBox(line, groupStart, wi + 1);
+    c.lineText = line.Text();
+    c.firstLine = c.box;
+    c.column = line.column;
+    for (const PrintedLine* before : pending) {
+      c.box = Union(c.box, before->box);
+      for (const PrintedWord& w : before->words) c.words << w.text;
+    }
+    if (!pending.isEmpty()) c.firstLine = pending.first()->box;
+    for (qsizetype k = groupStart; k < wi; ++k) c.words << line.words[k].text;
+    if (number->start > 0) c.words << word.text.left(number->start);
+    pending.clear();
+    groupStart = wi + 1;
+    // A number that leads nowhere is kept out of the order but may still be
+    // asked about (the user can correct a misread number).
+    const std::optional<int> target = options_.target(c.number.value, c.number.roman);
+    if (target && *target == documentPage && IsPageFurniture(lines, li)) continue;
+    c.valid = target.has_value();
+    c.target = target.value_or(0);
+    c.order = c.number.roman ? c.number.value - 1000000 : c.number.value;
+    found.append(c);
+  }
+}
+
+namespace {
+
+// The orders of the nearest entries in order before and after entry i
+// (INT_MIN and INT_MAX where there is none).
+std::pair<int, int> Neighbours(const QList<ContentsCandidate>& found, const QList<bool>& inOrder, qsizetype i) {
+  int low = INT_MIN, high = INT_MAX;
+  for (qsizetype j = i - 1; j >= 0; --j) {
+    if (inOrder[j]) {
+      low = found[j].order;
+      break;
     }
   }
+  for (qsizetype j = i + 1; j < found.size(); ++j) {
+    if (inOrder[j]) {
+      high = found[j].order;
+      break;
+    }
+  }
+  return {low, high};
+}
 
+}  // namespace
+
+QList<bool> ContentsRecogniser::InOrder(const QList<ContentsCandidate>& found) {
   // The order of the page: the longest growing run of plainly read numbers;
   // a look-alike reading is taken only where it fits between its neighbours.
-  QList<Candidate> plain;
+  QList<ContentsCandidate> plain;
   QList<qsizetype> plainAt;
   for (qsizetype i = 0; i < found.size(); ++i) {
     if (found[i].valid && !found[i].number.lookAlike) {
@@ -205,39 +224,24 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
   }
   QList<bool> inOrder(found.size(), false);
   for (const qsizetype k : LongestGrowing(plain)) inOrder[plainAt[k]] = true;
-  auto neighbours = [&](qsizetype i, int* low, int* high) {
-    *low = INT_MIN;
-    *high = INT_MAX;
-    for (qsizetype j = i - 1; j >= 0; --j) {
-      if (inOrder[j]) {
-        *low = found[j].order;
-        break;
-      }
-    }
-    for (qsizetype j = i + 1; j < found.size(); ++j) {
-      if (inOrder[j]) {
-        *high = found[j].order;
-        break;
-      }
-    }
-  };
   for (qsizetype i = 0; i < found.size(); ++i) {
     if (!found[i].valid || !found[i].number.lookAlike) continue;
-    int low, high;
-    neighbours(i, &low, &high);
+    const auto [low, high] = Neighbours(found, inOrder, i);
     inOrder[i] = low <= found[i].order && found[i].order <= high && (low != INT_MIN || high != INT_MAX);
   }
+  return inOrder;
+}
 
+QList<AutoEntry> ContentsRecogniser::Accepted(QList<ContentsCandidate>& found, const QList<bool>& inOrder) {
   QList<AutoEntry> entries;
   for (qsizetype i = 0; i < found.size(); ++i) {
-    Candidate& c = found[i];
+    ContentsCandidate& c = found[i];
     bool accept = inOrder[i];
     const bool backwards = c.number.value < previous_ && !c.number.roman;
     if (backwards && options_.ask) {
       if (const std::optional<int> answer = options_.ask(previous_, c.number.value, c.lineText)) {
         if (*answer != c.number.value) {
-          int low, high;
-          neighbours(i, &low, &high);
+          const auto [low, high] = Neighbours(found, inOrder, i);
           const std::optional<int> target = options_.target(*answer, false);
           accept = target && *answer > 0 && low <= *answer && *answer <= high;
           if (accept) {
@@ -248,18 +252,22 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
       }
     }
     if (!accept) continue;
-    AutoEntry entry;
-    entry.printed = c.number.value;
-    entry.roman = c.number.roman;
-    entry.target = c.target;
-    entry.area = {c.box.left, c.box.bottom, c.box.Width(), c.box.Height()};
-    entry.text = ContentsTitle(c.words);
-    entry.firstLineLeft = c.firstLine.left;
-    entry.lineHeight = c.firstLine.Height();
-    entry.column = c.column;
-    entry.lookAlike = c.number.lookAlike;
-    entries.append(entry);
+    entries.append(EntryOf(c));
     if (!c.number.roman) previous_ = c.number.value;
   }
   return entries;
+}
+
+AutoEntry ContentsRecogniser::EntryOf(const ContentsCandidate& c) {
+  AutoEntry entry;
+  entry.printed = c.number.value;
+  entry.roman = c.number.roman;
+  entry.target = c.target;
+  entry.area = {c.box.left, c.box.bottom, c.box.Width(), c.box.Height()};
+  entry.text = ContentsTitle(c.words);
+  entry.firstLineLeft = c.firstLine.left;
+  entry.lineHeight = c.firstLine.Height();
+  entry.column = c.column;
+  entry.lookAlike = c.number.lookAlike;
+  return entry;
 }

@@ -4,7 +4,8 @@
 #include <QList>
 
 #include "autolinks/auto_entry.h"
-#include "autolinks/printed_lines.h"
+#include "autolinks/number_reading.h"
+#include "page/printed_lines.h"
 
 struct ContentsOptions {
   TargetOf target;
@@ -20,6 +21,19 @@ struct ContentsOptions {
 // (a word broken by a hyphen at a line's end joined again), leaders cut.
 QString ContentsTitle(const QStringList& words);
 
+// An entry found on the page, before its number is checked against the order.
+struct ContentsCandidate {
+  ReadNumber number;
+  int target = 0;
+  ZoneBox box;          // the area: all its lines (or its own part of a run-in line)
+  ZoneBox firstLine;    // the first line's box (or part)
+  QStringList words;    // title words, the number's word without the number
+  int order = 0;        // the value compared along the page: Roman numbers come first
+  bool valid = false;   // its target lies in the document
+  int column = 0;       // the column of its lines
+  QString lineText;     // the printed line that holds the number
+};
+
 // Keeps the order of the numbers across the pages of one file.
 class ContentsRecogniser {
  public:
@@ -31,6 +45,16 @@ class ContentsRecogniser {
   QList<AutoEntry> Page(const TextZone& page, int documentPage = 0);
 
  private:
+  // The entries that end on line `li` (lines before it without a number that
+  // lead into it are in `pending`).
+  void LineCandidates(const QList<PrintedLine>& lines, qsizetype li, int documentPage,
+                      QList<const PrintedLine*>& pending, QList<ContentsCandidate>& found) const;
+  // Which candidates stand in the page's order.
+  static QList<bool> InOrder(const QList<ContentsCandidate>& found);
+  // The candidates in order, and those the page-number question puts in order.
+  QList<AutoEntry> Accepted(QList<ContentsCandidate>& found, const QList<bool>& inOrder);
+  static AutoEntry EntryOf(const ContentsCandidate& c);
+
   ContentsOptions options_;
   int previous_ = 0;  // the number of the last accepted entry of the file
 };

@@ -131,6 +131,111 @@ void DropOutOfOrder(QList<AutoEntry>& entries, qsizetype from, const QList<qsize
   }
 }
 
+// The digit runs of word `wi` of the line that are page numbers, as
+// [start, end) character ranges.
+QList<std::pair<qsizetype, qsizetype>> NumberRuns(const PrintedLine& line, qsizetype wi, bool allNumbers) {
+  const QString& text = line.words[wi].text;
+  QList<std::pair<qsizetype, qsizetype>> runs;
+  for (qsizetype i = 0; i < text.size();) {
+    if (!IsAsciiDigit(text[i])) {
+      ++i;
+      continue;
+    }
+    qsizetype end = i;
+    while (end < text.size() && IsAsciiDigit(text[end])) ++end;
+    // A number at the very start of a line that is not a list of numbers
+    // belongs to the entry's name ("3D graphics").
+    const bool nameStart = wi == 0 && i == 0 && !allNumbers;
+    // A number ending in a full stop with more digits after it on the line
+    // is OCR's reading of leader dots ("contrasts . 6. eect 58").
+    const bool strayStop = At(text, end) == QLatin1Char('.') && DigitsFollow(line, wi, end);
+    // A number standing alone in its word, with no comma after it, and
+    // more numbers later on the line is OCR noise among leaders ("is Kon
+    // eh © 5 ai 17"): an entry's numbers are a list separated by commas.
+    // Some text layers set the comma as a word of its own ("arrow, 131 , 172").
+    const bool commaWord = wi + 1 < line.words.size() &&
+                           (line.words[wi + 1].text == QLatin1String(",") ||
+                            line.words[wi + 1].text == QLatin1String(";"));
+    const bool strayWord = i == 0 && end == text.size() && !commaWord && DigitsFollow(line, wi + 1, 0);
+    // The word right after such a stray number is no surer: the list lost
+    // its comma there ("POSE 5 99" for "EPSF, 5, 29").
+    const bool afterStray = i == 0 && wi > 0 && AllDigits(line.words[wi - 1].text);
+    if (!nameStart && !strayStop && !strayWord && !afterStray && StandsAsNumber(text, i, end)) runs.append({i, end});
+    i = end;
+  }
+  return runs;
+}
+
+// A Roman page number standing as a word of its own ("xii,"): its value and
+// its length without the punctuation after it.
+std::optional<std::pair<int, qsizetype>> RomanWord(QString text) {
+  while (!text.isEmpty() && (text.endsWith(QLatin1Char(',')) || text.endsWith(QLatin1Char(';')) ||
+                             text.endsWith(QLatin1Char('.')))) {
+    text.chop(1);
+  }
+  const std::optional<int> value = RomanValue(text, kLargestRomanPage);
+  if (!value) return std::nullopt;
+  return std::pair{*value, text.size()};
+}
+
+// The entries of one line, appended to `entries`; the heading they link from
+// is the text before the line's first number, or the last heading when the
+// line is a continuation of numbers.
+class LineEntries {
+ public:
+  LineEntries(const PrintedLine& line, int documentPage, const IndexOptions& options, QString& heading,
+              QList<AutoEntry>& entries)
+      : line_(line), documentPage_(documentPage), options_(options), heading_(heading), entries_(entries) {}
+
+  void Read() {
+    const qsizetype lineStart = entries_.size();
+    bool allNumbers = true;
+    for (const PrintedWord& w : line_.words) allNumbers = allNumbers && IsNumberWord(w.text);
+    for (qsizetype wi = 0; wi < line_.words.size(); ++wi) {
+      if (options_.roman && wi > 0) {
+        if (const auto roman = RomanWord(line_.words[wi].text)) {
+          Add(wi, roman->first, true, 0, roman->second);
+          continue;
+        }
+      }
+      for (const auto& [start, end] : NumberRuns(line_, wi, allNumbers)) {
+        Add(wi, line_.words[wi].text.mid(start, end - start).toInt(), false, start, end);
+      }
+    }
+    DropOutOfOrder(entries_, lineStart, entryWords_, line_);
+  }
+
+ private:
+  void Add(qsizetype wi, int value, bool roman, qsizetype start, qsizetype end) {
+    const std::optional<int> target = options_.target(value, roman);
+    if (!target || *target == documentPage_) return;
+    if (!headingTaken_) {
+      const QString before = Heading(line_, wi, start);
+      if (!before.isEmpty()) heading_ = before;
+      headingTaken_ = true;
+    }
+    const ZoneBox box = CharsBox(line_.words[wi], start, end);
+    AutoEntry entry;
+    entry.printed = value;
+    entry.roman = roman;
+    entry.target = *target;
+    entry.area = {box.left, box.bottom, box.Width(), box.Height()};
+    entry.text = heading_;
+    entry.firstLineLeft = line_.box.left;
+    entry.lineHeight = line_.box.Height();
+    entries_.append(entry);
+    entryWords_.append(wi);
+  }
+
+  const PrintedLine& line_;
+  int documentPage_;
+  const IndexOptions& options_;
+  QString& heading_;
+  QList<AutoEntry>& entries_;
+  bool headingTaken_ = false;
+  QList<qsizetype> entryWords_;  // the word each entry of the line stands in
+};
+
 }  // namespace
 
 QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options) {
@@ -140,76 +245,7 @@ QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const Inde
   for (qsizetype li = 0; li < lines.size(); ++li) {
     if (IsPageFurniture(lines, li)) continue;
     const PrintedLine line = WithSplitNumbersJoined(lines[li]);
-    bool allNumbers = true;
-    for (const PrintedWord& w : line.words) allNumbers = allNumbers && IsNumberWord(w.text);
-    bool headingTaken = false;
-    const qsizetype lineStart = entries.size();
-    QList<qsizetype> entryWords;  // the word each entry of the line stands in
-    for (qsizetype wi = 0; wi < line.words.size(); ++wi) {
-      const PrintedWord& word = line.words[wi];
-      const QString& text = word.text;
-      auto add = [&](int value, bool roman, qsizetype start, qsizetype end) {
-        const std::optional<int> target = options.target(value, roman);
-        if (!target || *target == documentPage) return;
-        if (!headingTaken) {
-          const QString before = Heading(line, wi, start);
-          if (!before.isEmpty()) heading = before;
-          headingTaken = true;
-        }
-        const ZoneBox box = CharsBox(word, start, end);
-        AutoEntry entry;
-        entry.printed = value;
-        entry.roman = roman;
-        entry.target = *target;
-        entry.area = {box.left, box.bottom, box.Width(), box.Height()};
-        entry.text = heading;
-        entry.firstLineLeft = line.box.left;
-        entry.lineHeight = line.box.Height();
-        entries.append(entry);
-        entryWords.append(wi);
-      };
-      if (options.roman && wi > 0) {
-        QString bare = text;
-        while (!bare.isEmpty() && (bare.endsWith(QLatin1Char(',')) || bare.endsWith(QLatin1Char(';')) ||
-                                   bare.endsWith(QLatin1Char('.')))) {
-          bare.chop(1);
-        }
-        if (const std::optional<int> value = RomanValue(bare)) {
-          add(*value, true, 0, bare.size());
-          continue;
-        }
-      }
-      for (qsizetype i = 0; i < text.size();) {
-        if (!IsAsciiDigit(text[i])) {
-          ++i;
-          continue;
-        }
-        qsizetype end = i;
-        while (end < text.size() && IsAsciiDigit(text[end])) ++end;
-        // A number at the very start of a line that is not a list of numbers
-        // belongs to the entry's name ("3D graphics").
-        const bool nameStart = wi == 0 && i == 0 && !allNumbers;
-        // A number ending in a full stop with more digits after it on the line
-        // is OCR's reading of leader dots ("contrasts . 6. eect 58").
-        const bool strayStop = At(text, end) == QLatin1Char('.') && DigitsFollow(line, wi, end);
-        // A number standing alone in its word, with no comma after it, and
-        // more numbers later on the line is OCR noise among leaders ("is Kon
-        // eh © 5 ai 17"): an entry's numbers are a list separated by commas.
-        // Some text layers set the comma as a word of its own ("arrow, 131 , 172").
-        const bool commaWord = wi + 1 < line.words.size() &&
-                               (line.words[wi + 1].text == QLatin1String(",") ||
-                                line.words[wi + 1].text == QLatin1String(";"));
-        const bool strayWord = i == 0 && end == text.size() && !commaWord && DigitsFollow(line, wi + 1, 0);
-        // The word right after such a stray number is no surer: the list lost
-        // its comma there ("POSE 5 99" for "EPSF, 5, 29").
-        const bool afterStray = i == 0 && wi > 0 && AllDigits(line.words[wi - 1].text);
-        if (!nameStart && !strayStop && !strayWord && !afterStray && StandsAsNumber(text, i, end)) {
-          add(text.mid(i, end - i).toInt(), false, i, end);
-        }
-        i = end;
-      }
-    }
-    DropOutOfOrder(entries, lineStart, entryWords, line);
+    LineEntries(line, documentPage, options, heading, entries).Read();
   }
   return entries;
 }

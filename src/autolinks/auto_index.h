@@ -4,7 +4,7 @@
 #include <QList>
 
 #include "autolinks/auto_entry.h"
-#include "autolinks/printed_lines.h"
+#include "page/printed_lines.h"
 
 struct IndexOptions {
   TargetOf target;

@@ -1,25 +1,8 @@
 #include "autolinks/number_reading.h"
 
-#include "folios/folio_reader.h"
-
 namespace {
 
 constexpr int kMaxDigits = 5;
-
-std::optional<int> LookAlikeDigit(QChar c) {
-  switch (c.unicode()) {
-    case 'l': case 'I': case 'i': case '|': case '!': return 1;
-    case 'O': case 'o': case 'Q': case 'D': return 0;
-    case 'S': case 's': return 5;
-    case 'A': return 4;
-    case 'B': return 8;
-    case 'Z': case 'z': return 2;
-    case 'G': case 'b': return 6;
-    case 'g': case 'q': return 9;
-    case 'T': return 7;
-    default: return std::nullopt;
-  }
-}
 
 bool IsLeaderOrStart(const QString& word, qsizetype start) {
   if (start == 0) return true;
@@ -34,16 +17,6 @@ bool PlausibleDigits(const QString& digits) {
 }
 
 }  // namespace
-
-std::optional<int> RomanValue(const QString& text) {
-  if (text.isEmpty() || text.size() > 8) return std::nullopt;
-  const QString lower = text.toLower();
-  if (text != lower && text != text.toUpper()) return std::nullopt;
-  for (int value = 1; value <= 80; ++value) {
-    if (lower == RomanNumeral(value)) return value;
-  }
-  return std::nullopt;
-}
 
 std::optional<ReadNumber> TrailingNumber(const QString& word, bool roman) {
   qsizetype end = word.size();
@@ -67,14 +40,14 @@ std::optional<ReadNumber> TrailingNumber(const QString& word, bool roman) {
   // holding at least one real digit, standing alone or after leaders.
   qsizetype alike = end;
   bool anyDigit = false;
-  while (alike > 0 && (word[alike - 1].isDigit() || LookAlikeDigit(word[alike - 1]))) {
+  while (alike > 0 && (word[alike - 1].isDigit() || LookAlikeDigit(word[alike - 1], LookAlikes::Common))) {
     anyDigit = anyDigit || word[alike - 1].isDigit();
     --alike;
   }
   if (alike < start && anyDigit && IsLeaderOrStart(word, alike)) {
     QString digits;
     for (qsizetype i = alike; i < end; ++i) {
-      digits += word[i].isDigit() ? word[i] : QChar(u'0' + *LookAlikeDigit(word[i]));
+      digits += word[i].isDigit() ? word[i] : QChar(u'0' + *LookAlikeDigit(word[i], LookAlikes::Common));
     }
     if (!PlausibleDigits(digits)) return std::nullopt;
     return ReadNumber{digits.toInt(), false, true, alike, end};
@@ -91,7 +64,7 @@ std::optional<ReadNumber> TrailingNumber(const QString& word, bool roman) {
   if (!roman) return std::nullopt;
   while (start > 0 && QStringLiteral("ivxlcIVXLC").contains(word[start - 1])) --start;
   if (start == end || !IsLeaderOrStart(word, start)) return std::nullopt;
-  const std::optional<int> value = RomanValue(word.mid(start, end - start));
+  const std::optional<int> value = RomanValue(word.mid(start, end - start), kLargestRomanPage);
   if (!value) return std::nullopt;
   return ReadNumber{*value, true, false, start, end};
 }

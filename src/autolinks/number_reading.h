@@ -3,15 +3,10 @@
 #include <QString>
 #include <optional>
 
-// 0 to 9 only.
-inline bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+#include "page/numerals.h"
 
-// Hyphen, dashes, and the control character OCR and PDF text leave for a
-// lost dash ("38\02540").
-inline bool IsDash(QChar c) {
-  return c == QLatin1Char('-') || c == QChar(0x2010) || c == QChar(0x2011) || c == QChar(0x2012) ||
-         c == QChar(0x2013) || c == QChar(0x2014) || c == QChar(0x2212) || (c.unicode() < 0x20 && c.unicode() != '\t');
-}
+// Roman page numbers are front matter: i to lxxx.
+constexpr int kLargestRomanPage = 80;
 
 struct ReadNumber {
   int value = 0;
@@ -19,10 +14,6 @@ struct ReadNumber {
   bool lookAlike = false;
   qsizetype start = 0, end = 0;  // the characters of the number in the word
 };
-
-// The value of a Roman numeral from i to lxxx in one case, written the usual
-// way (iv, not iiii); nothing otherwise.
-std::optional<int> RomanValue(const QString& text);
 
 // The page number that ends a contents entry's last word: digits after
 // leaders or glued text ("Preface.....1", "3.1ProblemStatement.....19"),

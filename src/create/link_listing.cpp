@@ -5,8 +5,8 @@
 #include <QJsonObject>
 #include <QStringList>
 
-#include "autolinks/printed_lines.h"
-#include "djvused/text_layer.h"
+#include "page/printed_lines.h"
+#include "page/text_layer.h"
 
 namespace {
 

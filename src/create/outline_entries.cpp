@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "autolinks/printed_lines.h"
+#include "page/printed_lines.h"
 #include "djvused/djvused_runner.h"
 #include "outline/outline_levels.h"
 #include "outline/outline_script.h"

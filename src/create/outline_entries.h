@@ -8,7 +8,7 @@
 
 #include "create/link_writer.h"
 #include "create/range_read.h"
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 #include "outline/outline_entry.h"
 
 class DjvusedRunner;

@@ -5,7 +5,7 @@
 
 #include "core/errors.h"
 #include "djvused/djvused_runner.h"
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 
 namespace {
 

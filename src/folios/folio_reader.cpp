@@ -1,6 +1,5 @@
 #include "folios/folio_reader.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -86,39 +85,6 @@ QList<QList<Token>> Rows(const TextZone& page) {
   return rows;
 }
 
-QChar LatinLookAlike(QChar c) {
-  switch (c.unicode()) {
-    case 0x0406: return QLatin1Char('I');  // І
-    case 0x0456: return QLatin1Char('i');  // і
-    case 0x0425: return QLatin1Char('X');  // Х
-    case 0x0445: return QLatin1Char('x');  // х
-    case 0x0421: return QLatin1Char('C');  // С
-    case 0x0441: return QLatin1Char('c');  // с
-    case 0x041C: return QLatin1Char('M');  // М
-    default: return c;
-  }
-}
-
-std::optional<int> RomanValue(const QString& text) {
-  static const QRegularExpression roman(
-      QStringLiteral("^m{0,3}(cm|cd|d?c{0,3})(xc|xl|l?x{0,3})(ix|iv|v?i{0,3})$"));
-  const QString lower = text.toLower();
-  if (text != lower && text != text.toUpper()) return std::nullopt;  // one case throughout
-  if (lower.isEmpty() || !roman.match(lower).hasMatch()) return std::nullopt;
-  static const struct { char letter; int value; } kValues[] = {
-      {'i', 1}, {'v', 5}, {'x', 10}, {'l', 50}, {'c', 100}, {'d', 500}, {'m', 1000}};
-  int total = 0, previous = 0;
-  for (qsizetype i = lower.size() - 1; i >= 0; --i) {
-    int value = 0;
-    for (const auto& v : kValues) {
-      if (lower[i] == QLatin1Char(v.letter)) value = v.value;
-    }
-    total += value < previous ? -value : value;
-    previous = std::max(previous, value);
-  }
-  return total;
-}
-
 void AddCandidate(const Token& token, QList<Folio>& candidates) {
   const std::optional<Folio> folio = ParseFolioToken(token.text);
   if (folio && !candidates.contains(*folio)) candidates.append(*folio);
@@ -149,10 +115,8 @@ std::optional<Folio> ParseFolioToken(const QString& token) {
     if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
       anyDigit = true;
       digits += c;
-    } else if (c == QLatin1Char('O') || c == QLatin1Char('o') || c == QChar(0x041E) || c == QChar(0x043E)) {
-      digits += QLatin1Char('0');
-    } else if (c == QLatin1Char('l') || c == QLatin1Char('I') || c == QLatin1Char('|')) {
-      digits += QLatin1Char('1');
+    } else if (const std::optional<int> digit = LookAlikeDigit(c, LookAlikes::Surest)) {
+      digits += QChar(u'0' + *digit);
     } else {
       digits.clear();
       break;
@@ -168,20 +132,6 @@ std::optional<Folio> ParseFolioToken(const QString& token) {
   for (QChar c : core) latin += LatinLookAlike(c);
   if (const std::optional<int> value = RomanValue(latin)) return Folio{*value, true};
   return std::nullopt;
-}
-
-QString RomanNumeral(int value) {
-  static const struct { int value; const char* letters; } kParts[] = {
-      {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
-      {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
-  QString text;
-  for (const auto& part : kParts) {
-    while (value >= part.value) {
-      text += QLatin1String(part.letters);
-      value -= part.value;
-    }
-  }
-  return text;
 }
 
 QList<Folio> ReadFolioCandidates(const TextZone& page) {

@@ -7,7 +7,8 @@
 #include <QString>
 #include <optional>
 
-#include "djvused/text_layer.h"
+#include "page/numerals.h"
+#include "page/text_layer.h"
 
 struct Folio {
   int number = 0;
@@ -20,9 +21,6 @@ struct Folio {
 // numeral in one case (Cyrillic look-alikes read as Latin). Nothing for any
 // other token, for 0 and for numbers of more than four digits.
 std::optional<Folio> ParseFolioToken(const QString& token);
-
-// The roman numeral of 1 to 3999 in lower case ("xiv").
-QString RomanNumeral(int value);
 
 // The possible folios of a page, most likely first: a number alone on the top
 // or bottom line, then the numbers at the two ends of the top line, then those

@@ -6,7 +6,7 @@
 #include <QList>
 #include <functional>
 
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 #include "folios/folio_map.h"
 
 // Gives the hidden text of the pages asked for (page numbers from 1, in

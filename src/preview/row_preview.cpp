@@ -13,7 +13,7 @@
 #include "djvused/book_session.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/script_dialect.h"
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 
 namespace {
 

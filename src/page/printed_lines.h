@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 
 struct PrintedWord {
   QString text;

@@ -1,6 +1,6 @@
-#include "autolinks/printed_lines.h"
+#include "page/printed_lines.h"
 
-#include "autolinks/number_reading.h"
+#include "page/numerals.h"
 
 #include <QRegularExpression>
 #include <algorithm>

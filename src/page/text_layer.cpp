@@ -1,4 +1,4 @@
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
@@ -51,13 +51,16 @@ struct ZoneParser {
   }
 
   QString String() {
-    ++pos;  // the opening quote
-    const qsizetype start = pos;
-    while (pos < text.size() && text[pos] != '"') pos += text[pos] == '\\' ? 2 : 1;
-    if (pos >= text.size()) Fail(QT_TRANSLATE_NOOP("TextLayer", "строка без конца"));
-    const QByteArray bytes = dialect::Unescape(text.sliced(start, pos - start));
-    ++pos;
-    return QString::fromUtf8(bytes);
+    const qsizetype start = pos + 1;
+    SkipString();
+    return QString::fromUtf8(dialect::Unescape(text.sliced(start, pos - 1 - start)));
+  }
+
+  // Moves past the quoted string that starts at `pos`.
+  void SkipString() {
+    const std::optional<qsizetype> end = dialect::StringEnd(text, pos);
+    if (!end) Fail(QT_TRANSLATE_NOOP("TextLayer", "строка без конца"));
+    pos = *end + 1;
   }
 
   // Moves past the closing parenthesis of the zone whose fields were read.
@@ -66,9 +69,8 @@ struct ZoneParser {
     while (pos < text.size()) {
       const char c = text[pos];
       if (c == '"') {
-        ++pos;
-        while (pos < text.size() && text[pos] != '"') pos += text[pos] == '\\' ? 2 : 1;
-        if (pos >= text.size()) Fail(QT_TRANSLATE_NOOP("TextLayer", "строка без конца"));
+        SkipString();
+        continue;
       } else if (c == '(') {
         ++open;
       } else if (c == ')' && --open == 0) {
