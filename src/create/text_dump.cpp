@@ -54,9 +54,9 @@ bool PageSelectionName(QByteArrayView line, QByteArray* name) {
   if (!line.startsWith("select ") || line.size() < 8) return false;
   const char quote = line[7];
   if (quote != '"' && quote != '\'') return false;
-  qsizetype i = 8;
-  while (i < line.size() && line[i] != quote) i += (line[i] == '\\') ? 2 : 1;
-  if (i >= line.size()) return false;
+  const std::optional<qsizetype> end = dialect::StringEnd(line, 7);
+  if (!end) return false;
+  const qsizetype i = *end;
   const QByteArrayView rest = dialect::Mid(line, i + 1).trimmed();
   if (!rest.isEmpty() && !rest.startsWith('#')) return false;
   if (name) *name = dialect::Unescape(line.sliced(8, i - 8));

@@ -65,6 +65,14 @@ int ParseInt32(const QString& text) { return ParseInt32(QByteArrayView(text.toUt
 
 QByteArray NumberText(qint64 value) { return QByteArray::number(value); }
 
+std::optional<qsizetype> StringEnd(QByteArrayView text, qsizetype open) {
+  const char quote = text[open];
+  qsizetype i = open + 1;
+  while (i < text.size() && text[i] != quote) i += text[i] == '\\' ? 2 : 1;  // an escaped byte never ends it
+  if (i >= text.size()) return std::nullopt;
+  return i;
+}
+
 QByteArray Unescape(QByteArrayView quoted) {
   QByteArray out;
   out.reserve(quoted.size());

@@ -35,6 +35,12 @@ QByteArray NumberText(qint64 value);
 // A part of a line, clamped to the line like QByteArray::mid.
 QByteArrayView Mid(QByteArrayView text, qsizetype pos, qsizetype length = -1);
 
+// Where a quoted string ends: `open` is the position of its opening quote (" or
+// '); returns the position of its closing quote, or nothing when the text ends
+// first. A backslash escapes the byte after it, so \" never ends a string.
+// The one place that finds a string's end in djvused's syntax.
+std::optional<qsizetype> StringEnd(QByteArrayView text, qsizetype open);
+
 // Decodes the escapes djvused writes inside a quoted string (\" \\ \t \n \r
 // \b \f and three octal digits) back into the bytes they stand for.
 QByteArray Unescape(QByteArrayView quoted);
