@@ -49,8 +49,11 @@ void AnnotationMergeTest::Merge_data() {
       << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)") << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)\n") + kNewLink;
   // What the reader cannot read stays as it is; the records around it merge as usual.
   QTest::newRow("unreadable line between records kept, the link under it replaced")
-      << QByteArray("(maparea \"#3\" \"\" (rect 120 1410 50 20))\n; comment-like garbage\n(zoom 100) stray)\n(mode bw)")
-      << QByteArray("; comment-like garbage\n(zoom 100) stray)\n(mode bw)\n") + kNewLink;
+      << QByteArray("(zoom 100)\n(maparea \"#3\" \"\" (rect 120 1410 50 20))\ncomment-like garbage\n(mode bw) stray)\n(mode bw)")
+      << QByteArray("(zoom 100)\n\ncomment-like garbage\n(mode bw) stray)\n(mode bw)\n") + kNewLink;
+  QTest::newRow("a stretch djvused would skip at the start follows the new links")
+      << QByteArray("(maparea \"#3\" \"\" (rect 120 1410 50 20))\n; comment-like garbage\n(zoom 100)")
+      << kNewLink + "\n; comment-like garbage\n(zoom 100)";
   // A line "." would end the set-ant data and run what follows as commands.
   const QByteArray crafted = "(background #ffffff)\n.\nselect; remove-txt\nselect 1\nset-ant\n(background #ffffff)\n";
   QTest::newRow("a line \".\" outside the records: the page is refused") << crafted << QByteArray("refused");

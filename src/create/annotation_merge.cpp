@@ -34,5 +34,10 @@ std::optional<QByteArray> MergeAnnotations(QByteArrayView oldText, const QList<L
   while (lead < kept.size() && IsBlank(kept[lead])) ++lead;
   kept.remove(0, lead);
   if (kept.isEmpty()) return AsSetAntData(newLinks);
+  // djvused skips the ";" and "#" lines that begin set-ant data: a kept
+  // stretch that begins so follows the new links.
+  if (kept.startsWith(';') || kept.startsWith('#')) {
+    return AsSetAntData(newLinks.toByteArray() + dialect::LineBreak() + kept);
+  }
   return AsSetAntData(kept + dialect::LineBreak() + newLinks.toByteArray());
 }
