@@ -76,7 +76,7 @@ void RequireBlocks(const QByteArray& script) {
   qsizetype i = 0;
   while (i < lines.size()) {
     if (lines[i] == dialect::kPageComment) ++i;
-    if (i + 1 >= lines.size() || !lines[i].startsWith("select "") || lines[i + 1] != dialect::kSetAnt) {
+    if (i + 1 >= lines.size() || !lines[i].startsWith("select \"") || lines[i + 1] != dialect::kSetAnt) {
       qFatal("the fix script holds a line outside its blocks");
     }
     i += 2;
