@@ -165,6 +165,16 @@ ENGLISH = {
     'Не удалось создать временную папку': 'Could not create a temporary folder',
     'Не удалось открыть стандартный вывод': 'Could not open the standard output',
     'Не удалось вывести результат: %1': 'Could not write the result: %1',
+    'Внимание: страница %1 не изменена: в её аннотациях есть строка «.» вне записей, djvused выполнил бы текст после неё как команды':
+        'Warning: page %1 is left unchanged: its annotations hold a line "." outside their records, '
+        'djvused would run the text after it as commands',
+    'Внимание: djvused не может прочитать страницы %1; проверка смещения их пропускает':
+        'Warning: djvused cannot read pages %1; the offset check skips them',
+    'Внимание: не изменены (их аннотации не читаются как записи): %1':
+        'Warning: left unchanged (their annotations do not read as records): %1',
+    'Вывод djvused (аннотации) не читается: строка %1': "djvused's output (annotations) does not read: line %1",
+    'Выровненный текст аннотаций не совпадает с прочитанным': 'The aligned annotation text does not match the text read',
+    'стр. %1': 'p. %1',
     'Неверно задан тип границы': 'The border type is set wrongly',
     'Неверно задан вид работы': 'The kind of work is set wrongly',
     'Неверно задан вид работы: %1': 'The kind of work is set wrongly: %1',

@@ -68,6 +68,10 @@
         <source>Не удалось открыть стандартный вывод</source>
         <translation>Could not open the standard output</translation>
     </message>
+    <message>
+        <source>Не удалось вывести результат: %1</source>
+        <translation>Could not write the result: %1</translation>
+    </message>
 </context>
 <context>
     <name>CreateJob</name>
@@ -105,6 +109,14 @@
     <message>
         <source>Не удалось вывести результат: %1</source>
         <translation>Could not write the result: %1</translation>
+    </message>
+    <message>
+        <source>Внимание: страница %1 не изменена: в её аннотациях есть строка «.» вне записей, djvused выполнил бы текст после неё как команды</source>
+        <translation>Warning: page %1 is left unchanged: its annotations hold a line "." outside their records, djvused would run the text after it as commands</translation>
+    </message>
+    <message>
+        <source>Внимание: djvused не может прочитать страницы %1; проверка смещения их пропускает</source>
+        <translation>Warning: djvused cannot read pages %1; the offset check skips them</translation>
     </message>
 </context>
 <context>
@@ -235,6 +247,25 @@ The document was left unchanged.</translation>
     <message>
         <source>Выровнено областей: %1 (страниц: %2)</source>
         <translation>Areas aligned: %1 (pages: %2)</translation>
+    </message>
+    <message>
+        <source>Внимание: не изменены (их аннотации не читаются как записи): %1</source>
+        <translation>Warning: left unchanged (their annotations do not read as records): %1</translation>
+    </message>
+</context>
+<context>
+    <name>FixScript</name>
+    <message>
+        <source>Вывод djvused (аннотации) не читается: строка %1</source>
+        <translation>djvused's output (annotations) does not read: line %1</translation>
+    </message>
+    <message>
+        <source>Выровненный текст аннотаций не совпадает с прочитанным</source>
+        <translation>The aligned annotation text does not match the text read</translation>
+    </message>
+    <message>
+        <source>стр. %1</source>
+        <translation>p. %1</translation>
     </message>
 </context>
 <context>
@@ -384,6 +415,10 @@ The document was left unchanged.</translation>
     <message>
         <source>Файл не найден</source>
         <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Не удалось вывести результат: %1</source>
+        <translation>Could not write the result: %1</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,7 @@ constexpr int kCheckedTargets = 8;
 }  // namespace
 
 FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pageCount,
-                         const QList<PageLinks>& links) {
+                         const QList<PageLinks>& links, QList<int>* unreadable) {
   QList<qint64> targets;
   for (const PageLinks& page : links) {
     for (const qint64 target : page.targets) {
@@ -49,9 +49,23 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pa
   QList<int> pages(wanted.begin(), wanted.end());
   std::sort(pages.begin(), pages.end());
   QMap<int, QList<Folio>> candidates;
-  if (!pages.isEmpty()) {
-    for (const PageData& page : ReadPagesOutput(runner.CommandsOutput(shortPath, PagesCommands(pages)), pages)) {
+  const auto take = [&](const QList<int>& numbers) {
+    for (const PageData& page : ReadPagesOutput(runner.CommandsOutput(shortPath, PagesCommands(numbers)), numbers)) {
       if (!page.text.isEmpty()) candidates.insert(page.number, ReadFolioCandidates(page.text));
+    }
+  };
+  if (!pages.isEmpty()) {
+    try {
+      take(pages);
+    } catch (const DjvusedError&) {
+      // Some page djvused cannot read: the others still count.
+      for (const int page : pages) {
+        try {
+          take({page});
+        } catch (const DjvusedError&) {
+          unreadable->append(page);
+        }
+      }
     }
   }
   // A page's folio counts where a page beside it carries the next or the

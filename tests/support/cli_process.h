@@ -13,7 +13,9 @@ struct CliRun {
 
 // Throws std::runtime_error when QUILLMARK_CLI is not set or the program
 // does not finish within two minutes. `languages` replaces LANGUAGE (the
-// user's languages, "en:ru") when given.
-CliRun Cli(const QStringList& arguments, const QByteArray& path = qgetenv("PATH"), const QString& languages = {});
+// user's languages, "en:ru") when given. With `standardOutput`, the program's
+// standard output goes to that file (out stays empty).
+CliRun Cli(const QStringList& arguments, const QByteArray& path = qgetenv("PATH"), const QString& languages = {},
+           const QString& standardOutput = {});
 
 }  // namespace testdocs
