@@ -18,7 +18,7 @@
 #include "create/page_scan.h"
 #include "create/text_dump.h"
 #include "djvused/script_dialect.h"
-#include "djvused/text_layer.h"
+#include "page/text_layer.h"
 #include "folios/folio_map.h"
 #include "folios/folio_reader.h"
 #include "outline/outline_script.h"

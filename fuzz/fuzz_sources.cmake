@@ -17,7 +17,7 @@ set(FUZZ_CODE_SOURCES
   ${FUZZ_SOURCE_ROOT}/src/autolinks/auto_contents.cpp
   ${FUZZ_SOURCE_ROOT}/src/autolinks/auto_index.cpp
   ${FUZZ_SOURCE_ROOT}/src/autolinks/number_reading.cpp
-  ${FUZZ_SOURCE_ROOT}/src/autolinks/printed_lines.cpp
+  ${FUZZ_SOURCE_ROOT}/src/page/printed_lines.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/auto_page_links.cpp
   ${FUZZ_SOURCE_ROOT}/src/outline/outline_title.cpp
   ${FUZZ_SOURCE_ROOT}/src/outline/outline_script.cpp

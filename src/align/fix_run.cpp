@@ -6,6 +6,7 @@
 #include "align/alignment_passes.h"
 #include "align/fix_script.h"
 #include "core/errors.h"
+#include "core/run_options.h"
 #include "core/job_log.h"
 #include "djvused/book_session.h"
 #include "djvused/script_dialect.h"
@@ -58,9 +59,29 @@ bool FixRun::Run(const QString& alreadyBackedUp) {
     frontEnd_.ShowError(e.Message());
     return Stopped(i);
   }
-  if (frontEnd_.IsChecked(Option::FixClearList)) frontEnd_.ClearFixList();
-  if (frontEnd_.IsChecked(Option::FixClose)) frontEnd_.CloseMainWindow();
+  EndOfJob();
   return true;
+}
+
+bool FixRun::AlignBook(const QString& longPath, const QString& alreadyBackedUp) {
+  frontEnd_.LogClear();
+  try {
+    runner_.DropTempFile(DjvusedRunner::kDumpFile);
+    if (AlignFile(FixJob::FromPath(longPath), alreadyBackedUp) != Outcome::Finished) return false;
+  } catch (const DjvusedError& e) {
+    joblog::LogFailure(frontEnd_, e.Message());
+    return false;
+  } catch (const QuillmarkError& e) {
+    frontEnd_.ShowError(e.Message());
+    return false;
+  }
+  EndOfJob();
+  return true;
+}
+
+void FixRun::EndOfJob() {
+  if (RunOptions(frontEnd_).ClearFixList()) frontEnd_.ClearFixList();
+  if (RunOptions(frontEnd_).CloseAfterFix()) frontEnd_.CloseMainWindow();
 }
 
 bool FixRun::Stopped(int failedRow) {
@@ -85,7 +106,7 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
     }
   } notes{frontEnd_, session.Notes()};
 
-  if (frontEnd_.IsChecked(Option::FixBackup) && longPath != alreadyBackedUp) {
+  if (RunOptions(frontEnd_).FixBackup() && longPath != alreadyBackedUp) {
     DjvusedRunner::BackupCopy(longPath);
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);

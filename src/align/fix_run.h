@@ -16,6 +16,10 @@ class FixRun {
   // backup of the unchanged document).
   bool Run(const QString& alreadyBackedUp = QString());
 
+  // The same for one book, without the fix list: the create run's alignment
+  // follow-up. The fix tab's end-of-job options act when it finishes.
+  bool AlignBook(const QString& longPath, const QString& alreadyBackedUp);
+
  private:
   enum class Outcome { Finished, Stopped };
 
@@ -23,6 +27,8 @@ class FixRun {
   // result. Throws what the runner and the passes throw.
   Outcome AlignFile(const FixJob& row, const QString& alreadyBackedUp);
   void LogStep(const QString& line);
+  // The fix tab's "Очистить список по завершению" and "Закрыть по завершению".
+  void EndOfJob();
   // Logs the files of the rows after the one the job stopped at; false.
   bool Stopped(int failedRow);
 

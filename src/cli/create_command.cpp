@@ -171,11 +171,20 @@ int RunCreateCommand(const QStringList& arguments) {
       return 1;
     }
   }
-  if (options.dryRun) run.SetDryRunOutput(&out);
-  if (options.list || options.json) {
-    run.SetListOutput(&out, options.json ? CreateRun::ListFormat::Json : CreateRun::ListFormat::Tsv);
-  }
-  const bool finished = run.Run();
+  // A dry run prints its script, or the list of the links it would make in its
+  // place; --list and --json after a save list the links now in the book.
+  const bool listing = options.list || options.json;
+  const auto show = [&](const QString& bookPath, const RowPlan& plan) {
+    if (!listing && !options.dryRun) return;
+    const QByteArray bytes = !listing ? plan.script
+                             : options.json ? LinksAsJson(bookPath, plan.links)
+                                            : LinksAsTsv(plan.links);
+    if (out.write(bytes) != bytes.size()) {
+      throw IoError(
+          QCoreApplication::translate("CreateRun", "Не удалось вывести результат: %1").arg(out.errorString()));
+    }
+  };
+  const bool finished = run.Run(show, options.dryRun);
   // What standard output could not take (a full disk, a closed pipe) fails the run.
   if (out.isOpen() && (!out.flush() || out.error() != QFile::NoError)) {
     frontEnd.ShowError(QCoreApplication::translate("CreateCommand", "Не удалось вывести результат: %1")

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "core/job_log.h"
+#include "core/run_options.h"
 #include "djvused/script_dialect.h"
 
 PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings settings, LinkWriter& writer,
@@ -70,7 +71,7 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   if (!number) return Oversized();
   current_ = *number;
   const bool contents = settings_.workType == WorkType::Contents;
-  if (contents && previous_ > current_ && frontEnd_.IsChecked(Option::AskWhenUnclear)) {
+  if (contents && previous_ > current_ && RunOptions(frontEnd_).AskWhenUnclear()) {
     const int read = current_;
     current_ = frontEnd_.AskPageNumber(previous_, current_, {settings_.file, page_, LineText(index)});
     report_.Answered(page_, read, current_);

@@ -1,6 +1,5 @@
 #include "preview/row_preview.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -8,7 +7,8 @@
 #include "core/errors.h"
 #include "core/headless_front_end.h"
 #include "create/annotation_merge.h"
-#include "create/create_run.h"
+#include "create/row_plan.h"
+#include "create/row_settings.h"
 #include "create/range_read.h"
 #include "djvused/book_session.h"
 #include "djvused/djvused_runner.h"
@@ -25,17 +25,6 @@ PreviewStyle RowStyle(const CreateJob& row) {
   if (row.tpb == QLatin1String("2")) style.border = QLatin1Char('#') + row.col1;
   if (row.pods == QLatin1String("1")) style.highlight = QLatin1Char('#') + row.col2;
   return style;
-}
-
-// The run's own words when it stopped: the errors and messages it showed,
-// else the last line of its log.
-QString StopReason(const HeadlessFrontEnd& frontEnd) {
-  QStringList reasons = frontEnd.Errors() + frontEnd.Messages();
-  if (reasons.isEmpty()) {
-    const QStringList log = frontEnd.Log().Text().split(LogText::kLineBreak, Qt::SkipEmptyParts);
-    if (!log.isEmpty()) reasons << log.last();
-  }
-  return reasons.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -55,22 +44,26 @@ QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind) {
 }
 
 RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline) {
-  HeadlessFrontEnd frontEnd;
-  frontEnd.SetChecked(Option::CreateOutline, outline);
-  frontEnd.AddCreateRow(row);
-  CreateRun run(frontEnd, runner);
-  QBuffer script;  // the dry run's script, not needed here
-  script.open(QIODevice::WriteOnly);
-  CreateRun::Record record;
-  run.SetDryRunOutput(&script);
-  run.SetRecordOutput(&record);
-  if (!run.Run()) throw InputError(StopReason(frontEnd));
+  const RowSettings settings = ReadRowSettings(row, 1);
+  const QString longPath = row.FullPath();
+  BookSession::RequireDocumentFile(longPath);
+  if (!QFileInfo(longPath).isFile()) {
+    throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
+  }
+  const BookSession session(longPath, runner);  // locked while it is read
+  if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::MissingMessage());
+  HeadlessFrontEnd frontEnd;  // takes the reading lines; the page-number question is not asked
+  const RowPlan record = PlanRow(frontEnd, runner, DjvusedRunner::ShortPathOf(longPath), settings,
+                                 PlanOptions{false, outline, true});
+  runner.DropTempFile(DjvusedRunner::kDumpFile);
+  runner.DropTempFile(DjvusedRunner::kPageListFile);
 
   RowPreview preview;
   preview.path = row.FullPath();
   preview.entries = record.links;
   preview.outline = record.outline;
   preview.style = RowStyle(row);
+  for (const QString& note : session.Notes() + record.notes) frontEnd.LogAddLine(note);
   preview.log = frontEnd.Log().Text().split(LogText::kLineBreak, Qt::SkipEmptyParts);
   for (const PageData& data : record.pages) {
     PreviewPage page{data.number, QSize(data.width, data.height), {}};

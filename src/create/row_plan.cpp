@@ -1,0 +1,203 @@
+#include "create/row_plan.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <optional>
+
+#include "core/errors.h"
+#include "core/job_log.h"
+#include "core/run_options.h"
+#include "create/annotation_merge.h"
+#include "create/auto_page_links.h"
+#include "create/book_page_numbers.h"
+#include "create/link_script.h"
+#include "create/link_writer.h"
+#include "create/page_scan.h"
+#include "create/text_dump.h"
+#include "djvused/script_dialect.h"
+#include "folios/folio_targets.h"
+
+namespace {
+
+// Makes one plan, step by step; each step adds to the plan. The dumps it
+// reads stay in the runner's temporary files for the save's batch record.
+class RowPlanner {
+ public:
+  RowPlanner(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const RowSettings& settings,
+             const PlanOptions& options)
+      : frontEnd_(frontEnd), runner_(runner), settings_(settings), options_(options),
+        writer_(settings.style, TextPageRange{}) {
+    plan_.path = path;
+  }
+
+  RowPlan Make() {
+    ReadRange();
+    Recognise();
+    MergeEdits();
+    Summarise();
+    CheckTargets();
+    WriteScript();
+    return std::move(plan_);
+  }
+
+ private:
+  // The page list, then only the pages of the range that the document has.
+  void ReadRange() {
+    runner_.RunDump(plan_.path, DumpUse::PageList);
+    plan_.componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
+    pageCount_ = ReadPageNameList(runner_.TempPath(DjvusedRunner::kPageListFile), 1, 0).pageCount;
+    const int first = std::max(settings_.firstPage, 1);
+    const int last = std::min(settings_.lastPage, pageCount_);
+    frontEnd_.LogShow();
+    const auto reading = [&] { frontEnd_.LogAppend(joblog::Reading()); };
+    if (first <= last) {
+      runner_.RunPagesDump(plan_.path, RangeCommands(first, last), reading);
+    } else {
+      reading();
+    }
+    frontEnd_.LogAppend(joblog::kOk);
+    frontEnd_.LogAddLine(QCoreApplication::translate("CreateRun", "Создание содержания"));
+    if (first > last) {
+      throw InputError(
+          QCoreApplication::translate("CreateRun", "Страницы %1–%2 не найдены в документе %3 (в нём %4 стр.)")
+              .arg(QString::number(settings_.firstPage), QString::number(settings_.lastPage), plan_.path,
+                   QString::number(pageCount_)));
+    }
+    plan_.pages = ReadRangeOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)), first, last);
+    for (const PageData& page : plan_.pages) {
+      if (!page.text.isEmpty()) textPages_ << &page;  // by their place among the pages with hidden text
+    }
+    writer_ = LinkWriter(settings_.style, TextPageRange{1, int(textPages_.size())});
+  }
+
+  // The entries of the range's pages, written as links by the writer. With
+  // "fol" the targets are the pages that carry the printed numbers, from the
+  // book's folio map (read only when the range has hidden text to link).
+  void Recognise() {
+    if (settings_.bookNumbers && !textPages_.isEmpty()) {
+      folios_.emplace(ReadBookPageNumbers(runner_, plan_.path, pageCount_), true);
+    }
+    FolioTargets* const folioTargets = folios_ ? &*folios_ : nullptr;
+    if (!IsAutomatic(settings_.workType)) {
+      const TextDumpLines dump = TextDumpLines::FromText(AsTextDump(plan_.pages));
+      PageScan scan(dump, TextPageRange{1, int(textPages_.size())},
+                    ScanSettings{settings_.workType, settings_.offset, settings_.halve, pageCount_, folioTargets,
+                                 plan_.path},
+                    writer_, frontEnd_);
+      scan.Run();
+      report_ = scan.Report();
+      return;
+    }
+    QList<AutoPageText> texts;
+    for (const PageData* page : textPages_) texts << AutoPageText{page->number, page->text};
+    AutoPageLinks links(AutoLinkSettings{settings_.workType, settings_.offset, settings_.halve,
+                                         settings_.romanOffset, pageCount_, folioTargets},
+                        [this](int previous, int current, int page, const QString& lineText) -> std::optional<int> {
+                          if (!RunOptions(frontEnd_).AskWhenUnclear()) return std::nullopt;
+                          const int answer =
+                              frontEnd_.AskPageNumber(previous, current, {plan_.path, page, lineText});
+                          report_.Answered(page, current, answer);
+                          return answer;
+                        });
+    WriteAutoLinks(texts, links, writer_);
+  }
+
+  // The pages' new annotations. A page whose old annotations hold a line
+  // djvused would take as the end of the data outside any record is not
+  // written: its links are not made.
+  void MergeEdits() {
+    for (const PageLinks& links : writer_.Pages()) {
+      const PageData& page = *textPages_.at(links.ordinal - 1);
+      if (const std::optional<QByteArray> merged = MergeAnnotations(page.annotations, links.areas, links.text)) {
+        edits_ << PageEdit{page.number, *merged};
+        made_ << links;
+      } else {
+        refused_ << page.number;
+      }
+    }
+  }
+
+  // What the scan made and left out, logged after the file's own lines.
+  void Summarise() {
+    joblog::RangeSummary summary{settings_.firstPage, settings_.lastPage, pageCount_, {}, 0, {}, {}};
+    for (const PageLinks& links : made_) {
+      summary.linkedPages << textPages_.at(links.ordinal - 1)->number;
+      summary.links += int(links.areas.size());
+    }
+    for (const PageData& page : plan_.pages) {
+      if (page.text.isEmpty()) {
+        summary.pagesWithoutText << page.number;
+      } else if (!summary.linkedPages.contains(page.number) && !refused_.contains(page.number)) {
+        summary.pagesWithoutLinks << page.number;
+      }
+    }
+    // A range without any hidden text: is there any in the document at all?
+    if (!plan_.pages.isEmpty() && textPages_.isEmpty()) {
+      summary.documentWithoutText = !runner_.CommandsOutput(plan_.path, "output-txt").contains("set-txt");
+    }
+    const QStringList lines = joblog::SummaryLines(summary);
+    plan_.notes << lines;
+    if (summary.links > 0) plan_.linksMade = lines.first();
+    for (const int number : refused_) {
+      plan_.notes << QCoreApplication::translate(
+                         "CreateRun",
+                         "Внимание: страница %1 не изменена: в её аннотациях есть строка «.» вне записей, "
+                         "djvused выполнил бы текст после неё как команды")
+                         .arg(number);
+    }
+  }
+
+  // The numbers the question changed, the folio map's lines, and a fixed
+  // offset checked against the folios of a few of its targets.
+  void CheckTargets() {
+    plan_.notes << report_.Lines();
+    if (folios_) plan_.notes << folios_->Lines(settings_.offset);
+    if (settings_.bookNumbers || settings_.halve) return;
+    QList<int> unreadable;
+    plan_.notes << CheckOffset(runner_, plan_.path, pageCount_, made_, &unreadable).Lines(settings_.offset);
+    if (!unreadable.isEmpty()) {
+      plan_.notes << QCoreApplication::translate("CreateRun",
+                                                 "Внимание: djvused не может прочитать страницы %1; проверка "
+                                                 "смещения их пропускает")
+                         .arg(joblog::PageRuns(unreadable));
+    }
+  }
+
+  // The outline when it is asked for, the script and the list of the links.
+  void WriteScript() {
+    OutlinePlan outline;
+    if (options_.outline) {
+      if (settings_.workType != WorkType::Contents && settings_.workType != WorkType::ContentsAuto) {
+        plan_.notes << QCoreApplication::translate("CreateRun", "Закладки создаются только по содержанию");
+      } else {
+        outline = PlanOutline(runner_, plan_.path, writer_.Entries(), textPages_, options_.dryRun);
+        plan_.notes << outline.notes;
+      }
+    }
+    plan_.script = LinkScript(options_.removeOcr, edits_, outline.data);
+    plan_.links = ListLinks(made_, textPages_);
+    MarkLevels(plan_.links, outline.entries);
+    plan_.outline = outline.entries;
+  }
+
+  FrontEnd& frontEnd_;
+  DjvusedRunner& runner_;
+  const RowSettings& settings_;
+  const PlanOptions options_;
+  RowPlan plan_;
+  int pageCount_ = 0;
+  QList<const PageData*> textPages_;  // point into plan_.pages, which stays in place until Make returns
+  LinkWriter writer_;
+  ScanReport report_;
+  std::optional<FolioTargets> folios_;
+  QList<PageEdit> edits_;
+  QList<PageLinks> made_;
+  QList<int> refused_;
+};
+
+}  // namespace
+
+RowPlan PlanRow(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const RowSettings& settings,
+                const PlanOptions& options) {
+  return RowPlanner(frontEnd, runner, path, settings, options).Make();
+}

@@ -1,0 +1,42 @@
+#pragma once
+// What a create-list row does to its book, worked out without writing
+// anything: the range's pages read, the entries recognised and checked, the
+// link script, the outline and the list of the links. The create run applies
+// a plan; the dry run, --list/--json and the preview show one.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "core/front_end.h"
+#include "create/link_listing.h"
+#include "create/outline_entries.h"
+#include "create/range_read.h"
+#include "create/row_settings.h"
+#include "djvused/djvused_runner.h"
+
+// What the plan needs of the run's options, read when the plan is made.
+struct PlanOptions {
+  bool removeOcr = false;  // the script first removes the hidden text of the whole document
+  bool outline = false;    // the outline is made from the linked contents entries
+  bool dryRun = false;     // the plan is only shown: the outline's notes do not read the book's outline
+};
+
+struct RowPlan {
+  QString path;                  // djvused's document argument
+  QByteArray componentList;      // the page list as read, for the save's check
+  QList<PageData> pages;         // the pages of the range the document has, as read
+  QList<ListedLink> links;       // the links the plan makes, in order
+  QList<OutlineEntry> outline;   // the bookmarks it makes; empty: none
+  QByteArray script;             // the djvused script; empty: nothing is written
+  QStringList notes;             // summary and warnings, logged after the file's lines
+  QString linksMade;             // the summary's "links made" line among the notes, if any
+};
+
+// Reads the pages of the row's range from the book at `path` (already open
+// for the run), logs the described reading lines on `frontEnd`, recognises
+// the entries (asking the page-number question through `frontEnd` when its
+// option is on) and builds the plan. Throws InputError when the range holds
+// no page of the document, DjvusedError when djvused fails.
+RowPlan PlanRow(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const RowSettings& settings,
+                const PlanOptions& options);
