@@ -45,8 +45,9 @@ void RemoveAll(const QString& path) {
   std::filesystem::remove_all(std::filesystem::path(Native(path).toStdString()), error);
 }
 
-IoError Failure(const QString& what, const QString& path, int error) {
-  return IoError(QCoreApplication::translate("WorkCopy", "Не удалось %1 %2: %3").arg(what, path, bookfiles::Cause(error)));
+IoError RenameFailure(const QString& path, int error) {
+  return IoError(
+      QCoreApplication::translate("WorkCopy", "Не удалось переименовать %1: %2").arg(path, bookfiles::Cause(error)));
 }
 
 void WriteMarker(const QString& base, const QList<Entry>& entries) {
@@ -105,7 +106,7 @@ void ReplaceOne(const QString& book, const QString& base, const Entry& e) {
     if (!QFileInfo::exists(old)) {  // a kill during this copy leaves only the part file
       const QString part = old + QStringLiteral(".part");
       bookfiles::CopyInto(target, part);
-      if (::rename(Native(part).constData(), Native(old).constData()) != 0) throw Failure("переименовать", part, errno);
+      if (::rename(Native(part).constData(), Native(old).constData()) != 0) throw RenameFailure(part, errno);
     }
     bookfiles::CopyInto(copy, target);
     return;
@@ -118,7 +119,7 @@ void ReplaceOne(const QString& book, const QString& base, const Entry& e) {
   if (::rename(Native(temp).constData(), Native(target).constData()) != 0) {
     const int error = errno;
     ::unlink(Native(temp).constData());
-    throw Failure("переименовать", temp, error);
+    throw RenameFailure(temp, error);
   }
 }
 
