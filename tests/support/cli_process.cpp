@@ -19,7 +19,10 @@ CliRun CliWith(const QStringList& arguments, const QMap<QString, QString>& varia
   for (auto it = variables.begin(); it != variables.end(); ++it) env.insert(it.key(), it.value());
   process.setProcessEnvironment(env);
   process.start(cli, arguments);
-  if (!process.waitForFinished(120000)) throw std::runtime_error("quillmark-cli did not finish");
+  if (!process.waitForFinished(120000)) {
+    throw std::runtime_error("quillmark-cli did not finish: " + process.errorString().toStdString() + "\n" +
+                             process.readAllStandardError().toStdString());
+  }
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
           process.readAllStandardError()};
 }
