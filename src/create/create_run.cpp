@@ -7,6 +7,7 @@
 #include "align/fix_run.h"
 #include "core/errors.h"
 #include "core/job_log.h"
+#include "djvused/book_backup.h"
 #include "djvused/book_session.h"
 #include "create/annotation_merge.h"
 #include "create/link_listing.h"
@@ -105,12 +106,12 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   if (!QFileInfo(longPath).isFile()) {
     throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   }
-  const BookSession session(longPath, runner_);  // locked until the row is done
+  const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
   notes_ << session.Notes();
 
   QString backedUp;
   if (frontEnd_.IsChecked(Option::CreateBackup) && !dryRun_) {
-    DjvusedRunner::BackupCopy(longPath);
+    notes_ << backup::Said(runner_.BackupCopy(longPath));
     backedUp = longPath;
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
