@@ -297,12 +297,6 @@ bool FormLine(QByteArrayView line, int* indent, qint64* size) {
   return ok;
 }
 
-QString Quote(const QByteArray& name) {
-  QByteArray quoted = name;
-  quoted.replace('\\', "\\\\").replace('"', "\\\"");
-  return QStringLiteral("\"%1\"").arg(QString::fromUtf8(quoted));
-}
-
 }  // namespace
 
 void DjvusedRunner::RefuseLargeComponents(const QString& shortPath, qint64 growth) {
@@ -330,7 +324,9 @@ void DjvusedRunner::CheckSavedCopy(const WorkCopy& copy, const QList<ComponentLi
   // are walked one by one.
   QString commands = QStringLiteral("n; dump");
   if (copy.Indirect()) {
-    for (const ComponentLine& component : components) commands += QStringLiteral("; select %1; dump").arg(Quote(component.name));
+    for (const ComponentLine& component : components) {
+      commands += QStringLiteral("; select %1; dump").arg(QString::fromLatin1(dialect::Quote(component.name)));
+    }
   }
   const QString path = copy.DocumentPath();
   const Outcome outcome = Run({DocumentArgument(path), QStringLiteral("-e"), commands}, {}, {});
