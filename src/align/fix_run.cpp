@@ -8,6 +8,7 @@
 #include "core/errors.h"
 #include "core/run_options.h"
 #include "core/job_log.h"
+#include "djvused/book_backup.h"
 #include "djvused/book_session.h"
 #include "djvused/script_dialect.h"
 
@@ -100,14 +101,14 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   const BookSession session(longPath, runner_);  // locked until the file is done
   struct Notes {  // logged after the file's own lines, however the work ends
     FrontEnd& frontEnd;
-    const QStringList& lines;
+    QStringList lines;
     ~Notes() {
       for (const QString& line : lines) frontEnd.LogAddLine(line);
     }
   } notes{frontEnd_, session.Notes()};
 
   if (RunOptions(frontEnd_).FixBackup() && longPath != alreadyBackedUp) {
-    DjvusedRunner::BackupCopy(longPath);
+    notes.lines << backup::Said(runner_.BackupCopy(longPath));
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
 

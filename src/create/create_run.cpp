@@ -7,6 +7,7 @@
 #include "core/errors.h"
 #include "core/job_log.h"
 #include "core/run_options.h"
+#include "djvused/book_backup.h"
 #include "djvused/book_session.h"
 #include "create/row_plan.h"
 #include "create/row_settings.h"
@@ -89,12 +90,12 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   if (!QFileInfo(longPath).isFile()) {
     throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   }
-  const BookSession session(longPath, runner_);  // locked until the row is done
+  const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
   notes_ << session.Notes();
 
   QString backedUp;
   if (RunOptions(frontEnd_).CreateBackup() && !dryRun_) {
-    DjvusedRunner::BackupCopy(longPath);
+    notes_ << backup::Said(runner_.BackupCopy(longPath));
     backedUp = longPath;
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);

@@ -50,7 +50,7 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
   if (!QFileInfo(longPath).isFile()) {
     throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   }
-  const BookSession session(longPath, runner);  // locked while it is read
+  const BookSession session(longPath, runner, false);  // locked while it is read; a read-only book is fine
   if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::MissingMessage());
   HeadlessFrontEnd frontEnd;  // takes the reading lines; the page-number question is not asked
   const RowPlan record = PlanRow(frontEnd, runner, DjvusedRunner::ShortPathOf(longPath), settings,
