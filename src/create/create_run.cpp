@@ -8,6 +8,7 @@
 #include "core/errors.h"
 #include "core/job_log.h"
 #include "djvused/book_session.h"
+#include "djvused/component_list.h"
 #include "create/annotation_merge.h"
 #include "create/link_listing.h"
 #include "create/link_script.h"
@@ -26,6 +27,21 @@ namespace {
 
 // The row's document could not be finished; the run stops without its end options.
 struct RowStopped {};
+
+// How the links name their pages, said once for a book whose pages carry titles.
+QStringList TargetsLines(const PageTargets& targets) {
+  if (targets.WritesIds()) {
+    return {QCoreApplication::translate("CreateRun", "Страницы книги названы, ссылки ведут на имена страниц")};
+  }
+  if (const std::optional<int> page = targets.IdBlocker()) {
+    return {QCoreApplication::translate("CreateRun",
+                                        "Страницы книги названы, но имя страницы %1 («%2») совпадает с названием "
+                                        "или номером другой страницы: ссылки ведут на номера страниц")
+                .arg(*page)
+                .arg(QString::fromUtf8(targets.IdOf(*page)))};
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -59,13 +75,13 @@ bool CreateRun::Run() {
 }
 
 OutlinePlan CreateRun::OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
-                                  const QList<const PageData*>& textPages) {
+                                  const QList<const PageData*>& textPages, const PageTargets& targets) {
   if (!frontEnd_.IsChecked(Option::CreateOutline)) return {};
   if (type != WorkType::Contents && type != WorkType::ContentsAuto) {
     notes_ << QCoreApplication::translate("CreateRun", "Закладки создаются только по содержанию");
     return {};
   }
-  OutlinePlan plan = PlanOutline(runner_, path, entries, textPages, dryRun_ != nullptr);
+  OutlinePlan plan = PlanOutline(runner_, path, entries, textPages, dryRun_ != nullptr, targets);
   notes_ << plan.notes;
   return plan;
 }
@@ -118,6 +134,8 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
 
   runner_.RunDump(path, DumpUse::PageList);
   const QByteArray componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
+  const QList<ComponentLine> components = ReadComponentList(componentList);
+  const PageTargets targets(components);
   const PageNameList pages =
       ReadPageNameList(runner_.TempPath(DjvusedRunner::kPageListFile), settings.firstPage, settings.lastPage);
   // Only the pages of the range that the document has are read.
@@ -147,13 +165,13 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     if (!page.text.isEmpty()) textPages << &page;
   }
   const TextPageRange range{1, int(textPages.size())};
-  LinkWriter writer(settings.style, range);
+  LinkWriter writer(settings.style, range, &targets);
   ScanReport report;
   // With "fol" the targets are the pages that carry the printed numbers, from
   // the book's folio map (read only when the range has hidden text to link).
   std::optional<FolioTargets> folios;
   if (settings.bookNumbers && !textPages.isEmpty()) {
-    folios.emplace(ReadBookPageNumbers(runner_, path, pages.pageCount), true);
+    folios.emplace(ReadBookPageNumbers(runner_, path, components), true);
   }
   FolioTargets* const folioTargets = folios ? &*folios : nullptr;
   if (IsAutomatic(settings.workType)) {
@@ -197,10 +215,11 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   notes_ << joblog::SummaryLines(summary);
 
   notes_ << report.Lines();
+  if (!writer.Pages().isEmpty()) notes_ << TargetsLines(targets);
   if (folios) notes_ << folios->Lines(settings.offset);
   // A fixed offset is checked against the folios of a few of its targets.
   if (!settings.bookNumbers && !settings.halve) {
-    notes_ << CheckOffset(runner_, path, pages.pageCount, writer.Pages()).Lines(settings.offset);
+    notes_ << CheckOffset(runner_, path, components, writer.Pages()).Lines(settings.offset);
   }
 
   QList<PageEdit> edits;
@@ -208,14 +227,14 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     const PageData& page = *textPages.at(links.ordinal - 1);
     edits << PageEdit{page.number, MergeAnnotations(page.annotations, links.areas, links.text)};
   }
-  const OutlinePlan outline = OutlineStep(path, settings.workType, writer.Entries(), textPages);
+  const OutlinePlan outline = OutlineStep(path, settings.workType, writer.Entries(), textPages, targets);
   const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline.data);
   QByteArray listing;
   if (list_ || record_) {
-    QList<ListedLink> links = ListLinks(writer.Pages(), textPages);
+    QList<ListedLink> links = ListLinks(writer.Pages(), textPages, targets);
     MarkLevels(links, outline.entries);
     if (list_) listing = listFormat_ == ListFormat::Json ? LinksAsJson(longPath, links) : LinksAsTsv(links);
-    if (record_) *record_ = Record{read, links, outline.entries};
+    if (record_) *record_ = Record{read, links, outline.entries, targets};
   }
   const auto write = [](QIODevice* out, const QByteArray& bytes) {
     if (out->write(bytes) != bytes.size()) {

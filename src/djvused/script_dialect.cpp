@@ -65,6 +65,25 @@ int ParseInt32(const QString& text) { return ParseInt32(QByteArrayView(text.toUt
 
 QByteArray NumberText(qint64 value) { return QByteArray::number(value); }
 
+QByteArray Quote(QByteArrayView bytes) {
+  QByteArray quoted = "\"";
+  for (const char ch : bytes) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      quoted += '\\';
+      quoted += ch;
+    } else if (byte < 0x20 || byte >= 0x7F) {
+      quoted += '\\';
+      quoted += char('0' + (byte >> 6));
+      quoted += char('0' + ((byte >> 3) & 7));
+      quoted += char('0' + (byte & 7));
+    } else {
+      quoted += ch;
+    }
+  }
+  return quoted + '"';
+}
+
 QByteArray Unescape(QByteArrayView quoted) {
   QByteArray out;
   out.reserve(quoted.size());

@@ -39,6 +39,11 @@ QByteArrayView Mid(QByteArrayView text, qsizetype pos, qsizetype length = -1);
 // \b \f and three octal digits) back into the bytes they stand for.
 QByteArray Unescape(QByteArrayView quoted);
 
+// A string in double quotes as djvused reads it back: '"' and '\\' after a
+// backslash, control bytes and bytes from 0x7F up as three octal digits, so
+// the script reads the same in any locale.
+QByteArray Quote(QByteArrayView bytes);
+
 // How a line's end is taken off when it is read.
 enum class LineEnd {
   // A file djvused wrote: LF or CR LF, so one trailing CR is stripped too.

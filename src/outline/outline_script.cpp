@@ -4,30 +4,7 @@
 
 #include "djvused/script_dialect.h"
 
-namespace {
-
-QByteArray Quoted(const QString& text) {
-  QByteArray quoted = "\"";
-  for (const char ch : text.toUtf8()) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (ch == '"' || ch == '\\') {
-      quoted += '\\';
-      quoted += ch;
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      quoted += '\\';
-      quoted += char('0' + (byte >> 6));
-      quoted += char('0' + ((byte >> 3) & 7));
-      quoted += char('0' + (byte & 7));
-    } else {
-      quoted += ch;
-    }
-  }
-  return quoted + '"';
-}
-
-}  // namespace
-
-QByteArray OutlineData(const QList<OutlineEntry>& entries) {
+QByteArray OutlineData(const QList<OutlineEntry>& entries, const PageTargets& targets) {
   const QByteArray br = dialect::LineBreak();
   QByteArray data = "(bookmarks";
   int open = 0;  // bookmarks not yet closed
@@ -35,7 +12,7 @@ QByteArray OutlineData(const QList<OutlineEntry>& entries) {
     const int level = std::clamp(e.level, 1, open + 1);
     // Close the bookmarks on this level and below: they have no more children.
     for (; open >= level; --open) data += " )";
-    data += br + QByteArray(level, ' ') + '(' + Quoted(e.title) + " \"#" + dialect::NumberText(e.target) + '"';
+    data += br + QByteArray(level, ' ') + '(' + dialect::Quote(e.title.toUtf8()) + ' ' + dialect::Quote(targets.UrlOf(e.target));
     open = level;
   }
   for (; open > 0; --open) data += " )";
