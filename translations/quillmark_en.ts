@@ -106,6 +106,14 @@
         <source>Не удалось вывести результат: %1</source>
         <translation>Could not write the result: %1</translation>
     </message>
+    <message>
+        <source>Страницы книги названы, ссылки ведут на имена страниц</source>
+        <translation>The book's pages carry titles: the links name their pages by their ids</translation>
+    </message>
+    <message>
+        <source>Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц</source>
+        <translation>The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -555,6 +563,18 @@ The document was left unchanged.</translation>
     <message>
         <source>Аннотации документа %1 не распознаны</source>
         <translation>The annotations of the document %1 were not recognised</translation>
+    </message>
+    <message>
+        <source>«%1»: такой страницы нет</source>
+        <translation>“%1”: no such page</translation>
+    </message>
+    <message>
+        <source> («%1» ведёт не на стр. %2)</source>
+        <translation> (“%1” does not open page %2)</translation>
+    </message>
+    <message>
+        <source> (в разных программах просмотра по-разному)</source>
+        <translation> (viewers differ)</translation>
     </message>
 </context>
 <context>
