@@ -17,6 +17,7 @@
 #include "djvused/page_targets.h"
 #include "preview/row_preview.h"
 #include "support/cli_process.h"
+#include "support/create_rows.h"
 #include "support/djvu_documents.h"
 #include "support/recording_front_end.h"
 #include "support/viewer_pages.h"
@@ -28,16 +29,6 @@ namespace {
 constexpr int kPages = 30;
 constexpr int kFrontPages = 4;  // titled i-iv, so page 5 is titled "1"
 const QString kIdsLine = QStringLiteral("Страницы книги названы, ссылки ведут на имена страниц");
-
-TextLine Line(int bottom, const QString& words, int left = 100) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
-}
-
-CreateJob Row(const QString& path, int first, int last, const QString& mode, const QString& offset) {
-  const FixJob place = FixJob::FromPath(path);
-  return CreateJob::FromColumns(place.Folder, {place.FileName, QString::number(first), QString::number(last), offset,
-                                               mode, "1", "0", "000000", "000000", "0", "0", "0", "0"});
-}
 
 // A book whose page 2 holds the given lines, every other page a line of text.
 QList<Page> Book(const QList<TextLine>& page2) {
