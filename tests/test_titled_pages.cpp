@@ -56,6 +56,7 @@ class TitledPagesTest : public QObject {
   void EveryWorkTypeOpensTheSamePages_data();
   void EveryWorkTypeOpensTheSamePages();
   void OldLinksInAnyFormAreReplacedAndShown();
+  void IdsThatReadLikeTitlesAreNotWritten();
   void ListShowsThePageOpened();
   void TitlesAreThePrintedNumbers();
 
@@ -236,6 +237,30 @@ void TitledPagesTest::OldLinksInAnyFormAreReplacedAndShown() {
   int inDocument = 0;
   for (const PreviewArea& area : after.pages.value(0).areas) inDocument += area.inDocument;
   QCOMPARE(inDocument, 2);
+}
+
+void TitledPagesTest::IdsThatReadLikeTitlesAreNotWritten() {
+  // Page 1's id "a T=i.djvu" is listed like the page "a" titled "i.djvu".
+  const QString folder = dir_.filePath(QStringLiteral("pages"));
+  QDir().mkpath(folder);
+  const QList<Page> pages = Book({Line(1500, "Введение 1"), Line(1400, "Основы 3")});
+  QStringList names;
+  for (int i = 0; i < pages.size(); ++i) {
+    names << (i == 0 ? QStringLiteral("a T=i.djvu") : QStringLiteral("p%1.djvu").arg(i + 1));
+    BuildDocument(QDir(folder).filePath(names.last()), {pages[i]}, true);
+  }
+  const QString book = dir_.filePath(QStringLiteral("odd ids.djvu"));
+  QProcess djvm;
+  djvm.setWorkingDirectory(folder);
+  djvm.start(RequireTool("djvm"), QStringList{"-c", book} + names);
+  QVERIFY(djvm.waitForFinished() && djvm.exitCode() == 0);
+  QStringList titles = PrintedTitles(kFrontPages, kPages);
+  titles[0].clear();
+  SetPageTitles(book, titles);
+
+  const QString log = Create(Row(book, 2, 2, "0", "4"), false);
+  QVERIFY2(log.contains("их имена в списке djvused читаются неоднозначно"), qPrintable(log));
+  QVERIFY(OutputAnt(book).contains("(maparea \"#5\""));
 }
 
 void TitledPagesTest::ListShowsThePageOpened() {

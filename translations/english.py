@@ -271,6 +271,8 @@ ENGLISH = {
         "The book's pages carry titles: the links name their pages by their ids",
     'Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц':
         "The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number",
+    'Страницы книги названы, но их имена в списке djvused читаются неоднозначно: ссылки ведут на номера страниц':
+        "The book's pages carry titles, but djvused lists their ids ambiguously: the links name their pages by number",
     '«%1»: такой страницы нет': '“%1”: no such page',
     ' («%1» ведёт не на стр. %2)': ' (“%1” does not open page %2)',
     ' (в разных программах просмотра по-разному)': ' (viewers differ)',

@@ -114,6 +114,10 @@
         <source>Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц</source>
         <translation>The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number</translation>
     </message>
+    <message>
+        <source>Страницы книги названы, но их имена в списке djvused читаются неоднозначно: ссылки ведут на номера страниц</source>
+        <translation>The book's pages carry titles, but djvused lists their ids ambiguously: the links name their pages by number</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

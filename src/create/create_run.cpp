@@ -28,10 +28,34 @@ namespace {
 // The row's document could not be finished; the run stops without its end options.
 struct RowStopped {};
 
+// Whether djvused selects every one of the ids (read from "ls", where an id
+// holding " T=" reads like a title): a run of "select" commands fails at the
+// first id that names no component.
+bool IdsSelect(DjvusedRunner& runner, const QString& path, const QList<QByteArray>& ids) {
+  constexpr qsizetype kCallBytes = 60000;  // a command line stays far below the system's limit
+  QByteArray selects;
+  for (qsizetype i = 0; i < ids.size(); ++i) {
+    selects += "select " + dialect::Quote(ids[i]) + "; ";
+    if (i + 1 < ids.size() && selects.size() < kCallBytes) continue;
+    try {
+      runner.CommandsOutput(path, selects);
+    } catch (const DjvusedError&) {
+      return false;
+    }
+    selects.clear();
+  }
+  return true;
+}
+
 // How the links name their pages, said once for a book whose pages carry titles.
 QStringList TargetsLines(const PageTargets& targets) {
   if (targets.WritesIds()) {
     return {QCoreApplication::translate("CreateRun", "Страницы книги названы, ссылки ведут на имена страниц")};
+  }
+  if (targets.IdsRefused()) {
+    return {QCoreApplication::translate("CreateRun",
+                                        "Страницы книги названы, но их имена в списке djvused читаются неоднозначно: "
+                                        "ссылки ведут на номера страниц")};
   }
   if (const std::optional<int> page = targets.IdBlocker()) {
     return {QCoreApplication::translate("CreateRun",
@@ -135,7 +159,8 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   runner_.RunDump(path, DumpUse::PageList);
   const QByteArray componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
   const QList<ComponentLine> components = ReadComponentList(componentList);
-  const PageTargets targets(components);
+  PageTargets targets(components);
+  if (targets.WritesIds() && !IdsSelect(runner_, path, targets.UncertainIds())) targets.RefuseIds();
   const PageNameList pages =
       ReadPageNameList(runner_.TempPath(DjvusedRunner::kPageListFile), settings.firstPage, settings.lastPage);
   // Only the pages of the range that the document has are read.

@@ -7,6 +7,7 @@ PageTargets::PageTargets(const QList<ComponentLine>& components) {
     if (component.type != 'P') continue;
     Page page{component.name, component.fileName, component.title.isEmpty() ? component.name : component.title};
     titled_ = titled_ || !component.title.isEmpty();
+    if (!component.title.isEmpty() || component.fileName != component.name) uncertain_ << component.name;
     pages_ << page;
     const int number = int(pages_.size());
     if (!byId_.contains(page.id)) byId_.insert(page.id, number);

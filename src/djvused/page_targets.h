@@ -34,11 +34,18 @@ class PageTargets {
   bool Titled() const { return titled_; }
   // Links are written with the pages' ids: the pages carry titles and every
   // page's id leads to that page alone in both viewers.
-  bool WritesIds() const { return titled_ && !blocker_; }
+  bool WritesIds() const { return titled_ && !blocker_ && !refused_; }
   // The first page whose id does not lead to it alone (a title of another
   // page, or a number that reads as another page): ids cannot be used.
   std::optional<int> IdBlocker() const { return blocker_; }
   QByteArray IdOf(int page) const;
+
+  // The ids as read from lines that carry " T=" or " F=": an id may hold
+  // those letters itself, so that reading must be confirmed by djvused
+  // selecting each of them; RefuseIds when it cannot.
+  QList<QByteArray> UncertainIds() const { return uncertain_; }
+  void RefuseIds() { refused_ = true; }
+  bool IdsRefused() const { return refused_; }
 
   // The URL of a link to the document page, unquoted: "#p0008.djvu" when
   // WritesIds, otherwise "#8".
@@ -64,6 +71,8 @@ class PageTargets {
 
   QList<Page> pages_;
   QHash<QByteArray, int> byId_, byName_, byTitle_;  // the first page of each text
+  QList<QByteArray> uncertain_;
   bool titled_ = false;
+  bool refused_ = false;
   std::optional<int> blocker_;
 };
