@@ -11,6 +11,15 @@ set(FUZZ_CODE_SOURCES
   ${FUZZ_SOURCE_ROOT}/src/djvused/text_layer.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_writer.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/annotation_merge.cpp
+  ${FUZZ_SOURCE_ROOT}/src/djvused/annotation_records.cpp
+  ${FUZZ_SOURCE_ROOT}/src/align/fix_script.cpp
+  ${FUZZ_SOURCE_ROOT}/src/autolinks/auto_contents.cpp
+  ${FUZZ_SOURCE_ROOT}/src/autolinks/auto_index.cpp
+  ${FUZZ_SOURCE_ROOT}/src/autolinks/number_reading.cpp
+  ${FUZZ_SOURCE_ROOT}/src/autolinks/printed_lines.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/auto_page_links.cpp
+  ${FUZZ_SOURCE_ROOT}/src/outline/outline_title.cpp
+  ${FUZZ_SOURCE_ROOT}/src/outline/outline_script.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/link_style.cpp
   ${FUZZ_SOURCE_ROOT}/src/create/recognition.cpp
   ${FUZZ_SOURCE_ROOT}/src/align/alignment_passes.cpp

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each, one
 # after another, for a bounded time: fuzz/run.sh [SECONDS] [TARGET...]
-# (default 60 s each, all three targets). Inputs that add coverage are merged
+# (default 60 s each, every target). Inputs that add coverage are merged
 # into fuzz/corpus/<target>/; a crash, hang (10 s per input) or sanitizer
 # report stops the run and leaves its input in build-fuzz/artifacts/.
 set -euo pipefail
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(text_scan component_list fix_passes)
+[ ${#targets[@]} -gt 0 ] || targets=(text_scan component_list fix_passes annotation_merge auto_links page_folios outline_title)
 
 cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j2 >/dev/null

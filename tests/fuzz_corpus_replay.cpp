@@ -20,7 +20,8 @@ void FuzzCorpusReplay::Replay_data() {
   QTest::addColumn<QString>("target");
   QTest::addColumn<QString>("path");
   const QDir corpus(QStringLiteral(QUILLMARK_FUZZ_CORPUS));
-  for (const char* target : {"text_scan", "component_list", "fix_passes"}) {
+  for (const char* target : {"text_scan", "component_list", "fix_passes", "annotation_merge", "auto_links",
+                             "page_folios", "outline_title"}) {
     const QDir folder(corpus.filePath(QLatin1String(target)));
     const QStringList files = folder.entryList(QDir::Files, QDir::Name);
     QVERIFY2(!files.isEmpty(), qPrintable("no corpus in " + folder.path()));
@@ -37,10 +38,15 @@ void FuzzCorpusReplay::Replay() {
   QFile file(path);
   QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
   const QByteArray input = file.readAll();
-  const std::function<void(const QByteArray&)> entry =
-      target == "text_scan" ? fuzzing::ScanTextDump
-      : target == "component_list" ? fuzzing::ReadComponentList
-                                   : fuzzing::AlignAnnotationDump;
+  const QMap<QString, std::function<void(const QByteArray&)>> entries{
+      {QStringLiteral("text_scan"), fuzzing::ScanTextDump},
+      {QStringLiteral("component_list"), fuzzing::ReadComponentList},
+      {QStringLiteral("fix_passes"), fuzzing::AlignAnnotationDump},
+      {QStringLiteral("annotation_merge"), fuzzing::MergePageAnnotations},
+      {QStringLiteral("auto_links"), fuzzing::RecogniseAutoLinks},
+      {QStringLiteral("page_folios"), fuzzing::ReadPageFolios},
+      {QStringLiteral("outline_title"), fuzzing::QuoteOutlineTitle}};
+  const std::function<void(const QByteArray&)> entry = entries.value(target);
   entry(input);  // a sanitizer report ends the program with an error
 }
 

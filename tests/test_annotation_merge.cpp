@@ -47,19 +47,41 @@ void AnnotationMergeTest::Merge_data() {
       << QByteArray("(maparea \"#5\" \"(rect 100 1400 500 40)\" (rect 1 1 2 2))\n") + kNewLink;
   QTest::newRow("unbalanced text is kept whole")
       << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)") << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)\n") + kNewLink;
+  // What the reader cannot read stays as it is; the records around it merge as usual.
+  QTest::newRow("unreadable line between records kept, the link under it replaced")
+      << QByteArray("(zoom 100)\n(maparea \"#3\" \"\" (rect 120 1410 50 20))\ncomment-like garbage\n(mode bw) stray)\n(mode bw)")
+      << QByteArray("(zoom 100)\n\ncomment-like garbage\n(mode bw) stray)\n(mode bw)\n") + kNewLink;
+  QTest::newRow("a stretch djvused would skip at the start follows the new links")
+      << QByteArray("(maparea \"#3\" \"\" (rect 120 1410 50 20))\n; comment-like garbage\n(zoom 100)")
+      << kNewLink + "\n; comment-like garbage\n(zoom 100)";
+  // A line "." would end the set-ant data and run what follows as commands.
+  const QByteArray crafted = "(background #ffffff)\n.\nselect; remove-txt\nselect 1\nset-ant\n(background #ffffff)\n";
+  QTest::newRow("a line \".\" outside the records: the page is refused") << crafted << QByteArray("refused");
+  QTest::newRow("the same with CR line ends") << QByteArray(crafted).replace("\n", "\r\n") << QByteArray("refused");
+  QTest::newRow("a line \".\" inside an unclosed record: refused")
+      << QByteArray("(background #ffffff\n .\nsave-bundled /tmp/x\n") << QByteArray("refused");
+  QTest::newRow("a line \".\" that only the removed link held: the rest stays")
+      << QByteArray("(maparea \"#3\" \"\"\n.\n(rect 120 1410 50 20)) (zoom 100)")
+      << QByteArray("(zoom 100)\n") + kNewLink;
+  QTest::newRow("records holding a line \".\" rebuilt on one line, strings quoted anew")
+      << QByteArray("(metadata (Title \"a\\\"b\")\n.\n)\n(maparea \"#9\" \"x\" (rect 1 2 3 4)\n\t. \n(xor))")
+      << QByteArray("(metadata (Title \"a\\\"b\") .)\n(maparea \"#9\" \"x\" (rect 1 2 3 4) . (xor))\n") + kNewLink;
 }
 
 void AnnotationMergeTest::Merge() {
   QFETCH(QByteArray, old);
   QFETCH(QByteArray, merged);
-  QCOMPARE(MergeAnnotations(old, {kNewArea}, kNewLink), merged);
+  QCOMPARE(MergeAnnotations(old, {kNewArea}, kNewLink).value_or("refused"), merged);
 }
 
 void AnnotationMergeTest::SecondRunGivesTheSameText() {
-  const QByteArray old = "(background #ffffff)\n(maparea \"#3\" \"\" (rect 100 1400 500 40 ) (xor ) ) \n";
-  const QByteArray once = MergeAnnotations(old, {kNewArea}, kNewLink);
-  QCOMPARE(MergeAnnotations(once, {kNewArea}, kNewLink), once);
-  QCOMPARE(MergeAnnotations(once + "\n", {kNewArea}, kNewLink), once);  // as djvused prints it back
+  for (const QByteArray& old : {QByteArray("(background #ffffff)\n(maparea \"#3\" \"\" (rect 100 1400 500 40 ) (xor ) ) \n"),
+                               QByteArray("(maparea \"#3\" \"\" (rect 120 1410 50 20))\n; comment-like garbage\n"),
+                               QByteArray("(background\n.\n#ffffff)\n(maparea \"#3\" \"\" (rect 120 1410 50 20))")}) {
+    const QByteArray once = MergeAnnotations(old, {kNewArea}, kNewLink).value();
+    QCOMPARE(MergeAnnotations(once, {kNewArea}, kNewLink).value(), once);
+    QCOMPARE(MergeAnnotations(once + "\n", {kNewArea}, kNewLink).value(), once);  // as djvused prints it back
+  }
 }
 
 void AnnotationMergeTest::ScriptBlocks() {

@@ -37,6 +37,14 @@ class CliCreateTest : public QObject {
   void ListsTheLinks();
   void LogLanguage_data();
   void LogLanguage();
+  void OutputErrorsFail_data();
+  void OutputErrorsFail();
+  void OffsetWithPlusSign();
+  void ListShowsControlCharacters();
+  void StoredTextNeverRuns_data();
+  void StoredTextNeverRuns();
+  void UnreadableStretchKept();
+  void UnreadablePageSkippedByTheOffsetCheck();
 
  private:
   QTemporaryDir dir_;
@@ -213,6 +221,129 @@ void CliCreateTest::LogLanguage() {
   const CliRun r = Cli({"create", "--pages", "2-9", book, missing, "after.djvu"}, qgetenv("PATH"), languages);
   QCOMPARE(r.status, 1);
   QCOMPARE(QString::fromUtf8(r.err), log.arg(book, missing));
+}
+
+// What standard output cannot take fails the command with a message.
+void CliCreateTest::OutputErrorsFail_data() {
+  QTest::addColumn<QStringList>("options");
+  QTest::newRow("dry run") << QStringList{"create", "--pages", "2-2", "--dry-run"};
+  QTest::newRow("list") << QStringList{"create", "--pages", "2-2", "--dry-run", "--list"};
+  QTest::newRow("json") << QStringList{"create", "--pages", "2-2", "--dry-run", "--json"};
+  QTest::newRow("list after the save") << QStringList{"create", "--pages", "2-2", "--list"};
+  QTest::newRow("offsets") << QStringList{"offsets"};
+}
+
+void CliCreateTest::OutputErrorsFail() {
+  QFETCH(QStringList, options);
+  if (!QFileInfo(QStringLiteral("/dev/full")).isWritable()) QSKIP("no /dev/full");
+  const QString book = dir_.filePath(QStringLiteral("full %1.djvu").arg(QTest::currentDataTag()));
+  BuildDocument(book, Contents());
+  const CliRun r = Cli(options << book, qgetenv("PATH"), {}, QStringLiteral("/dev/full"));
+  QCOMPARE(r.status, 1);
+  QVERIFY2(r.err.contains("Не удалось вывести результат"), r.err.constData());
+}
+
+void CliCreateTest::OffsetWithPlusSign() {
+  const QString book = dir_.filePath("plus.djvu");
+  BuildDocument(book, Contents());
+  const CliRun plain = Cli({"create", "--pages", "2-2", "--offset", "1", "--dry-run", "--list", book});
+  const CliRun plus = Cli({"create", "--pages", "2-2", "--offset", "+1", "--dry-run", "--list", book});
+  QCOMPARE(plus.status, 0);
+  QCOMPARE(plus.out, plain.out);
+  QVERIFY(plus.out.startsWith("2\t3\t4\t"));
+  for (const char* bad : {"+", "+-1", "++1"}) {
+    QCOMPARE(Cli({"create", "--pages", "2-2", "--offset", bad, "--dry-run", book}).status, 2);
+  }
+}
+
+// OCR text may hold terminal escapes and other control characters.
+void CliCreateTest::ListShowsControlCharacters() {
+  const QString book = dir_.filePath("escapes.djvu");
+  BuildDocument(book, WithBlankPagesUpTo({Page{}, Page{PageText({Line(1500, QStringLiteral("\x1b[31mГлава\x01 3"))}), {}}}, 7));
+  const CliRun r = Cli({"create", "--pages", "2-2", "--dry-run", "--list", book});
+  QCOMPARE(r.status, 0);
+  QCOMPARE(r.out, QByteArray("2\t3\t3\t100\t1500\t260\t40\t\\x1b[31mГлава\\x01 3\t#3\n"));
+}
+
+// A chunk that another tool wrote may hold a line "." with commands after it,
+// as djvused prints it back; a create run, with or without the alignment
+// after it, never runs them. A title is quoted whatever it holds.
+void CliCreateTest::StoredTextNeverRuns_data() {
+  QTest::addColumn<int>("craftedPage");
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<int>("links");     // on page 2 afterwards
+  QTest::addColumn<QString>("note");  // a line of the log
+  QTest::newRow("on the linked page: the page is left as it is")
+      << 2 << QStringList{"--align"} << 0 << "Внимание: страница 2 не изменена";
+  QTest::newRow("on another page, then aligned") << 1 << QStringList{"--align"} << 2 << "Создано ссылок: 2 (стр. 2)";
+  QTest::newRow("bookmarks with such titles") << 1 << QStringList{"--outline"} << 2 << "Создано ссылок: 2 (стр. 2)";
+}
+
+void CliCreateTest::StoredTextNeverRuns() {
+  QFETCH(int, craftedPage);
+  QFETCH(QStringList, options);
+  QFETCH(int, links);
+  QFETCH(QString, note);
+  const QString book = dir_.filePath(QStringLiteral("crafted %1.djvu").arg(QTest::currentDataTag()));
+  const QString outside = dir_.filePath(QStringLiteral("outside %1.djvu").arg(QTest::currentDataTag()));
+  const QByteArray chunk = "(background #ffffff)\n.\nselect; remove-txt\nsave-bundled " + outside.toUtf8() +
+                           "\nselect 1\nset-ant\n(background #ffffff)\n";
+  // A title with quotes, a backslash, a parenthesis, line breaks and lines "."
+  const QByteArray title = "Глава \"1\" \\ )\\n.\\nsave-bundled " + outside.toUtf8() + "\\n.";
+  QByteArray contents = QStringLiteral("(page 0 0 %1 %2\n (line 100 1500 1140 1540 (word 100 1500 1000 1540 ")
+                            .arg(kPageWidth).arg(kPageHeight).toUtf8();
+  contents += Quoted(QString::fromUtf8(title)).replace("\\\\n", "\\n") + ") (word 1080 1500 1140 1540 \"3\"))\n";
+  contents += " (line 100 1400 1140 1440 (word 100 1400 300 1440 \"Глава\") (word 1080 1400 1140 1440 \"7\")))";
+  QList<QList<RawChunk>> chunks(2);
+  chunks[craftedPage - 1] << RawChunk{"ANTa", chunk};
+  BuildDocumentWithChunks(book, WithBlankPagesUpTo({Page{}, Page{contents, {}}}, 7), chunks);
+  const QByteArray text = OutputTxt(book);
+  const QByteArray before = OutputAnt(book);
+
+  const CliRun r = Cli(QStringList{"create", "--pages", "2-2"} << options << book);
+  QCOMPARE(r.status, 0);
+  QVERIFY2(r.err.contains(note.toUtf8()), r.err.constData());
+  QVERIFY(!QFile::exists(outside));
+  QCOMPARE(OutputTxt(book), text);
+  QCOMPARE(LinksByPage(book).value("p2.djvu").size(), links);
+  // The crafted page's block stands in the dump as it stood.
+  const QByteArray block = "set-ant\n" + chunk + "\n.\n";
+  QVERIFY(before.contains(block));
+  QVERIFY(OutputAnt(book).contains(block));
+  if (options.contains("--outline")) {
+    const QByteArray outline = Djvused({book, "-e", "print-outline"});
+    QVERIFY2(outline.contains(" \\\"1\\\" \\\\ ) . save-bundled "), outline.constData());
+    QCOMPARE(outline.count("\"#"), 2);
+  }
+}
+
+// A piece djvused stored that is no record stays as it is; the old link
+// under the new one is still replaced, so a second run gives the same book.
+void CliCreateTest::UnreadableStretchKept() {
+  const QString book = dir_.filePath("garbage.djvu");
+  QList<Page> pages = Contents();
+  pages[1].annotations = "(maparea \"#5\" \"\" (rect 120 1510 50 20 ) (xor ) )\n; comment-like garbage\n(zoom page)";
+  BuildDocument(book, pages);
+  QCOMPARE(Cli({"create", "--pages", "2-2", book}).status, 0);
+  const QByteArray once = OutputAnt(book);
+  QVERIFY(!once.contains("\"#5\""));
+  QVERIFY2(once.contains(") ) \n; comment-like garbage\n(zoom page)\n.\n"), once.constData());
+  QCOMPARE(LinksByPage(book).value("p2.djvu").size(), 2);
+  QCOMPARE(Cli({"create", "--pages", "2-2", book}).status, 0);
+  QCOMPARE(OutputAnt(book), once);
+}
+
+// Page 4, beside the target of the entry for page 3, has hidden text djvused cannot decode.
+void CliCreateTest::UnreadablePageSkippedByTheOffsetCheck() {
+  const QString book = dir_.filePath("undecodable.djvu");
+  QList<QList<RawChunk>> chunks(4);
+  chunks[3] << RawChunk{"TXTz", QByteArray(40, '\x5a')};
+  BuildDocumentWithChunks(book, Contents(), chunks);
+  const CliRun r = Cli({"create", "--pages", "2-2", book});
+  QCOMPARE(r.status, 0);
+  QVERIFY2(r.err.contains("Внимание: djvused не может прочитать страницы 4; проверка смещения их пропускает"),
+           r.err.constData());
+  QCOMPARE(LinksByPage(book).value("p2.djvu").size(), 2);
 }
 
 QTEST_GUILESS_MAIN(CliCreateTest)

@@ -159,12 +159,16 @@ void DjvusedRunnerTest::BadDocumentsReportDjvusedText() {
 void DjvusedRunnerTest::BackupAndShortPath() {
   const QString book = Book(QStringLiteral("book.djvu"));
   WriteFile(book + ".backup", "older backup");
-  DjvusedRunner::BackupCopy(book);
-  QCOMPARE(ReadFile(book + ".backup"), ReadFile(book));
-  QVERIFY_THROWS_EXCEPTION(IoError, DjvusedRunner::BackupCopy(dir_.filePath("missing.djvu")));
+  DjvusedRunner runner(work_, QString());
+  // An earlier backup is never replaced: the next ones are numbered.
+  QCOMPARE(runner.BackupCopy(book), book + ".backup.1");
+  QCOMPARE(runner.BackupCopy(book), book + ".backup.2");
+  QCOMPARE(ReadFile(book + ".backup"), QByteArray("older backup"));
+  QCOMPARE(ReadFile(book + ".backup.1"), ReadFile(book));
+  QCOMPARE(ReadFile(book + ".backup.2"), ReadFile(book));
+  QVERIFY_THROWS_EXCEPTION(QuillmarkError, runner.BackupCopy(dir_.filePath("missing.djvu")));
   QCOMPARE(DjvusedRunner::ShortPathOf(book), book);
   QCOMPARE(DjvusedRunner::ShortPathOf(dir_.filePath("missing.djvu")), QString());
-  DjvusedRunner runner(work_, QString());
   QVERIFY_THROWS_EXCEPTION(InputError, runner.RunDump(QString(), DumpUse::PageList));
 }
 

@@ -96,6 +96,7 @@ void FaultInjectionTest::ExpectUnchangedAndClean(const QString& book, const QByt
   const QString told = Told(frontEnd);
   QVERIFY2(told.contains(message), qPrintable(told));
   QVERIFY2(!told.contains("завершено"), qPrintable(told));
+  QVERIFY2(!told.contains("Создано ссылок"), qPrintable(told));  // no links were made
   QCOMPARE(ReadFile(book), before);
   const QDir folder(QFileInfo(book).absolutePath());
   QCOMPARE(folder.entryList({"*.quillmark-save*"}, QDir::Files | QDir::Dirs | QDir::Hidden), QStringList());

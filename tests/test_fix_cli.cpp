@@ -55,7 +55,9 @@ class FixCliTest : public QObject {
     QVERIFY(result.errorOutput.indexOf(secondStart) > result.errorOutput.indexOf(firstDone));
     // Both areas of each page move: the second book's count covers its two pages.
     QVERIFY(result.errorOutput.endsWith(
-        QStringLiteral("Редактирование файла %1 завершено\nВыровнено областей: 4 (страниц: 2)\n").arg(second)));
+        QStringLiteral("Редактирование файла %1 завершено\nВыровнено областей: 4 (страниц: 2)\n"
+                       "Резервная копия: %1.backup\n")
+            .arg(second)));
 
     QCOMPARE(fixtest::Columns(fixtest::AreasOf(testdocs::OutputAnt(first))), QStringLiteral("100:700 100:700"));
     QCOMPARE(fixtest::Columns(fixtest::AreasOf(testdocs::OutputAnt(second))),

@@ -142,6 +142,57 @@ class FixRunTest : public QObject {
     QCOMPARE(OutputAnt(document), expected);
   }
 
+  // A chunk that another tool wrote may hold a line "." with commands after
+  // it; djvused prints it as stored. The job never runs them: a page whose
+  // text is no sequence of records is left as it is and named, a record
+  // holding such a line is written back on one line.
+  void storedTextNeverRuns_data() {
+    QTest::addColumn<QByteArray>("chunk");     // page 1's stored annotations, {OUTSIDE} a path
+    QTest::addColumn<Changes>("changes");      // in the dump, page 1 and 2 ragged links aligned
+    QTest::addColumn<QString>("named");        // the log's line of pages left as they were
+
+    const QByteArray commands = "(background #ffffff)\n.\nselect; remove-txt\nsave-bundled {OUTSIDE}\nselect 1\nset-ant\n"
+                                "(background #ffffff)\n";
+    const Changes page2{{"(rect 150 1400 700 40 )", "(rect 100 1400 700 40 )"},
+                        {"(rect 100 1500 300 40 )", "(rect 100 1500 700 40 )"}};
+    QTest::newRow("commands after a line \".\"") << commands << page2 << QString();
+    QTest::newRow("the same page with ragged links: left as it is")
+        << fixtest::Links({Rect(100, 900, 300), Rect(150, 800, 700)}) + "\n" + commands << page2
+        << QStringLiteral("Внимание: не изменены (их аннотации не читаются как записи): стр. 1");
+    Changes rebuilt = page2;
+    rebuilt << qMakePair(QByteArray("(maparea \"#2\" \"\"\n.\n (rect 150 800 700 40 ) (xor ) )\n"
+                                    "(maparea \"#2\" \"\" (rect 100 900 300 40 ) (xor ) )"),
+                         QByteArray("(maparea \"#2\" \"\" . (rect 100 800 700 40) (xor))\n"
+                                    "(maparea \"#2\" \"\" (rect 100 900 700 40 ) (xor ) )"));
+    QTest::newRow("a record holding a line \".\": aligned on one line")
+        << QByteArray("(maparea \"#2\" \"\"\n.\n (rect 150 800 700 40 ) (xor ) )\n") + fixtest::Link(Rect(100, 900, 300))
+        << rebuilt << QString();
+  }
+
+  void storedTextNeverRuns() {
+    QFETCH(QByteArray, chunk);
+    QFETCH(Changes, changes);
+    QFETCH(QString, named);
+    fixtest::Workbench bench;
+    const QString document = bench.Path("book.djvu");
+    const QString outside = bench.Path("outside.djvu");
+    const QByteArray text = testdocs::PageText({testdocs::LayoutLine(1500, 1540, {QStringLiteral("Глава"), QStringLiteral("1")})});
+    testdocs::BuildDocumentWithChunks(
+        document, {Page{text, {}}, Page{text, fixtest::Links({Rect(100, 1500, 300), Rect(150, 1400, 700)})}},
+        {{{"ANTa", chunk.replace("{OUTSIDE}", outside.toUtf8())}}});
+    const QByteArray hiddenText = testdocs::OutputTxt(document);
+    const QByteArray expected = Replaced(OutputAnt(document), changes);
+    bench.Add(document);
+
+    QVERIFY2(FixRun(bench.frontEnd, bench.runner).Run(), qPrintable(bench.frontEnd.Log().Text()));
+    QCOMPARE(testdocs::OutputTxt(document), hiddenText);
+    QVERIFY(!QFile::exists(outside));
+    QCOMPARE(OutputAnt(document), expected);
+    const QString log = bench.frontEnd.Log().Text();
+    QCOMPARE(log.contains(QStringLiteral("не изменены")), !named.isEmpty());
+    if (!named.isEmpty()) QVERIFY2(log.endsWith(named), qPrintable(log));
+  }
+
   // djvused keeps the CR of a CR LF script inside the annotation text; the
   // fix job drops it, so running it again changes nothing.
   void repeatedRunsKeepTheText() {

@@ -95,7 +95,7 @@ void EndToEndTest::CreateRunThroughTheWindows() {
   const QString log = On<QPlainTextEdit>(&w.form2, "Memo2")->toPlainText();
   QCOMPARE(log, QStringLiteral("Получение данных из файла, создание скрипта OK\nСоздание содержания\n"
                                "Исправление исходного DjVu файла OK\nРедактирование файла %1 завершено\n"
-                               "Создано ссылок: 3 (стр. 2)")
+                               "Резервная копия: %1.backup\nСоздано ссылок: 3 (стр. 2)")
                     .arg(book));
   const QString ant = QString::fromUtf8(OutputAnt(book));
   for (const char* target : {"\"#3\"", "\"#7\"", "\"#15\""}) QVERIFY2(ant.contains(QLatin1String(target)), qPrintable(ant));

@@ -260,6 +260,11 @@ void OutlineTest::Data() {
                                             "  (\"1.1 \\\"Quoted\\\" \\\\ back\" \"#11\"\n"
                                             "   (\"1.1.1 Deep\" \"#12\" ) ) )\n"
                                             " (\"2 Next\" \"#13\" ) )"));
+  // A title with line breaks and lines "." stays one string on one line.
+  entries = {entries.first()};
+  entries[0].title = QStringLiteral("f(x)\n.\r\nselect; remove-txt\n.");
+  QCOMPARE(OutlineData(entries),
+           QByteArray("(bookmarks\n (\"f(x)\\012.\\015\\012select; remove-txt\\012.\" \"#10\" ) )"));
 }
 
 void OutlineTest::Counts_data() {

@@ -19,6 +19,24 @@ NOTE_EN = ("                        Note\n   1. Creating contents links  \n"
            "as rectangles and ovals\n   3. Alignment leaves the border \nstyle as it is")
 
 ENGLISH = {
+    'файл блокировки пуст или повреждён': 'the lock file is empty or damaged',
+    'процесс %1 завершён': 'process %1 has ended',
+    'процесс %1 запущен позже, чем создана блокировка': 'process %1 started after the lock was made',
+    'Снята оставшаяся блокировка %1 (%2)': 'Took over the lock %1 left behind (%2)',
+    'Резервная копия: %1': 'Backup: %1',
+    'недостаточно места на диске': 'not enough space on the disk',
+    'нет прав на запись': 'no permission to write',
+    'Документ %1 не сохранён: недостаточно места на диске (нужно %2 байт, свободно %3 байт). Документ не изменён.':
+        'Document %1 not saved: not enough space on the disk (%2 bytes needed, %3 bytes free). The document is unchanged.',
+    'Документ %1 не изменён: файл защищён от записи': 'Document %1 not changed: the file is write-protected',
+    'Не удалось переименовать %1: %2': 'Could not rename %1: %2',
+    'Не удалось создать %1: %2': 'Could not create %1: %2',
+    'Документ оставлен прежним; проверенная копия с изменениями оставлена в %1, следующий запуск запишет её.':
+        'The document is left as it was; the checked copy with the changes is kept in %1, and the next run writes it.',
+    'Документ записан не полностью; проверенная копия оставлена в %1, следующий запуск допишет её.':
+        'The document is written only in part; the checked copy is kept in %1, and the next run finishes it.',
+    'Документ %1: книга изменена после прерванного сохранения: копия оставлена в %2':
+        'Document %1: the book was changed after an interrupted save: the copy is kept in %2',
     NOTE_RU: NOTE_EN,
     'Гиперссылки содержания и указателя в DjVu книгах. Названные файлы DjVu добавляются в список вкладки "Создать".':
         'Contents and index hyperlinks in DjVu books. The DjVu files named are added to the list of the "Create" tab.',
@@ -165,6 +183,16 @@ ENGLISH = {
     'Не удалось создать временную папку': 'Could not create a temporary folder',
     'Не удалось открыть стандартный вывод': 'Could not open the standard output',
     'Не удалось вывести результат: %1': 'Could not write the result: %1',
+    'Внимание: страница %1 не изменена: в её аннотациях есть строка «.» вне записей, djvused выполнил бы текст после неё как команды':
+        'Warning: page %1 is left unchanged: its annotations hold a line "." outside their records, '
+        'djvused would run the text after it as commands',
+    'Внимание: djvused не может прочитать страницы %1; проверка смещения их пропускает':
+        'Warning: djvused cannot read pages %1; the offset check skips them',
+    'Внимание: не изменены (их аннотации не читаются как записи): %1':
+        'Warning: left unchanged (their annotations do not read as records): %1',
+    'Вывод djvused (аннотации) не читается: строка %1': "djvused's output (annotations) does not read: line %1",
+    'Выровненный текст аннотаций не совпадает с прочитанным': 'The aligned annotation text does not match the text read',
+    'стр. %1': 'p. %1',
     'Неверно задан тип границы': 'The border type is set wrongly',
     'Неверно задан вид работы': 'The kind of work is set wrongly',
     'Неверно задан вид работы: %1': 'The kind of work is set wrongly: %1',

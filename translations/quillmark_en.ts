@@ -17,6 +17,22 @@
         <source>Не удалось заблокировать документ %1 (файл блокировки %2)</source>
         <translation>Could not lock the document %1 (lock file %2)</translation>
     </message>
+    <message>
+        <source>файл блокировки пуст или повреждён</source>
+        <translation>the lock file is empty or damaged</translation>
+    </message>
+    <message>
+        <source>процесс %1 завершён</source>
+        <translation>process %1 has ended</translation>
+    </message>
+    <message>
+        <source>процесс %1 запущен позже, чем создана блокировка</source>
+        <translation>process %1 started after the lock was made</translation>
+    </message>
+    <message>
+        <source>Снята оставшаяся блокировка %1 (%2)</source>
+        <translation>Took over the lock %1 left behind (%2)</translation>
+    </message>
 </context>
 <context>
     <name>BookPageNumbers</name>
@@ -68,6 +84,10 @@
         <source>Не удалось открыть стандартный вывод</source>
         <translation>Could not open the standard output</translation>
     </message>
+    <message>
+        <source>Не удалось вывести результат: %1</source>
+        <translation>Could not write the result: %1</translation>
+    </message>
 </context>
 <context>
     <name>CreateJob</name>
@@ -107,16 +127,24 @@
         <translation>Could not write the result: %1</translation>
     </message>
     <message>
+        <source>Внимание: страница %1 не изменена: в её аннотациях есть строка «.» вне записей, djvused выполнил бы текст после неё как команды</source>
+        <translation>Warning: page %1 is left unchanged: its annotations hold a line "." outside their records, djvused would run the text after it as commands</translation>
+    </message>
+    <message>
+        <source>Внимание: djvused не может прочитать страницы %1; проверка смещения их пропускает</source>
+        <translation>Warning: djvused cannot read pages %1; the offset check skips them</translation>
+    </message>
+    <message>
         <source>Страницы книги названы, ссылки ведут на имена страниц</source>
         <translation>The book's pages carry titles: the links name their pages by their ids</translation>
     </message>
     <message>
-        <source>Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц</source>
-        <translation>The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number</translation>
-    </message>
-    <message>
         <source>Страницы книги названы, но их имена в списке djvused читаются неоднозначно: ссылки ведут на номера страниц</source>
         <translation>The book's pages carry titles, but djvused lists their ids ambiguously: the links name their pages by number</translation>
+    </message>
+    <message>
+        <source>Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц</source>
+        <translation>The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number</translation>
     </message>
 </context>
 <context>
@@ -206,6 +234,10 @@
         <translation>%1
 The document was left unchanged.</translation>
     </message>
+    <message>
+        <source>Резервная копия: %1</source>
+        <translation>Backup: %1</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -247,6 +279,25 @@ The document was left unchanged.</translation>
     <message>
         <source>Выровнено областей: %1 (страниц: %2)</source>
         <translation>Areas aligned: %1 (pages: %2)</translation>
+    </message>
+    <message>
+        <source>Внимание: не изменены (их аннотации не читаются как записи): %1</source>
+        <translation>Warning: left unchanged (their annotations do not read as records): %1</translation>
+    </message>
+</context>
+<context>
+    <name>FixScript</name>
+    <message>
+        <source>Вывод djvused (аннотации) не читается: строка %1</source>
+        <translation>djvused's output (annotations) does not read: line %1</translation>
+    </message>
+    <message>
+        <source>Выровненный текст аннотаций не совпадает с прочитанным</source>
+        <translation>The aligned annotation text does not match the text read</translation>
+    </message>
+    <message>
+        <source>стр. %1</source>
+        <translation>p. %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +447,10 @@ The document was left unchanged.</translation>
     <message>
         <source>Файл не найден</source>
         <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Не удалось вывести результат: %1</source>
+        <translation>Could not write the result: %1</translation>
     </message>
 </context>
 <context>
@@ -1157,10 +1212,6 @@ Check “By the book's page numbers” so that each link leads to the page with 
         <translation>The part %1 is neither in it nor beside it</translation>
     </message>
     <message>
-        <source>Не удалось создать %1</source>
-        <translation>Could not create %1</translation>
-    </message>
-    <message>
         <source>Документ %1 изменён другой программой, пока шла работа; изменения не записаны, запустите снова.</source>
         <translation>The document %1 was changed by another program during the work; the changes were not written, run again.</translation>
     </message>
@@ -1179,6 +1230,42 @@ Check “By the book's page numbers” so that each link leads to the page with 
     <message>
         <source>Найдена копия %1 от прерванного сохранения; документ открывается, копия оставлена</source>
         <translation>Found the copy %1 of an interrupted saving; the document opens, the copy is kept</translation>
+    </message>
+    <message>
+        <source>недостаточно места на диске</source>
+        <translation>not enough space on the disk</translation>
+    </message>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>Документ %1 не сохранён: недостаточно места на диске (нужно %2 байт, свободно %3 байт). Документ не изменён.</source>
+        <translation>Document %1 not saved: not enough space on the disk (%2 bytes needed, %3 bytes free). The document is unchanged.</translation>
+    </message>
+    <message>
+        <source>Документ %1 не изменён: файл защищён от записи</source>
+        <translation>Document %1 not changed: the file is write-protected</translation>
+    </message>
+    <message>
+        <source>Не удалось создать %1: %2</source>
+        <translation>Could not create %1: %2</translation>
+    </message>
+    <message>
+        <source>Документ оставлен прежним; проверенная копия с изменениями оставлена в %1, следующий запуск запишет её.</source>
+        <translation>The document is left as it was; the checked copy with the changes is kept in %1, and the next run writes it.</translation>
+    </message>
+    <message>
+        <source>Документ записан не полностью; проверенная копия оставлена в %1, следующий запуск допишет её.</source>
+        <translation>The document is written only in part; the checked copy is kept in %1, and the next run finishes it.</translation>
+    </message>
+    <message>
+        <source>Документ %1: книга изменена после прерванного сохранения: копия оставлена в %2</source>
+        <translation>Document %1: the book was changed after an interrupted save: the copy is kept in %2</translation>
+    </message>
+    <message>
+        <source>Не удалось переименовать %1: %2</source>
+        <translation>Could not rename %1: %2</translation>
     </message>
 </context>
 </TS>

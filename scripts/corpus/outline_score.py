@@ -25,6 +25,7 @@ import unicodedata
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import books as corpus  # noqa: E402
 import truth as truths  # noqa: E402
+import viewer  # noqa: E402
 
 MODES = ("contents", "contents-auto")
 # A leading label: "Appendix", "Приложение", a section number ("3.1", "B.2"),
@@ -34,25 +35,9 @@ NUMBERING = re.compile(r"^(?:(?:appendix|приложение)\s*)?(?:\d+(?:\.\d
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"|(\()|(\))')
 
 
-def unescape(text):
-    out, i = bytearray(), 0
-    raw = text.encode("utf-8")
-    while i < len(raw):
-        if raw[i] == 0x5C and i + 1 < len(raw):
-            if raw[i + 1:i + 4].isdigit() and len(raw[i + 1:i + 4]) == 3:
-                out.append(int(raw[i + 1:i + 4], 8))
-                i += 4
-                continue
-            out.append({ord("n"): 10, ord("t"): 9}.get(raw[i + 1], raw[i + 1]))
-            i += 2
-            continue
-        out.append(raw[i])
-        i += 1
-    return out.decode("utf-8", "replace")
-
-
-def outline_of(script):
-    """[level, title, target] of the set-outline data in a create script."""
+def outline_of(script, pages):
+    """[level, title, target] of the set-outline data in a create script; the
+    target is the page every viewer opens for the bookmark's URL (viewer.py)."""
     lines = script.splitlines()
     if "set-outline" not in lines:
         return []
@@ -64,10 +49,9 @@ def outline_of(script):
         elif m.group(3):
             depth -= 1
         else:
-            strings.append(unescape(m.group(1)))
+            strings.append(viewer.unescape(m.group(1)))
             if len(strings) == 2:
-                target = re.fullmatch(r"#(\d+)", strings[1])
-                bookmarks.append([depth - 1, strings[0], int(target.group(1)) if target else None])
+                bookmarks.append([depth - 1, strings[0], pages.opens(strings[1])])
                 strings = []
     return bookmarks
 
@@ -127,7 +111,7 @@ def main():
                 if mode.endswith("-auto") and truth["roman_offset"] is not None:
                     cmd[-2:-2] = ["--roman-offset", str(truth["roman_offset"])]
                 r = subprocess.run(cmd, capture_output=True, text=True)
-                made = outline_of(r.stdout)
+                made = outline_of(r.stdout, viewer.Pages.of(path))
                 pairs = pair(made, expected)
                 titles = sum(norm(b[1]) == norm(t[1]) for b, t in pairs)
                 glued = sum(norm(b[1], False) == norm(t[1], False) for b, t in pairs)

@@ -21,6 +21,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import books as corpus  # noqa: E402
 import truth as truths  # noqa: E402
+import viewer  # noqa: E402
 
 MODES = ("contents", "index1", "index2", "contents-auto", "index-auto")
 
@@ -34,8 +35,10 @@ def kind_of(mode):
     return "contents" if mode.startswith("contents") else "index"
 
 
-def parse_script(text):
-    """Made links from a create script: (page, target or None, [x0, y0, x1, y1])."""
+def parse_script(text, pages):
+    """Made links from a create script: (page, target or None, [x0, y0, x1, y1]).
+    The target is the page every viewer opens for the link's URL (see
+    viewer.py), None when the viewers disagree or find no page."""
     links, page = [], None
     for line in text.splitlines():
         m = SELECT.match(line)
@@ -43,11 +46,11 @@ def parse_script(text):
             page = int(m.group(1) or m.group(2))
             continue
         for target, _, x, y, w, h in MAPAREA.findall(line):
-            if not target.startswith("#"):
+            url = viewer.unescape(target)
+            if not url.startswith("#"):
                 continue
-            t = re.fullmatch(r"#(\d+)", target)
             x, y, w, h = int(x), int(y), int(w), int(h)
-            links.append(dict(page=page, target=int(t.group(1)) if t else None,
+            links.append(dict(page=page, target=pages.opens(url, page), url=url,
                               box=[x, y, x + w, y + h]))
     return links
 
@@ -241,7 +244,7 @@ def main():
                            text_words(corpus.variant_path(book, variant),
                                       corpus.pages(book, "contents", variant) + corpus.pages(book, "index", variant)))
         vtruth, words = layers[key]
-        made = parse_script(r.stdout)
+        made = parse_script(r.stdout, viewer.Pages.of(corpus.variant_path(book, variant)))
         entries = [e for e in vtruth[kind] if first <= e["page"] <= last]
         lost = [e for e in entries if not reachable(e, words)]
         right, missed, extra_links, wrong_target = score(kind, made, entries)
@@ -259,7 +262,7 @@ def main():
             for m in extra_links:
                 tag = "wrong page" if id(m) in wrong_ids else "extra link"
                 print(f"{book['id']} {variant} {mode}: {tag} page {m['page']} "
-                      f"-> #{m['target']} at {m['box']}", file=sys.stderr)
+                      f"-> {m['url']} (opens {m['target']}) at {m['box']}", file=sys.stderr)
     header = ["book", "variant", "mode", "pages", "offset", "truth", "unreachable", "made",
               "right", "wrong page", "recall", "precision"]
     print("| " + " | ".join(header) + " |")

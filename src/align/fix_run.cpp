@@ -4,11 +4,23 @@
 #include <QFileInfo>
 
 #include "align/alignment_passes.h"
+#include "align/fix_script.h"
 #include "core/errors.h"
 #include "core/job_log.h"
+#include "djvused/book_backup.h"
 #include "djvused/book_session.h"
+#include "djvused/script_dialect.h"
 
 namespace {
+
+// The lines of a dump or of the job's own rewrite of it.
+QList<QByteArray> DumpLines(const QString& path, dialect::LineEnd end) {
+  dialect::LineReader reader(path, end);
+  QList<QByteArray> lines;
+  QByteArray line;
+  while (reader.Next(line)) lines << line;
+  return lines;
+}
 
 QStringList UnrecognizedLines() {
   return {joblog::Failed(),
@@ -68,14 +80,14 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   const BookSession session(longPath, runner_);  // locked until the file is done
   struct Notes {  // logged after the file's own lines, however the work ends
     FrontEnd& frontEnd;
-    const QStringList& lines;
+    QStringList lines;
     ~Notes() {
       for (const QString& line : lines) frontEnd.LogAddLine(line);
     }
   } notes{frontEnd_, session.Notes()};
 
   if (frontEnd_.IsChecked(Option::FixBackup) && longPath != alreadyBackedUp) {
-    DjvusedRunner::BackupCopy(longPath);
+    notes.lines << backup::Said(runner_.BackupCopy(longPath));
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
 
@@ -99,16 +111,33 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   frontEnd_.LogAppend(joblog::kOk);
 
   LogStep(QCoreApplication::translate("FixRun", "Исправление скрипта"));
-  const align::AlignmentCount moved =
-      align::RewritePages(dump, runner_.TempPath(DjvusedRunner::kScriptFile), *table);
+  const QList<QByteArray> before = DumpLines(dump, dialect::LineEnd::Dump);
+  align::RewritePages(dump, runner_.TempPath(DjvusedRunner::kScriptFile), *table);
+  // The script holds only the blocks the alignment changed, rebuilt from what was read.
+  const align::FixScript script = align::ChangedSectionsScript(before, DumpLines(dump, dialect::LineEnd::OwnFile));
+  dialect::LineWriter scriptFile(dump);
+  scriptFile.Write(script.script);
+  scriptFile.Close();
   frontEnd_.LogAppend(joblog::kOk);
 
   frontEnd_.LogAddLine(joblog::Applying());
-  runner_.ApplyScript(path, ScriptUse::FixScript, {DjvusedRunner::kScriptFile}, session.ReadState());
+  if (script.script.isEmpty()) {
+    // Nothing to change: the document is not saved at all.
+    for (const QString& name : {DjvusedRunner::kDumpFile, DjvusedRunner::kScriptFile, DjvusedRunner::kBatchFile}) {
+      runner_.DropTempFile(name);
+    }
+  } else {
+    runner_.ApplyScript(path, ScriptUse::FixScript, {DjvusedRunner::kScriptFile}, session.ReadState());
+  }
   frontEnd_.LogAppend(joblog::kOk);
   frontEnd_.LogAddLine(joblog::Finished(path));
   frontEnd_.LogAddLine(
-      QCoreApplication::translate("FixRun", "Выровнено областей: %1 (страниц: %2)").arg(moved.areas).arg(moved.pages));
+      QCoreApplication::translate("FixRun", "Выровнено областей: %1 (страниц: %2)").arg(script.areas).arg(script.pages));
+  if (!script.unreadable.isEmpty()) {
+    frontEnd_.LogAddLine(QCoreApplication::translate("FixRun",
+                                                     "Внимание: не изменены (их аннотации не читаются как записи): %1")
+                             .arg(script.unreadable.join(QStringLiteral(", "))));
+  }
   return Outcome::Finished;
 }
 

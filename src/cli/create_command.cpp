@@ -70,7 +70,9 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
       s.FirstPage = m.captured(1);
       s.LastPage = m.captured(2);
     } else if (arg == QLatin1String("--offset")) {
-      if (!value(&v) || !(IsWholeNumber(v) || v == QLatin1String("auto"))) {
+      // "+6", the form "offsets" prints, is the offset 6.
+      if (value(&v) && v.startsWith(QLatin1Char('+')) && v.size() > 1 && v[1].isDigit()) v.remove(0, 1);
+      if (v.isEmpty() || !(IsWholeNumber(v) || v == QLatin1String("auto"))) {
         return QStringLiteral("--offset needs a whole number or auto");
       }
       const bool bookNumbers = v == QLatin1String("auto");
@@ -174,6 +176,12 @@ int RunCreateCommand(const QStringList& arguments) {
     run.SetListOutput(&out, options.json ? CreateRun::ListFormat::Json : CreateRun::ListFormat::Tsv);
   }
   const bool finished = run.Run();
+  // What standard output could not take (a full disk, a closed pipe) fails the run.
+  if (out.isOpen() && (!out.flush() || out.error() != QFile::NoError)) {
+    frontEnd.ShowError(QCoreApplication::translate("CreateCommand", "Не удалось вывести результат: %1")
+                           .arg(out.errorString()));
+    return 1;
+  }
   out.close();
   return finished ? 0 : 1;
 }

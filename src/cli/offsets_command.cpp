@@ -1,7 +1,9 @@
 // quillmark-cli offsets: the folio map of each FILE on standard output, the
 // file as named, then one indented line per run of pages.
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/cli_front_end.h"
 #include "cli/commands.h"
@@ -38,8 +40,13 @@ int RunOffsetsCommand(const QStringList& arguments) {
       QString text = file + QLatin1Char('\n');
       for (const QString& line : map.Describe()) text += QStringLiteral("  ") + line + QLatin1Char('\n');
       const QByteArray bytes = text.toUtf8();
-      std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-      std::fflush(stdout);
+      // What standard output could not take (a full disk, a closed pipe) fails the command.
+      if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+          std::fflush(stdout) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        std::clearerr(stdout);
+        throw IoError(QCoreApplication::translate("OffsetsCommand", "Не удалось вывести результат: %1").arg(reason));
+      }
     } catch (const QuillmarkError& e) {
       frontEnd.ShowError(QStringLiteral("%1: %2").arg(file, e.Message()));
       status = 1;

@@ -53,7 +53,7 @@ FolioTargets CheckedTargets(const QMap<qint64, Folio>& shown, const QList<PageLi
 }  // namespace
 
 FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const QList<ComponentLine>& components,
-                         const QList<PageLinks>& links) {
+                         const QList<PageLinks>& links, QList<int>* unreadable) {
   if (const std::optional<FolioMap> titles = TitleFolioMap(components)) {
     QMap<qint64, Folio> shown;
     for (int page = 1; page <= titles->PageCount(); ++page) {
@@ -79,9 +79,23 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const 
   QList<int> pages(wanted.begin(), wanted.end());
   std::sort(pages.begin(), pages.end());
   QMap<int, QList<Folio>> candidates;
-  if (!pages.isEmpty()) {
-    for (const PageData& page : ReadPagesOutput(runner.CommandsOutput(shortPath, PagesCommands(pages)), pages)) {
+  const auto take = [&](const QList<int>& numbers) {
+    for (const PageData& page : ReadPagesOutput(runner.CommandsOutput(shortPath, PagesCommands(numbers)), numbers)) {
       if (!page.text.isEmpty()) candidates.insert(page.number, ReadFolioCandidates(page.text));
+    }
+  };
+  if (!pages.isEmpty()) {
+    try {
+      take(pages);
+    } catch (const DjvusedError&) {
+      // Some page djvused cannot read: the others still count.
+      for (const int page : pages) {
+        try {
+          take({page});
+        } catch (const DjvusedError&) {
+          unreadable->append(page);
+        }
+      }
     }
   }
   // A page's folio counts where a page beside it carries the next or the

@@ -23,9 +23,11 @@ FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, co
 // links' targets (spread over them), read with one djvused call, each link
 // whose target was read checked against the folio of its page. Nothing is
 // read when there is no link. Where the pages' titles are their printed
-// numbers, those are the folios and no hidden text is read.
+// numbers, those are the folios and no hidden text is read. When djvused
+// cannot read them all, they are read one by one and those it cannot read
+// are left out of the check and added to `unreadable`.
 FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const QList<ComponentLine>& components,
-                         const QList<PageLinks>& links);
+                         const QList<PageLinks>& links, QList<int>* unreadable);
 
 // The offset of a book for the pages after `afterPage` (0: the whole book),
 // as the button beside the offset finds it.

@@ -7,6 +7,7 @@
 #include "align/fix_run.h"
 #include "core/errors.h"
 #include "core/job_log.h"
+#include "djvused/book_backup.h"
 #include "djvused/book_session.h"
 #include "djvused/component_list.h"
 #include "create/annotation_merge.h"
@@ -123,9 +124,11 @@ bool CreateRun::RunRows() {
   } catch (const RowStopped&) {
     LogNotes();
   } catch (const DjvusedError& e) {
+    notes_.removeOne(linksMade_);  // the links of a row that failed were not made
     joblog::LogFailure(frontEnd_, e.Message());
     LogNotes();
   } catch (const QuillmarkError& e) {
+    notes_.removeOne(linksMade_);
     LogNotes();
     frontEnd_.ShowError(e.Message());
   }
@@ -137,17 +140,18 @@ bool CreateRun::RunRows() {
 
 void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const RowSettings settings = ReadRowSettings(row, rowNumber);  // before the document is touched
+  linksMade_.clear();
   const QString longPath = row.FullPath();
   BookSession::RequireDocumentFile(longPath);
   if (!QFileInfo(longPath).isFile()) {
     throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   }
-  const BookSession session(longPath, runner_);  // locked until the row is done
+  const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
   notes_ << session.Notes();
 
   QString backedUp;
   if (frontEnd_.IsChecked(Option::CreateBackup) && !dryRun_) {
-    DjvusedRunner::BackupCopy(longPath);
+    notes_ << backup::Said(runner_.BackupCopy(longPath));
     backedUp = longPath;
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
@@ -220,16 +224,31 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     scan.Run();
     report = scan.Report();
   }
+  // The pages' new annotations. A page whose old annotations hold a line
+  // djvused would take as the end of the data outside any record is not
+  // written: its links are not made.
+  QList<PageEdit> edits;
+  QList<PageLinks> made;
+  QList<int> refused;
+  for (const PageLinks& links : writer.Pages()) {
+    const PageData& page = *textPages.at(links.ordinal - 1);
+    if (const std::optional<QByteArray> merged = MergeAnnotations(page.annotations, links.areas, links.text)) {
+      edits << PageEdit{page.number, *merged};
+      made << links;
+    } else {
+      refused << page.number;
+    }
+  }
   // What the scan left out is logged after the file's own lines.
   joblog::RangeSummary summary{settings.firstPage, settings.lastPage, pages.pageCount, {}, 0, {}, {}};
-  for (const PageLinks& links : writer.Pages()) {
+  for (const PageLinks& links : made) {
     summary.linkedPages << textPages.at(links.ordinal - 1)->number;
     summary.links += int(links.areas.size());
   }
   for (const PageData& page : read) {
     if (page.text.isEmpty()) {
       summary.pagesWithoutText << page.number;
-    } else if (!summary.linkedPages.contains(page.number)) {
+    } else if (!summary.linkedPages.contains(page.number) && !refused.contains(page.number)) {
       summary.pagesWithoutLinks << page.number;
     }
   }
@@ -237,26 +256,37 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   if (!read.isEmpty() && textPages.isEmpty()) {
     summary.documentWithoutText = !runner_.CommandsOutput(path, "output-txt").contains("set-txt");
   }
-  notes_ << joblog::SummaryLines(summary);
+  const QStringList summaryLines = joblog::SummaryLines(summary);
+  notes_ << summaryLines;
+  if (summary.links > 0) linksMade_ = summaryLines.first();  // not logged if the save fails
+  for (const int number : refused) {
+    notes_ << QCoreApplication::translate(
+                  "CreateRun",
+                  "Внимание: страница %1 не изменена: в её аннотациях есть строка «.» вне записей, "
+                  "djvused выполнил бы текст после неё как команды")
+                  .arg(number);
+  }
 
   notes_ << report.Lines();
-  if (!writer.Pages().isEmpty()) notes_ << TargetsLines(targets);
+  if (!made.isEmpty()) notes_ << TargetsLines(targets);
   if (folios) notes_ << folios->Lines(settings.offset);
   // A fixed offset is checked against the folios of a few of its targets.
   if (!settings.bookNumbers && !settings.halve) {
-    notes_ << CheckOffset(runner_, path, components, writer.Pages()).Lines(settings.offset);
+    QList<int> unreadable;
+    notes_ << CheckOffset(runner_, path, components, made, &unreadable).Lines(settings.offset);
+    if (!unreadable.isEmpty()) {
+      notes_ << QCoreApplication::translate("CreateRun",
+                                            "Внимание: djvused не может прочитать страницы %1; проверка смещения их "
+                                            "пропускает")
+                    .arg(joblog::PageRuns(unreadable));
+    }
   }
 
-  QList<PageEdit> edits;
-  for (const PageLinks& links : writer.Pages()) {
-    const PageData& page = *textPages.at(links.ordinal - 1);
-    edits << PageEdit{page.number, MergeAnnotations(page.annotations, links.areas, links.text)};
-  }
   const OutlinePlan outline = OutlineStep(path, settings.workType, writer.Entries(), textPages, targets);
   const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline.data);
   QByteArray listing;
   if (list_ || record_) {
-    QList<ListedLink> links = ListLinks(writer.Pages(), textPages, targets);
+    QList<ListedLink> links = ListLinks(made, textPages, targets);
     MarkLevels(links, outline.entries);
     if (list_) listing = listFormat_ == ListFormat::Json ? LinksAsJson(longPath, links) : LinksAsTsv(links);
     if (record_) *record_ = Record{read, links, outline.entries, targets};

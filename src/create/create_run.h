@@ -63,4 +63,5 @@ class CreateRun {
   Record* record_ = nullptr;
   ListFormat listFormat_ = ListFormat::Tsv;
   QStringList notes_;
+  QString linksMade_;  // the row's "links made" line among the notes, dropped when the row fails
 };

@@ -39,6 +39,22 @@ QString TextUnder(const QList<PrintedLine>& lines, const LinkArea& area) {
   return texts.join(QLatin1Char(' '));
 }
 
+// The text with every control character (ESC, NUL, line breaks, ...) as a
+// visible escape such as \x1b, so what the OCR holds never drives a terminal
+// or breaks a line of the list.
+QString Visible(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  for (const QChar ch : text) {
+    if (ch.category() == QChar::Other_Control) {
+      out += QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0'));
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages,
@@ -85,6 +101,7 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
   for (const ListedLink& l : links) {
     QString text = l.text;
     text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    text = Visible(text);
     QString line = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
                .arg(l.page)
                .arg(l.printed)
@@ -95,7 +112,8 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
                .arg(l.area.height)
                .arg(text);
     if (l.level > 0) line += QStringLiteral("\t%1").arg(l.level);
-    out += line.toUtf8() + '\t' + l.url + '\n';
+    line += QLatin1Char('\t') + Visible(QString::fromUtf8(l.url));  // an id may hold any byte
+    out += line.toUtf8() + '\n';
   }
   return out;
 }

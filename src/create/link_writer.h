@@ -9,16 +9,10 @@
 
 #include "create/link_style.h"
 #include "create/text_dump.h"
+#include "djvused/annotation_records.h"
 #include "djvused/page_targets.h"
 #include "folios/folio_reader.h"
 
-// A link area: left, bottom, width, height.
-struct LinkArea {
-  qint64 left = 0, bottom = 0, width = 0, height = 0;
-  bool operator==(const LinkArea& o) const {
-    return left == o.left && bottom == o.bottom && width == o.width && height == o.height;
-  }
-};
 
 // What the page remembers of its last recorded entry.
 struct PageLinkState {

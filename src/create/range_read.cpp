@@ -51,6 +51,17 @@ QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& numbers
   const int first = numbers.isEmpty() ? 0 : numbers.first();
   QList<PageData> pages;
   QByteArray* block = nullptr;  // the block being read, until its "." line
+  // The annotations come last in a page's output, and djvused prints them as
+  // stored, lines "." included: their block runs to the last "." before the
+  // next page's size line. The lines after that "." wait here.
+  QByteArray afterEnd;
+  bool annotationBlock = false;
+  const auto endAnnotations = [&] {
+    if (!annotationBlock) return;
+    if (!afterEnd.trimmed().isEmpty()) NotWhole(QT_TRANSLATE_NOOP("RangeRead", "непонятная строка"), pages.last().number);
+    afterEnd.clear();
+    annotationBlock = false;
+  };
   for (const QByteArrayView line : dialect::SplitLines(output)) {
     if (block) {
       if (line == ".") {
@@ -62,6 +73,19 @@ QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& numbers
       continue;
     }
     PageData page;
+    if (annotationBlock && !ReadSize(line, &page)) {
+      if (line == ".") {
+        // The "." before was a line of the annotations themselves.
+        QByteArray& text = pages.last().annotations;
+        text += (text.isEmpty() ? QByteArray() : QByteArray("\n")) + ".\n" + afterEnd;
+        text.chop(1);
+        afterEnd.clear();
+      } else {
+        afterEnd += line.toByteArray() + '\n';
+      }
+      continue;
+    }
+    endAnnotations();
     if (ReadSize(line, &page)) {
       if (pages.size() >= numbers.size())
         NotWhole(QT_TRANSLATE_NOOP("RangeRead", "лишняя страница"), numbers.isEmpty() ? 0 : numbers.last());
@@ -73,11 +97,13 @@ QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& numbers
       block = &pages.last().text;
     } else if (line == "set-ant" && pages.last().annotations.isEmpty()) {
       block = &pages.last().annotations;
+      annotationBlock = true;
     } else if (!line.trimmed().isEmpty()) {
       NotWhole(QT_TRANSLATE_NOOP("RangeRead", "непонятная строка"), pages.last().number);
     }
   }
   if (block) NotWhole(QT_TRANSLATE_NOOP("RangeRead", "блок без конца"), pages.last().number);
+  endAnnotations();
   if (pages.size() != numbers.size())
     NotWhole(QT_TRANSLATE_NOOP("RangeRead", "страницы не все"), numbers.at(pages.size()));
   for (PageData& page : pages) {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/errors.h"
+#include "djvused/book_files.h"
 
 void BookSession::RequireDocumentFile(const QString& path) {
   std::error_code error;
@@ -14,9 +15,21 @@ void BookSession::RequireDocumentFile(const QString& path) {
   }
 }
 
-BookSession::BookSession(const QString& bookPath, DjvusedRunner& runner)
-    : lock_((RequireDocumentFile(bookPath), bookPath)) {
-  notes_ = WorkCopy::Recover(bookPath, [&] {
+namespace {
+
+// Checked before the lock is taken, so a refused book leaves nothing behind.
+const QString& Checked(const QString& bookPath, bool writes) {
+  BookSession::RequireDocumentFile(bookPath);
+  if (writes) bookfiles::RequireWritable(bookPath);
+  return bookPath;
+}
+
+}  // namespace
+
+BookSession::BookSession(const QString& bookPath, DjvusedRunner& runner, bool writes)
+    : lock_(Checked(bookPath, writes)) {
+  if (!lock_.Note().isEmpty()) notes_ << lock_.Note();
+  notes_ << WorkCopy::Recover(bookPath, [&] {
     if (!runner.DjvusedPresent()) return true;  // cannot tell: leave the book as it is
     try {
       runner.ComponentListText(bookPath);

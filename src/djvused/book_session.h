@@ -1,6 +1,7 @@
 #pragma once
 // The start of a job's work on one book: the book must be a file of its own
-// (not a folder, a pipe or a device); it is locked for the length of the
+// (not a folder, a pipe or a device) that this user may write when the job
+// will write it; it is locked for the length of the
 // work; what a killed run left behind is dealt with; and the book's state is
 // taken before any dump is read, so the save can tell whether another
 // program changed it meanwhile.
@@ -12,9 +13,10 @@
 
 class BookSession {
  public:
-  // Throws InputError for a path that is not a document file or a book
-  // locked by another run.
-  BookSession(const QString& bookPath, DjvusedRunner& runner);
+  // Throws InputError for a path that is not a document file, a book the
+  // job would write but may not, or a book locked by another run; nothing
+  // is left behind then.
+  BookSession(const QString& bookPath, DjvusedRunner& runner, bool writes = true);
 
   const BookState& ReadState() const { return state_; }
   // Lines for the log about leftovers found and dealt with.

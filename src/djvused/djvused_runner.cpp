@@ -6,15 +6,11 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include "core/errors.h"
+#include "djvused/book_backup.h"
 #include "djvused/component_list.h"
 #include "djvused/script_dialect.h"
 
@@ -71,34 +67,19 @@ QString DjvusedRunner::MissingMessage() {
   return QCoreApplication::translate("DjvusedRunner", "Файл djvused.exe не найден");
 }
 
-void DjvusedRunner::BackupCopy(const QString& longPath) {
-  // Written beside the backup and renamed over it only when complete, so a
-  // copy that fails half-way never costs the older backup.
-  const QString target = longPath + kBackupSuffix;
-  QFile source(longPath);
-  QSaveFile backup(target);
-  const auto fail = [&](const QString& why) {
-    throw IoError(
-        QCoreApplication::translate("DjvusedRunner", "Не удалось создать резервную копию %1: %2").arg(target, why));
-  };
-  if (!source.open(QIODevice::ReadOnly)) fail(source.errorString());
-  if (!backup.open(QIODevice::WriteOnly)) fail(backup.errorString());
-  QByteArray chunk;
-  while (!(chunk = source.read(1 << 20)).isEmpty()) {
-    if (backup.write(chunk) != chunk.size()) fail(backup.errorString());
-  }
-  if (source.error() != QFile::NoError) fail(source.errorString());
-#ifdef Q_OS_UNIX
-  // The backup is as private as the book: same mode, same owner where it can be kept.
-  struct stat book {};
-  if (::fstat(source.handle(), &book) == 0) {
-    if (::fchown(backup.handle(), book.st_uid, book.st_gid) != 0) {
-      // Not the owner's process: the backup stays ours, with the book's mode.
+QString DjvusedRunner::BackupCopy(const QString& longPath) {
+  // Which files make the book is djvused's to say; without djvused nothing
+  // will be saved, and the file itself is kept.
+  QList<QByteArray> files;
+  if (DjvusedPresent()) {
+    const QList<ComponentLine> components = ReadComponentList(ComponentListText(longPath));
+    if (WorkCopy::IsIndirect(longPath, components)) {
+      for (const ComponentLine& component : components) {
+        if (!files.contains(component.fileName)) files << component.fileName;
+      }
     }
-    if (::fchmod(backup.handle(), book.st_mode & 07777) != 0) fail(QStringLiteral("chmod"));
   }
-#endif
-  if (!backup.commit()) fail(backup.errorString());
+  return backup::Make(longPath, files);
 }
 
 QString DjvusedRunner::ShortPathOf(const QString& longPath) {

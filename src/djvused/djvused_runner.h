@@ -47,9 +47,9 @@ class DjvusedRunner {
   // the PATH; empty when neither has it.
   static QString FindProgram(const QString& programFolder, const QString& name);
 
-  // Copies the document to its path + ".backup", replacing an older copy.
-  // Throws IoError when the copy cannot be made.
-  static void BackupCopy(const QString& longPath);
+  // Backs the whole document up (book_backup.h) and returns the backup's
+  // path. Throws IoError when the copy cannot be made.
+  QString BackupCopy(const QString& longPath);
   // There are no short names here: the path itself when the file exists,
   // otherwise the empty text.
   static QString ShortPathOf(const QString& longPath);

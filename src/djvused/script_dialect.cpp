@@ -65,25 +65,6 @@ int ParseInt32(const QString& text) { return ParseInt32(QByteArrayView(text.toUt
 
 QByteArray NumberText(qint64 value) { return QByteArray::number(value); }
 
-QByteArray Quote(QByteArrayView bytes) {
-  QByteArray quoted = "\"";
-  for (const char ch : bytes) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (ch == '"' || ch == '\\') {
-      quoted += '\\';
-      quoted += ch;
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      quoted += '\\';
-      quoted += char('0' + (byte >> 6));
-      quoted += char('0' + ((byte >> 3) & 7));
-      quoted += char('0' + (byte & 7));
-    } else {
-      quoted += ch;
-    }
-  }
-  return quoted + '"';
-}
-
 QByteArray Unescape(QByteArrayView quoted) {
   QByteArray out;
   out.reserve(quoted.size());
@@ -112,6 +93,37 @@ QByteArray Unescape(QByteArrayView quoted) {
     }
   }
   return out;
+}
+
+QByteArray Quote(QByteArrayView bytes) {
+  QByteArray quoted = "\"";
+  quoted.reserve(bytes.size() + 2);
+  for (const char ch : bytes) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      quoted += '\\';
+      quoted += ch;
+    } else if (byte < 0x20 || byte >= 0x7F) {
+      quoted += '\\';
+      quoted += char('0' + (byte >> 6));
+      quoted += char('0' + ((byte >> 3) & 7));
+      quoted += char('0' + (byte & 7));
+    } else {
+      quoted += ch;
+    }
+  }
+  return quoted + '"';
+}
+
+bool HoldsEndOfData(QByteArrayView text) {
+  qsizetype start = 0;
+  while (start <= text.size()) {
+    qsizetype end = start;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+    if (text.sliced(start, end - start).trimmed() == ".") return true;
+    start = end + 1;
+  }
+  return false;
 }
 
 QString ReadFailure(const QString& path, const QString& reason) {

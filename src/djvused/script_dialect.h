@@ -38,11 +38,15 @@ QByteArrayView Mid(QByteArrayView text, qsizetype pos, qsizetype length = -1);
 // Decodes the escapes djvused writes inside a quoted string (\" \\ \t \n \r
 // \b \f and three octal digits) back into the bytes they stand for.
 QByteArray Unescape(QByteArrayView quoted);
-
-// A string in double quotes as djvused reads it back: '"' and '\\' after a
-// backslash, control bytes and bytes from 0x7F up as three octal digits, so
-// the script reads the same in any locale.
+// The bytes as a double-quoted string of the script language, the way djvused
+// writes strings: \" and \\ escaped, every byte below 0x20 and from 0x7F up
+// as three octal digits. The result never holds a line break, so no text put
+// into a script this way can end a command's data or start a command.
 QByteArray Quote(QByteArrayView bytes);
+// Some line of the text (lines broken at LF or CR) is "." once its blanks
+// are trimmed: djvused would take it as the end of set-ant or set-outline
+// data and run what follows as commands.
+bool HoldsEndOfData(QByteArrayView text);
 
 // How a line's end is taken off when it is read.
 enum class LineEnd {

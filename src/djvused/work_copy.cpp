@@ -8,22 +8,13 @@
 #include <filesystem>
 #include <system_error>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include "core/errors.h"
+#include "djvused/copy_back.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr qint64 kChunk = 1 << 20;
-
-QString CopyFailure(const QString& from, const QString& to, const QString& why) {
-  return QCoreApplication::translate("WorkCopy", "Не удалось скопировать %1 в %2: %3").arg(from, to, why);
-}
 
 QString Canonical(const QString& path) {
   const QFileInfo info(path);
@@ -31,75 +22,29 @@ QString Canonical(const QString& path) {
   return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-fs::path NativePath(const QString& path) { return fs::path(path.toStdString()); }
+fs::path NativePath(const QString& path) { return fs::path(QFile::encodeName(path).toStdString()); }
 
-// Streams `from` into `to` (created or truncated, so an existing target keeps
-// its inode, owner and mode), adding the bytes to `hash` when given.
-void CopyInto(const QString& from, const QString& to, QCryptographicHash* hash) {
-  QFile in(from), out(to);
-  if (!in.open(QIODevice::ReadOnly)) throw IoError(CopyFailure(from, to, in.errorString()));
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw IoError(CopyFailure(from, to, out.errorString()));
-  QByteArray chunk;
-  while (!(chunk = in.read(kChunk)).isEmpty()) {
-    if (hash) hash->addData(chunk);
-    if (out.write(chunk) != chunk.size()) throw IoError(CopyFailure(from, to, out.errorString()));
-  }
-  if (in.error() != QFile::NoError) throw IoError(CopyFailure(from, to, in.errorString()));
-  if (!out.flush()) throw IoError(CopyFailure(from, to, out.errorString()));
-#ifdef Q_OS_UNIX
-  if (::fsync(out.handle()) != 0) throw IoError(CopyFailure(from, to, QStringLiteral("fsync")));
-#endif
-}
-
-void HashFile(const QString& path, QCryptographicHash& hash) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw IoError(QCoreApplication::translate("WorkCopy", "Не удалось прочитать %1: %2").arg(path, file.errorString()));
-  }
-  QByteArray chunk;
-  while (!(chunk = file.read(kChunk)).isEmpty()) hash.addData(chunk);
-}
-
-// A name from the index that stays inside the book's folder.
+// A name from the index that stays inside the book's folder. A backslash is
+// an ordinary character of a name here, not a separator.
 bool SafeFileName(const QByteArray& name) {
-  return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != "." && name != "..";
+#ifdef Q_OS_WIN
+  if (name.contains('\\')) return false;
+#endif
+  return !name.isEmpty() && !name.contains('/') && name != "." && name != "..";
 }
-
-QString MarkerOf(const QString& base) { return base + QStringLiteral(".commit"); }
 
 void RemoveAll(const QString& path) {
   std::error_code error;
   fs::remove_all(NativePath(path), error);
 }
 
-// Gives `copy` the book's mode and owner; false when the owner cannot be kept.
-bool TakeModeAndOwner(const QString& book, const QString& copy) {
-  QFile::setPermissions(copy, QFileInfo(book).permissions());
-#ifdef Q_OS_UNIX
-  struct stat bookStat {}, copyStat {};
-  if (::stat(QFile::encodeName(book).constData(), &bookStat) != 0) return false;
-  if (::stat(QFile::encodeName(copy).constData(), &copyStat) != 0) return false;
-  if (bookStat.st_nlink != 1) return false;  // a rename would split the hard links
-  if (bookStat.st_uid != copyStat.st_uid || bookStat.st_gid != copyStat.st_gid) {
-    if (::chown(QFile::encodeName(copy).constData(), bookStat.st_uid, bookStat.st_gid) != 0) return false;
-  }
-  ::chmod(QFile::encodeName(copy).constData(), bookStat.st_mode & 07777);
-#endif
-  return true;
-}
-
 }  // namespace
 
 BookState BookState::Of(const QString& path) {
+  const bookfiles::FileRecord record = bookfiles::StatOf(path);
   BookState state;
-  std::error_code error;
-  const fs::path native = NativePath(path);
-  const auto size = fs::file_size(native, error);
-  if (error) return state;
-  const auto time = fs::last_write_time(native, error);
-  if (error) return state;
-  state.size = qint64(size);
-  state.modifiedNs = qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count());
+  state.size = record.size;
+  state.modifiedNs = record.size < 0 ? 0 : record.modifiedNs;
   return state;
 }
 
@@ -112,51 +57,61 @@ bool WorkCopy::IsIndirect(const QString& bookPath, const QList<ComponentLine>& c
 
 QString WorkCopy::BaseOf(const QString& bookPath) {
   const QFileInfo book(Canonical(bookPath));
-  if (QFileInfo(book.absolutePath()).isWritable()) {
-    return QDir(book.absolutePath()).filePath(QStringLiteral(".%1.quillmark-save").arg(book.fileName()));
+  const QString name = QStringLiteral(".%1.quillmark-save").arg(book.fileName());
+  // Room for the marker's and a set-aside folder's suffixes too.
+  if (QFileInfo(book.absolutePath()).isWritable() && bookfiles::NameFits(name + QStringLiteral(".commit.kept.99"))) {
+    return QDir(book.absolutePath()).filePath(name);
   }
   const QByteArray id =
-      QCryptographicHash::hash(book.absoluteFilePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+      QCryptographicHash::hash(QFile::encodeName(book.absoluteFilePath()), QCryptographicHash::Sha1).toHex().left(16);
   return QDir::temp().filePath(QStringLiteral("quillmark-%1.save").arg(QString::fromLatin1(id)));
 }
 
 WorkCopy::WorkCopy(const QString& bookPath, const QList<ComponentLine>& components)
     : book_(Canonical(bookPath)), base_(BaseOf(bookPath)), indirect_(IsIndirect(bookPath, components)) {
+  const QDir bookFolder = QFileInfo(book_).absoluteDir();
+  if (indirect_) {
+    for (const ComponentLine& component : components) {
+      if (!SafeFileName(component.fileName)) {
+        throw InputError(QCoreApplication::translate("WorkCopy", "Индекс документа %1 называет файл вне его папки: %2")
+                             .arg(book_, QFile::decodeName(component.fileName)));
+      }
+      if (files_.contains(component.fileName)) continue;
+      const QString path = bookFolder.filePath(QFile::decodeName(component.fileName));
+      // A bundled book cut short also lists more bytes than its file has.
+      if (!QFileInfo::exists(path)) {
+        throw InputError(NotDjvuLine(book_) + QLatin1Char('\n') +
+                         QCoreApplication::translate("WorkCopy", "Части %1 нет ни в нём, ни рядом с ним")
+                             .arg(QFile::decodeName(component.fileName)));
+      }
+      bookfiles::RequireWritable(path);
+      files_ << component.fileName;
+    }
+  }
+  bookfiles::RequireWritable(book_);
+  files_ << QFile::encodeName(QFileInfo(book_).fileName());
+
   RemoveAll(base_);
-  QFile::remove(MarkerOf(base_));
-  QCryptographicHash hash(QCryptographicHash::Sha1);
+  QFile::remove(copyback::MarkerOf(base_));
   try {
     // The copy keeps the book's own file name inside a hidden folder: a
     // single-page document's page is named after its file.
     if (!QDir().mkpath(base_)) {
       throw IoError(QCoreApplication::translate("WorkCopy", "Не удалось создать папку %1").arg(base_));
     }
-    document_ = QDir(base_).filePath(QFileInfo(book_).fileName());
-    CopyInto(book_, document_, &hash);
-    if (indirect_) {
-      const QDir bookFolder = QFileInfo(book_).absoluteDir();
-      for (const ComponentLine& component : components) {
-        if (!SafeFileName(component.fileName)) {
-          throw InputError(
-              QCoreApplication::translate("WorkCopy", "Индекс документа %1 называет файл вне его папки: %2")
-                  .arg(book_, QString::fromUtf8(component.fileName)));
-        }
-        if (files_.contains(component.fileName)) continue;
-        files_ << component.fileName;
-        const QString name = QFile::decodeName(component.fileName);
-        // A bundled book cut short also lists more bytes than its file has.
-        if (!QFileInfo::exists(bookFolder.filePath(name))) {
-          throw InputError(NotDjvuLine(book_) + QLatin1Char('\n') +
-                           QCoreApplication::translate("WorkCopy", "Части %1 нет ни в нём, ни рядом с ним").arg(name));
-        }
-        CopyInto(bookFolder.filePath(name), QDir(base_).filePath(name), &hash);
-      }
+    document_ = CopiedFile(files_.last());
+    for (const QByteArray& file : files_) {
+      const QString path = bookFolder.filePath(QFile::decodeName(file));
+      bookfiles::FileRecord record = bookfiles::StatOf(path);
+      QCryptographicHash hash(QCryptographicHash::Sha1);
+      bookfiles::CopyInto(path, CopiedFile(file), &hash);
+      record.hash = hash.result();
+      copied_ << record;
     }
   } catch (...) {
     RemoveAll(base_);
     throw;
   }
-  hash_ = hash.result();
 }
 
 WorkCopy::~WorkCopy() {
@@ -167,47 +122,45 @@ QString WorkCopy::CopiedFile(const QByteArray& fileName) const {
   return QDir(base_).filePath(QFile::decodeName(fileName));
 }
 
-QByteArray WorkCopy::HashOfBook() const {
-  QCryptographicHash hash(QCryptographicHash::Sha1);
-  HashFile(book_, hash);
-  const QDir bookFolder = QFileInfo(book_).absoluteDir();
-  for (const QByteArray& file : files_) HashFile(bookFolder.filePath(QFile::decodeName(file)), hash);
-  return hash.result();
-}
-
-void WorkCopy::CopyBack() {
-  // The marker says the copy is checked and whole: a run killed from here on
-  // is finished by the next one.
-  QFile marker(MarkerOf(base_));
-  if (!marker.open(QIODevice::WriteOnly)) {
-    throw IoError(QCoreApplication::translate("WorkCopy", "Не удалось создать %1").arg(marker.fileName()));
-  }
-  marker.close();
-  const QDir bookFolder = QFileInfo(book_).absoluteDir();
-  for (const QByteArray& file : files_) CopyInto(CopiedFile(file), bookFolder.filePath(QFile::decodeName(file)), nullptr);
-  CopyInto(document_, book_, nullptr);
-  RemoveAll(base_);
-  QFile::remove(MarkerOf(base_));
-}
-
 void WorkCopy::Commit() {
-  if (HashOfBook() != hash_) {
-    throw InputError(QCoreApplication::translate("WorkCopy",
-                                                 "Документ %1 изменён другой программой, пока шла работа; "
-                                                 "изменения не записаны, запустите снова.")
-                         .arg(book_));
+  const QDir bookFolder = QFileInfo(book_).absoluteDir();
+  QList<copyback::Entry> changed;
+  for (qsizetype i = 0; i < files_.size(); ++i) {
+    const QString path = bookFolder.filePath(QFile::decodeName(files_[i]));
+    if (bookfiles::HashOf(path) != copied_[i].hash) {
+      throw InputError(QCoreApplication::translate("WorkCopy",
+                                                   "Документ %1 изменён другой программой, пока шла работа; "
+                                                   "изменения не записаны, запустите снова.")
+                           .arg(book_));
+    }
+    copyback::Entry entry;
+    entry.name = files_[i];
+    entry.old = copied_[i];
+    entry.newSize = bookfiles::StatOf(CopiedFile(files_[i])).size;
+    entry.newHash = bookfiles::HashOf(CopiedFile(files_[i]));
+    entry.inPlace = !copyback::CanRename(path);
+    if (entry.newHash != entry.old.hash) changed << entry;  // djvused rewrites every file; most stay the same
   }
   const bool besideBook = QFileInfo(base_).absolutePath() == QFileInfo(book_).absolutePath();
-  if (!indirect_ && besideBook && TakeModeAndOwner(book_, document_)) {
+  if (!indirect_ && besideBook && !changed.isEmpty() && !changed.first().inPlace) {
+    // One atomic rename puts the whole bundled book in place.
+    copyback::GiveModeAndOwner(book_, document_);
     std::error_code error;
     fs::rename(NativePath(document_), NativePath(book_), error);
     if (!error) {
+      bookfiles::SyncFolder(bookFolder.absolutePath());
       RemoveAll(base_);
       committed_ = true;
       return;
     }
   }
-  CopyBack();
+  try {
+    if (!changed.isEmpty()) copyback::Replace(book_, base_, changed);
+    RemoveAll(base_);
+  } catch (...) {
+    committed_ = QFileInfo::exists(copyback::MarkerOf(base_));  // kept for the next run
+    throw;
+  }
   committed_ = true;
 }
 
@@ -216,24 +169,17 @@ QStringList WorkCopy::Recover(const QString& bookPath, const std::function<bool(
   const QString book = Canonical(bookPath);
   const QString base = BaseOf(bookPath);
   const QFileInfo leftover(base);
-  if (QFileInfo::exists(MarkerOf(base)) && leftover.exists()) {
+  if (QFileInfo::exists(copyback::MarkerOf(base)) && leftover.exists()) {
     // A checked copy was being put in place when the program was stopped.
-    const QDir bookFolder = QFileInfo(book).absoluteDir();
-    for (const QString& name : QDir(base).entryList(QDir::Files | QDir::Hidden)) {
-      CopyInto(QDir(base).filePath(name), bookFolder.filePath(name), nullptr);
-    }
-    RemoveAll(base);
-    QFile::remove(MarkerOf(base));
-    notes << QCoreApplication::translate("WorkCopy", "Прерванное сохранение документа %1 завершено из копии %2")
-                 .arg(book, base);
+    notes << copyback::Recover(book, base);
   } else if (leftover.exists() || leftover.isSymLink()) {
     RemoveAll(base);
-    QFile::remove(MarkerOf(base));
+    QFile::remove(copyback::MarkerOf(base));
     notes << QCoreApplication::translate("WorkCopy",
                                          "Удалена копия %1, оставшаяся от прерванного запуска; документ не был изменён")
                  .arg(base);
   } else {
-    QFile::remove(MarkerOf(base));
+    QFile::remove(copyback::MarkerOf(base));
   }
 
   // Safety copies of the kind older versions kept while djvused wrote the book itself.
@@ -243,7 +189,7 @@ QStringList WorkCopy::Recover(const QString& bookPath, const std::function<bool(
   for (const QString& name : older) {
     const QString copy = info.absoluteDir().filePath(name);
     if (!bookOpens()) {
-      CopyInto(copy, book, nullptr);
+      bookfiles::CopyInto(copy, book);
       QFile::remove(copy);
       notes << QCoreApplication::translate(
                    "WorkCopy", "Документ %1 был повреждён прерванным сохранением и восстановлен из копии %2")

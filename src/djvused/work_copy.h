@@ -2,18 +2,19 @@
 // djvused never saves the book itself. It saves a copy beside it (for an
 // indirect document: a copy of the index and of every file the index names);
 // the copy is checked, and only then takes the book's place: by a rename over
-// a bundled book (atomic), or by copying back over the book's files where a
+// a bundled book (atomic), or file by file (copy_back.h) where a single
 // rename cannot keep the book as it is (hard links, an owner that cannot be
 // kept, a folder that is not writable, an indirect document). A program
-// killed at any point leaves the book as it was, or as finished: the next run
-// on the book finds the leftover copy, finishes an interrupted copy-back or
-// removes a copy that never got that far, and says so.
+// killed at any point leaves every file of the book whole, old or new: the
+// next run on the book finds the leftover copy, finishes an interrupted
+// copy-back or removes a copy that never got that far, and says so.
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
+#include "djvused/book_files.h"
 #include "djvused/component_list.h"
 
 // What a job saw of the book before it read its dumps; checked again before
@@ -36,7 +37,8 @@ class WorkCopy {
   static bool IsIndirect(const QString& bookPath, const QList<ComponentLine>& components);
 
   // Copies the book (every file of an indirect document) to the work copy.
-  // Throws IoError when it cannot; nothing of the book is touched.
+  // Throws IoError when it cannot, InputError for a file of the book this
+  // user may not write; nothing of the book is touched.
   WorkCopy(const QString& bookPath, const QList<ComponentLine>& components);
   ~WorkCopy();  // removes the copy unless it took the book's place
   WorkCopy(const WorkCopy&) = delete;
@@ -48,7 +50,9 @@ class WorkCopy {
   QString CopiedFile(const QByteArray& fileName) const;
 
   // Puts the checked copy in the book's place. Throws InputError, writing
-  // nothing, when the book's bytes are no longer those that were copied.
+  // nothing, when the book's bytes are no longer those that were copied;
+  // IoError when the disk is too full (nothing written) or a write fails
+  // (the old files put back, the copy kept for the next run).
   void Commit();
 
   // Where the work copy of a book lives: a folder ".NAME.quillmark-save"
@@ -63,14 +67,13 @@ class WorkCopy {
   static QStringList Recover(const QString& bookPath, const std::function<bool()>& bookOpens);
 
  private:
-  QByteArray HashOfBook() const;
-  void CopyBack();
-
   QString book_;        // canonical path of the book (index file)
   QString base_;        // the work copy's folder
   QString document_;    // the copy's document (the copied index for an indirect one)
   bool indirect_ = false;
-  QList<QByteArray> files_;  // an indirect document's files, as the index names them
-  QByteArray hash_;     // of the book's bytes as they were copied
+  // The book's files as copied: an indirect document's files as the index
+  // names them, then the book's own file (the index) last.
+  QList<QByteArray> files_;
+  QList<bookfiles::FileRecord> copied_;
   bool committed_ = false;
 };

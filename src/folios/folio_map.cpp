@@ -10,7 +10,7 @@ struct Key {
   bool roman = false;
   int offset = 0;
   bool operator==(const Key& o) const { return roman == o.roman && offset == o.offset; }
-  qint64 Hash() const { return (qint64(offset) << 1) | (roman ? 1 : 0); }
+  qint64 Hash() const { return qint64(offset) * 2 + (roman ? 1 : 0); }  // no shift: offsets may be negative
 };
 
 // Consecutive pages that chose the same key.

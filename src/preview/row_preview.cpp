@@ -43,10 +43,8 @@ QString StopReason(const HeadlessFrontEnd& frontEnd) {
 
 QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind, const PageTargets& targets, int page) {
   QList<PreviewArea> areas;
-  const auto records = ReadAnnotationRecords(annotations);
-  if (!records) return areas;  // text djvused stored unchecked: nothing to show
-  for (const AnnotationRecord& record : *records) {
-    if (!record.maparea || !record.box) continue;
+  for (const AnnotationRecord& record : ReadAnnotationPieces(annotations)) {
+    if (!record.maparea || !record.box) continue;  // a stretch djvused stored unchecked is no area
     PreviewArea area;
     area.kind = kind;
     area.area = *record.box;

@@ -91,12 +91,29 @@ QList<Page> WithBlankPagesUpTo(QList<Page> pages, int count) {
   return pages;
 }
 
-void BuildDocument(const QString& path, const QList<Page>& pages, bool singlePage) {
+namespace {
+
+void Build(const QString& path, const QList<Page>& pages, const QList<QList<RawChunk>>& raw, bool singlePage) {
   QTemporaryDir work;
   QStringList components;
   for (int i = 0; i < pages.size(); ++i) {
     const QString component = work.filePath(QStringLiteral("p%1.djvu").arg(i + 1));
-    QFile::copy(BlankPage(), component);
+    const QList<RawChunk> chunks = raw.value(i);
+    if (chunks.isEmpty()) {
+      QFile::copy(BlankPage(), component);
+    } else {
+      // The blank page's image with the chunks beside it.
+      const QString image = work.filePath(QStringLiteral("image.sjbz"));
+      RunTool(QStringLiteral("djvuextract"), {BlankPage(), QStringLiteral("Sjbz=") + image});
+      QStringList arguments{component, QStringLiteral("INFO=%1,%2,300").arg(kPageWidth).arg(kPageHeight),
+                            QStringLiteral("Sjbz=") + image};
+      for (int c = 0; c < chunks.size(); ++c) {
+        const QString file = work.filePath(QStringLiteral("chunk%1-%2").arg(i).arg(c));
+        WriteFile(file, chunks[c].second);
+        arguments << QString::fromLatin1(chunks[c].first) + QLatin1Char('=') + file;
+      }
+      RunTool(QStringLiteral("djvumake"), arguments);
+    }
     components << component;
   }
   QFile::remove(path);
@@ -117,6 +134,14 @@ void BuildDocument(const QString& path, const QList<Page>& pages, bool singlePag
   const QString scriptPath = work.filePath(QStringLiteral("layers.dsed"));
   WriteFile(scriptPath, script);
   RunTool(QStringLiteral("djvused"), {path, QStringLiteral("-f"), scriptPath, QStringLiteral("-s")});
+}
+
+}  // namespace
+
+void BuildDocument(const QString& path, const QList<Page>& pages, bool singlePage) { Build(path, pages, {}, singlePage); }
+
+void BuildDocumentWithChunks(const QString& path, const QList<Page>& pages, const QList<QList<RawChunk>>& chunks) {
+  Build(path, pages, chunks, false);
 }
 
 QByteArray Djvused(const QStringList& arguments) { return RunTool(QStringLiteral("djvused"), arguments); }

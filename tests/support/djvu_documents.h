@@ -26,6 +26,10 @@ struct Page {
   QByteArray annotations;  // set-ant data, empty: none
 };
 
+// A chunk stored byte for byte as another tool would write it (djvumake):
+// {"ANTa", text djvused's set-ant could not store} or {"TXTz", garbage}.
+using RawChunk = QPair<QByteArray, QByteArray>;
+
 constexpr int kPageWidth = 1240;
 constexpr int kPageHeight = 1754;
 
@@ -36,6 +40,8 @@ QString RequireTool(const QString& name);
 // p2.djvu, ...), then the pages' hidden text and annotations. With
 // singlePage, one page and no bundle.
 void BuildDocument(const QString& path, const QList<Page>& pages, bool singlePage = false);
+// The same with raw chunks: chunks[i] are stored in page i + 1 beside its image.
+void BuildDocumentWithChunks(const QString& path, const QList<Page>& pages, const QList<QList<RawChunk>>& chunks);
 
 // The pages followed by white pages without text or annotations, up to count
 // pages in all, so that the links written on the first pages lead to pages
