@@ -9,6 +9,7 @@
 #include "core/job_log.h"
 #include "djvused/book_backup.h"
 #include "djvused/book_session.h"
+#include "djvused/component_list.h"
 #include "create/annotation_merge.h"
 #include "create/link_listing.h"
 #include "create/link_script.h"
@@ -27,6 +28,45 @@ namespace {
 
 // The row's document could not be finished; the run stops without its end options.
 struct RowStopped {};
+
+// Whether djvused selects every one of the ids (read from "ls", where an id
+// holding " T=" reads like a title): a run of "select" commands fails at the
+// first id that names no component.
+bool IdsSelect(DjvusedRunner& runner, const QString& path, const QList<QByteArray>& ids) {
+  constexpr qsizetype kCallBytes = 60000;  // a command line stays far below the system's limit
+  QByteArray selects;
+  for (qsizetype i = 0; i < ids.size(); ++i) {
+    selects += "select " + dialect::Quote(ids[i]) + "; ";
+    if (i + 1 < ids.size() && selects.size() < kCallBytes) continue;
+    try {
+      runner.CommandsOutput(path, selects);
+    } catch (const DjvusedError&) {
+      return false;
+    }
+    selects.clear();
+  }
+  return true;
+}
+
+// How the links name their pages, said once for a book whose pages carry titles.
+QStringList TargetsLines(const PageTargets& targets) {
+  if (targets.WritesIds()) {
+    return {QCoreApplication::translate("CreateRun", "Страницы книги названы, ссылки ведут на имена страниц")};
+  }
+  if (targets.IdsRefused()) {
+    return {QCoreApplication::translate("CreateRun",
+                                        "Страницы книги названы, но их имена в списке djvused читаются неоднозначно: "
+                                        "ссылки ведут на номера страниц")};
+  }
+  if (const std::optional<int> page = targets.IdBlocker()) {
+    return {QCoreApplication::translate("CreateRun",
+                                        "Страницы книги названы, но имя страницы %1 («%2») совпадает с названием "
+                                        "или номером другой страницы: ссылки ведут на номера страниц")
+                .arg(*page)
+                .arg(QString::fromUtf8(targets.IdOf(*page)))};
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -60,13 +100,13 @@ bool CreateRun::Run() {
 }
 
 OutlinePlan CreateRun::OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
-                                  const QList<const PageData*>& textPages) {
+                                  const QList<const PageData*>& textPages, const PageTargets& targets) {
   if (!frontEnd_.IsChecked(Option::CreateOutline)) return {};
   if (type != WorkType::Contents && type != WorkType::ContentsAuto) {
     notes_ << QCoreApplication::translate("CreateRun", "Закладки создаются только по содержанию");
     return {};
   }
-  OutlinePlan plan = PlanOutline(runner_, path, entries, textPages, dryRun_ != nullptr);
+  OutlinePlan plan = PlanOutline(runner_, path, entries, textPages, dryRun_ != nullptr, targets);
   notes_ << plan.notes;
   return plan;
 }
@@ -122,6 +162,9 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
 
   runner_.RunDump(path, DumpUse::PageList);
   const QByteArray componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
+  const QList<ComponentLine> components = ReadComponentList(componentList);
+  PageTargets targets(components);
+  if (targets.WritesIds() && !IdsSelect(runner_, path, targets.UncertainIds())) targets.RefuseIds();
   const PageNameList pages =
       ReadPageNameList(runner_.TempPath(DjvusedRunner::kPageListFile), settings.firstPage, settings.lastPage);
   // Only the pages of the range that the document has are read.
@@ -151,13 +194,13 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     if (!page.text.isEmpty()) textPages << &page;
   }
   const TextPageRange range{1, int(textPages.size())};
-  LinkWriter writer(settings.style, range);
+  LinkWriter writer(settings.style, range, &targets);
   ScanReport report;
   // With "fol" the targets are the pages that carry the printed numbers, from
   // the book's folio map (read only when the range has hidden text to link).
   std::optional<FolioTargets> folios;
   if (settings.bookNumbers && !textPages.isEmpty()) {
-    folios.emplace(ReadBookPageNumbers(runner_, path, pages.pageCount), true);
+    folios.emplace(ReadBookPageNumbers(runner_, path, components), true);
   }
   FolioTargets* const folioTargets = folios ? &*folios : nullptr;
   if (IsAutomatic(settings.workType)) {
@@ -225,11 +268,12 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   }
 
   notes_ << report.Lines();
+  if (!made.isEmpty()) notes_ << TargetsLines(targets);
   if (folios) notes_ << folios->Lines(settings.offset);
   // A fixed offset is checked against the folios of a few of its targets.
   if (!settings.bookNumbers && !settings.halve) {
     QList<int> unreadable;
-    notes_ << CheckOffset(runner_, path, pages.pageCount, made, &unreadable).Lines(settings.offset);
+    notes_ << CheckOffset(runner_, path, components, made, &unreadable).Lines(settings.offset);
     if (!unreadable.isEmpty()) {
       notes_ << QCoreApplication::translate("CreateRun",
                                             "Внимание: djvused не может прочитать страницы %1; проверка смещения их "
@@ -238,14 +282,14 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     }
   }
 
-  const OutlinePlan outline = OutlineStep(path, settings.workType, writer.Entries(), textPages);
+  const OutlinePlan outline = OutlineStep(path, settings.workType, writer.Entries(), textPages, targets);
   const QByteArray script = LinkScript(frontEnd_.IsChecked(Option::RemoveOcr), edits, outline.data);
   QByteArray listing;
   if (list_ || record_) {
-    QList<ListedLink> links = ListLinks(made, textPages);
+    QList<ListedLink> links = ListLinks(made, textPages, targets);
     MarkLevels(links, outline.entries);
     if (list_) listing = listFormat_ == ListFormat::Json ? LinksAsJson(longPath, links) : LinksAsTsv(links);
-    if (record_) *record_ = Record{read, links, outline.entries};
+    if (record_) *record_ = Record{read, links, outline.entries, targets};
   }
   const auto write = [](QIODevice* out, const QByteArray& bytes) {
     if (out->write(bytes) != bytes.size()) {

@@ -37,6 +37,7 @@ class CreateRun {
     QList<PageData> pages;
     QList<ListedLink> links;
     QList<OutlineEntry> outline;  // the bookmarks made, with their levels; empty: none
+    PageTargets targets;          // how the document's links name and find their pages
   };
   void SetRecordOutput(Record* record) { record_ = record; }
 
@@ -53,7 +54,7 @@ class CreateRun {
   void LogNotes();
   // The outline when it is asked for (its data empty otherwise); its log lines join the notes.
   OutlinePlan OutlineStep(const QString& path, WorkType type, const QList<LinkedEntry>& entries,
-                         const QList<const PageData*>& textPages);
+                         const QList<const PageData*>& textPages, const PageTargets& targets);
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;
