@@ -154,8 +154,8 @@ void CliCreateTest::ListsTheLinks() {
   BuildDocument(book, Contents());
   const QByteArray before = ReadFile(book);
   // A dry run lists what it would make, in place of the script.
-  const QByteArray lines = "2\t3\t3\t100\t1500\t200\t40\tВведение 3\n"
-                           "2\t7\t7\t100\t1400\t140\t100\tГлава 7\n";
+  const QByteArray lines = "2\t3\t3\t100\t1500\t200\t40\tВведение 3\t#3\n"
+                           "2\t7\t7\t100\t1400\t140\t100\tГлава 7\t#7\n";
   const CliRun dry = Cli({"create", "--pages", "2-2", "--dry-run", "--list", book});
   QCOMPARE(dry.status, 0);
   QCOMPARE(dry.out, lines);
@@ -262,7 +262,7 @@ void CliCreateTest::ListShowsControlCharacters() {
   BuildDocument(book, WithBlankPagesUpTo({Page{}, Page{PageText({Line(1500, QStringLiteral("\x1b[31mГлава\x01 3"))}), {}}}, 7));
   const CliRun r = Cli({"create", "--pages", "2-2", "--dry-run", "--list", book});
   QCOMPARE(r.status, 0);
-  QCOMPARE(r.out, QByteArray("2\t3\t3\t100\t1500\t260\t40\t\\x1b[31mГлава\\x01 3\n"));
+  QCOMPARE(r.out, QByteArray("2\t3\t3\t100\t1500\t260\t40\t\\x1b[31mГлава\\x01 3\t#3\n"));
 }
 
 // A chunk that another tool wrote may hold a line "." with commands after it,

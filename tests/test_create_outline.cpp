@@ -8,22 +8,13 @@
 #include "create/create_run.h"
 #include "djvused/script_dialect.h"
 #include "support/cli_process.h"
+#include "support/create_rows.h"
 #include "support/djvu_documents.h"
 #include "support/recording_front_end.h"
 
 using namespace testdocs;
 
 namespace {
-
-TextLine Line(int bottom, const QString& words, int left = 100) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
-}
-
-CreateJob Row(const QString& path, int first, int last, const QString& mode, const QString& offset) {
-  const FixJob place = FixJob::FromPath(path);
-  return CreateJob::FromColumns(place.Folder, {place.FileName, QString::number(first), QString::number(last), offset,
-                                               mode, "1", "0", "000000", "000000", "0", "0", "0", "0"});
-}
 
 QList<Page> Pages(int count) { return QList<Page>(count, Page{PageText({Line(1500, "Текст")}), {}}); }
 
@@ -235,7 +226,7 @@ void CreateOutlineTest::CommandLine() {
   const CliRun list = Cli({"create", "--pages", "2-2", "--offset", "2", "--outline", "--dry-run", "--list", book});
   QCOMPARE(list.status, 0);
   QStringList levels;
-  for (const QByteArray& line : list.out.trimmed().split('\n')) levels << QString::fromUtf8(line.split('\t').last());
+  for (const QByteArray& line : list.out.trimmed().split('\n')) levels << QString::fromUtf8(line.split('\t').value(8));
   QCOMPARE(levels, (QStringList{"1", "2", "1"}));
 
   const CliRun run = Cli({"create", "--pages", "2-2", "--offset", "2", "--outline", book});

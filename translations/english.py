@@ -295,6 +295,15 @@ ENGLISH = {
     'Аннотации документа %1 не распознаны': 'The annotations of the document %1 were not recognised',
     'Просмотр: страницы выбранной строки со ссылками, которые она создаст (ничего не записывается)':
         'Preview: the pages of the selected row with the links it will make (nothing is written)',
+    'Страницы книги названы, ссылки ведут на имена страниц':
+        "The book's pages carry titles: the links name their pages by their ids",
+    'Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц':
+        "The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number",
+    'Страницы книги названы, но их имена в списке djvused читаются неоднозначно: ссылки ведут на номера страниц':
+        "The book's pages carry titles, but djvused lists their ids ambiguously: the links name their pages by number",
+    '«%1»: такой страницы нет': '“%1”: no such page',
+    ' («%1» ведёт не на стр. %2)': ' (“%1” does not open page %2)',
+    ' (в разных программах просмотра по-разному)': ' (viewers differ)',
 }
 
 

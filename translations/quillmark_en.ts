@@ -134,6 +134,18 @@
         <source>Внимание: djvused не может прочитать страницы %1; проверка смещения их пропускает</source>
         <translation>Warning: djvused cannot read pages %1; the offset check skips them</translation>
     </message>
+    <message>
+        <source>Страницы книги названы, ссылки ведут на имена страниц</source>
+        <translation>The book's pages carry titles: the links name their pages by their ids</translation>
+    </message>
+    <message>
+        <source>Страницы книги названы, но их имена в списке djvused читаются неоднозначно: ссылки ведут на номера страниц</source>
+        <translation>The book's pages carry titles, but djvused lists their ids ambiguously: the links name their pages by number</translation>
+    </message>
+    <message>
+        <source>Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц</source>
+        <translation>The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -610,6 +622,18 @@ The document was left unchanged.</translation>
     <message>
         <source>Аннотации документа %1 не распознаны</source>
         <translation>The annotations of the document %1 were not recognised</translation>
+    </message>
+    <message>
+        <source>«%1»: такой страницы нет</source>
+        <translation>“%1”: no such page</translation>
+    </message>
+    <message>
+        <source> («%1» ведёт не на стр. %2)</source>
+        <translation> (“%1” does not open page %2)</translation>
+    </message>
+    <message>
+        <source> (в разных программах просмотра по-разному)</source>
+        <translation> (viewers differ)</translation>
     </message>
 </context>
 <context>

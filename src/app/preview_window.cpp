@@ -27,9 +27,6 @@ const QColor kInDocumentColor(0x2E, 0x7D, 0x32);  // a link the document has
 const QColor kBeforeColor(0x75, 0x75, 0x75);      // an area before alignment
 const QColor kAfterColor(0xE6, 0x51, 0x00);       // the same area aligned
 
-// "#7" leads to page 7 of the book; anything else is a web address.
-QString TargetText(const QString& url) { return url.startsWith(QLatin1Char('#')) ? url.mid(1) : url; }
-
 QString AreaText(const LinkArea& a) {
   return QStringLiteral("%1 %2 %3 %4").arg(a.left).arg(a.bottom).arg(a.width).arg(a.height);
 }
@@ -45,7 +42,7 @@ QColor AreaColor(const PreviewArea& area, const PreviewStyle& style) {
 }
 
 QString AreaLabel(const PreviewArea& area) {
-  QString label = QStringLiteral("→ ") + TargetText(area.url);
+  QString label = QStringLiteral("→ ") + TargetText(area);
   if (area.kind == AreaKind::InDocument || area.inDocument) label += PreviewWindow::tr(" (в документе)");
   return label;
 }
@@ -188,7 +185,7 @@ void PreviewWindow::FillEntries() {
       list->setItem(row, 0, Cell(QString::number(page.number)));
       list->setItem(row, 1, Cell(text));
       list->setItem(row, 2, Cell(printed));
-      list->setItem(row, 3, Cell(TargetText(area.url) + (area.inDocument ? tr(" (в документе)") : QString())));
+      list->setItem(row, 3, Cell(TargetText(area) + (area.inDocument ? tr(" (в документе)") : QString())));
       rows_ << qMakePair(p, a);
     }
   }
@@ -212,7 +209,7 @@ void PreviewWindow::FillOutline() {
     parents.resize(level - 1);
     auto* item = parents.isEmpty() ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(parents.last());
     item->setText(0, entry.title);
-    item->setText(1, QString::number(entry.target));
+    item->setText(1, QString::number(preview_.targets.Opens(entry.target)));
     if (rowOfLink.contains(int(links[b]))) item->setData(0, Qt::UserRole, rowOfLink.value(int(links[b])));
     parents << item;
   }

@@ -10,8 +10,18 @@
 #include "djvused/book_session.h"
 #include "djvused/djvused_runner.h"
 #include "folios/sampled_map.h"
+#include "folios/title_folios.h"
 
-FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, int pageCount) {
+namespace {
+
+int PageCountOf(const QList<ComponentLine>& components) {
+  return int(std::count_if(components.begin(), components.end(), [](const ComponentLine& c) { return c.type == 'P'; }));
+}
+
+}  // namespace
+
+FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, const QList<ComponentLine>& components) {
+  if (std::optional<FolioMap> titles = TitleFolioMap(components)) return *std::move(titles);
   const PageTextReader read = [&](const QList<int>& pages) {
     QList<DumpPage> texts;
     const QByteArray output = runner.CommandsOutput(shortPath, PagesCommands(pages));
@@ -20,7 +30,7 @@ FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, in
     }
     return texts;
   };
-  return SampleFolioMap(pageCount, read).map;
+  return SampleFolioMap(PageCountOf(components), read).map;
 }
 
 namespace {
@@ -28,10 +38,30 @@ namespace {
 // Targets whose pages are read for the check, spread over all the targets.
 constexpr int kCheckedTargets = 8;
 
+// Each link whose target has a folio in `shown`, checked against it.
+FolioTargets CheckedTargets(const QMap<qint64, Folio>& shown, const QList<PageLinks>& links) {
+  FolioTargets check(shown);
+  for (const PageLinks& page : links) {
+    for (qsizetype i = 0; i < page.targets.size(); ++i) {
+      const Folio printed = page.printed.value(i);
+      check.Target(printed.number, printed.roman, page.targets[i], true);
+    }
+  }
+  return check;
+}
+
 }  // namespace
 
-FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pageCount,
+FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const QList<ComponentLine>& components,
                          const QList<PageLinks>& links, QList<int>* unreadable) {
+  if (const std::optional<FolioMap> titles = TitleFolioMap(components)) {
+    QMap<qint64, Folio> shown;
+    for (int page = 1; page <= titles->PageCount(); ++page) {
+      if (const std::optional<Folio> folio = titles->PrintedOn(page)) shown.insert(page, *folio);
+    }
+    return CheckedTargets(shown, links);
+  }
+  const int pageCount = PageCountOf(components);
   QList<qint64> targets;
   for (const PageLinks& page : links) {
     for (const qint64 target : page.targets) {
@@ -85,14 +115,7 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, int pa
       }
     }
   }
-  FolioTargets check(shown);
-  for (const PageLinks& page : links) {
-    for (qsizetype i = 0; i < page.targets.size(); ++i) {
-      const Folio printed = page.printed.value(i);
-      check.Target(printed.number, printed.roman, page.targets[i], true);
-    }
-  }
-  return check;
+  return CheckedTargets(shown, links);
 }
 
 FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int afterPage) {
@@ -101,7 +124,7 @@ FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int a
     throw InputError(QCoreApplication::translate("BookPageNumbers", "Файл не найден: %1").arg(longPath));
   }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
-  const FolioMap map = ReadBookPageNumbers(runner, path, runner.PageCount(path));
+  const FolioMap map = ReadBookPageNumbers(runner, path, ReadComponentList(runner.CommandsOutput(path, "ls")));
   FoundOffset found;
   found.offset = map.FirstOffsetAfter(afterPage);
   found.changes = map.ArabicOffsets().size() > 1;

@@ -57,16 +57,18 @@ QString Visible(const QString& text) {
 
 }  // namespace
 
-QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages) {
+QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages,
+                            const PageTargets& targets) {
   QList<ListedLink> links;
   for (const PageLinks& page : pages) {
     const PageData& data = *textPages.at(page.ordinal - 1);
     const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(data.text));
     for (qsizetype i = 0; i < page.areas.size(); ++i) {
       const Folio printed = page.printed.value(i);
+      const qint64 target = page.targets.value(i);
       links.append(ListedLink{data.number, printed.roman ? RomanNumeral(printed.number) : QString::number(printed.number),
-                              page.targets.value(i), page.areas[i],
-                              TextUnder(lines, page.areas[i])});
+                              target, page.areas[i], TextUnder(lines, page.areas[i]), 0, targets.UrlOf(target),
+                              targets.Opens(target)});
     }
   }
   return links;
@@ -103,13 +105,14 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
     QString line = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
                .arg(l.page)
                .arg(l.printed)
-               .arg(l.target)
+               .arg(l.opened)
                .arg(l.area.left)
                .arg(l.area.bottom)
                .arg(l.area.width)
                .arg(l.area.height)
                .arg(text);
     if (l.level > 0) line += QStringLiteral("\t%1").arg(l.level);
+    line += QLatin1Char('\t') + Visible(QString::fromUtf8(l.url));  // an id may hold any byte
     out += line.toUtf8() + '\n';
   }
   return out;
@@ -120,12 +123,13 @@ QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links) {
   for (const ListedLink& l : links) {
     QJsonObject object{{"page", l.page},
                              {"printed", l.printed},
-                             {"target", double(l.target)},
+                             {"target", l.opened},
                              {"area", QJsonObject{{"x", double(l.area.left)},
                                                   {"y", double(l.area.bottom)},
                                                   {"w", double(l.area.width)},
                                                   {"h", double(l.area.height)}}},
-                             {"text", l.text}};
+                             {"text", l.text},
+                             {"url", QString::fromUtf8(l.url)}};
     if (l.level > 0) object.insert(QStringLiteral("level"), l.level);
     array.append(object);
   }

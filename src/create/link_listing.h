@@ -8,21 +8,26 @@
 
 #include "create/link_writer.h"
 #include "create/range_read.h"
+#include "djvused/page_targets.h"
 #include "outline/outline_entry.h"
 
 struct ListedLink {
   int page = 0;     // the document page the link is on
   QString printed;  // the page number as printed
-  qint64 target = 0;
+  qint64 target = 0;  // the page the link is made for
   LinkArea area;
   QString text;
   int level = 0;  // the entry's outline level when an outline is made, else 0
+  QByteArray url;  // as written, unquoted: "#8", or "#p0008.djvu"
+  int opened = 0;  // the page a viewer opens with it (0: none)
 };
 
 // The links of `pages` in the order they were made; `textPages` are the pages
-// with hidden text, the writer's ordinals counting from 1. Throws InputError
-// for a page's zone tree that does not read.
-QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages);
+// with hidden text, the writer's ordinals counting from 1; `targets` writes
+// and follows the URLs. Throws InputError for a page's zone tree that does
+// not read.
+QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const PageData*>& textPages,
+                            const PageTargets& targets);
 
 // For each bookmark, the index of the link made from the same entry, or -1:
 // the bookmarks follow the links' order, matched by page and target.
@@ -30,8 +35,9 @@ QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<Out
 // Marks each link with the level of the bookmark made from its entry.
 void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
 
-// One tab-separated line per link: page, printed number, target, x, y, w, h,
-// text, and the level when the links are marked with levels.
+// One tab-separated line per link: page, printed number, target (the page a
+// viewer opens), x, y, w, h, text, the level when the links are marked with
+// levels, and the URL.
 QByteArray LinksAsTsv(const QList<ListedLink>& links);
-// {"file": PATH, "links": [{"page", "printed", "target", "area": {x, y, w, h}, "text"}]}
+// {"file": PATH, "links": [{"page", "printed", "target", "area": {x, y, w, h}, "text", "url"}]}
 QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links);

@@ -21,7 +21,8 @@ std::optional<LinkArea> EntryArea(const LineBox& line, int prevLineTop, const Pa
   return LinkArea{left, bottom, line.right - left, height};
 }
 
-LinkWriter::LinkWriter(const LinkStyle& style, TextPageRange range) : style_(style), range_(range) {}
+LinkWriter::LinkWriter(const LinkStyle& style, TextPageRange range, const PageTargets* targets)
+    : style_(style), range_(range), targets_(targets ? *targets : PageTargets()) {}
 
 void LinkWriter::PageSelection(int ordinal) {
   page_ = PageLinkState{};
@@ -33,7 +34,7 @@ void LinkWriter::WriteArea(qint64 target, const LinkArea& area, Folio printed) {
   if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}, {}, {}});
   PageLinks& page = pages_.last();
   using dialect::NumberText;
-  page.text += "(maparea \"#" + NumberText(target) + "\" \"\" (" + style_.shape + ' ' + NumberText(area.left) + ' ' +
+  page.text += "(maparea " + dialect::Quote(targets_.UrlOf(target)) + " \"\" (" + style_.shape + ' ' + NumberText(area.left) + ' ' +
                NumberText(area.bottom) + ' ' + NumberText(area.width) + ' ' + NumberText(area.height) + " ) " +
                style_.options + " ) ";
   page.areas.append(area);

@@ -10,6 +10,7 @@
 #include "create/link_style.h"
 #include "create/text_dump.h"
 #include "djvused/annotation_records.h"
+#include "djvused/page_targets.h"
 #include "folios/folio_reader.h"
 
 
@@ -50,7 +51,9 @@ struct LinkedEntry {
 
 class LinkWriter {
  public:
-  LinkWriter(const LinkStyle& style, TextPageRange range);
+  // `targets` says how a link names its page ("#8", or the page's id in a
+  // book whose pages carry titles); without it "#8".
+  LinkWriter(const LinkStyle& style, TextPageRange range, const PageTargets* targets = nullptr);
 
   // At every page-selection line of the dump; `ordinal` counts the pages met
   // before this one.
@@ -68,6 +71,7 @@ class LinkWriter {
  private:
   LinkStyle style_;
   TextPageRange range_;
+  PageTargets targets_;
   PageLinkState page_;
   QList<PageLinks> pages_;
   QList<LinkedEntry> entries_;

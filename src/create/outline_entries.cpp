@@ -114,7 +114,7 @@ QList<OutlineEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList
 }
 
 OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<LinkedEntry>& linked,
-                        const QList<const PageData*>& textPages, bool dryRun) {
+                        const QList<const PageData*>& textPages, bool dryRun, const PageTargets& targets) {
   OutlinePlan plan;
   QList<OutlineEntry> entries = OutlineEntries(linked, textPages);
   if (entries.isEmpty()) {
@@ -123,7 +123,7 @@ OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<
     return plan;
   }
   AssignLevels(entries);
-  plan.data = OutlineData(entries);
+  plan.data = OutlineData(entries, targets);
   plan.entries = entries;
   plan.notes << QCoreApplication::translate("OutlineEntries", "Создано закладок: %1").arg(entries.size());
   if (!dryRun) {

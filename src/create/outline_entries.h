@@ -33,6 +33,7 @@ struct OutlinePlan {
 
 // The outline of the entries with their levels. Unless `dryRun`, the
 // document's present outline is read (path: djvused's document argument) to
-// say in the log that it is replaced.
+// say in the log that it is replaced. The bookmarks name their pages as
+// `targets` writes links.
 OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<LinkedEntry>& linked,
-                        const QList<const PageData*>& textPages, bool dryRun);
+                        const QList<const PageData*>& textPages, bool dryRun, const PageTargets& targets);

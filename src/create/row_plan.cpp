@@ -14,10 +14,50 @@
 #include "create/link_writer.h"
 #include "create/page_scan.h"
 #include "create/text_dump.h"
+#include "djvused/component_list.h"
 #include "djvused/script_dialect.h"
 #include "folios/folio_targets.h"
 
 namespace {
+
+// Whether djvused selects every one of the ids (read from "ls", where an id
+// holding " T=" reads like a title): a run of "select" commands fails at the
+// first id that names no component.
+bool IdsSelect(DjvusedRunner& runner, const QString& path, const QList<QByteArray>& ids) {
+  constexpr qsizetype kCallBytes = 60000;  // a command line stays far below the system's limit
+  QByteArray selects;
+  for (qsizetype i = 0; i < ids.size(); ++i) {
+    selects += "select " + dialect::Quote(ids[i]) + "; ";
+    if (i + 1 < ids.size() && selects.size() < kCallBytes) continue;
+    try {
+      runner.CommandsOutput(path, selects);
+    } catch (const DjvusedError&) {
+      return false;
+    }
+    selects.clear();
+  }
+  return true;
+}
+
+// How the links name their pages, said once for a book whose pages carry titles.
+QStringList TargetsLines(const PageTargets& targets) {
+  if (targets.WritesIds()) {
+    return {QCoreApplication::translate("CreateRun", "Страницы книги названы, ссылки ведут на имена страниц")};
+  }
+  if (targets.IdsRefused()) {
+    return {QCoreApplication::translate("CreateRun",
+                                        "Страницы книги названы, но их имена в списке djvused читаются неоднозначно: "
+                                        "ссылки ведут на номера страниц")};
+  }
+  if (const std::optional<int> page = targets.IdBlocker()) {
+    return {QCoreApplication::translate("CreateRun",
+                                        "Страницы книги названы, но имя страницы %1 («%2») совпадает с названием "
+                                        "или номером другой страницы: ссылки ведут на номера страниц")
+                .arg(*page)
+                .arg(QString::fromUtf8(targets.IdOf(*page)))};
+  }
+  return {};
+}
 
 // Makes one plan, step by step; each step adds to the plan. The dumps it
 // reads stay in the runner's temporary files for the save's batch record.
@@ -41,11 +81,17 @@ class RowPlanner {
   }
 
  private:
-  // The page list, then only the pages of the range that the document has.
+  // The page list and how links name the pages, then only the pages of the
+  // range that the document has.
   void ReadRange() {
     runner_.RunDump(plan_.path, DumpUse::PageList);
     plan_.componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
-    pageCount_ = ReadPageNameList(runner_.TempPath(DjvusedRunner::kPageListFile), 1, 0).pageCount;
+    components_ = ReadComponentList(plan_.componentList);
+    plan_.targets = PageTargets(components_);
+    if (plan_.targets.WritesIds() && !IdsSelect(runner_, plan_.path, plan_.targets.UncertainIds())) {
+      plan_.targets.RefuseIds();
+    }
+    pageCount_ = plan_.targets.PageCount();
     const int first = std::max(settings_.firstPage, 1);
     const int last = std::min(settings_.lastPage, pageCount_);
     frontEnd_.LogShow();
@@ -67,7 +113,7 @@ class RowPlanner {
     for (const PageData& page : plan_.pages) {
       if (!page.text.isEmpty()) textPages_ << &page;  // by their place among the pages with hidden text
     }
-    writer_ = LinkWriter(settings_.style, TextPageRange{1, int(textPages_.size())});
+    writer_ = LinkWriter(settings_.style, TextPageRange{1, int(textPages_.size())}, &plan_.targets);
   }
 
   // The entries of the range's pages, written as links by the writer. With
@@ -75,7 +121,7 @@ class RowPlanner {
   // book's folio map (read only when the range has hidden text to link).
   void Recognise() {
     if (settings_.bookNumbers && !textPages_.isEmpty()) {
-      folios_.emplace(ReadBookPageNumbers(runner_, plan_.path, pageCount_), true);
+      folios_.emplace(ReadBookPageNumbers(runner_, plan_.path, components_), true);
     }
     FolioTargets* const folioTargets = folios_ ? &*folios_ : nullptr;
     if (!IsAutomatic(settings_.workType)) {
@@ -151,10 +197,11 @@ class RowPlanner {
   // offset checked against the folios of a few of its targets.
   void CheckTargets() {
     plan_.notes << report_.Lines();
+    if (!made_.isEmpty()) plan_.notes << TargetsLines(plan_.targets);
     if (folios_) plan_.notes << folios_->Lines(settings_.offset);
     if (settings_.bookNumbers || settings_.halve) return;
     QList<int> unreadable;
-    plan_.notes << CheckOffset(runner_, plan_.path, pageCount_, made_, &unreadable).Lines(settings_.offset);
+    plan_.notes << CheckOffset(runner_, plan_.path, components_, made_, &unreadable).Lines(settings_.offset);
     if (!unreadable.isEmpty()) {
       plan_.notes << QCoreApplication::translate("CreateRun",
                                                  "Внимание: djvused не может прочитать страницы %1; проверка "
@@ -170,12 +217,12 @@ class RowPlanner {
       if (settings_.workType != WorkType::Contents && settings_.workType != WorkType::ContentsAuto) {
         plan_.notes << QCoreApplication::translate("CreateRun", "Закладки создаются только по содержанию");
       } else {
-        outline = PlanOutline(runner_, plan_.path, writer_.Entries(), textPages_, options_.dryRun);
+        outline = PlanOutline(runner_, plan_.path, writer_.Entries(), textPages_, options_.dryRun, plan_.targets);
         plan_.notes << outline.notes;
       }
     }
     plan_.script = LinkScript(options_.removeOcr, edits_, outline.data);
-    plan_.links = ListLinks(made_, textPages_);
+    plan_.links = ListLinks(made_, textPages_, plan_.targets);
     MarkLevels(plan_.links, outline.entries);
     plan_.outline = outline.entries;
   }
@@ -186,6 +233,7 @@ class RowPlanner {
   const PlanOptions options_;
   RowPlan plan_;
   int pageCount_ = 0;
+  QList<ComponentLine> components_;
   QList<const PageData*> textPages_;  // point into plan_.pages, which stays in place until Make returns
   LinkWriter writer_;
   ScanReport report_;

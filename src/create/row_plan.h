@@ -14,6 +14,7 @@
 #include "create/range_read.h"
 #include "create/row_settings.h"
 #include "djvused/djvused_runner.h"
+#include "djvused/page_targets.h"
 
 // What the plan needs of the run's options, read when the plan is made.
 struct PlanOptions {
@@ -25,6 +26,7 @@ struct PlanOptions {
 struct RowPlan {
   QString path;                  // djvused's document argument
   QByteArray componentList;      // the page list as read, for the save's check
+  PageTargets targets;           // how the document's links name and find their pages
   QList<PageData> pages;         // the pages of the range the document has, as read
   QList<ListedLink> links;       // the links the plan makes, in order
   QList<OutlineEntry> outline;   // the bookmarks it makes; empty: none

@@ -41,6 +41,12 @@ std::optional<ComponentLine> ReadComponentLine(QByteArrayView line) {
   QByteArrayView rest = dialect::Mid(line, i);
   const qsizetype file = rest.indexOf(" F=");
   if (file >= 0) component.fileName = rest.sliced(file + 3).toByteArray();
+  const qsizetype title = rest.indexOf(" T=");
+  if (title >= 0) {
+    QByteArrayView text = rest.sliced(title + 3);
+    if (const qsizetype end = text.indexOf(" F="); end >= 0) text = text.first(end);
+    component.title = text.toByteArray();
+  }
   for (const char* suffix : {" T=", " F="}) {
     const qsizetype cut = rest.indexOf(QByteArrayView(suffix));
     if (cut >= 0) rest = rest.first(cut);

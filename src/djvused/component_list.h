@@ -13,6 +13,7 @@ struct ComponentLine {
   qint64 size = 0;       // as listed: stored in 24 bits, so it wraps at 16 MiB
   QByteArray name;       // the component's id
   QByteArray fileName;   // the file it is saved as (F=), else the id
+  QByteArray title;      // the page's title (T=), listed only when it differs from the id; else empty
 };
 
 std::optional<ComponentLine> ReadComponentLine(QByteArrayView line);

@@ -5,6 +5,8 @@
 
 #include "core/errors.h"
 #include "djvused/djvused_runner.h"
+#include "djvused/component_list.h"
+#include "folios/title_folios.h"
 #include "page/text_layer.h"
 
 namespace {
@@ -78,6 +80,9 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount) {
 }
 
 FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path) {
+  if (std::optional<FolioMap> titles = TitleFolioMap(ReadComponentList(runner.CommandsOutput(path, "ls")))) {
+    return *std::move(titles);
+  }
   StreamedFolios folios;
   runner.StreamPageCountAndText(path, [&](const QByteArray& piece) { folios.Take(piece); });
   return folios.Finish(path);

@@ -11,6 +11,7 @@ class DjvusedRunner;
 // InputError when a page's hidden text is not a well-formed zone tree.
 FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount);
 
-// Has djvused dump the document's hidden text and count its pages (through
+// The map of the pages' titles when they are the printed numbers; otherwise
+// has djvused dump the document's hidden text and count its pages (through
 // the runner), and builds the map. Throws DjvusedError, IoError, InputError.
 FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path);

@@ -4,7 +4,7 @@
 
 #include "djvused/script_dialect.h"
 
-QByteArray OutlineData(const QList<OutlineEntry>& entries) {
+QByteArray OutlineData(const QList<OutlineEntry>& entries, const PageTargets& targets) {
   const QByteArray br = dialect::LineBreak();
   QByteArray data = "(bookmarks";
   int open = 0;  // bookmarks not yet closed
@@ -12,7 +12,7 @@ QByteArray OutlineData(const QList<OutlineEntry>& entries) {
     const int level = std::clamp(e.level, 1, open + 1);
     // Close the bookmarks on this level and below: they have no more children.
     for (; open >= level; --open) data += " )";
-    data += br + QByteArray(level, ' ') + '(' + dialect::Quote(e.title.toUtf8()) + " \"#" + dialect::NumberText(e.target) + '"';
+    data += br + QByteArray(level, ' ') + '(' + dialect::Quote(e.title.toUtf8()) + ' ' + dialect::Quote(targets.UrlOf(e.target));
     open = level;
   }
   for (; open > 0; --open) data += " )";

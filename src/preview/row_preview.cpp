@@ -11,6 +11,7 @@
 #include "create/row_settings.h"
 #include "create/range_read.h"
 #include "djvused/book_session.h"
+#include "djvused/component_list.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/script_dialect.h"
 #include "page/text_layer.h"
@@ -29,7 +30,7 @@ PreviewStyle RowStyle(const CreateJob& row) {
 
 }  // namespace
 
-QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind) {
+QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind, const PageTargets& targets, int page) {
   QList<PreviewArea> areas;
   for (const AnnotationRecord& record : ReadAnnotationPieces(annotations)) {
     if (!record.maparea || !record.box) continue;  // a stretch djvused stored unchecked is no area
@@ -38,6 +39,9 @@ QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind) {
     area.area = *record.box;
     area.oval = record.shape == "oval";
     area.url = QString::fromUtf8(record.url);
+    const PageTargets::Opened opened = targets.Open(record.url, page);
+    area.opened = opened.page;
+    area.ambiguous = opened.ambiguous;
     areas << area;
   }
   return areas;
@@ -65,16 +69,19 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
   preview.style = RowStyle(row);
   for (const QString& note : session.Notes() + record.notes) frontEnd.LogAddLine(note);
   preview.log = frontEnd.Log().Text().split(LogText::kLineBreak, Qt::SkipEmptyParts);
+  preview.targets = record.targets;
   for (const PageData& data : record.pages) {
     PreviewPage page{data.number, QSize(data.width, data.height), {}};
-    const QList<PreviewArea> present = AnnotationAreas(data.annotations, AreaKind::InDocument);
+    const QList<PreviewArea> present = AnnotationAreas(data.annotations, AreaKind::InDocument, record.targets, data.number);
     QList<bool> shown(present.size(), false);
     for (int i = 0; i < preview.entries.size(); ++i) {
       const ListedLink& link = preview.entries[i];
       if (link.page != data.number) continue;
-      PreviewArea area{AreaKind::New, link.area, preview.style.oval, QStringLiteral("#%1").arg(link.target), i, false};
+      PreviewArea area{AreaKind::New, link.area, preview.style.oval, QString::fromUtf8(link.url), link.opened, false, i,
+                       false};
+      // An old link to the same page, in whatever form it names it, is the same link.
       for (int j = 0; j < present.size(); ++j) {
-        if (!shown[j] && present[j].url == area.url && present[j].area == area.area) {
+        if (!shown[j] && present[j].opened == area.opened && !present[j].ambiguous && present[j].area == area.area) {
           area.inDocument = shown[j] = true;
         }
       }
@@ -95,6 +102,7 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   // The fix job's own passes over the annotation dump; the script they
   // write is read here and never applied.
+  const PageTargets targets(ReadComponentList(runner.CommandsOutput(path, "ls")));
   runner.RunDump(path, DumpUse::Annotations);
   const QString dump = runner.TempPath(DjvusedRunner::kDumpFile);
   const QByteArray before = dialect::ReadWholeFile(dump);
@@ -107,14 +115,17 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
 
   RowPreview preview;
   preview.path = longPath;
+  preview.targets = targets;
   QList<int> numbers;
   const QList<DumpPage> beforePages = SplitTextDump(before, dialect::kSetAnt);
   const QList<DumpPage> afterPages = SplitTextDump(after, dialect::kSetAnt);
   for (const DumpPage& page : beforePages) {
-    QList<PreviewArea> areas = AnnotationAreas(page.zones, AreaKind::BeforeAlignment);
+    QList<PreviewArea> areas = AnnotationAreas(page.zones, AreaKind::BeforeAlignment, targets, page.number);
     if (areas.isEmpty() || page.number < 1) continue;
     for (const DumpPage& aligned : afterPages) {
-      if (aligned.number == page.number) areas << AnnotationAreas(aligned.zones, AreaKind::AfterAlignment);
+      if (aligned.number == page.number) {
+        areas << AnnotationAreas(aligned.zones, AreaKind::AfterAlignment, targets, page.number);
+      }
     }
     preview.pages << PreviewPage{page.number, QSize(), areas};
     numbers << page.number;
@@ -124,6 +135,23 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   const QList<PageData> sizes = ReadPagesOutput(runner.CommandsOutput(path, PagesCommands(numbers)), numbers);
   for (int i = 0; i < preview.pages.size(); ++i) preview.pages[i].size = QSize(sizes[i].width, sizes[i].height);
   return preview;
+}
+
+QString TargetText(const PreviewArea& area) {
+  if (!area.url.startsWith(QLatin1Char('#'))) return area.url;
+  if (area.opened == 0) {
+    return QCoreApplication::translate("RowPreview", "«%1»: такой страницы нет").arg(area.url);
+  }
+  QString text = QString::number(area.opened);
+  // "#8" and "#$8" say page 8; a title or an id says no number.
+  const QStringView named = QStringView(area.url).mid(area.url.startsWith(QLatin1String("#$")) ? 2 : 1);
+  bool number = false;
+  const int said = named.toInt(&number);
+  if (number && said != area.opened && !named.startsWith(QLatin1Char('+')) && !named.startsWith(QLatin1Char('-'))) {
+    text += QCoreApplication::translate("RowPreview", " («%1» ведёт не на стр. %2)").arg(area.url).arg(said);
+  }
+  if (area.ambiguous) text += QCoreApplication::translate("RowPreview", " (в разных программах просмотра по-разному)");
+  return text;
 }
 
 QRectF AreaOnPicture(const LinkArea& area, QSize pageSize, QSizeF pictureSize) {

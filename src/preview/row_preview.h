@@ -12,6 +12,7 @@
 
 #include "core/create_job.h"
 #include "create/link_listing.h"
+#include "djvused/page_targets.h"
 #include "outline/outline_entry.h"
 
 class DjvusedRunner;
@@ -27,7 +28,9 @@ struct PreviewArea {
   AreaKind kind = AreaKind::New;
   LinkArea area;
   bool oval = false;
-  QString url;             // "#7" for page 7 of the book, or a web address
+  QString url;             // "#7" or a page's id for a page of the book, or a web address
+  int opened = 0;          // the page a viewer opens with it; 0: none, or a web address
+  bool ambiguous = false;  // viewers differ on the page it opens
   int entry = -1;          // a new area: its entry in RowPreview::entries
   bool inDocument = false; // a new area the document already has, just so
 };
@@ -53,6 +56,7 @@ struct RowPreview {
   QList<OutlineEntry> outline; // the bookmarks it would make (with "Создать закладки")
   PreviewStyle style;
   QStringList log;             // the dry run's log: its summary and warnings
+  PageTargets targets;         // how the document's links find their pages
 };
 
 // The create list's row as "Создать" would make it: the create run on this
@@ -65,8 +69,14 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
 RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath);
 
 // The link targets of a page's annotation text: the maparea records with a
-// box, in order, as areas of `kind`.
-QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind);
+// box, in order, as areas of `kind`, each followed from `page` as a viewer
+// follows it.
+QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind, const PageTargets& targets, int page);
+
+// The area's target as the preview labels it: the page a viewer opens ("13"),
+// and when the URL reads as another page ("#8" opening page 13, a link to no
+// page, viewers that disagree) what it says; a web address as it stands.
+QString TargetText(const PreviewArea& area);
 
 // Where an area of a page of `pageSize` lies on a picture of the page of
 // `pictureSize` pixels: page units have their origin bottom left, pictures
