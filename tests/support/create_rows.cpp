@@ -1,6 +1,6 @@
 #include "support/create_rows.h"
 
-#include "app/fix_job.h"
+#include "core/fix_job.h"
 
 namespace testdocs {
 

@@ -2,7 +2,7 @@
 // The pieces the create run's tests build their books and rows from.
 #include <QString>
 
-#include "app/create_job.h"
+#include "core/create_job.h"
 #include "support/djvu_documents.h"
 
 namespace testdocs {
