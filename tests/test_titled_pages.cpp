@@ -301,6 +301,14 @@ void TitledPagesTest::TitlesAreThePrintedNumbers() {
   const CliRun wrong = Cli({"create", "--pages", "2-2", "--offset", "2", "--dry-run", book});
   QCOMPARE(wrong.status, 0);
   QVERIFY2(wrong.err.contains("3 → стр. 5 (на ней 1)"), wrong.err.constData());
+
+  // Titles that only count the pages ("1" on page 1, as a converter writes
+  // them when its source has no page labels) are not the printed numbers.
+  const QString counted = dir_.filePath(QStringLiteral("counted.djvu"));
+  BuildDocument(counted, Book({Line(1500, "Введение 1")}));
+  SetPageTitles(counted, PrintedTitles(0, kPages));
+  const CliRun none = Cli({"offsets", counted});
+  QVERIFY2(!none.out.contains("смещение"), none.out.constData());
 }
 
 QTEST_GUILESS_MAIN(TitledPagesTest)

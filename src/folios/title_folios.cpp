@@ -22,6 +22,10 @@ QList<PageFolios> TitleFolios(const QList<ComponentLine>& components) {
     if (title.isEmpty() || !(AllOf(title, "0123456789") || AllOf(title, "ivxlcdm") || AllOf(title, "IVXLCDM"))) {
       continue;
     }
+    // A title that is the page's own place in the document is what a
+    // converter writes when its source has no page labels: it says nothing
+    // of the number printed on the page.
+    if (title == QByteArray::number(number)) continue;
     if (const std::optional<Folio> folio = ParseFolioToken(QString::fromLatin1(title))) {
       pages.append(PageFolios{number, {*folio}});
     }

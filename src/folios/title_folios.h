@@ -10,7 +10,8 @@
 #include "folios/folio_map.h"
 
 // The folio of each page whose title is a plain number or a Roman numeral in
-// one case; other titles ("Cover", "A-3") and untitled pages give none.
+// one case; other titles ("Cover", "A-3"), untitled pages and pages titled
+// with their own place in the document ("7" on page 7) give none.
 QList<PageFolios> TitleFolios(const QList<ComponentLine>& components);
 
 // The folio map of the titles, when at least one run of titles agrees with
