@@ -22,8 +22,6 @@ using namespace testdocs;
 
 namespace {
 
-TextLine Line(int bottom, const QString& words) { return LayoutLine(bottom, bottom + 40, words.split(' ')); }
-
 QByteArray ContentsText() {
   return PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"), Line(1400, "Глава 1 7"), Line(1300, "Глава 2 15")});
 }

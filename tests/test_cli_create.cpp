@@ -13,10 +13,6 @@ using namespace testdocs;
 
 namespace {
 
-TextLine Line(int bottom, const QString& words) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
-}
-
 // Page 2 is the contents page; the book has the pages its entries lead to.
 QList<Page> Contents() {
   return WithBlankPagesUpTo({Page{}, Page{PageText({Line(1500, "Введение 3"), Line(1400, "Глава 7")}), {}}}, 7);

@@ -13,10 +13,6 @@ using namespace testdocs;
 
 namespace {
 
-TextLine Line(int bottom, const QString& words) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
-}
-
 // Ragged entries: the areas come out 200, 180 and 260 wide; the book has
 // the 15 pages they lead to.
 QList<Page> Book() {

@@ -15,10 +15,6 @@ namespace {
 
 using Links = QMap<QString, QStringList>;
 
-TextLine Line(int bottom, const QString& words, int left = 100) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
-}
-
 // A row of the create list; `ro` empty leaves the Roman offset column out
 // altogether, as in a row stored before the column existed.
 CreateJob Row(const QString& path, int first, int last, const QString& mode, const QString& offset = "0",

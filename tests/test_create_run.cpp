@@ -15,10 +15,6 @@ namespace {
 
 using Links = QMap<QString, QStringList>;
 
-TextLine Line(int bottom, const QString& words, int left = 100) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
-}
-
 // Page 1 without text, page 2 the contents, page 3 ordinary text, then blank
 // pages up to page 19, the last target of the contents with offset 4.
 QList<Page> Book() {

@@ -16,23 +16,11 @@
 #include "support/fix_links.h"
 #include "support/link_areas.h"
 #include "support/recording_front_end.h"
+#include "support/save_books.h"
 
 using namespace testdocs;
 
 namespace {
-
-TextLine Line(int bottom, const QString& words) { return LayoutLine(bottom, bottom + 40, words.split(' ')); }
-
-// Page 2 is a contents page with three entries; page 3 ordinary text; blank
-// pages up to page 15, the last entry's target.
-QList<Page> ContentsBook() {
-  return WithBlankPagesUpTo({Page{},
-                             Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"),
-                                            Line(1400, "Глава 1 7"), Line(1300, "Глава 2 15")}),
-                                  {}},
-                             Page{PageText({Line(1500, "Глава 1 и ещё немного текста")}), {}}},
-                            15);
-}
 
 // Page 1 with ragged links for the fix job, page 2 with one more.
 QList<Page> LinkedBook() {

@@ -17,10 +17,6 @@ using namespace testdocs;
 
 namespace {
 
-TextLine Line(int bottom, const QString& words) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
-}
-
 // Page 2 is the contents page; blank pages up to page 15, its last target.
 QList<Page> Book() {
   return WithBlankPagesUpTo({Page{},

@@ -29,10 +29,6 @@ namespace {
 // from the top: in page units the bar runs from y 1524 to 1554.
 constexpr int kBarBottom = kPageHeight - 230, kBarTop = kPageHeight - 200;
 
-TextLine Line(int bottom, const QString& words) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')));
-}
-
 // Pages 2 and 3 are contents pages; the first entry of page 2 lies on the bar.
 QList<Page> Book() {
   return WithBlankPagesUpTo(

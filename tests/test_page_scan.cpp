@@ -10,6 +10,7 @@
 #include "support/text_dumps.h"
 
 using testdocs::LayoutLine;
+using testdocs::Line;
 using testdocs::TextLine;
 using testdocs::Word;
 
@@ -39,10 +40,6 @@ QStringList Areas(const QByteArray& script) {
     found << QStringLiteral("#%1 %2 %3 %4 %5").arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5));
   }
   return found;
-}
-
-TextLine Line(int bottom, const QString& words, int left = 100) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
 }
 
 // The contents page of the worked example: a heading, then three entries.

@@ -88,35 +88,27 @@ class Pages:
     def _find(values, text):
         return values.index(text) + 1 if text in values else None
 
-    def djview(self, url, current=None):
-        """The page djview4 opens for an internal URL ("#..."), or None."""
+    def _follow(self, url, current, order):
+        """The page found for an internal URL ("#...") by looking the text up in
+        `order` (a list of "titles", "number", "names", "ids"), or None."""
         if not url.startswith("#"):
             return None
         text = url[1:]
-        rel = self._relative(text, current)
-        if rel is not None or re.fullmatch(r"[+-]\d+|\$\d+", text):
-            return rel
-        for look in (lambda: self._find(self.titles, text), lambda: self._number(text),
-                     lambda: self._find(self.names, text), lambda: self._find(self.ids, text)):
-            page = look()
+        if re.fullmatch(r"[+-]\d+|\$\d+", text):
+            return self._relative(text, current)
+        for where in order:
+            page = self._number(text) if where == "number" else self._find(getattr(self, where), text)
             if page is not None:
                 return page
         return None
 
+    def djview(self, url, current=None):
+        """The page djview4 opens for an internal URL ("#..."), or None."""
+        return self._follow(url, current, ("titles", "number", "names", "ids"))
+
     def document_api(self, url, current=None):
         """The page ddjvu_document_search_pageno (and the viewers on it) opens."""
-        if not url.startswith("#"):
-            return None
-        text = url[1:]
-        rel = self._relative(text, current)
-        if rel is not None or re.fullmatch(r"[+-]\d+|\$\d+", text):
-            return rel
-        for look in (lambda: self._find(self.ids, text), lambda: self._find(self.names, text),
-                     lambda: self._find(self.titles, text), lambda: self._number(text)):
-            page = look()
-            if page is not None:
-                return page
-        return None
+        return self._follow(url, current, ("ids", "names", "titles", "number"))
 
     def opens(self, url, current=None):
         """The page every viewer opens, or None when they disagree or find none."""

@@ -4,10 +4,6 @@
 
 namespace testdocs {
 
-TextLine Line(int bottom, const QString& words, int left) {
-  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
-}
-
 CreateJob Row(const QString& path, int first, int last, const QString& mode, const QString& offset) {
   const FixJob place = FixJob::FromPath(path);
   return CreateJob::FromColumns(place.Folder, {place.FileName, QString::number(first), QString::number(last), offset,

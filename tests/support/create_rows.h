@@ -7,9 +7,6 @@
 
 namespace testdocs {
 
-// A line 40 px high at `bottom`, its words laid out from `left` (LayoutLine).
-TextLine Line(int bottom, const QString& words, int left = 100);
-
 // A create-list row over pages first-last with the work type's code and the
 // offset, making rectangles with an xor border.
 CreateJob Row(const QString& path, int first, int last, const QString& mode, const QString& offset);

@@ -86,6 +86,10 @@ TextLine LayoutLine(int bottom, int top, const QStringList& words, int left) {
   return line;
 }
 
+TextLine Line(int bottom, const QString& words, int left) {
+  return LayoutLine(bottom, bottom + 40, words.split(QLatin1Char(' ')), left);
+}
+
 QList<Page> WithBlankPagesUpTo(QList<Page> pages, int count) {
   while (pages.size() < count) pages << Page{};
   return pages;

@@ -53,6 +53,8 @@ QByteArray PageText(const QList<TextLine>& lines);
 // A line at [bottom, top] whose words are laid out from the left margin on:
 // every word 20 px per character wide, one gap of 20 px between words.
 TextLine LayoutLine(int bottom, int top, const QStringList& words, int left = 100);
+// A line 40 px high at `bottom`, its blank-separated words laid out from `left`.
+TextLine Line(int bottom, const QString& words, int left = 100);
 // A string as djvused writes it inside double quotes.
 QByteArray Quoted(const QString& text);
 

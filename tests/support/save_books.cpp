@@ -6,12 +6,6 @@
 
 namespace testdocs {
 
-namespace {
-
-TextLine Line(int bottom, const QString& words) { return LayoutLine(bottom, bottom + 40, words.split(' ')); }
-
-}  // namespace
-
 QList<Page> ContentsBook() {
   return WithBlankPagesUpTo({Page{},
                              Page{PageText({Line(1600, "Содержание"), Line(1500, "Введение 3"),
