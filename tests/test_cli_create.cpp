@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QtTest>
 
 #include "support/cli_process.h"
@@ -143,6 +144,15 @@ void CliCreateTest::FailuresGiveNonZeroStatus() {
   QCOMPARE(noDjvused.status, 1);
   QVERIFY(noDjvused.err.contains("Файл djvused.exe не найден"));
   QCOMPARE(ReadFile(good), before);
+
+  // A name that is not UTF-8 (a Latin-1 "é") is refused by name, not "not found".
+  QProcess shell;
+  shell.setWorkingDirectory(dir_.path());
+  shell.start("/bin/sh", {"-c", "cp good.djvu \"$(printf 'caf\\351.djvu')\" && "
+                                "LANGUAGE=ru \"$QUILLMARK_CLI\" create \"$(printf 'caf\\351.djvu')\""});
+  QVERIFY(shell.waitForFinished(60000));
+  QCOMPARE(shell.exitCode(), 1);
+  QVERIFY2(shell.readAllStandardError().contains("caf%E9.djvu» не в кодировке UTF-8"), "no word of the encoding");
 }
 
 void CliCreateTest::ListsTheLinks() {

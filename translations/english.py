@@ -182,6 +182,8 @@ ENGLISH = {
     'Неверно заданы страницы: %1': 'The pages are set wrongly: %1',
     'Не удалось создать временную папку': 'Could not create a temporary folder',
     'Не удалось открыть стандартный вывод': 'Could not open the standard output',
+    'имя «%1» не в кодировке UTF-8, такой файл не открыть: переименуйте его':
+        'the name “%1” is not UTF-8, such a file cannot be opened: rename it',
     'Не удалось вывести результат: %1': 'Could not write the result: %1',
     'Внимание: страница %1 не изменена: в её аннотациях есть строка «.» вне записей, djvused выполнил бы текст после неё как команды':
         'Warning: page %1 is left unchanged: its annotations hold a line "." outside their records, '

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>CliMain</name>
+    <message>
+        <source>имя «%1» не в кодировке UTF-8, такой файл не открыть: переименуйте его</source>
+        <translation>the name “%1” is not UTF-8, such a file cannot be opened: rename it</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Гиперссылки содержания и указателя в DjVu книгах. Названные файлы DjVu добавляются в список вкладки "Создать".</source>

@@ -1,6 +1,7 @@
 // quillmark-cli: the create run and the fix job without windows.
 #include <QCoreApplication>
 #include <QLocale>
+#include <QStringDecoder>
 #include <cstdio>
 
 #include "cli/commands.h"
@@ -32,7 +33,8 @@ const char* const kUsage =
     "  --dry-run            write the link script to standard output instead of applying it;\n"
     "                       the document is not touched\n"
     "  --list               list the links on standard output, one tab-separated line each:\n"
-    "                       page, printed number, target, x, y, w, h, the entry's text\n"
+    "                       page, printed number, the page a viewer opens, x, y, w, h, the entry's\n"
+    "                       text, the outline level (with --outline), the link's URL\n"
     "                       (with --dry-run: the links that would be made, instead of the script)\n"
     "  --json               the same list as one JSON object per file\n"
     "quillmark-cli fix [--backup] FILE...\n"
@@ -44,11 +46,34 @@ int UsageError(const QString& message) {
   return 2;
 }
 
+// Qt reads arguments and file names as UTF-8: a name in another encoding
+// would reach the file system changed and be "not found". Such a name is
+// refused at once with what to do about it.
+bool AllUtf8(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)QString(utf8(QByteArrayView(argv[i])));
+    if (utf8.hasError()) {
+      const QString name = QString::fromLatin1(QByteArray(argv[i]).toPercentEncoding("/.-_ "));
+      std::fprintf(stderr, "quillmark-cli: %s\n",
+                   QCoreApplication::translate("CliMain",
+                                               "имя «%1» не в кодировке UTF-8, такой файл не открыть: "
+                                               "переименуйте его")
+                       .arg(name)
+                       .toUtf8()
+                       .constData());
+      return false;
+    }
+  }
+  return true;
+}
+
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("quillmark-cli"));
   QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
   translations::Install(app, QLocale::system().uiLanguages());  // the log's language
+  if (!AllUtf8(argc, argv)) return 1;
   QStringList arguments = QCoreApplication::arguments().mid(1);
   if (arguments.isEmpty()) return UsageError(QStringLiteral("no command given"));
   const QString command = arguments.takeFirst();
