@@ -7,6 +7,7 @@
 #include "align/fix_script.h"
 #include "core/errors.h"
 #include "core/run_options.h"
+#include "core/job_batch.h"
 #include "core/job_log.h"
 #include "djvused/book_backup.h"
 #include "djvused/book_session.h"
@@ -35,33 +36,31 @@ FixRun::FixRun(FrontEnd& frontEnd, DjvusedRunner& runner) : frontEnd_(frontEnd),
 
 bool FixRun::Run(const QString& alreadyBackedUp) {
   frontEnd_.LogClear();
-  int i = 0;
   try {
-    runner_.DropTempFile(DjvusedRunner::kDumpFile);
-    const int rows = frontEnd_.FixRowCount();
-    if (rows == 0) {
-      frontEnd_.ShowMessage(joblog::NoFileSelected());
-      return false;
-    }
-    for (; i < rows; ++i) {
-      // A row removed while the job waited: the list is no longer the one the
-      // job was started on.
-      if (i >= frontEnd_.FixRowCount()) {
-        throw InputError(
-            QCoreApplication::translate("FixRun", "Список файлов изменился во время работы: строки %1 больше нет")
-                .arg(i + 1));
-      }
-      if (AlignFile(frontEnd_.FixRow(i), alreadyBackedUp) != Outcome::Finished) return Stopped(i);
-    }
-  } catch (const DjvusedError& e) {
-    joblog::LogFailure(frontEnd_, e.Message());
-    return Stopped(i);
+    runner_.DropTempFile(DjvusedRunner::kDumpFile);  // a leftover of an earlier job is never read
   } catch (const QuillmarkError& e) {
     frontEnd_.ShowError(e.Message());
-    return Stopped(i);
+    return false;
   }
-  EndOfJob();
-  return true;
+  const int rows = frontEnd_.FixRowCount();
+  if (rows == 0) {
+    frontEnd_.ShowMessage(joblog::NoFileSelected());
+    return false;
+  }
+  const bool finished = joblog::RunBatch(
+      frontEnd_, {[rows] { return rows; }, [this](int i) { return i < frontEnd_.FixRowCount() ? frontEnd_.FixRow(i).FileName : QString(); },
+                  [&](int i) {
+                    // A row removed while the job waited: the list is no longer the one the
+                    // job was started on.
+                    if (i >= frontEnd_.FixRowCount()) {
+                      throw InputError(QCoreApplication::translate(
+                                           "FixRun", "Список файлов изменился во время работы: строки %1 больше нет")
+                                           .arg(i + 1));
+                    }
+                    return AlignFile(frontEnd_.FixRow(i), alreadyBackedUp) == Outcome::Finished;
+                  }});
+  if (finished) EndOfJob();
+  return finished;
 }
 
 bool FixRun::AlignBook(const QString& longPath, const QString& alreadyBackedUp) {
@@ -85,19 +84,9 @@ void FixRun::EndOfJob() {
   if (RunOptions(frontEnd_).CloseAfterFix()) frontEnd_.CloseMainWindow();
 }
 
-bool FixRun::Stopped(int failedRow) {
-  QStringList rest;
-  for (int after = failedRow + 1; after < frontEnd_.FixRowCount(); ++after) rest << frontEnd_.FixRow(after).FileName;
-  joblog::LogNotProcessed(frontEnd_, rest);
-  return false;
-}
-
 FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBackedUp) {
   const QString longPath = row.FullPath();
-  BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) {
-    throw InputError(QCoreApplication::translate("FixRun", "Файл %1 не найден").arg(longPath));
-  }
+  BookSession::RequireBook(longPath, QCoreApplication::translate("FixRun", "Файл %1 не найден").arg(longPath));
   const BookSession session(longPath, runner_);  // locked until the file is done
   struct Notes {  // logged after the file's own lines, however the work ends
     FrontEnd& frontEnd;

@@ -29,8 +29,6 @@ class FixRun {
   void LogStep(const QString& line);
   // The fix tab's "Очистить список по завершению" and "Закрыть по завершению".
   void EndOfJob();
-  // Logs the files of the rows after the one the job stopped at; false.
-  bool Stopped(int failedRow);
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;

@@ -119,10 +119,7 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const 
 }
 
 FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int afterPage) {
-  BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) {
-    throw InputError(QCoreApplication::translate("BookPageNumbers", "Файл не найден: %1").arg(longPath));
-  }
+  BookSession::RequireBook(longPath, QCoreApplication::translate("BookPageNumbers", "Файл не найден: %1").arg(longPath));
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   const FolioMap map = ReadBookPageNumbers(runner, path, ReadComponentList(runner.CommandsOutput(path, "ls")));
   FoundOffset found;

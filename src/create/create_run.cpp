@@ -5,6 +5,7 @@
 
 #include "align/fix_run.h"
 #include "core/errors.h"
+#include "core/job_batch.h"
 #include "core/job_log.h"
 #include "core/run_options.h"
 #include "djvused/book_backup.h"
@@ -61,35 +62,29 @@ void CreateRun::LogNotes() {
 }
 
 bool CreateRun::RunRows() {
-  int i = 0;
-  try {
-    for (; i < frontEnd_.CreateRowCount(); ++i) ProcessRow(frontEnd_.CreateRow(i), i + 1);
-    return true;
-  } catch (const RowStopped&) {
-    LogNotes();
-  } catch (const DjvusedError& e) {
-    notes_.removeOne(linksMade_);  // the links of a row that failed were not made
-    joblog::LogFailure(frontEnd_, e.Message());
-    LogNotes();
-  } catch (const QuillmarkError& e) {
-    notes_.removeOne(linksMade_);
-    LogNotes();
-    frontEnd_.ShowError(e.Message());
-  }
-  QStringList rest;
-  for (int after = i + 1; after < frontEnd_.CreateRowCount(); ++after) rest << frontEnd_.CreateRow(after).FileName;
-  joblog::LogNotProcessed(frontEnd_, rest);
-  return false;
+  return joblog::RunBatch(
+      frontEnd_, {[this] { return frontEnd_.CreateRowCount(); },
+                  [this](int i) { return frontEnd_.CreateRow(i).FileName; },
+                  [this](int i) {
+                    try {
+                      ProcessRow(frontEnd_.CreateRow(i), i + 1);
+                      return true;
+                    } catch (const RowStopped&) {
+                      return false;
+                    }
+                  },
+                  [this](joblog::RowEnd end) {
+                    // The links of a row that failed were not made.
+                    if (end == joblog::RowEnd::Failed) notes_.removeOne(linksMade_);
+                    LogNotes();
+                  }});
 }
 
 void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const RowSettings settings = ReadRowSettings(row, rowNumber);  // before the document is touched
   linksMade_.clear();
   const QString longPath = row.FullPath();
-  BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) {
-    throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
-  }
+  BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
   notes_ << session.Notes();
 

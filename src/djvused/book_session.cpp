@@ -1,5 +1,7 @@
 #include "djvused/book_session.h"
 
+#include <QFileInfo>
+
 #include <QCoreApplication>
 #include <filesystem>
 #include <system_error>
@@ -13,6 +15,11 @@ void BookSession::RequireDocumentFile(const QString& path) {
   if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
     throw InputError(QCoreApplication::translate("BookSession", "%1 не является файлом документа").arg(path));
   }
+}
+
+void BookSession::RequireBook(const QString& path, const QString& notFound) {
+  RequireDocumentFile(path);
+  if (!QFileInfo(path).isFile()) throw InputError(notFound);
 }
 
 namespace {

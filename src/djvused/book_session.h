@@ -24,6 +24,9 @@ class BookSession {
 
   // Throws InputError when the path exists but is not a regular file.
   static void RequireDocumentFile(const QString& path);
+  // The same, and InputError with `notFound` (the caller's own words) when
+  // there is no file at the path: what every job checks before it opens a book.
+  static void RequireBook(const QString& path, const QString& notFound);
 
  private:
   BookLock lock_;

@@ -50,10 +50,7 @@ QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind, co
 RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline) {
   const RowSettings settings = ReadRowSettings(row, 1);
   const QString longPath = row.FullPath();
-  BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) {
-    throw InputError(QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
-  }
+  BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   const BookSession session(longPath, runner, false);  // locked while it is read; a read-only book is fine
   if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::MissingMessage());
   HeadlessFrontEnd frontEnd;  // takes the reading lines; the page-number question is not asked
@@ -96,8 +93,7 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
 }
 
 RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
-  BookSession::RequireDocumentFile(longPath);
-  if (!QFileInfo(longPath).isFile()) throw InputError(QCoreApplication::translate("RowPreview", "Файл %1 не найден").arg(longPath));
+  BookSession::RequireBook(longPath, QCoreApplication::translate("RowPreview", "Файл %1 не найден").arg(longPath));
   if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::MissingMessage());
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   // The fix job's own passes over the annotation dump; the script they
