@@ -47,70 +47,99 @@ QList<PageData> ReadRangeOutput(QByteArrayView output, int first, int last) {
   return ReadPagesOutput(output, Range(first, last));
 }
 
-QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& numbers) {
-  const int first = numbers.isEmpty() ? 0 : numbers.first();
-  QList<PageData> pages;
-  QByteArray* block = nullptr;  // the block being read, until its "." line
-  // The annotations come last in a page's output, and djvused prints them as
-  // stored, lines "." included: their block runs to the last "." before the
-  // next page's size line. The lines after that "." wait here.
-  QByteArray afterEnd;
-  bool annotationBlock = false;
-  const auto endAnnotations = [&] {
-    if (!annotationBlock) return;
-    if (!afterEnd.trimmed().isEmpty()) NotWhole(QT_TRANSLATE_NOOP("RangeRead", "непонятная строка"), pages.last().number);
-    afterEnd.clear();
-    annotationBlock = false;
-  };
-  for (const QByteArrayView line : dialect::SplitLines(output)) {
-    if (block) {
-      if (line == ".") {
-        if (block->endsWith('\n')) block->chop(1);
-        block = nullptr;
-      } else {
-        *block += line.toByteArray() + '\n';
-      }
-      continue;
+namespace {
+
+// Reads the output of PagesCommands line by line into the pages.
+class PagesOutputReader {
+ public:
+  explicit PagesOutputReader(const QList<int>& numbers) : numbers_(numbers) {}
+
+  void Read(QByteArrayView line) {
+    if (block_) {
+      BlockLine(line);
+      return;
     }
     PageData page;
-    if (annotationBlock && !ReadSize(line, &page)) {
-      if (line == ".") {
-        // The "." before was a line of the annotations themselves.
-        QByteArray& text = pages.last().annotations;
-        text += (text.isEmpty() ? QByteArray() : QByteArray("\n")) + ".\n" + afterEnd;
-        text.chop(1);
-        afterEnd.clear();
-      } else {
-        afterEnd += line.toByteArray() + '\n';
-      }
-      continue;
+    if (annotationBlock_ && !ReadSize(line, &page)) {
+      AnnotationTail(line);
+      return;
     }
-    endAnnotations();
+    EndAnnotations();
     if (ReadSize(line, &page)) {
-      if (pages.size() >= numbers.size())
-        NotWhole(QT_TRANSLATE_NOOP("RangeRead", "лишняя страница"), numbers.isEmpty() ? 0 : numbers.last());
-      page.number = numbers.at(pages.size());
-      pages.append(page);
-    } else if (pages.isEmpty()) {
-      NotWhole(QT_TRANSLATE_NOOP("RangeRead", "нет размера страницы"), first);
-    } else if (line == "set-txt" && pages.last().text.isEmpty()) {
-      block = &pages.last().text;
-    } else if (line == "set-ant" && pages.last().annotations.isEmpty()) {
-      block = &pages.last().annotations;
-      annotationBlock = true;
+      if (pages_.size() >= numbers_.size())
+        NotWhole(QT_TRANSLATE_NOOP("RangeRead", "лишняя страница"), numbers_.isEmpty() ? 0 : numbers_.last());
+      page.number = numbers_.at(pages_.size());
+      pages_.append(page);
+    } else if (pages_.isEmpty()) {
+      NotWhole(QT_TRANSLATE_NOOP("RangeRead", "нет размера страницы"), numbers_.isEmpty() ? 0 : numbers_.first());
+    } else if (line == "set-txt" && pages_.last().text.isEmpty()) {
+      block_ = &pages_.last().text;
+    } else if (line == "set-ant" && pages_.last().annotations.isEmpty()) {
+      block_ = &pages_.last().annotations;
+      annotationBlock_ = true;
     } else if (!line.trimmed().isEmpty()) {
-      NotWhole(QT_TRANSLATE_NOOP("RangeRead", "непонятная строка"), pages.last().number);
+      NotWhole(QT_TRANSLATE_NOOP("RangeRead", "непонятная строка"), pages_.last().number);
     }
   }
-  if (block) NotWhole(QT_TRANSLATE_NOOP("RangeRead", "блок без конца"), pages.last().number);
-  endAnnotations();
-  if (pages.size() != numbers.size())
-    NotWhole(QT_TRANSLATE_NOOP("RangeRead", "страницы не все"), numbers.at(pages.size()));
-  for (PageData& page : pages) {
-    // The text block ends with the empty line djvused prints before ".".
-    page.text = page.text.trimmed();
+
+  QList<PageData> Finish() {
+    if (block_) NotWhole(QT_TRANSLATE_NOOP("RangeRead", "блок без конца"), pages_.last().number);
+    EndAnnotations();
+    if (pages_.size() != numbers_.size())
+      NotWhole(QT_TRANSLATE_NOOP("RangeRead", "страницы не все"), numbers_.at(pages_.size()));
+    for (PageData& page : pages_) {
+      // The text block ends with the empty line djvused prints before ".".
+      page.text = page.text.trimmed();
+    }
+    return pages_;
   }
-  return pages;
+
+ private:
+  // A line of the block being read, until its "." line.
+  void BlockLine(QByteArrayView line) {
+    if (line == ".") {
+      if (block_->endsWith('\n')) block_->chop(1);
+      block_ = nullptr;
+    } else {
+      *block_ += line.toByteArray() + '\n';
+    }
+  }
+
+  // The annotations come last in a page's output, and djvused prints them as
+  // stored, lines "." included: their block runs to the last "." before the
+  // next page's size line. The lines after that "." wait in afterEnd_.
+  void AnnotationTail(QByteArrayView line) {
+    if (line == ".") {
+      // The "." before was a line of the annotations themselves.
+      QByteArray& text = pages_.last().annotations;
+      text += (text.isEmpty() ? QByteArray() : QByteArray("\n")) + ".\n" + afterEnd_;
+      text.chop(1);
+      afterEnd_.clear();
+    } else {
+      afterEnd_ += line.toByteArray() + '\n';
+    }
+  }
+
+  void EndAnnotations() {
+    if (!annotationBlock_) return;
+    if (!afterEnd_.trimmed().isEmpty()) NotWhole(QT_TRANSLATE_NOOP("RangeRead", "непонятная строка"), pages_.last().number);
+    afterEnd_.clear();
+    annotationBlock_ = false;
+  }
+
+  const QList<int>& numbers_;
+  QList<PageData> pages_;
+  QByteArray* block_ = nullptr;  // the block being read, until its "." line
+  QByteArray afterEnd_;
+  bool annotationBlock_ = false;
+};
+
+}  // namespace
+
+QList<PageData> ReadPagesOutput(QByteArrayView output, const QList<int>& numbers) {
+  PagesOutputReader reader(numbers);
+  for (const QByteArrayView line : dialect::SplitLines(output)) reader.Read(line);
+  return reader.Finish();
 }
 
 QByteArray AsTextDump(const QList<PageData>& pages) {
