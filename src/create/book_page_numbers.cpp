@@ -6,11 +6,12 @@
 #include <algorithm>
 
 #include "core/errors.h"
-#include "create/range_read.h"
+#include "djvused/book_pages.h"
 #include "djvused/book_session.h"
 #include "djvused/djvused_runner.h"
 #include "folios/sampled_map.h"
 #include "folios/title_folios.h"
+#include "djvused/djvu_book.h"
 
 namespace {
 
@@ -24,8 +25,7 @@ FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, co
   if (std::optional<FolioMap> titles = TitleFolioMap(components)) return *std::move(titles);
   const PageTextReader read = [&](const QList<int>& pages) {
     QList<DumpPage> texts;
-    const QByteArray output = runner.CommandsOutput(shortPath, PagesCommands(pages));
-    for (const PageData& page : ReadPagesOutput(output, pages)) {
+    for (const PageData& page : djvubook::Pages(runner, shortPath, pages)) {
       if (!page.text.isEmpty()) texts.append(DumpPage{page.number, page.text});
     }
     return texts;
@@ -80,7 +80,7 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const 
   std::sort(pages.begin(), pages.end());
   QMap<int, QList<Folio>> candidates;
   const auto take = [&](const QList<int>& numbers) {
-    for (const PageData& page : ReadPagesOutput(runner.CommandsOutput(shortPath, PagesCommands(numbers)), numbers)) {
+    for (const PageData& page : djvubook::Pages(runner, shortPath, numbers)) {
       if (!page.text.isEmpty()) candidates.insert(page.number, ReadFolioCandidates(page.text));
     }
   };
@@ -121,7 +121,7 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const 
 FoundOffset FindBookOffset(DjvusedRunner& runner, const QString& longPath, int afterPage) {
   BookSession::RequireBook(longPath, QCoreApplication::translate("BookPageNumbers", "Файл не найден: %1").arg(longPath));
   const QString path = DjvusedRunner::ShortPathOf(longPath);
-  const FolioMap map = ReadBookPageNumbers(runner, path, ReadComponentList(runner.CommandsOutput(path, "ls")));
+  const FolioMap map = ReadBookPageNumbers(runner, path, djvubook::Components(runner, path));
   FoundOffset found;
   found.offset = map.FirstOffsetAfter(afterPage);
   found.changes = map.ArabicOffsets().size() > 1;

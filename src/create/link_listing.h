@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "create/link_writer.h"
-#include "create/range_read.h"
+#include "djvused/book_pages.h"
 #include "djvused/page_targets.h"
 #include "outline/outline_entry.h"
 

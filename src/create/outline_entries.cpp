@@ -10,6 +10,7 @@
 #include "outline/outline_levels.h"
 #include "outline/outline_script.h"
 #include "outline/outline_title.h"
+#include "djvused/djvu_book.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<
   plan.entries = entries;
   plan.notes << QCoreApplication::translate("OutlineEntries", "Создано закладок: %1").arg(entries.size());
   if (!dryRun) {
-    const int old = BookmarkCount(runner.CommandsOutput(path, "print-outline"));
+    const int old = BookmarkCount(djvubook::PrintedOutline(runner, path));
     if (old > 0) {
       plan.notes << QCoreApplication::translate("OutlineEntries", "Оглавление (%1 закладок) заменено").arg(old);
     }

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "create/link_writer.h"
-#include "create/range_read.h"
+#include "djvused/book_pages.h"
 #include "page/text_layer.h"
 #include "outline/outline_entry.h"
 

@@ -15,29 +15,11 @@
 #include "create/page_scan.h"
 #include "create/text_dump.h"
 #include "djvused/component_list.h"
+#include "djvused/djvu_book.h"
 #include "djvused/script_dialect.h"
 #include "folios/folio_targets.h"
 
 namespace {
-
-// Whether djvused selects every one of the ids (read from "ls", where an id
-// holding " T=" reads like a title): a run of "select" commands fails at the
-// first id that names no component.
-bool IdsSelect(DjvusedRunner& runner, const QString& path, const QList<QByteArray>& ids) {
-  constexpr qsizetype kCallBytes = 60000;  // a command line stays far below the system's limit
-  QByteArray selects;
-  for (qsizetype i = 0; i < ids.size(); ++i) {
-    selects += "select " + dialect::Quote(ids[i]) + "; ";
-    if (i + 1 < ids.size() && selects.size() < kCallBytes) continue;
-    try {
-      runner.CommandsOutput(path, selects);
-    } catch (const DjvusedError&) {
-      return false;
-    }
-    selects.clear();
-  }
-  return true;
-}
 
 // How the links name their pages, said once for a book whose pages carry titles.
 QStringList TargetsLines(const PageTargets& targets) {
@@ -88,7 +70,7 @@ class RowPlanner {
     plan_.componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
     components_ = ReadComponentList(plan_.componentList);
     plan_.targets = PageTargets(components_);
-    if (plan_.targets.WritesIds() && !IdsSelect(runner_, plan_.path, plan_.targets.UncertainIds())) {
+    if (plan_.targets.WritesIds() && !djvubook::SelectsEvery(runner_, plan_.path, plan_.targets.UncertainIds())) {
       plan_.targets.RefuseIds();
     }
     pageCount_ = plan_.targets.PageCount();
@@ -179,7 +161,7 @@ class RowPlanner {
     }
     // A range without any hidden text: is there any in the document at all?
     if (!plan_.pages.isEmpty() && textPages_.isEmpty()) {
-      summary.documentWithoutText = !runner_.CommandsOutput(plan_.path, "output-txt").contains("set-txt");
+      summary.documentWithoutText = !djvubook::HasHiddenText(runner_, plan_.path);
     }
     const QStringList lines = joblog::SummaryLines(summary);
     plan_.notes << lines;

@@ -11,7 +11,7 @@
 #include "core/front_end.h"
 #include "create/link_listing.h"
 #include "create/outline_entries.h"
-#include "create/range_read.h"
+#include "djvused/book_pages.h"
 #include "create/row_settings.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/page_targets.h"

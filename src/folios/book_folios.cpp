@@ -8,6 +8,7 @@
 #include "djvused/component_list.h"
 #include "folios/title_folios.h"
 #include "page/text_layer.h"
+#include "djvused/djvu_book.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount) {
 }
 
 FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path) {
-  if (std::optional<FolioMap> titles = TitleFolioMap(ReadComponentList(runner.CommandsOutput(path, "ls")))) {
+  if (std::optional<FolioMap> titles = TitleFolioMap(djvubook::Components(runner, path))) {
     return *std::move(titles);
   }
   StreamedFolios folios;

@@ -9,12 +9,13 @@
 #include "create/annotation_merge.h"
 #include "create/row_plan.h"
 #include "create/row_settings.h"
-#include "create/range_read.h"
+#include "djvused/book_pages.h"
 #include "djvused/book_session.h"
 #include "djvused/component_list.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/script_dialect.h"
 #include "page/text_layer.h"
+#include "djvused/djvu_book.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   // The fix job's own passes over the annotation dump; the script they
   // write is read here and never applied.
-  const PageTargets targets(ReadComponentList(runner.CommandsOutput(path, "ls")));
+  const PageTargets targets(djvubook::Components(runner, path));
   runner.RunDump(path, DumpUse::Annotations);
   const QString dump = runner.TempPath(DjvusedRunner::kDumpFile);
   const QByteArray before = dialect::ReadWholeFile(dump);
@@ -128,7 +129,7 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   }
   if (numbers.isEmpty()) return preview;
   // The pages' sizes, with one djvused call.
-  const QList<PageData> sizes = ReadPagesOutput(runner.CommandsOutput(path, PagesCommands(numbers)), numbers);
+  const QList<PageData> sizes = djvubook::Pages(runner, path, numbers);
   for (int i = 0; i < preview.pages.size(); ++i) preview.pages[i].size = QSize(sizes[i].width, sizes[i].height);
   return preview;
 }

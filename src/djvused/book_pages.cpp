@@ -1,4 +1,4 @@
-#include "create/range_read.h"
+#include "djvused/book_pages.h"
 
 #include <QCoreApplication>
 
