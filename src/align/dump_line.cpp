@@ -36,9 +36,7 @@ qsizetype WordEnd(QByteArrayView line, qsizetype i) {
 // The position of the closing double quote of the string whose opening quote
 // stands at `open`, or the line's size when the string is not closed on it.
 qsizetype StringEnd(QByteArrayView line, qsizetype open) {
-  qsizetype i = open + 1;
-  while (i < line.size() && line[i] != '"') i += line[i] == '\\' ? 2 : 1;  // an escaped byte never ends it
-  return std::min(i, line.size());
+  return dialect::StringEnd(line, open).value_or(line.size());
 }
 
 bool IsShape(QByteArrayView word) {

@@ -19,9 +19,9 @@ bool ReadSelection(const QByteArray& line, QByteArray* name, int* page) {
   if (!line.startsWith("select ") || line.size() < 9) return false;
   const char quote = line[7];
   if (quote != '"' && quote != '\'') return false;
-  qsizetype i = 8;
-  while (i < line.size() && line[i] != quote) i += line[i] == '\\' ? 2 : 1;
-  if (i >= line.size()) return false;
+  const std::optional<qsizetype> end = dialect::StringEnd(line, 7);
+  if (!end) return false;
+  const qsizetype i = *end;
   *name = dialect::Unescape(QByteArrayView(line).sliced(8, i - 8));
   const QByteArrayView rest = QByteArrayView(line).sliced(i + 1);
   *page = 0;

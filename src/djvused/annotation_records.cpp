@@ -18,11 +18,14 @@ struct RecordReader {
   }
   // Past a string whose opening quote stands at pos; false when it never ends.
   bool SkipString(QByteArray* decoded) {
-    const qsizetype open = pos++;
-    while (pos < text.size() && text[pos] != '"') pos += text[pos] == '\\' ? 2 : 1;
-    if (pos >= text.size()) return false;
-    if (decoded) *decoded = dialect::Unescape(text.sliced(open + 1, pos - open - 1));
-    ++pos;
+    const qsizetype open = pos;
+    const std::optional<qsizetype> end = dialect::StringEnd(text, open);
+    if (!end) {
+      pos = text.size();
+      return false;
+    }
+    if (decoded) *decoded = dialect::Unescape(text.sliced(open + 1, *end - open - 1));
+    pos = *end + 1;
     return true;
   }
   QByteArrayView Atom() {

@@ -22,15 +22,12 @@ QByteArray OutlineData(const QList<OutlineEntry>& entries, const PageTargets& ta
 int BookmarkCount(QByteArrayView printed) {
   // Every parenthesis opened outside a string, the "(bookmarks" one aside.
   int opened = 0;
-  bool inString = false;
   for (qsizetype i = 0; i < printed.size(); ++i) {
-    const char ch = printed[i];
-    if (inString) {
-      if (ch == '\\') ++i;
-      else if (ch == '"') inString = false;
-    } else if (ch == '"') {
-      inString = true;
-    } else if (ch == '(') {
+    if (printed[i] == '"') {
+      const std::optional<qsizetype> end = dialect::StringEnd(printed, i);
+      if (!end) break;
+      i = *end;
+    } else if (printed[i] == '(') {
       ++opened;
     }
   }
