@@ -86,14 +86,6 @@ void RequireBlocks(const QByteArray& script) {
   }
 }
 
-QList<QByteArray> FileLines(const QString& path, dialect::LineEnd end) {
-  dialect::LineReader reader(path, end);
-  QList<QByteArray> lines;
-  QByteArray line;
-  while (reader.Next(line)) lines << line;
-  return lines;
-}
-
 }  // namespace
 
 void ScanTextDump(const QByteArray& input) {
@@ -147,9 +139,9 @@ void AlignAnnotationDump(const QByteArray& input) {
   try {
     std::optional<align::PageTable> table = align::MeasurePages(dump);
     if (!table) return;
-    const QList<QByteArray> before = FileLines(dump, dialect::LineEnd::Dump);
+    const QList<QByteArray> before = dialect::ReadLines(dump, dialect::LineEnd::Dump);
     align::RewritePages(dump, script, *table);
-    RequireBlocks(align::ChangedSectionsScript(before, FileLines(dump, dialect::LineEnd::OwnFile)).script);
+    RequireBlocks(align::ChangedSectionsScript(before, dialect::ReadLines(dump, dialect::LineEnd::OwnFile)).script);
   } catch (const QuillmarkError&) {
     // a broken area, a dump not laid out as djvused prints it, or a file error: the job reports it
   }

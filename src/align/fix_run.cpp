@@ -15,15 +15,6 @@
 
 namespace {
 
-// The lines of a dump or of the job's own rewrite of it.
-QList<QByteArray> DumpLines(const QString& path, dialect::LineEnd end) {
-  dialect::LineReader reader(path, end);
-  QList<QByteArray> lines;
-  QByteArray line;
-  while (reader.Next(line)) lines << line;
-  return lines;
-}
-
 QStringList UnrecognizedLines() {
   return {joblog::Failed(),
           QCoreApplication::translate("FixRun", "Возможно в файле отсутствует содержание (гиперссылки)"),
@@ -121,10 +112,11 @@ FixRun::Outcome FixRun::AlignFile(const FixJob& row, const QString& alreadyBacke
   frontEnd_.LogAppend(joblog::kOk);
 
   LogStep(QCoreApplication::translate("FixRun", "Исправление скрипта"));
-  const QList<QByteArray> before = DumpLines(dump, dialect::LineEnd::Dump);
+  const QList<QByteArray> before = dialect::ReadLines(dump, dialect::LineEnd::Dump);
   align::RewritePages(dump, runner_.TempPath(DjvusedRunner::kScriptFile), *table);
   // The script holds only the blocks the alignment changed, rebuilt from what was read.
-  const align::FixScript script = align::ChangedSectionsScript(before, DumpLines(dump, dialect::LineEnd::OwnFile));
+  const align::FixScript script =
+      align::ChangedSectionsScript(before, dialect::ReadLines(dump, dialect::LineEnd::OwnFile));
   dialect::LineWriter scriptFile(dump);
   scriptFile.Write(script.script);
   scriptFile.Close();

@@ -152,6 +152,14 @@ QList<QByteArrayView> SplitLines(QByteArrayView text) {
   return lines;
 }
 
+QList<QByteArray> ReadLines(const QString& path, LineEnd end) {
+  LineReader reader(path, end);
+  QList<QByteArray> lines;
+  QByteArray line;
+  while (reader.Next(line)) lines << line;
+  return lines;
+}
+
 QByteArray ReadWholeFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw IoError(ReadFailure(path, file.errorString()));

@@ -97,6 +97,10 @@ QString ReadFailure(const QString& path, const QString& reason);
 // point into `text`.
 QList<QByteArrayView> SplitLines(QByteArrayView text);
 
+// Every line of a text file, each without its line end; throws IoError when
+// it cannot be read.
+QList<QByteArray> ReadLines(const QString& path, LineEnd end = LineEnd::Dump);
+
 // A whole file's bytes; throws IoError when it cannot be read.
 QByteArray ReadWholeFile(const QString& path);
 
