@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "cli/cli_front_end.h"
+#include "cli/command_options.h"
 #include "cli/commands.h"
 #include "core/errors.h"
 #include "create/create_run.h"
@@ -40,6 +41,75 @@ struct CreateOptions {
   QStringList files;
 };
 
+// An option of create that takes a value.
+QCommandLineOption ValueOption(const char* name) {
+  return QCommandLineOption(QLatin1String(name), {}, QStringLiteral("V"));
+}
+
+// Reads the values of the options given into the row settings; returns the
+// usage error, or an empty text.
+QString ReadValues(const QCommandLineParser& parser, CreateJob& s) {
+  const auto given = [&](const char* name, QString* v) {
+    if (!parser.isSet(QLatin1String(name))) return false;
+    *v = parser.value(QLatin1String(name));
+    return true;
+  };
+  QString v;
+  if (given("pages", &v)) {
+    static const QRegularExpression range(QStringLiteral("^(\\d+)-(\\d+)$"));
+    const auto m = range.match(v);
+    if (!m.hasMatch() || !IsWholeNumber(m.captured(1)) || !IsWholeNumber(m.captured(2))) {
+      return QCoreApplication::translate("CreateCommand", "Неверно заданы страницы: %1").arg(v);
+    }
+    s.FirstPage = m.captured(1);
+    s.LastPage = m.captured(2);
+  }
+  if (given("offset", &v)) {
+    // "+6", the form "offsets" prints, is the offset 6.
+    if (v.startsWith(QLatin1Char('+')) && v.size() > 1 && v[1].isDigit()) v.remove(0, 1);
+    if (v.isEmpty() || !(IsWholeNumber(v) || v == QLatin1String("auto"))) {
+      return QStringLiteral("--offset needs a whole number or auto");
+    }
+    const bool bookNumbers = v == QLatin1String("auto");
+    s.cm = bookNumbers ? QStringLiteral("0") : v;
+    s.fol = bookNumbers ? QStringLiteral("1") : QStringLiteral("0");
+  }
+  if (given("mode", &v)) {
+    if (!kModes.contains(v)) return QStringLiteral("--mode takes ") + kModes.join(QStringLiteral(", "));
+    s.tp = QString::number(kModes.indexOf(v));
+  }
+  if (given("roman-offset", &v)) {
+    if (!IsWholeNumber(v) || dialect::ParseInt32(v) < 1) {
+      return QStringLiteral("--roman-offset takes the document page of printed page i, from 1 up");
+    }
+    s.ro = v;
+  }
+  if (given("shape", &v)) {
+    if (!kShapes.contains(v)) return QStringLiteral("--shape takes rect or oval");
+    s.tps = QString::number(kShapes.indexOf(v));
+  }
+  if (given("border", &v)) {
+    if (!kBorders.contains(v)) return QStringLiteral("--border takes ") + kBorders.join(QStringLiteral(", "));
+    s.tpb = QString::number(kBorders.indexOf(v));
+  }
+  if (given("border-color", &v)) {
+    if (!IsHexColor(v)) return QStringLiteral("--border-color takes RRGGBB");
+    s.col1 = v.toUpper();
+  }
+  if (given("border-width", &v)) {
+    if (!IsWholeNumber(v) || v.startsWith(QLatin1Char('-'))) {
+      return QStringLiteral("--border-width takes a whole number from 0 up");
+    }
+    s.bw = v;
+  }
+  if (given("highlight", &v)) {
+    if (!IsHexColor(v)) return QStringLiteral("--highlight takes RRGGBB");
+    s.pods = QStringLiteral("1");
+    s.col2 = v.toUpper();
+  }
+  return {};
+}
+
 // Fills `options` from the arguments; returns the usage error, or an empty text.
 QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options) {
   CreateJob& s = options.settings;
@@ -52,85 +122,31 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   s.bw = QStringLiteral("0");
   s.vis = s.pods = s.del2 = s.fol = QStringLiteral("0");
 
-  for (int i = 0; i < arguments.size(); ++i) {
-    const QString& arg = arguments[i];
-    const auto value = [&](QString* out) {
-      if (i + 1 >= arguments.size()) return false;
-      *out = arguments[++i];
-      return true;
-    };
-    QString v;
-    if (arg == QLatin1String("--pages")) {
-      if (!value(&v)) return QStringLiteral("--pages needs A-B");
-      static const QRegularExpression range(QStringLiteral("^(\\d+)-(\\d+)$"));
-      const auto m = range.match(v);
-      if (!m.hasMatch() || !IsWholeNumber(m.captured(1)) || !IsWholeNumber(m.captured(2))) {
-        return QCoreApplication::translate("CreateCommand", "Неверно заданы страницы: %1").arg(v);
-      }
-      s.FirstPage = m.captured(1);
-      s.LastPage = m.captured(2);
-    } else if (arg == QLatin1String("--offset")) {
-      // "+6", the form "offsets" prints, is the offset 6.
-      if (value(&v) && v.startsWith(QLatin1Char('+')) && v.size() > 1 && v[1].isDigit()) v.remove(0, 1);
-      if (v.isEmpty() || !(IsWholeNumber(v) || v == QLatin1String("auto"))) {
-        return QStringLiteral("--offset needs a whole number or auto");
-      }
-      const bool bookNumbers = v == QLatin1String("auto");
-      s.cm = bookNumbers ? QStringLiteral("0") : v;
-      s.fol = bookNumbers ? QStringLiteral("1") : QStringLiteral("0");
-    } else if (arg == QLatin1String("--halve")) {
-      s.del2 = QStringLiteral("1");
-    } else if (arg == QLatin1String("--mode")) {
-      if (!value(&v) || !kModes.contains(v)) return QStringLiteral("--mode takes ") + kModes.join(QStringLiteral(", "));
-      s.tp = QString::number(kModes.indexOf(v));
-    } else if (arg == QLatin1String("--roman-offset")) {
-      if (!value(&v) || !IsWholeNumber(v) || dialect::ParseInt32(v) < 1) {
-        return QStringLiteral("--roman-offset takes the document page of printed page i, from 1 up");
-      }
-      s.ro = v;
-    } else if (arg == QLatin1String("--shape")) {
-      if (!value(&v) || !kShapes.contains(v)) return QStringLiteral("--shape takes rect or oval");
-      s.tps = QString::number(kShapes.indexOf(v));
-    } else if (arg == QLatin1String("--border")) {
-      if (!value(&v) || !kBorders.contains(v)) return QStringLiteral("--border takes ") + kBorders.join(QStringLiteral(", "));
-      s.tpb = QString::number(kBorders.indexOf(v));
-    } else if (arg == QLatin1String("--border-color")) {
-      if (!value(&v) || !IsHexColor(v)) return QStringLiteral("--border-color takes RRGGBB");
-      s.col1 = v.toUpper();
-    } else if (arg == QLatin1String("--border-width")) {
-      if (!value(&v) || !IsWholeNumber(v) || v.startsWith(QLatin1Char('-'))) {
-        return QStringLiteral("--border-width takes a whole number from 0 up");
-      }
-      s.bw = v;
-    } else if (arg == QLatin1String("--always-visible")) {
-      s.vis = QStringLiteral("1");
-    } else if (arg == QLatin1String("--highlight")) {
-      if (!value(&v) || !IsHexColor(v)) return QStringLiteral("--highlight takes RRGGBB");
-      s.pods = QStringLiteral("1");
-      s.col2 = v.toUpper();
-    } else if (arg == QLatin1String("--remove-ocr")) {
-      options.removeOcr = true;
-    } else if (arg == QLatin1String("--align")) {
-      options.align = true;
-    } else if (arg == QLatin1String("--backup")) {
-      options.backup = true;
-    } else if (arg == QLatin1String("--outline")) {
-      options.outline = true;
-    } else if (arg == QLatin1String("--dry-run")) {
-      options.dryRun = true;
-    } else if (arg == QLatin1String("--list")) {
-      options.list = true;
-    } else if (arg == QLatin1String("--json")) {
-      options.json = true;
-    } else if (arg == QLatin1String("--")) {
-      options.files += arguments.mid(i + 1);
-      break;
-    } else if (arg.startsWith(QLatin1String("--"))) {
-      return QStringLiteral("unknown option %1").arg(arg);
-    } else {
-      options.files << arg;
-    }
+  QCommandLineParser parser;
+  for (const char* name : {"pages", "offset", "mode", "roman-offset", "shape", "border", "border-color",
+                           "border-width", "highlight"}) {
+    parser.addOption(ValueOption(name));
   }
+  for (const char* name : {"halve", "always-visible", "remove-ocr", "align", "backup", "outline", "dry-run", "list",
+                           "json"}) {
+    parser.addOption(QCommandLineOption(QLatin1String(name)));
+  }
+  const QString error = ParseCommandOptions(
+      parser, arguments, [](const QString& option) { return QStringLiteral("unknown option %1").arg(option); });
+  if (!error.isEmpty()) return error;
+  const QString valueError = ReadValues(parser, s);
+  if (!valueError.isEmpty()) return valueError;
+  const auto flag = [&](const char* name) { return parser.isSet(QLatin1String(name)); };
+  if (flag("halve")) s.del2 = QStringLiteral("1");
+  if (flag("always-visible")) s.vis = QStringLiteral("1");
+  options.removeOcr = flag("remove-ocr");
+  options.align = flag("align");
+  options.backup = flag("backup");
+  options.outline = flag("outline");
+  options.dryRun = flag("dry-run");
+  options.list = flag("list");
+  options.json = flag("json");
+  options.files = parser.positionalArguments();
   if (options.files.isEmpty()) return QStringLiteral("create needs at least one FILE");
   if (options.outline && s.tp != QLatin1String("0") && s.tp != QLatin1String("3")) {
     return QStringLiteral("--outline needs --mode contents or contents-auto");

@@ -1,23 +1,18 @@
 // quillmark-cli fix: runs the fix job over the files given, in their order.
 #include "align/fix_run.h"
 #include "cli/cli_front_end.h"
+#include "cli/command_options.h"
 #include "cli/commands.h"
 
 int RunFixCommand(const QStringList& arguments) {
-  bool backup = false;
-  QStringList files;
-  bool optionsEnded = false;
-  for (const QString& argument : arguments) {
-    if (!optionsEnded && argument == QLatin1String("--")) {
-      optionsEnded = true;
-    } else if (!optionsEnded && argument == QLatin1String("--backup")) {
-      backup = true;
-    } else if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-      return UsageError(QStringLiteral("unknown option '%1' for fix").arg(argument));
-    } else {
-      files << argument;
-    }
-  }
+  QCommandLineParser parser;
+  const QCommandLineOption backupOption(QStringLiteral("backup"));
+  parser.addOption(backupOption);
+  const QString error = ParseCommandOptions(
+      parser, arguments, [](const QString& option) { return QStringLiteral("unknown option '%1' for fix").arg(option); });
+  if (!error.isEmpty()) return UsageError(error);
+  const bool backup = parser.isSet(backupOption);
+  const QStringList files = parser.positionalArguments();
   if (files.isEmpty()) return UsageError(QStringLiteral("fix needs at least one FILE"));
 
   CliFrontEnd frontEnd;

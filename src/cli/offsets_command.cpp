@@ -6,22 +6,18 @@
 #include <cstring>
 
 #include "cli/cli_front_end.h"
+#include "cli/command_options.h"
 #include "cli/commands.h"
 #include "core/errors.h"
 #include "folios/book_folios.h"
 
 int RunOffsetsCommand(const QStringList& arguments) {
-  QStringList files;
-  bool optionsEnded = false;
-  for (const QString& argument : arguments) {
-    if (!optionsEnded && argument == QLatin1String("--")) {
-      optionsEnded = true;
-    } else if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-      return UsageError(QStringLiteral("unknown option '%1' for offsets").arg(argument));
-    } else {
-      files << argument;
-    }
-  }
+  QCommandLineParser parser;
+  const QString error = ParseCommandOptions(parser, arguments, [](const QString& option) {
+    return QStringLiteral("unknown option '%1' for offsets").arg(option);
+  });
+  if (!error.isEmpty()) return UsageError(error);
+  const QStringList files = parser.positionalArguments();
   if (files.isEmpty()) return UsageError(QStringLiteral("offsets needs at least one FILE"));
 
   CliFrontEnd frontEnd;
