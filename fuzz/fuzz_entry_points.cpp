@@ -17,6 +17,8 @@
 #include "create/link_writer.h"
 #include "create/page_scan.h"
 #include "create/text_dump.h"
+#include "djvused/component_list.h"
+#include "djvused/page_targets.h"
 #include "djvused/script_dialect.h"
 #include "page/text_layer.h"
 #include "folios/folio_map.h"
@@ -48,20 +50,6 @@ void WriteScratch(const QString& path, const QByteArray& bytes) {
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
     qFatal("cannot write the scratch file %s", qPrintable(path));
   }
-}
-
-// The pages a component list would name for this dump: the names of its own
-// selection lines in range, or a name it does not hold (the row's page
-// numbers then stand as the ordinals).
-PageNameList PagesOf(const TextDumpLines& dump, int first, int last, bool foreignNames) {
-  PageNameList pages;
-  QByteArray name;
-  for (qsizetype i = 0; i < dump.size(); ++i) {
-    if (!PageSelectionName(dump.at(i), &name)) continue;
-    ++pages.pageCount;
-    if (pages.pageCount >= first && pages.pageCount <= last) pages.names << (foreignNames ? "absent.djvu" : name);
-  }
-  return pages;
 }
 
 // Fails the run when set-ant or set-outline data holds a line that ends it.
@@ -105,8 +93,7 @@ void ScanTextDump(const QByteArray& input) {
   frontEnd.SetChecked(Option::AskWhenUnclear, (flags & 64) != 0);
   try {
     const TextDumpLines dump = TextDumpLines::FromText(dumpText);
-    const PageNameList pages = PagesOf(dump, first, last, (flags & 128) != 0);
-    const TextPageRange range = MapRange(pages, dump, first, last);
+    const TextPageRange range{first, last};
     LinkWriter writer(style, range);
     PageScan(dump, range, settings, writer, frontEnd).Run();
     // The dump's text read as a page's old annotations, merged with the new links.
@@ -120,16 +107,12 @@ void ScanTextDump(const QByteArray& input) {
 }
 
 void ReadComponentList(const QByteArray& input) {
-  QByteArray name;
-  for (const QByteArray& line : input.split('\n')) ComponentPageName(line, &name);
-  const int first = input.isEmpty() ? 1 : static_cast<unsigned char>(input[0]) % 16;
-  const QString path = ScratchPath("list.dsed");
-  WriteScratch(path, input);
-  try {
-    const PageNameList pages = ReadPageNameList(path, first, first + 3);
-    if (pages.names.size() > pages.pageCount) qFatal("more names in range than pages in the list");
-  } catch (const QuillmarkError&) {
+  const QList<ComponentLine> components = ::ReadComponentList(input);
+  for (const ComponentLine& component : components) {
+    if (component.name.isEmpty()) qFatal("a component without a name");
   }
+  const PageTargets targets(components);
+  for (int page = 1; page <= targets.PageCount(); ++page) targets.Open(targets.UrlOf(page), page);
 }
 
 void AlignAnnotationDump(const QByteArray& input) {

@@ -8,13 +8,13 @@
 namespace fuzzing {
 
 // The hidden-text dump through the whole create scan: the dump is read, the
-// range mapped over its pages, every line scanned for entries and the link
+// pages of the range scanned line by line for entries and the link
 // script written. The first input line chooses the settings (work type,
-// range, offset, halving, link style); the rest is the dump.
+// range of text-page ordinals, offset, halving, link style); the rest is the dump.
 void ScanTextDump(const QByteArray& input);
 
-// The component list ("-e ls"): every line through ComponentPageName, and the
-// whole list read from a file for a range chosen by the first byte.
+// The component list ("-e ls"): its lines read as components, and every
+// page's URL written and followed as the viewers follow it.
 void ReadComponentList(const QByteArray& input);
 
 // The annotation dump through the fix job's six passes, as files on disk,

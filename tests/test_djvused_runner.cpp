@@ -53,8 +53,6 @@ void DjvusedRunnerTest::DumpsAndTheBatchRecord() {
   QVERIFY(started);
   QCOMPARE(ReadFile(runner.TempPath("1.bat")), ("djvused " + book + " -e ls > myfile2.dsed\n").toUtf8());
   QVERIFY(ReadFile(runner.TempPath("myfile2.dsed")).contains("   2 P "));
-  runner.RunDump(book, DumpUse::HiddenText);
-  QVERIFY(ReadFile(runner.TempPath("myfile.dsed")).startsWith("select; remove-txt\n"));
   runner.RunDump(book, DumpUse::Annotations);
   QCOMPARE(ReadFile(runner.TempPath("myfile.dsed")), QByteArray("select; remove-ant\n"));
   QCOMPARE(ReadFile(runner.TempPath("1.bat")), ("djvused " + book + " -e output-ant > myfile.dsed\n").toUtf8());
@@ -143,7 +141,7 @@ void DjvusedRunnerTest::BadDocumentsReportDjvusedText() {
   const QString bad = dir_.filePath("bad.djvu");
   WriteFile(bad, content);
   DjvusedRunner runner(work_, QString());
-  for (const DumpUse use : {DumpUse::PageList, DumpUse::HiddenText, DumpUse::Annotations}) {
+  for (const DumpUse use : {DumpUse::PageList, DumpUse::Annotations}) {
     try {
       runner.RunDump(bad, use);
       QFAIL("no error");

@@ -3,6 +3,7 @@
 
 #include "core/errors.h"
 #include "create/text_dump.h"
+#include "djvused/component_list.h"
 
 class TextDumpTest : public QObject {
   Q_OBJECT
@@ -11,8 +12,6 @@ class TextDumpTest : public QObject {
   void ComponentLines();
   void SelectionLines_data();
   void SelectionLines();
-  void RangeMapsToTextPages_data();
-  void RangeMapsToTextPages();
   void TabRule_data();
   void TabRule();
   void Records_data();
@@ -36,9 +35,9 @@ void TextDumpTest::ComponentLines_data() {
 void TextDumpTest::ComponentLines() {
   QFETCH(QByteArray, line);
   QFETCH(QByteArray, name);
-  QByteArray found;
-  QCOMPARE(ComponentPageName(line, &found), !name.isEmpty());
-  if (!name.isEmpty()) QCOMPARE(found, name);
+  const std::optional<ComponentLine> component = ReadComponentLine(line);
+  QCOMPARE(component && component->type == 'P', !name.isEmpty());
+  if (!name.isEmpty()) QCOMPARE(component->name, name);
 }
 
 void TextDumpTest::SelectionLines_data() {
@@ -64,50 +63,6 @@ void TextDumpTest::SelectionLines() {
   QByteArray found;
   QCOMPARE(PageSelectionName(line, &found), selection);
   if (selection) QCOMPARE(found, name);
-}
-
-namespace {
-
-QByteArray Dump(const QList<int>& pagesWithText) {
-  QByteArray dump = "select; remove-txt\n";
-  for (int page : pagesWithText) {
-    dump += "# ------------------------- \n";
-    dump += QStringLiteral("select \"p%1.djvu\" # page %1\nset-txt\n(page 0 0 10 10 \"x\")\n\n.\n").arg(page).toLatin1();
-  }
-  return dump;
-}
-
-PageNameList Pages(int count, int first, int last) {
-  PageNameList list;
-  list.pageCount = count;
-  for (int p = first; p <= last && p <= count; ++p) list.names << QStringLiteral("p%1.djvu").arg(p).toLatin1();
-  return list;
-}
-
-}  // namespace
-
-void TextDumpTest::RangeMapsToTextPages_data() {
-  QTest::addColumn<QList<int>>("withText");
-  QTest::addColumn<int>("first");
-  QTest::addColumn<int>("last");
-  QTest::addColumn<int>("firstOrdinal");
-  QTest::addColumn<int>("lastOrdinal");
-  QTest::newRow("every page has text") << QList<int>{1, 2, 3, 4, 5} << 2 << 4 << 2 << 4;
-  QTest::newRow("pages 1 and 2 without text") << QList<int>{3, 4, 5} << 3 << 5 << 1 << 3;
-  QTest::newRow("first page of range without text") << QList<int>{1, 3, 4} << 2 << 3 << 2 << 2;
-  QTest::newRow("last page of range without text") << QList<int>{1, 2, 5} << 1 << 4 << 1 << 4;
-}
-
-void TextDumpTest::RangeMapsToTextPages() {
-  QFETCH(QList<int>, withText);
-  QFETCH(int, first);
-  QFETCH(int, last);
-  QFETCH(int, firstOrdinal);
-  QFETCH(int, lastOrdinal);
-  const TextDumpLines dump = TextDumpLines::FromText(Dump(withText));
-  const TextPageRange range = MapRange(Pages(5, first, last), dump, first, last);
-  QCOMPARE(range.first, firstOrdinal);
-  QCOMPARE(range.last, lastOrdinal);
 }
 
 void TextDumpTest::TabRule_data() {

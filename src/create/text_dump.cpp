@@ -1,28 +1,8 @@
 #include "create/text_dump.h"
 
 #include "core/errors.h"
-#include "djvused/component_list.h"
 #include "djvused/script_dialect.h"
 
-
-bool ComponentPageName(QByteArrayView line, QByteArray* name) {
-  const std::optional<ComponentLine> component = ReadComponentLine(line);
-  if (!component || component->type != 'P') return false;
-  if (name) *name = component->name;
-  return true;
-}
-
-PageNameList ReadPageNameList(const QString& path, int firstPage, int lastPage) {
-  PageNameList list;
-  dialect::LineReader reader(path);
-  QByteArray line, name;
-  while (reader.Next(line)) {
-    if (!ComponentPageName(line, &name)) continue;
-    ++list.pageCount;
-    if (list.pageCount >= firstPage && list.pageCount <= lastPage) list.names << name;
-  }
-  return list;
-}
 
 TextDumpLines TextDumpLines::FromText(const QByteArray& text) {
   TextDumpLines dump;
@@ -61,22 +41,6 @@ bool PageSelectionName(QByteArrayView line, QByteArray* name) {
   if (!rest.isEmpty() && !rest.startsWith('#')) return false;
   if (name) *name = dialect::Unescape(line.sliced(8, i - 8));
   return true;
-}
-
-TextPageRange MapRange(const PageNameList& pages, const TextDumpLines& dump, int firstPage, int lastPage) {
-  TextPageRange range{firstPage, lastPage};
-  if (pages.names.isEmpty()) return range;
-  const QByteArray& firstName = pages.names.first();
-  const QByteArray& lastName = pages.names.last();
-  int count = 0;
-  QByteArray name;
-  for (qsizetype i = 0; i < dump.size(); ++i) {
-    if (!PageSelectionName(dump.at(i), &name)) continue;
-    ++count;
-    if (name == firstName) range.first = count;
-    if (name == lastName) range.last = count;
-  }
-  return range;
 }
 
 QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount) {

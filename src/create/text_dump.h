@@ -1,6 +1,6 @@
 #pragma once
-// Reading the two dumps the create run asks of djvused: the component list
-// ("-e ls") and the hidden text ("-e output-txt").
+// Reading the hidden text the described scan works on, line by line, in the
+// form of a whole-document dump ("-e output-txt").
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -10,18 +10,6 @@
 struct LineBox {
   int left = 0, bottom = 0, right = 0, top = 0;
 };
-
-// The pages of the component list that lie in a page range.
-struct PageNameList {
-  QList<QByteArray> names;  // component names of the pages in range, in order
-  int pageCount = 0;        // pages of the whole document
-};
-
-// A page line of the component list is "%4d P %8d  NAME" (wider from page
-// 10000 on), optionally followed by " T=title" or " F=name". Gives the
-// component name, or false for other lines (includes, shared annotations).
-bool ComponentPageName(QByteArrayView line, QByteArray* name);
-PageNameList ReadPageNameList(const QString& path, int firstPage, int lastPage);
 
 // The hidden-text dump without its first line, held whole in memory.
 class TextDumpLines {
@@ -41,14 +29,11 @@ class TextDumpLines {
 // with its escapes decoded. A word whose text is "select" is never one.
 bool PageSelectionName(QByteArrayView line, QByteArray* name = nullptr);
 
-// The range of text-page ordinals (pages that appear in the text dump) to
-// work on: the ordinals of the first and the last page of the page list in
-// range; a name not found leaves the row's page number as the ordinal.
+// A range of text-page ordinals (pages that appear in the text dump, from 1).
 struct TextPageRange {
   int first = 0, last = 0;
   bool Contains(int ordinal) const { return ordinal >= first && ordinal <= last; }
 };
-TextPageRange MapRange(const PageNameList& pages, const TextDumpLines& dump, int firstPage, int lastPage);
 
 // Keeps only what follows the last "\t" of a word text. Every pass in which an
 // escaped character stands before the "\t" counts one more word.

@@ -32,7 +32,6 @@ const char* DumpCommand(DumpUse use) {
   switch (use) {
     case DumpUse::Annotations: return "output-ant";
     case DumpUse::PageList: return "ls";
-    case DumpUse::HiddenText: return "output-txt";
   }
   return "";
 }

@@ -17,7 +17,6 @@
 enum class DumpUse {
   Annotations,  // "-e output-ant > myfile.dsed" (fix job)
   PageList,     // "-e ls > myfile2.dsed" (create job)
-  HiddenText,   // "-e output-txt > myfile.dsed" (create job)
 };
 
 enum class ScriptUse {

@@ -169,11 +169,3 @@ QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) 
   }
   return pages;
 }
-
-void CollectLeaves(const TextZone& zone, QList<const TextZone*>& leaves) {
-  if (zone.children.isEmpty()) {
-    if (zone.kind != ZoneKind::Page || !zone.text.isEmpty()) leaves.append(&zone);
-    return;
-  }
-  for (const TextZone& child : zone.children) CollectLeaves(child, leaves);
-}

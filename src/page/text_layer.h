@@ -43,7 +43,3 @@ struct DumpPage {
 // command, the same for an annotation dump (or the fix job's script): `zones`
 // holds each page's annotation text.
 QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand = "set-txt");
-
-// The leaf zones under `zone` in reading order (words, or chars, or lines
-// that carry their whole text), each with its text.
-void CollectLeaves(const TextZone& zone, QList<const TextZone*>& leaves);
