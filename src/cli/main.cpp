@@ -10,7 +10,7 @@
 const char* const kUsage =
     "quillmark-cli create [OPTIONS] FILE...\n"
     "  --pages A-B          the row's \"1 стр.\" and \"2 стр.\", default 1-1\n"
-    "  --offset N           signed page offset (\"cm\"), default 0\n"
+    "  --offset N           signed page offset (\"cm\"; +N as offsets prints it), default 0\n"
     "  --offset auto        each target is the page that carries the entry's printed number,\n"
     "                       read from the book's running heads and feet (\"fol\")\n"
     "  --halve              \"Делить на 2\" (\"del2\")\n"
@@ -27,7 +27,8 @@ const char* const kUsage =
     "  --highlight HEX      highlight on (\"pods\") with colour RRGGBB (\"col2\")\n"
     "  --remove-ocr         \"Удалять OCR\"\n"
     "  --align              align the new links afterwards (skipped for index2 and index-auto)\n"
-    "  --backup             FILE.backup before the file is touched (\"Создавать резервную копию\")\n"
+    "  --backup             the whole book as it was, in FILE.backup (or FILE.backup.1, ... when that\n"
+    "                       exists) before the file is touched (\"Создавать резервную копию\")\n"
     "  --outline            bookmarks from the linked contents entries (\"Создать закладки\";\n"
     "                       contents and contents-auto)\n"
     "  --dry-run            write the link script to standard output instead of applying it;\n"
