@@ -261,11 +261,11 @@ int DjvusedRunner::PageCount(const QString& shortPath) {
   return pages;
 }
 
-void DjvusedRunner::StreamPageCountAndText(const QString& shortPath,
-                                           const std::function<void(const QByteArray&)>& take) {
+void DjvusedRunner::StreamPageListAndText(const QString& shortPath,
+                                          const std::function<void(const QByteArray&)>& take) {
   const Outcome outcome =
-      Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("n; output-txt")}, {}, {}, take);
-  Check(outcome, QStringLiteral("-e 'n; output-txt'"), shortPath);
+      Run({DocumentArgument(shortPath), QStringLiteral("-e"), QStringLiteral("ls; output-txt")}, {}, {}, take);
+  Check(outcome, QStringLiteral("-e 'ls; output-txt'"), shortPath);
 }
 
 

@@ -83,10 +83,12 @@ class DjvusedRunner {
 
   // The document's page count ("-e n").
   int PageCount(const QString& shortPath);
-  // Runs "-e 'n; output-txt'" on the whole document and hands its output to
-  // `take` piece by piece while djvused still writes, so the caller reads
-  // pages while later ones are dumped. Returns when djvused has ended.
-  void StreamPageCountAndText(const QString& shortPath, const std::function<void(const QByteArray&)>& take);
+  // Runs "-e 'ls; output-txt'" on the whole document (the component list,
+  // then the hidden-text dump from its line "select; remove-txt" on) and
+  // hands its output to `take` piece by piece while djvused still writes, so
+  // the caller reads pages while later ones are dumped. Returns when djvused
+  // has ended.
+  void StreamPageListAndText(const QString& shortPath, const std::function<void(const QByteArray&)>& take);
 
   // Deletes a temporary file of the work folder if it exists.
   void DropTempFile(const QString& name);

@@ -1,14 +1,15 @@
 #include "folios/book_folios.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "core/errors.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/component_list.h"
 #include "folios/title_folios.h"
 #include "page/text_layer.h"
-#include "djvused/djvu_book.h"
 
 namespace {
 
@@ -20,9 +21,10 @@ void AppendPages(QByteArrayView dump, QList<PageFolios>& pages) {
   }
 }
 
-// Reads the pages of "n; output-txt" output as they arrive: each piece up to
-// the last page start seen is complete and read at once, so reading overlaps
-// with djvused's dumping of the later pages.
+// Reads "ls; output-txt" output as it arrives: the component list first (the
+// page count, and the pages' titles, which give the map when they are the
+// printed numbers), then the pages, each piece up to the last page start seen
+// read at once, so reading overlaps with djvused's dumping of the later pages.
 class StreamedFolios {
  public:
   // Called from djvused's output signal: an error is kept for Finish, as an
@@ -36,38 +38,45 @@ class StreamedFolios {
     }
   }
   // The map once djvused has ended; throws InputError for a page whose
-  // hidden text does not read, DjvusedError when no page count came.
+  // hidden text does not read, DjvusedError when no page list came.
   FolioMap Finish(const QString& path) {
     if (failure_) std::rethrow_exception(failure_);
-    ReadPages(pending_.size());
-    if (count_ <= 0) {
+    if (titles_) return *std::move(titles_);
+    if (count_ < 0) {
       throw DjvusedError(
           QCoreApplication::translate("BookFolios", "djvused не сообщил число страниц документа %1").arg(path));
     }
+    ReadPages(pending_.size());
     return FolioMap::Build(pages_, count_);
   }
 
  private:
   void Read(const QByteArray& piece) {
+    if (titles_) return;  // the titles are the map: the text is not needed
     pending_ += piece;
-    if (count_ < 0) {
-      const qsizetype end = pending_.indexOf('\n');
-      if (end < 0) return;
-      bool ok = false;
-      count_ = pending_.left(end).trimmed().toInt(&ok);
-      if (!ok) count_ = 0;
-      pending_.remove(0, end + 1);
-    }
+    if (count_ < 0 && !ReadPageList()) return;
     const qsizetype lastStart = pending_.lastIndexOf("\nselect \"");
     if (lastStart > 0) ReadPages(lastStart + 1);
+  }
+  // The component list, once the dump's first line has come; false before.
+  bool ReadPageList() {
+    const qsizetype dump = pending_.startsWith(kDumpStart) ? 0 : pending_.indexOf("\n" + kDumpStart);
+    if (dump < 0) return false;
+    const QList<ComponentLine> components = ReadComponentList(QByteArrayView(pending_).first(dump));
+    count_ = int(std::count_if(components.begin(), components.end(), [](const ComponentLine& c) { return c.type == 'P'; }));
+    titles_ = TitleFolioMap(components);
+    pending_.remove(0, dump);
+    return true;
   }
   void ReadPages(qsizetype length) {
     AppendPages(QByteArrayView(pending_).first(length), pages_);
     pending_.remove(0, length);
   }
 
+  inline static const QByteArray kDumpStart = "select; remove-txt";
   QByteArray pending_;
   int count_ = -1;
+  std::optional<FolioMap> titles_;
   QList<PageFolios> pages_;
   std::exception_ptr failure_;
 };
@@ -81,10 +90,7 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount) {
 }
 
 FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path) {
-  if (std::optional<FolioMap> titles = TitleFolioMap(djvubook::Components(runner, path))) {
-    return *std::move(titles);
-  }
   StreamedFolios folios;
-  runner.StreamPageCountAndText(path, [&](const QByteArray& piece) { folios.Take(piece); });
+  runner.StreamPageListAndText(path, [&](const QByteArray& piece) { folios.Take(piece); });
   return folios.Finish(path);
 }
