@@ -6,7 +6,7 @@
 namespace djvubook {
 
 QList<ComponentLine> Components(DjvusedRunner& runner, const QString& path) {
-  return ReadComponentList(runner.CommandsOutput(path, "ls"));
+  return ReadComponentList(runner.ComponentListText(path));
 }
 
 bool HasHiddenText(DjvusedRunner& runner, const QString& path) {
