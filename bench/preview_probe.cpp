@@ -39,11 +39,8 @@ int main(int argc, char** argv) {
   const FixJob place = FixJob::FromPath(args[1]);
   row.Folder = place.Folder;
   row.FileName = place.FileName;
-  row.FirstPage = args[2];
-  row.LastPage = args[3];
-  row.cm = row.tp = row.tps = row.bw = row.vis = row.pods = row.del2 = row.fol = QStringLiteral("0");
-  row.tpb = QStringLiteral("1");
-  row.col1 = row.col2 = QStringLiteral("000000");
+  row.settings.firstPage = args[2].toInt();
+  row.settings.lastPage = args[3].toInt();
 
   PreviewWindow window(QString{});
   window.resize(1000, 700);

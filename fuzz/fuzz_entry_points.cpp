@@ -85,10 +85,15 @@ void ScanTextDump(const QByteArray& input) {
   const int last = first + int(Setting(settingsLine, 2) % 8) - 1;  // may end before it starts
   const int offset = int(Setting(settingsLine, 3)) - 128;
   ScanSettings settings{static_cast<WorkType>(flags % 3), offset, (flags & 4) != 0, 0, nullptr, {}};
-  const LinkStyle style =
-      BuildLinkStyle(int((flags >> 3) & 1), int(Setting(settingsLine, 4) % 7), QStringLiteral("FF0000"),
-                     int(Setting(settingsLine, 5) % 40), int((flags >> 4) & 1), int((flags >> 5) & 1),
-                     QStringLiteral("00FF00"));
+  LinkLook look;
+  look.shape = int((flags >> 3) & 1);
+  look.borderType = int(Setting(settingsLine, 4) % 7);
+  look.borderColor = 0x0000FF;
+  look.borderWidth = int(Setting(settingsLine, 5) % 40);
+  look.alwaysVisible = ((flags >> 4) & 1) != 0;
+  look.highlight = ((flags >> 5) & 1) != 0;
+  look.highlightColor = 0x00FF00;
+  const LinkStyle style = BuildLinkStyle(look);
   HeadlessFrontEnd frontEnd;
   frontEnd.SetChecked(Option::AskWhenUnclear, (flags & 64) != 0);
   try {

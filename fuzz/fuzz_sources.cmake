@@ -31,5 +31,5 @@ set(FUZZ_CODE_SOURCES
   ${FUZZ_SOURCE_ROOT}/src/core/headless_front_end.cpp
   ${FUZZ_SOURCE_ROOT}/src/core/log_text.cpp
   ${FUZZ_SOURCE_ROOT}/src/core/job_log.cpp
-  ${FUZZ_SOURCE_ROOT}/src/core/create_job.cpp
+  ${FUZZ_SOURCE_ROOT}/src/create/row_columns.cpp
   ${FUZZ_SOURCE_ROOT}/src/core/fix_job.cpp)

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "create/row_columns.h"
+
 #include <sys/stat.h>
 
 #include "align/fix_run.h"
@@ -43,8 +45,9 @@ const QByteArray kRichAnnotations =
 
 CreateJob Row(const QString& path, int first, int last, const QString& offset = "0") {
   const FixJob place = FixJob::FromPath(path);
-  return CreateJob::FromColumns(place.Folder, {place.FileName, QString::number(first), QString::number(last), offset, "0",
-                                               "1", "0", "000000", "000000", "0", "0", "0", "0"});
+  return CreateColumns::FromColumns(place.Folder, {place.FileName, QString::number(first), QString::number(last),
+                                                   offset, "0", "1", "0", "000000", "000000", "0", "0", "0", "0"})
+      .Read(1);
 }
 
 QString Told(const HeadlessFrontEnd& frontEnd) {

@@ -196,9 +196,11 @@ void CliCreateTest::LogLanguage_data() {
       "Создание содержания\n"
       "Исправление исходного DjVu файла OK\n"
       "Редактирование файла %1 завершено\n"
+      "Страницы 2–9, Содержание, смещение 0\n"
       "Создано ссылок: 2 (стр. 2)\n"
       "Страницы без скрытого текста: 3–7\n"
       "Внимание: страницы 8–9 за концом документа (в нём 7 стр.)\n"
+      "Страницы 2–9, Содержание, смещение 0\n"
       "Ошибка: Файл не найден: %2\n"
       "Не обработаны: after.djvu\n";
   const QString english =
@@ -206,9 +208,11 @@ void CliCreateTest::LogLanguage_data() {
       "Creating the contents\n"
       "Changing the DjVu file OK\n"
       "Editing of the file %1 finished\n"
+      "Pages 2–9, Contents, offset 0\n"
       "Links created: 2 (p. 2)\n"
       "Pages without hidden text: 3–7\n"
       "Attention: pages 8–9 are past the end of the document (it has 7 pages)\n"
+      "Pages 2–9, Contents, offset 0\n"
       "Error: File not found: %2\n"
       "Not processed: after.djvu\n";
   QTest::newRow("Russian") << "ru" << russian;

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "create/row_columns.h"
+
 #include "create/create_run.h"
 #include "support/djvu_documents.h"
 #include "support/link_areas.h"
@@ -22,9 +24,9 @@ QList<Page> Book() {
 
 CreateJob Row(const QString& path, const QString& mode) {
   const FixJob place = FixJob::FromPath(path);
-  CreateJob row = CreateJob::FromColumns(place.Folder, {place.FileName, "1", "1", "0", mode, "1", "0", "000000",
-                                                        "000000", "0", "0", "0", "0"});
-  return row;
+  return CreateColumns::FromColumns(place.Folder, {place.FileName, "1", "1", "0", mode, "1", "0", "000000", "000000",
+                                                   "0", "0", "0", "0"})
+      .Read(1);
 }
 
 }  // namespace
@@ -33,8 +35,8 @@ class CreateAlignTest : public QObject {
   Q_OBJECT
  private slots:
   void FollowUpAlignsAndKeepsTheFirstBackup();
-  void FollowUpDependsOnTheWorkTypeShown_data();
-  void FollowUpDependsOnTheWorkTypeShown();
+  void FollowUpDependsOnTheRowsWorkType_data();
+  void FollowUpDependsOnTheRowsWorkType();
 
  private:
   QTemporaryDir dir_;
@@ -69,26 +71,22 @@ void CreateAlignTest::FollowUpAlignsAndKeepsTheFirstBackup() {
   QCOMPARE(frontEnd.FixRowCount(), 0);
 }
 
-void CreateAlignTest::FollowUpDependsOnTheWorkTypeShown_data() {
+void CreateAlignTest::FollowUpDependsOnTheRowsWorkType_data() {
   QTest::addColumn<QString>("rowMode");
-  QTest::addColumn<int>("shown");
   QTest::addColumn<bool>("aligned");
-  QTest::newRow("contents") << "0" << 0 << true;
-  QTest::newRow("index 1") << "1" << 1 << true;
-  QTest::newRow("index 1 row, index 2 shown") << "1" << 2 << false;
-  QTest::newRow("index 2 row, contents shown") << "2" << 0 << true;
+  QTest::newRow("contents") << "0" << true;
+  QTest::newRow("index 1") << "1" << true;
+  QTest::newRow("index 2") << "2" << false;
 }
 
-void CreateAlignTest::FollowUpDependsOnTheWorkTypeShown() {
+void CreateAlignTest::FollowUpDependsOnTheRowsWorkType() {
   QFETCH(QString, rowMode);
-  QFETCH(int, shown);
   QFETCH(bool, aligned);
-  const QString book = dir_.filePath(QStringLiteral("shown-%1-%2.djvu").arg(rowMode).arg(shown));
+  const QString book = dir_.filePath(QStringLiteral("row-%1.djvu").arg(rowMode));
   BuildDocument(book, Book());
   RecordingFrontEnd frontEnd;
   frontEnd.SetChecked(Option::AlignContents, true);
   frontEnd.SetChecked(Option::FixClose, true);
-  frontEnd.SetSelectedIndex(Combo::WorkType, shown);
   frontEnd.AddCreateRow(Row(book, rowMode));
   QDir().mkpath(dir_.filePath("work2"));
   DjvusedRunner runner(dir_.filePath("work2"), QString());

@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/errors.h"
+#include "create/row_columns.h"
+
 #include "create/create_run.h"
 #include "support/djvu_documents.h"
 #include "support/link_areas.h"
@@ -23,7 +26,7 @@ CreateJob Row(const QString& path, int first, int last, const QString& mode, con
   QStringList columns{place.FileName, QString::number(first), QString::number(last), offset, mode, "1", "0",
                       "000000",       "000000",               "0",                   "0",    "0",  "0"};
   if (!ro.isEmpty()) columns << ro;
-  return CreateJob::FromColumns(place.Folder, columns);
+  return CreateColumns::FromColumns(place.Folder, columns).Read(1);
 }
 
 QList<Page> Pages(int count) { return QList<Page>(count, Page{PageText({Line(1500, "Текст")}), {}}); }
@@ -163,7 +166,6 @@ void CreateAutoTest::IndexAuto() {
   const QString book = Build(QStringLiteral("index.djvu"), pages);
   RecordingFrontEnd frontEnd;
   frontEnd.SetChecked(Option::AlignContents, true);  // no alignment after an index type
-  frontEnd.SetSelectedIndex(Combo::WorkType, 4);
   frontEnd.AddCreateRow(Row(book, 3, 3, "4", offset));
   QVERIFY(Run(frontEnd));
   QCOMPARE(LinksByPage(book).value("p3.djvu"), links);
@@ -173,20 +175,17 @@ void CreateAutoTest::IndexAuto() {
 void CreateAutoTest::StoredRowsKeepTheirMeaning() {
   // A row of thirteen columns (stored before the Roman offset existed) reads
   // the missing column as empty; the fourteenth column round-trips.
-  const CreateJob old = CreateJob::FromColumns(
+  const CreateColumns old = CreateColumns::FromColumns(
       "/b/", {"a.djvu", "1", "2", "0", "3", "1", "0", "000000", "000000", "0", "0", "0", "0"});
   QCOMPARE(old.ro, QString());
-  QCOMPARE(old.SubItems().size(), CreateJob::kSubItemCount);
+  QCOMPARE(old.SubItems().size(), CreateColumns::kSubItemCount);
+  QVERIFY(!old.Read(1).settings.romanOffset);
   const CreateJob withRoman = Row("/b/a.djvu", 1, 2, "4", "0", "5");
-  QCOMPARE(CreateJob::FromColumns(withRoman.Folder, withRoman.SubItems()).ro, QStringLiteral("5"));
-  // A work type past the five stops the run before the document is touched.
-  QList<Page> pages = Pages(3);
-  const QString book = Build(QStringLiteral("bad.djvu"), pages);
-  const QByteArray before = ReadFile(book);
-  RecordingFrontEnd frontEnd;
-  frontEnd.AddCreateRow(Row(book, 1, 1, "5"));
-  QVERIFY(!Run(frontEnd));
-  QCOMPARE(ReadFile(book), before);
+  QCOMPARE(CreateColumns::Of(withRoman).ro, QStringLiteral("5"));
+  QCOMPARE(CreateColumns::FromColumns(withRoman.Folder, CreateColumns::Of(withRoman).SubItems()).Read(1).settings.romanOffset,
+           std::optional<int>(5));
+  // A work type past the five is refused when the row is read, before any run.
+  QVERIFY_THROWS_EXCEPTION(InputError, Row("/b/a.djvu", 1, 1, "5"));
 }
 
 QTEST_MAIN(CreateAutoTest)

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "create/row_columns.h"
+
 #include "align/fix_run.h"
 #include "create/create_run.h"
 #include "support/djvu_documents.h"
@@ -31,8 +33,9 @@ QList<Page> LinkedBook() {
 }
 
 CreateJob CreateRow(const QString& path) {
-  CreateJob row = CreateJob::FromColumns(QString(), {QString(), "2", "2", "0", "0", "1", "0", "000000", "000000", "0",
-                                                     "0", "0", "0"});
+  CreateJob row = CreateColumns::FromColumns(QString(), {QString(), "2", "2", "0", "0", "1", "0", "000000", "000000",
+                                                         "0", "0", "0", "0"})
+                      .Read(1);
   row.Folder = QFileInfo(path).absolutePath() + QLatin1Char('/');
   row.FileName = QFileInfo(path).fileName();
   return row;

@@ -41,8 +41,8 @@ void GuiAutoTypesTest::OfferedAndStored() {
   gui.desktop().answers << QStringLiteral("/books/A.djvu");
   On<QPushButton>(w.form1, "xpButton1")->click();
   QCOMPARE(w.form1.CreateRowCount(), 1);
-  QCOMPARE(w.form1.CreateRow(0).tp, QStringLiteral("3"));
-  QCOMPARE(w.form1.CreateRow(0).ro, QStringLiteral("5"));
+  QCOMPARE(w.form1.CreateRow(0).settings.workType, WorkType::ContentsAuto);
+  QCOMPARE(w.form1.CreateRow(0).settings.romanOffset, std::optional<int>(5));
 
   // Changed in the settings dialog: the index type, another Roman offset.
   w.form1.ListView2()->selectRow(0);
@@ -53,8 +53,8 @@ void GuiAutoTypesTest::OfferedAndStored() {
     On<QPushButton>(&w.form4, "BitBtn1")->click();
   });
   w.form1.ListView2DblClick();
-  QCOMPARE(w.form1.CreateRow(0).tp, QStringLiteral("4"));
-  QCOMPARE(w.form1.CreateRow(0).ro, QStringLiteral("7"));
+  QCOMPARE(w.form1.CreateRow(0).settings.workType, WorkType::IndexAuto);
+  QCOMPARE(w.form1.CreateRow(0).settings.romanOffset, std::optional<int>(7));
   QCOMPARE(On<QLineEdit>(w.form1, "EditRomanOffset")->text(), QStringLiteral("7"));  // reloaded on hiding
   QVERIFY(gui.desktop().errors.isEmpty() && gui.desktop().messages.isEmpty());
 }

@@ -82,7 +82,7 @@ void GuiBookNumbersTest::StoredInTheRow() {
   On<QCheckBox>(w.form1, "CheckBoxBookNumbers")->setChecked(true);
   gui.desktop().answers << book_;
   On<QPushButton>(w.form1, "xpButton1")->click();
-  QCOMPARE(w.form1.CreateRow(0).fol, QStringLiteral("1"));
+  QVERIFY(w.form1.CreateRow(0).settings.bookNumbers);
 
   w.form1.ListView2()->selectRow(0);
   WhenModal([&] {
@@ -92,7 +92,7 @@ void GuiBookNumbersTest::StoredInTheRow() {
     On<QPushButton>(&w.form4, "BitBtn1")->click();
   });
   w.form1.ListView2DblClick();
-  QCOMPARE(w.form1.CreateRow(0).fol, QStringLiteral("0"));
+  QVERIFY(!w.form1.CreateRow(0).settings.bookNumbers);
   QVERIFY(!On<QCheckBox>(w.form1, "CheckBoxBookNumbers")->isChecked());  // the tab shows the row again
 }
 

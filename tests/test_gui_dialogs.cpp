@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "app/color_button.h"
+#include "create/row_columns.h"
 #include "app/list_rows.h"
 #include "support/gui_harness.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 CreateJob Row(const QString& cm, const QString& tpb, const QString& tps, const QString& col1, const QString& col2,
               const QString& bw, const QString& pods) {
-  return CreateJob::FromColumns("/b/", {"E.djvu", "4", "6", cm, "1", tpb, tps, col1, col2, bw, "1", pods, "x"});
+  return CreateColumns::FromColumns("/b/", {"E.djvu", "4", "6", cm, "1", tpb, tps, col1, col2, bw, "1", pods, "2"}).Read(1);
 }
 
 }  // namespace
@@ -102,7 +103,7 @@ void DialogsTest::SettingsDialogLoadsRow() {
     QCOMPARE(On<ColorButton>(d, "JvColorButton2")->Color(), ColorValue(0xFFFFFF));  // empty: white
     QCOMPARE(On<QSpinBox>(d, "Edit4")->value(), 25);  // no bound in the dialog
     QVERIFY(On<QCheckBox>(d, "CheckBox8")->isChecked());
-    QVERIFY(!On<QCheckBox>(d, "CheckBox11")->isChecked());  // "x" is not "1"
+    QVERIFY(!On<QCheckBox>(d, "CheckBox11")->isChecked());  // "2" is not "1"
     // The rules ran on show: a plain border enables its colour; no highlight, no highlight colour.
     QVERIFY(On<QWidget>(d, "JvColorButton1")->isEnabled());
     QVERIFY(!On<QWidget>(d, "JvColorButton2")->isEnabled());
@@ -119,9 +120,9 @@ void DialogsTest::SettingsDialogOkAndCancel_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QStringList>("columns");
   QTest::newRow("OK") << "BitBtn1"
-                      << QStringList{"E.djvu", "11", "6", "-0", "1", "2", "0", "FF0000", "FFFFFF", "25", "1", "0", "0", "", "0"};
+                      << QStringList{"E.djvu", "11", "6", "0", "1", "2", "0", "FF0000", "FFFFFF", "25", "1", "0", "0", "", "0"};
   QTest::newRow("Отмена") << "BitBtn2"
-                          << QStringList{"E.djvu", "4", "6", "-7", "1", "2", "0", "FF0000", "", "25", "1", "0", "x", "", ""};
+                          << QStringList{"E.djvu", "4", "6", "-7", "1", "2", "0", "FF0000", "", "25", "1", "0", "0", "", "0"};
 }
 
 void DialogsTest::SettingsDialogOkAndCancel() {
@@ -141,8 +142,8 @@ void DialogsTest::SettingsDialogOkAndCancel() {
   QVERIFY(!w.form4.isVisible());
   const CreateJob row = w.form1.CreateRow(0);
   QCOMPARE(row.Folder, QStringLiteral("/b/"));
-  QCOMPARE(row.SubItems(), columns);
-  QCOMPARE(On<QLineEdit>(&w.form1, "Edit1")->text(), row.FirstPage);
+  QCOMPARE(CreateColumns::Of(row).SubItems(), columns);
+  QCOMPARE(On<QLineEdit>(&w.form1, "Edit1")->text(), QString::number(row.settings.firstPage));
   QVERIFY(gui.desktop().errors.isEmpty());
 }
 
@@ -155,24 +156,35 @@ void DialogsTest::SettingsDialogOnOvalRow() {
     QCOMPARE(On<QComboBox>(&w.form4, "ComboBox1")->currentIndex(), 2);  // shown as "Простая граница"
     QVERIFY(!On<QCheckBox>(&w.form4, "CheckBox9")->isEnabled());
     QVERIFY(!On<QCheckBox>(&w.form4, "CheckBox9")->isChecked());
-    QCOMPARE(w.form1.CreateRow(0).tpb, QStringLiteral("4"));  // the row changes only on "OK"
+    QCOMPARE(w.form1.CreateRow(0).settings.look.borderType, 4);  // the row changes only on "OK"
     On<QPushButton>(&w.form4, "BitBtn1")->click();
   });
   w.form1.ListView2DblClick();
-  QCOMPARE(w.form1.CreateRow(0).tpb, QStringLiteral("2"));
-  QCOMPARE(w.form1.CreateRow(0).pods, QStringLiteral("0"));
+  QCOMPARE(w.form1.CreateRow(0).settings.look.borderType, 2);
+  QCOMPARE(w.form1.CreateRow(0).settings.look.highlight, false);
 }
 
 void DialogsTest::SettingsDialogNeedsSelectionAndNumbers() {
   GuiHarness gui;
   AppWindows& w = gui.Start();
-  listrows::AppendCreateRow(w.form1.ListView2(), Row("", "1", "0", "000000", "000000", "0", "0"));
+  listrows::AppendCreateRow(w.form1.ListView2(), Row("3", "1", "0", "000000", "000000", "0", "0"));
   w.form1.ListView2DblClick();  // no row selected: nothing at all
   QVERIFY(gui.desktop().errors.isEmpty());
-  w.form1.ListView2()->selectRow(0);
-  w.form1.ListView2DblClick();  // an empty offset: the error box, and the dialog stays shut
-  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("Смещение в строке 1 (E.djvu): пустое значение, нужно целое число")});
   QVERIFY(!w.form4.isVisible());
+  w.form1.ListView2()->selectRow(0);
+  // An empty offset is refused on "OK": the box is named, the dialog stays
+  // open and the row keeps its settings.
+  bool refused = false;
+  WhenModal([&] {
+    On<QLineEdit>(&w.form4, "Edit3")->clear();
+    On<QPushButton>(&w.form4, "BitBtn1")->click();
+    refused = w.form4.isVisible();
+    w.form4.close();
+  });
+  w.form1.ListView2DblClick();
+  QVERIFY(refused);
+  QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("Смещение: пустое значение, нужно целое число")});
+  QCOMPARE(w.form1.CreateRow(0).settings.offset, 3);
 }
 
 void DialogsTest::QuestionWaysOut_data() {

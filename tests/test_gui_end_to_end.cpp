@@ -91,6 +91,7 @@ void EndToEndTest::CreateRunThroughTheWindows() {
   const QString log = On<QPlainTextEdit>(&w.form2, "Memo2")->toPlainText();
   QCOMPARE(log, QStringLiteral("Получение данных из файла, создание скрипта OK\nСоздание содержания\n"
                                "Исправление исходного DjVu файла OK\nРедактирование файла %1 завершено\n"
+                               "Страницы 2, Содержание, смещение 0\n"
                                "Резервная копия: %1.backup\nСоздано ссылок: 3 (стр. 2)")
                     .arg(book));
   const QString ant = QString::fromUtf8(OutputAnt(book));

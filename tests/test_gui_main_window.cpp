@@ -19,6 +19,7 @@
 #include "app/settings_file.h"
 #include "app/window_position.h"
 #include "app/preview_window.h"
+#include "create/row_columns.h"
 #include "support/gui_harness.h"
 
 namespace {
@@ -66,13 +67,16 @@ class MainWindowTest : public QObject {
   void AddsRowWithTabSettings();
   void LoadsRowBackOnClick_data();
   void LoadsRowBackOnClick();
-  void RowWithEmptyOffsetRaisesErrorBox();
+  void RowWithEmptyOffsetIsRefused();
   void KeyUpLoadsNewlySelectedRow();
   void FixListAddRemoveOpen();
   void MenusWithoutSelection_data();
   void MenusWithoutSelection();
   void WorkTypeRule();
   void OneJobAtATime();
+  void TabEditsTheSelectedRows();
+  void LargerWindowShowsTheRowsSettings();
+  void RunChecksTheTabsLists();
 };
 
 void MainWindowTest::StartsWithoutSettingsFile() {
@@ -80,8 +84,8 @@ void MainWindowTest::StartsWithoutSettingsFile() {
   TForm1& main = gui.Start().form1;
   QCOMPARE(main.windowTitle(), QStringLiteral("Quillmark v. 0.73"));
   QCOMPARE(main.size(), QSize(568, 331));
-  QCOMPARE(main.minimumSize(), main.maximumSize());
-  QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+  QCOMPARE(main.minimumSize(), QSize(568, 331));  // the described size is the least; it may grow
+  QVERIFY(main.windowFlags() & Qt::WindowMaximizeButtonHint);
   QCOMPARE(On<QTabWidget>(main, "PageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
   const QMap<QString, bool> expected{{"CheckBox5", false}, {"CheckBox4", false}, {"CheckBox6", true},
                                      {"CheckBox7", false}, {"CheckBox10", false}, {"CheckBox12", false},
@@ -98,8 +102,9 @@ void MainWindowTest::StartsWithoutSettingsFile() {
   QVERIFY(On<QRadioButton>(main, "RadioButton1")->isChecked());
   QCOMPARE(On<QLineEdit>(main, "Edit3")->text(), QStringLiteral("0"));
   QCOMPARE(On<QLabel>(main, "JvBehaviorLabel1")->text().split(QLatin1Char('\n')).size(), 9);
-  QCOMPARE(main.ListView2()->columnCount(), 16);
-  for (int c = 2; c < 16; ++c) QVERIFY(main.ListView2()->isColumnHidden(c));
+  // The settings' codes are hidden; pages, offset and work type are shown after them.
+  QCOMPARE(main.ListView2()->columnCount(), 19);
+  for (int c = 2; c < 19; ++c) QCOMPARE(main.ListView2()->isColumnHidden(c), c < 16);
   QCOMPARE(main.CurrentPageNumber, 0);
   QVERIFY(!gui.windows().form2.isVisible());
   QVERIFY(gui.desktop().messages.isEmpty() && gui.desktop().errors.isEmpty());
@@ -254,13 +259,12 @@ void MainWindowTest::AddsRowWithTabSettings_data() {
   QTest::addColumn<QStringList>("columns");
   const QString file = QStringLiteral("A.djvu");
   QTest::newRow("untouched colours, -0") << "0" << true << 0u << 0u
-      << QStringList{file, "30", "10", "-0", "2", "4", "1", "000000", "000000", "7", "1", "0", "1", "", "0"};
+      << QStringList{file, "30", "10", "0", "2", "4", "1", "000000", "000000", "7", "1", "0", "1", "", "0"};
   QTest::newRow("blue border, red highlight, -7") << "7" << true << 0xFF0000u << 0x0000FFu
       << QStringList{file, "30", "10", "-7", "2", "4", "1", "0000FF", "FF0000", "7", "1", "0", "1", "", "0"};
-  QTest::newRow("empty offset, plus") << "" << false << 0x00A0B0C0u << 0u
-      << QStringList{file, "30", "10", "", "2", "4", "1", "C0B0A0", "000000", "7", "1", "0", "1", "", "0"};
-  QTest::newRow("empty offset, minus") << "" << true << 0u << 0u
-      << QStringList{file, "30", "10", "-", "2", "4", "1", "000000", "000000", "7", "1", "0", "1", "", "0"};
+  // An empty offset is refused before the file dialog, whatever its sign.
+  QTest::newRow("empty offset, plus") << "" << false << 0x00A0B0C0u << 0u << QStringList();
+  QTest::newRow("empty offset, minus") << "" << true << 0u << 0u << QStringList();
 }
 
 void MainWindowTest::AddsRowWithTabSettings() {
@@ -286,10 +290,16 @@ void MainWindowTest::AddsRowWithTabSettings() {
   gui.desktop().answers << QStringLiteral("/books/A.djvu") << QStringLiteral("/books/A.djvu");
   On<QPushButton>(main, "xpButton1")->click();
   On<QPushButton>(main, "xpButton1")->click();  // the same file again: a row of its own
+  if (columns.isEmpty()) {
+    QCOMPARE(main.CreateRowCount(), 0);
+    QCOMPARE(gui.desktop().fileDialogs, 0);
+    QCOMPARE(gui.desktop().messages.value(0), QStringLiteral("Смещение: пустое значение, нужно целое число"));
+    return;
+  }
   QCOMPARE(main.CreateRowCount(), 2);
   QCOMPARE(main.CreateRow(0).Folder, QStringLiteral("/books/"));
-  QCOMPARE(main.CreateRow(0).SubItems(), columns);
-  QCOMPARE(main.CreateRow(1).SubItems(), columns);
+  QCOMPARE(CreateColumns::Of(main.CreateRow(0)).SubItems(), columns);
+  QCOMPARE(CreateColumns::Of(main.CreateRow(1)).SubItems(), columns);
   QCOMPARE(listrows::SelectedRow(main.ListView2()), -1);
   QCOMPARE(On<QLineEdit>(main, "Edit1")->text(), QStringLiteral("30"));  // the tab keeps its values
 
@@ -314,8 +324,9 @@ void MainWindowTest::LoadsRowBackOnClick() {
   GuiHarness gui;
   TForm1& main = gui.Start().form1;
   On<ColorButton>(main, "JvColorButton2")->SetColor(0x123456);
-  listrows::AppendCreateRow(main.ListView2(), CreateJob::FromColumns("/b/", {"B.djvu", "3", "9", cm, "1", "3", "0",
-                                                                             "00FF00", "", "25", "0", "1", "1"}));
+  listrows::AppendCreateRow(main.ListView2(), CreateColumns::FromColumns("/b/", {"B.djvu", "3", "9", cm, "1", "3", "0",
+                                                                                 "00FF00", "", "25", "0", "1", "1"})
+                                                  .Read(1));
   ClickRow(main.ListView2(), 0);
   QVERIFY(gui.desktop().errors.isEmpty());
   QCOMPARE(On<QLineEdit>(main, "Edit1")->text(), QStringLiteral("3"));
@@ -337,28 +348,25 @@ void MainWindowTest::LoadsRowBackOnClick() {
   QVERIFY(On<QWidget>(main, "JvColorButton2")->isEnabled());  // the highlight box's own rule ran
 }
 
-void MainWindowTest::RowWithEmptyOffsetRaisesErrorBox() {
+void MainWindowTest::RowWithEmptyOffsetIsRefused() {
   GuiHarness gui;
   TForm1& main = gui.Start().form1;
   On<QLineEdit>(main, "Edit3")->clear();
   gui.desktop().answers << QStringLiteral("/b/C.djvu");
   main.Button4Click();
-  On<QLineEdit>(main, "Edit1")->setText("5");
-  On<QLineEdit>(main, "Edit3")->setText("4");
-  ClickRow(main.ListView2(), 0);
-  QCOMPARE(gui.desktop().errors, QStringList{QStringLiteral("Смещение в строке 1 (C.djvu): пустое значение, нужно целое число")});
-  // The controls loaded before the offset keep their new values, the rest their old ones.
-  QCOMPARE(On<QLineEdit>(main, "Edit1")->text(), QStringLiteral("1"));
-  QCOMPARE(On<QLineEdit>(main, "Edit3")->text(), QStringLiteral("4"));
-  QCOMPARE(main.CreateRowCount(), 1);
+  main.AddCreateFiles({"/b/D.djvu"});  // a file named on the command line or dropped
+  QCOMPARE(gui.desktop().messages, QStringList(2, QStringLiteral("Смещение: пустое значение, нужно целое число")));
+  QVERIFY(gui.desktop().errors.isEmpty());
+  QCOMPARE(main.CreateRowCount(), 0);
 }
 
 void MainWindowTest::KeyUpLoadsNewlySelectedRow() {
   GuiHarness gui;
   TForm1& main = gui.Start().form1;
   for (const char* first : {"2", "8"}) {
-    listrows::AppendCreateRow(main.ListView2(), CreateJob::FromColumns("/b/", {"D.djvu", first, "9", "0", "0", "1",
-                                                                               "0", "000000", "000000", "0", "0", "0", "0"}));
+    listrows::AppendCreateRow(main.ListView2(), CreateColumns::FromColumns("/b/", {"D.djvu", first, "9", "0", "0", "1", "0",
+                                                                                   "000000", "000000", "0", "0", "0", "0"})
+                                                    .Read(1));
   }
   ClickRow(main.ListView2(), 0);
   QCOMPARE(On<QLineEdit>(main, "Edit1")->text(), QStringLiteral("2"));
@@ -438,6 +446,104 @@ void MainWindowTest::OneJobAtATime() {
   main.Button3Click();
   QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("Ни один файл не выбран !")});
   QVERIFY(!QFile::exists(QDir(gui.WorkFolder()).filePath(JobLock::kFileName)));  // released after the job
+}
+
+void MainWindowTest::TabEditsTheSelectedRows() {
+  GuiHarness gui;
+  TForm1& main = gui.Start().form1;
+  gui.desktop().answers << QStringLiteral("/b/A.djvu\n/b/B.djvu\n/b/C.djvu");
+  On<QPushButton>(main, "xpButton1")->click();
+  QTableWidget* list = main.ListView2();
+  QCOMPARE(main.CreateRowCount(), 3);
+  // One row selected: what the user types and picks goes into it at once.
+  ClickRow(list, 1);
+  auto* first = On<QLineEdit>(main, "Edit1");
+  first->selectAll();
+  QTest::keyClicks(first, "3");
+  auto* offset = On<QLineEdit>(main, "Edit3");
+  offset->selectAll();
+  QTest::keyClicks(offset, "5");
+  Choose(On<QComboBox>(main, "ComboBox3"), 4);
+  On<QCheckBox>(main, "CheckBox11")->click();
+  CreateSettings b = main.CreateRow(1).settings;
+  QCOMPARE(b.firstPage, 3);
+  QCOMPARE(b.offset, 5);
+  QCOMPARE(b.workType, WorkType::IndexAuto);
+  QVERIFY(b.halve);
+  QCOMPARE(main.CreateRow(0).settings.firstPage, 1);  // the others keep theirs
+  // A box being emptied leaves the row as it was until it holds a number.
+  offset->selectAll();
+  QTest::keyClick(offset, Qt::Key_Backspace);
+  QCOMPARE(main.CreateRow(1).settings.offset, 5);
+  // The minus button is the offset's sign.
+  QTest::keyClicks(offset, "2");
+  On<QRadioButton>(main, "RadioButton2")->click();
+  QCOMPARE(main.CreateRow(1).settings.offset, -2);
+  // Selecting another row shows its settings, and writes nothing back.
+  ClickRow(list, 0);
+  QCOMPARE(first->text(), QStringLiteral("1"));
+  QCOMPARE(On<QComboBox>(main, "ComboBox3")->currentIndex(), 0);
+  QCOMPARE(main.CreateRow(1).settings.offset, -2);
+  // Several rows: a change sets that setting on each, the others stay per row.
+  list->selectAll();
+  Choose(On<QComboBox>(main, "ComboBox3"), 3);
+  for (int row = 0; row < 3; ++row) QCOMPARE(main.CreateRow(row).settings.workType, WorkType::ContentsAuto);
+  QCOMPARE(main.CreateRow(1).settings.firstPage, 3);
+  QCOMPARE(main.CreateRow(2).settings.firstPage, 1);
+  // The list shows what each row will do.
+  QCOMPARE(list->item(1, 16)->text(), QStringLiteral("3–1"));
+  QCOMPARE(list->item(1, 17)->text(), QStringLiteral("-2, ÷2"));
+  QCOMPARE(list->item(1, 18)->text(), QStringLiteral("Содержание (авто)"));
+  QVERIFY2(list->item(1, 1)->toolTip().endsWith("3–1 · -2, ÷2 · Содержание (авто)"), qPrintable(list->item(1, 1)->toolTip()));
+  // No row selected: the tab holds the settings for the next rows added.
+  list->clearSelection();
+  first->selectAll();
+  QTest::keyClicks(first, "7");
+  QCOMPARE(main.CreateRow(1).settings.firstPage, 3);
+  QVERIFY(gui.desktop().errors.isEmpty() && gui.desktop().messages.isEmpty());
+}
+
+void MainWindowTest::LargerWindowShowsTheRowsSettings() {
+  GuiHarness gui;
+  TForm1& main = gui.Start().form1;
+  main.show();
+  QTableWidget* list = main.ListView2();
+  gui.desktop().answers << QStringLiteral("/b/A.djvu");
+  On<QPushButton>(main, "xpButton1")->click();
+  // At the described size the list has room for the path only.
+  QVERIFY(list->isColumnHidden(18));
+  const QRect button = On<QPushButton>(main, "xpButton2")->geometry();
+  const QRect offset = On<QWidget>(main, "Panel1")->geometry();
+  main.resize(1000, 600);
+  QTRY_COMPARE(list->size(), QSize(220 + 432, 190 + 269));
+  QCOMPARE(On<QPushButton>(main, "xpButton2")->geometry(), button.translated(0, 269));
+  QCOMPARE(On<QWidget>(main, "Panel1")->geometry(), offset.translated(432, 0));
+  QTRY_VERIFY(!list->isColumnHidden(18));
+  QCOMPARE(list->item(0, 18)->text(), QStringLiteral("Содержание"));
+  int shown = 0;
+  for (int c = 0; c < list->columnCount(); ++c) shown += list->isColumnHidden(c) ? 0 : list->columnWidth(c);
+  QCOMPARE(shown, list->viewport()->width());
+}
+
+void MainWindowTest::RunChecksTheTabsLists() {
+  // The lists always have a selection in use; one cleared by the program is
+  // named before the run starts, and only when there are rows to run.
+  const QList<QPair<const char*, QString>> cases{{"ComboBox1", "Неверно задан тип границы"},
+                                                 {"ComboBox2", "Неверно задан тип границы"},
+                                                 {"ComboBox3", "Неверно задан вид работы"}};
+  for (const auto& [combo, message] : cases) {
+    GuiHarness gui;
+    TForm1& main = gui.Start().form1;
+    On<QComboBox>(main, combo)->setCurrentIndex(-1);
+    main.Button3Click();
+    QCOMPARE(gui.desktop().messages, QStringList{"Ни один файл не выбран !"});
+    gui.desktop().answers << QStringLiteral("/b/A.djvu");
+    On<QComboBox>(main, combo)->setCurrentIndex(0);
+    On<QPushButton>(main, "xpButton1")->click();
+    On<QComboBox>(main, combo)->setCurrentIndex(-1);
+    main.Button3Click();
+    QCOMPARE(gui.desktop().messages, (QStringList{"Ни один файл не выбран !", message}));
+  }
 }
 
 QTEST_MAIN(MainWindowTest)

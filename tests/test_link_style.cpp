@@ -1,10 +1,9 @@
-// The create-job record's colour texts and the link style built from a row.
+// A create-list row's texts (colours, every number) and the link style built from a row.
 #include <QtTest>
 
-#include "core/create_job.h"
 #include "core/errors.h"
 #include "create/link_style.h"
-#include "create/row_settings.h"
+#include "create/row_columns.h"
 
 class LinkStyleTest : public QObject {
   Q_OBJECT
@@ -36,6 +35,8 @@ void LinkStyleTest::Colors() {
 }
 
 void LinkStyleTest::Style_data() {
+  // The row's column texts: shape, border type, colour, width, always
+  // visible, highlight, highlight colour.
   QTest::addColumn<int>("shape");
   QTest::addColumn<int>("border");
   QTest::addColumn<QString>("color");
@@ -78,7 +79,10 @@ void LinkStyleTest::Style() {
   QFETCH(QString, highlightColor);
   QFETCH(QByteArray, shapeWord);
   QFETCH(QByteArray, options);
-  const LinkStyle style = BuildLinkStyle(shape, border, color, width, visible, highlight, highlightColor);
+  const CreateColumns row = CreateColumns::FromColumns(
+      "/b/", {"a.djvu", "1", "1", "0", "0", QString::number(border), QString::number(shape), color, highlightColor,
+              QString::number(width), QString::number(visible), QString::number(highlight), "0"});
+  const LinkStyle style = BuildLinkStyle(row.Read(1).settings.look);
   QCOMPARE(style.shape, shapeWord);
   QCOMPARE(style.options, options);
 }
@@ -108,19 +112,19 @@ void LinkStyleTest::RowSettingsConvertEveryColumn() {
   QFETCH(QString, column);
   QFETCH(QString, text);
   QFETCH(QString, message);
-  CreateJob row = CreateJob::FromColumns(QStringLiteral("/b/"), {"a.djvu", "1", "2", "-0", "0", "2", "0", "FF0000",
-                                                                  "", "05", "1", "0", "1"});
-  const RowSettings good = ReadRowSettings(row, 2);
+  CreateColumns row = CreateColumns::FromColumns(QStringLiteral("/b/"), {"a.djvu", "1", "2", "-0", "0", "2", "0", "FF0000",
+                                                                          "", "05", "1", "0", "1"});
+  const CreateSettings good = row.Read(2).settings;
   QCOMPARE(good.offset, 0);
   QCOMPARE(good.halve, true);
-  QCOMPARE(good.style.options, QByteArray("(border #FF0000 ) (border_avis ) "));
+  QCOMPARE(BuildLinkStyle(good.look).options, QByteArray("(border #FF0000 ) (border_avis ) "));
   QStringList columns = row.SubItems();
   const QStringList names{"FileName", "FirstPage", "LastPage", "cm", "tp", "tpb", "tps", "col1", "col2",
                           "bw", "vis", "pods", "del2", "ro"};
   columns[names.indexOf(column)] = text;
-  row = CreateJob::FromColumns(row.Folder, columns);
+  row = CreateColumns::FromColumns(row.Folder, columns);
   try {
-    ReadRowSettings(row, 2);
+    row.Read(2);
     QFAIL("no conversion error");
   } catch (const ConversionError& e) {
     QCOMPARE(e.Message(), message);

@@ -19,6 +19,12 @@ NOTE_EN = ("                        Note\n   1. Creating contents links  \n"
            "as rectangles and ovals\n   3. Alignment leaves the border \nstyle as it is")
 
 ENGLISH = {
+    'Страницы': 'Pages',
+    'Вид работы': 'Work type',
+    '%1: %2': '%1: %2',
+    'по номерам книги': 'by the book\'s page numbers',
+    'Страницы %1, %2, смещение %3': 'Pages %1, %2, offset %3',
+    'Смещение книги %1: %2': 'Offset of the book %1: %2',
     'файл блокировки пуст или повреждён': 'the lock file is empty or damaged',
     'процесс %1 завершён': 'process %1 has ended',
     'процесс %1 запущен позже, чем создана блокировка': 'process %1 started after the lock was made',

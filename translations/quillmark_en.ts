@@ -106,14 +106,6 @@
 <context>
     <name>CreateRun</name>
     <message>
-        <source>Неверно задан тип границы</source>
-        <translation>The border type is set wrongly</translation>
-    </message>
-    <message>
-        <source>Неверно задан вид работы</source>
-        <translation>The kind of work is set wrongly</translation>
-    </message>
-    <message>
         <source>Закладки создаются только по содержанию</source>
         <translation>Bookmarks are created from contents only</translation>
     </message>
@@ -448,6 +440,18 @@ The document was left unchanged.</translation>
         <source>Файл</source>
         <translation>File</translation>
     </message>
+    <message>
+        <source>Страницы</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Смещение</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Вид работы</source>
+        <translation>Work type</translation>
+    </message>
 </context>
 <context>
     <name>OffsetsCommand</name>
@@ -696,6 +700,38 @@ The document was left unchanged.</translation>
     <message>
         <source>Неверно задан вид работы: %1</source>
         <translation>The kind of work is set wrongly: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Алфавитный указатель 1</source>
+        <translation>Alphabetic index 1</translation>
+    </message>
+    <message>
+        <source>Алфавитный указатель 2</source>
+        <translation>Alphabetic index 2</translation>
+    </message>
+    <message>
+        <source>Содержание (авто)</source>
+        <translation>Contents (automatic)</translation>
+    </message>
+    <message>
+        <source>Указатель (авто)</source>
+        <translation>Index (automatic)</translation>
+    </message>
+    <message>
+        <source>по номерам книги</source>
+        <translation>by the book's page numbers</translation>
+    </message>
+    <message>
+        <source>Страницы %1, %2, смещение %3</source>
+        <translation>Pages %1, %2, offset %3</translation>
     </message>
 </context>
 <context>
@@ -966,6 +1002,18 @@ Check “By the book's page numbers” so that each link leads to the page with 
     <message>
         <source>Просмотр</source>
         <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Неверно задан тип границы</source>
+        <translation>The border type is set wrongly</translation>
+    </message>
+    <message>
+        <source>Неверно задан вид работы</source>
+        <translation>The kind of work is set wrongly</translation>
+    </message>
+    <message>
+        <source>Смещение книги %1: %2</source>
+        <translation>Offset of the book %1: %2</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,9 @@ void ColorButton::resizeEvent(QResizeEvent* event) {
 
 void ColorButton::Pick() {
   const QColor chosen = QColorDialog::getColor(ToQColor(color_), window());
-  if (chosen.isValid()) SetColor(FromQColor(chosen));
+  if (!chosen.isValid()) return;
+  SetColor(FromQColor(chosen));
+  emit ColorChosen();
 }
 
 void ColorButton::Paint() {

@@ -4,7 +4,7 @@
 // the colour as the platform's colour value, red in the lowest byte.
 #include <QPushButton>
 
-#include "core/create_job.h"
+#include "core/create_settings.h"
 
 class ColorButton : public QPushButton {
   Q_OBJECT
@@ -16,6 +16,10 @@ class ColorButton : public QPushButton {
 
   static QColor ToQColor(ColorValue color);
   static ColorValue FromQColor(const QColor& color);
+
+ signals:
+  // The user picked a colour in the dialog (not emitted by SetColor).
+  void ColorChosen();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -1,11 +1,15 @@
 #pragma once
-// The controls that hold a create-list row's twelve settings, on the create
-// tab and in the settings dialog alike, and the two ways between them and a
-// row: storing what the controls show (adding a row, "OK") and loading a row
-// into them (a click in the list, opening the dialog).
-#include "core/create_job.h"
+// The controls that hold a create-list row's settings, on the create tab and
+// in the settings dialog alike, and the two ways between them and a row:
+// reading what the controls show (adding a row, editing the selected rows,
+// "OK") and showing a row's settings (selecting it, opening the dialog).
+#include <QList>
+
+#include "core/create_settings.h"
 
 class QCheckBox;
+class QObject;
+class QWidget;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -38,17 +42,22 @@ struct JobControls {
             ui.CheckBoxBookNumbers};
   }
 
-  // Sets the row's sub-items 1 to 13 from the controls, texts as they stand;
-  // the folder and the file name are left alone.
-  void Store(CreateJob& row) const;
+  // The settings the controls show. Throws ConversionError for the first box
+  // that holds no whole number: "Неверно заданы страницы" for a page box, else
+  // the box named ("Смещение: пустое значение, нужно целое число").
+  CreateSettings Read() const;
+  // Reads only the setting that `control` (one of the controls above) edits
+  // into `settings` (for a style control, the whole look, which the style
+  // rules change together); throws as Read for that box. False when
+  // `control` is none of them.
+  bool ReadOne(const QObject* control, CreateSettings& settings) const;
+  // Every control that edits a setting, in the tab's order.
+  QList<QWidget*> Controls() const;
 
-  // What an empty colour text does to its button.
+  // What a colour not given does to its button.
   enum class EmptyColor { KeepButton, White };
-  // Loads the row's settings in column order. The combo-box selections run no
-  // change rules. Throws ConversionError at the first setting that does not
-  // convert, naming it and the row (rowNumber, counted from 1); the controls
-  // loaded before it keep their new values.
-  void Load(const CreateJob& row, int rowNumber, EmptyColor emptyColor) const;
+  // Shows the settings. The combo-box selections run no change rules.
+  void Show(const CreateSettings& settings, EmptyColor emptyColor) const;
 
   // Shows a found offset in the offset box and its sign.
   void ShowOffset(int offset) const;

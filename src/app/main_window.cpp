@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "app/desktop.h"
+#include "app/growing_layout.h"
 #include "app/key_filter.h"
 #include "app/list_rows.h"
 #include "app/log_window.h"
@@ -36,8 +37,10 @@ TForm1::TForm1(const ProgramFolders& folders, Desktop& desktop)
       runner_(folders.work, folders.program) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setFixedSize(568, 331);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  resize(568, 331);
+  setMinimumSize(568, 331);  // the described size; larger, the lists grow
+  layout_ = std::make_unique<GrowingLayout>(ui_->PageControl1, QList<QWidget*>{ui_->ListView1, ui_->ListView2});
   listrows::SetupFixList(ui_->ListView1);
   listrows::SetupCreateList(ui_->ListView2);
   for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->EditRomanOffset}) Edit1KeyPress::InstallOn(box);
@@ -89,6 +92,11 @@ void TForm1::Centre(const QSize& outerSize) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   move(CentredPosition(screen->geometry().size(), outerSize));
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  layout_->Fit(size());
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -189,15 +197,6 @@ QCheckBox* TForm1::OptionBox(Option option) const {
 }
 
 bool TForm1::IsChecked(Option option) const { return OptionBox(option)->isChecked(); }
-
-int TForm1::SelectedIndex(Combo combo) const {
-  switch (combo) {
-    case Combo::BorderType: return ui_->ComboBox1->currentIndex();
-    case Combo::LinkShape: return ui_->ComboBox2->currentIndex();
-    case Combo::WorkType: return ui_->ComboBox3->currentIndex();
-  }
-  return -1;
-}
 
 int TForm1::CreateRowCount() const { return ui_->ListView2->rowCount(); }
 

@@ -17,6 +17,7 @@ class QCheckBox;
 struct JobControls;
 class QMenu;
 class QTableWidget;
+class GrowingLayout;
 class PreviewWindow;
 class TForm2;
 class TForm3;
@@ -66,8 +67,8 @@ class TForm1 : public QWidget, public FrontEnd {
   void N6Click();       // "Открыть", fix list
   void MenuItem1Click();  // "Удалить", create list
   void N4Click();         // "Открыть", create list
-  void ListView2Click();
-  void ListView2KeyUp();
+  // The create list's selection changed: the tab shows the selected row's settings.
+  void ListView2SelectionChanged();
   void ListView2DblClick();
   void ComboBox3Change();  // work-type rule
   void FindOffsetClick();  // "Определить" on the create tab
@@ -95,7 +96,6 @@ class TForm1 : public QWidget, public FrontEnd {
   void ShowError(const QString& text) override;
   int AskPageNumber(int previous, int current, const PageQuestionContext& context = {}) override;
   bool IsChecked(Option option) const override;
-  int SelectedIndex(Combo combo) const override;
   int CreateRowCount() const override;
   CreateJob CreateRow(int index) const override;
   void ClearCreateList() override;
@@ -108,6 +108,7 @@ class TForm1 : public QWidget, public FrontEnd {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -118,12 +119,13 @@ class TForm1 : public QWidget, public FrontEnd {
   void ReadSettings();
   void WriteSettings();
   void AddFixFiles(const QStringList& paths);
-  // Shows "Неверно заданы страницы" and gives false when a page box does not
-  // hold a whole number.
-  bool PagesValid();
+  // Adds a row per path with the tab's settings; a box that holds no whole
+  // number is named in a message box and nothing is added.
   void AppendCreateRows(const QStringList& paths);
   void FilesDropped(QTableWidget* list, const FileDrop::Files& files);
-  void LoadSelectedRow();
+  // A control of the tab was changed by the user: the setting it edits
+  // changes on every selected row.
+  void TabSettingChanged(QObject* control);
   void RemoveSelected(QTableWidget* list);
   void OpenSelected(QTableWidget* list);
   // Runs one job: one at a time, under the work folder's lock, with the job
@@ -137,6 +139,7 @@ class TForm1 : public QWidget, public FrontEnd {
   QCheckBox* OptionBox(Option option) const;
 
   std::unique_ptr<Ui::TForm1> ui_;
+  std::unique_ptr<GrowingLayout> layout_;
   ProgramFolders folders_;
   Desktop& desktop_;
   DjvusedRunner runner_;
@@ -151,6 +154,7 @@ class TForm1 : public QWidget, public FrontEnd {
   bool closeRequested_ = false;  // by a job's "Закрыть по завершению"
   bool closing_ = false;         // the user closed the window during a job
   bool centredOnShow_ = false;
+  bool showingRow_ = false;  // the tab is being loaded from the selected row
   bool settingsWritten_ = false;
   QTimer cancelTimer_;           // keeps stopping djvused until the job returns
 };

@@ -19,6 +19,16 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button3Click() {
+  // The tab's lists always have a selection unless something cleared it.
+  const bool rows = CreateRowCount() > 0;  // with none, the run says so first
+  if (rows && (ui_->ComboBox1->currentIndex() < 0 || ui_->ComboBox2->currentIndex() < 0)) {
+    ShowMessage(tr("Неверно задан тип границы"));
+    return;
+  }
+  if (rows && ui_->ComboBox3->currentIndex() < 0) {
+    ShowMessage(tr("Неверно задан вид работы"));
+    return;
+  }
   RunJob(Job::Create, [this](DjvusedRunner& runner) { CreateRun(*this, runner).Run(); });
 }
 
@@ -40,7 +50,10 @@ void TForm1::FindOffset(const QString& longPath, int afterPage, const JobControl
       return;
     }
     controls.ShowOffset(*found.offset);
-    if (found.changes) {
+    if (controls.Edit3 == ui_->Edit3) TabSettingChanged(ui_->Edit3);  // the selected rows take it
+    if (!found.changes) {
+      ShowMessage(tr("Смещение книги %1: %2").arg(longPath, OffsetText(*found.offset)));
+    } else {
       ShowMessage(tr("Смещение меняется по книге %1; для страниц после %2 оно %3.\n\n%4\n\n"
                      "Отметьте «По номерам страниц книги», чтобы каждая ссылка вела на страницу со своим номером.")
                       .arg(longPath)

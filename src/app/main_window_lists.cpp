@@ -1,11 +1,15 @@
 // The main window's list commands: adding files, loading a create-list row
 // back into the tab, the settings dialog and the two context menus.
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStyle>
 
+#include "app/color_button.h"
 #include "app/desktop.h"
 #include "app/file_drop.h"
 #include "app/job_controls.h"
@@ -81,22 +85,32 @@ void TForm1::ConnectCommands() {
   StylePanel::Of(*ui_).Connect(this);
   connect(ui_->ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
 
-  // A click (left button released), a double click and a released key in the
-  // create list.
+  // The tab shows the selected row; what the user changes on it changes the
+  // selected rows. Only the user's own edits count (a row being shown, a
+  // selection set by the program, write nothing back).
+  connect(ui_->ListView2, &QTableWidget::itemSelectionChanged, this, &TForm1::ListView2SelectionChanged);
+  const JobControls controls = JobControls::Of(*ui_);
+  for (QWidget* control : controls.Controls()) {
+    const auto changed = [this, control] { TabSettingChanged(control); };
+    if (auto* button = qobject_cast<ColorButton*>(control)) {
+      connect(button, &ColorButton::ColorChosen, this, changed);
+    } else if (auto* box = qobject_cast<QAbstractButton*>(control)) {
+      connect(box, &QAbstractButton::clicked, this, changed);
+    } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+      connect(box, &QLineEdit::textEdited, this, changed);
+    } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+      connect(box, &QComboBox::activated, this, changed);
+    } else if (auto* box = qobject_cast<QSpinBox*>(control)) {
+      connect(box, &QSpinBox::valueChanged, this, changed);
+    }
+  }
+  // A double click opens the row's settings dialog.
   ui_->ListView2->viewport()->installEventFilter(this);
-  ui_->ListView2->installEventFilter(this);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ui_->ListView2->viewport()) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      ListView2Click();
-    } else if (event->type() == QEvent::MouseButtonDblClick) {
-      ListView2DblClick();  // the first press has selected the row
-    }
-  } else if (watched == ui_->ListView2 && event->type() == QEvent::KeyRelease) {
-    ListView2KeyUp();
+  if (watched == ui_->ListView2->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    ListView2DblClick();  // the first press has selected the row
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -107,7 +121,13 @@ void TForm1::Button2Click() {
 
 void TForm1::Button4Click() {
   Guarded([this] {
-    if (PagesValid()) AppendCreateRows(desktop_.OpenFileNames(this));
+    try {
+      JobControls::Of(*ui_).Read();  // a box that holds no number is named before the files are chosen
+    } catch (const ConversionError& e) {
+      ShowMessage(e.Message());
+      return;
+    }
+    AppendCreateRows(desktop_.OpenFileNames(this));
   });
 }
 
@@ -116,30 +136,21 @@ void TForm1::AddFixFiles(const QStringList& paths) {
 }
 
 void TForm1::AddCreateFiles(const QStringList& paths) {
-  Guarded([this, &paths] {
-    if (!paths.isEmpty() && PagesValid()) AppendCreateRows(paths);
-  });
-}
-
-bool TForm1::PagesValid() {
-  try {
-    dialect::ParseInt32(ui_->Edit1->text());
-    dialect::ParseInt32(ui_->Edit2->text());
-  } catch (const ConversionError&) {
-    ShowMessage(tr("Неверно заданы страницы"));
-    return false;
-  }
-  return true;
+  Guarded([this, &paths] { AppendCreateRows(paths); });
 }
 
 void TForm1::AppendCreateRows(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  CreateSettings settings;
+  try {
+    settings = JobControls::Of(*ui_).Read();
+  } catch (const ConversionError& e) {
+    ShowMessage(e.Message());
+    return;
+  }
   for (const QString& path : paths) {
     const FixJob file = FixJob::FromPath(path);
-    CreateJob row;
-    row.Folder = file.Folder;
-    row.FileName = file.FileName;
-    JobControls::Of(*ui_).Store(row);
-    listrows::AppendCreateRow(ui_->ListView2, row);
+    listrows::AppendCreateRow(ui_->ListView2, CreateJob{file.Folder, file.FileName, settings});
   }
 }
 
@@ -154,32 +165,51 @@ void TForm1::FilesDropped(QTableWidget* list, const FileDrop::Files& files) {
   }
 }
 
-void TForm1::LoadSelectedRow() {
+void TForm1::ListView2SelectionChanged() {
   const int row = listrows::SelectedRow(ui_->ListView2);
-  if (row < 0) return;
-  JobControls::Of(*ui_).Load(listrows::CreateRowAt(ui_->ListView2, row), row + 1, JobControls::EmptyColor::KeepButton);
+  if (row < 0) return;  // no row: the tab keeps the settings for the next rows added
+  Guarded([this, row] {
+    showingRow_ = true;
+    JobControls::Of(*ui_).Show(listrows::CreateRowAt(ui_->ListView2, row).settings,
+                               JobControls::EmptyColor::KeepButton);
+    showingRow_ = false;
+  });
 }
 
-void TForm1::ListView2Click() { Guarded([this] { LoadSelectedRow(); }); }
-void TForm1::ListView2KeyUp() { Guarded([this] { LoadSelectedRow(); }); }
+void TForm1::TabSettingChanged(QObject* control) {
+  if (showingRow_) return;
+  const QList<int> rows = listrows::SelectedRows(ui_->ListView2);
+  if (rows.isEmpty()) return;
+  Guarded([&] {
+    for (const int row : rows) {
+      CreateSettings settings = listrows::CreateRowAt(ui_->ListView2, row).settings;
+      try {
+        JobControls::Of(*ui_).ReadOne(control, settings);
+      } catch (const ConversionError&) {
+        return;  // a box being typed into; the rows keep their value until it holds a number
+      }
+      listrows::SetCreateSettings(ui_->ListView2, row, settings);
+    }
+  });
+}
 
 void TForm1::ListView2DblClick() {
   const int row = listrows::SelectedRow(ui_->ListView2);
   if (row < 0) return;
   Guarded([this, row] {
-    settings_->Load(listrows::CreateRowAt(ui_->ListView2, row), row + 1);
+    settings_->Load(listrows::CreateRowAt(ui_->ListView2, row));
     settings_->exec();
   });
 }
 
 void TForm1::RemoveSelected(QTableWidget* list) {
   if (jobRunning_) return;  // the list is the running job's input
-  const int row = listrows::SelectedRow(list);
-  if (row < 0) {
+  const QList<int> rows = listrows::SelectedRows(list);
+  if (rows.isEmpty()) {
     ShowMessage(tr("Файл не выбран"));
     return;
   }
-  list->removeRow(row);
+  for (auto row = rows.crbegin(); row != rows.crend(); ++row) list->removeRow(*row);
 }
 
 void TForm1::OpenSelected(QTableWidget* list) {

@@ -8,6 +8,7 @@
 #include "app/list_rows.h"
 #include "app/main_window.h"
 #include "app/style_panel.h"
+#include "core/errors.h"
 #include "ui_settings_dialog.h"
 
 TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) {
@@ -28,9 +29,9 @@ TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) 
 
 TForm4::~TForm4() = default;
 
-void TForm4::Load(const CreateJob& row, int rowNumber) {
+void TForm4::Load(const CreateJob& row) {
   ui_->Label1->setText(tr("Файл: ") + row.Folder + row.FileName);
-  JobControls::Of(*ui_).Load(row, rowNumber, JobControls::EmptyColor::White);
+  JobControls::Of(*ui_).Show(row.settings, JobControls::EmptyColor::White);
 }
 
 void TForm4::showEvent(QShowEvent* event) {
@@ -44,9 +45,14 @@ void TForm4::BitBtn1Click() {
   QTableWidget* list = main_.ListView2();
   const int row = listrows::SelectedRow(list);
   if (row >= 0) {
-    CreateJob job = listrows::CreateRowAt(list, row);
-    JobControls::Of(*ui_).Store(job);
-    listrows::SetCreateSettings(list, row, job);
+    CreateSettings settings;
+    try {
+      settings = JobControls::Of(*ui_).Read();
+    } catch (const ConversionError& e) {
+      main_.ShowMessage(e.Message());  // the dialog stays open with the box to mend
+      return;
+    }
+    listrows::SetCreateSettings(list, row, settings);
   }
   accept();
 }
@@ -55,5 +61,5 @@ void TForm4::BitBtn2Click() { reject(); }
 
 void TForm4::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
-  if (!event->spontaneous()) main_.ListView2Click();
+  if (!event->spontaneous()) main_.ListView2SelectionChanged();  // the tab shows the row as it is now
 }

@@ -16,11 +16,10 @@ class TForm4 : public QDialog {
   explicit TForm4(TForm1& main);
   ~TForm4() override;
 
-  // Loads the row (rowNumber, counted from 1) into the controls (an empty
-  // colour shows white). Throws ConversionError when a setting does not convert.
-  void Load(const CreateJob& row, int rowNumber);
+  // Shows the row's settings in the controls (a colour not given shows white).
+  void Load(const CreateJob& row);
 
-  void BitBtn1Click();  // "OK"
+  void BitBtn1Click();  // "OK": the row takes the settings; a box without a number is named and the dialog stays
   void BitBtn2Click();  // "Отмена"
 
  protected:

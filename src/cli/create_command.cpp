@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "core/errors.h"
 #include "create/create_run.h"
+#include "create/row_columns.h"
 #include "djvused/script_dialect.h"
 
 namespace {
@@ -34,8 +35,16 @@ bool IsHexColor(const QString& text) {
   return hex.match(text).hasMatch();
 }
 
+// The options' defaults are the window's start-up settings: pages 1-1, offset
+// 0, contents, an xor-bordered rectangle, black colours.
+CreateSettings DefaultSettings() {
+  CreateSettings s;
+  s.look.borderColor = s.look.highlightColor = 0;
+  return s;
+}
+
 struct CreateOptions {
-  CreateJob settings;  // the twelve setting texts; folder and name set per FILE
+  CreateSettings settings = DefaultSettings();  // every FILE's row has them
   bool removeOcr = false, align = false, backup = false, dryRun = false, outline = false;
   bool list = false, json = false;  // the links made, as tab-separated lines or JSON
   QStringList files;
@@ -48,7 +57,7 @@ QCommandLineOption ValueOption(const char* name) {
 
 // Reads the values of the options given into the row settings; returns the
 // usage error, or an empty text.
-QString ReadValues(const QCommandLineParser& parser, CreateJob& s) {
+QString ReadValues(const QCommandLineParser& parser, CreateSettings& s) {
   const auto given = [&](const char* name, QString* v) {
     if (!parser.isSet(QLatin1String(name))) return false;
     *v = parser.value(QLatin1String(name));
@@ -61,8 +70,8 @@ QString ReadValues(const QCommandLineParser& parser, CreateJob& s) {
     if (!m.hasMatch() || !IsWholeNumber(m.captured(1)) || !IsWholeNumber(m.captured(2))) {
       return QCoreApplication::translate("CreateCommand", "Неверно заданы страницы: %1").arg(v);
     }
-    s.FirstPage = m.captured(1);
-    s.LastPage = m.captured(2);
+    s.firstPage = dialect::ParseInt32(m.captured(1));
+    s.lastPage = dialect::ParseInt32(m.captured(2));
   }
   if (given("offset", &v)) {
     // "+6", the form "offsets" prints, is the offset 6.
@@ -70,57 +79,48 @@ QString ReadValues(const QCommandLineParser& parser, CreateJob& s) {
     if (v.isEmpty() || !(IsWholeNumber(v) || v == QLatin1String("auto"))) {
       return QStringLiteral("--offset needs a whole number or auto");
     }
-    const bool bookNumbers = v == QLatin1String("auto");
-    s.cm = bookNumbers ? QStringLiteral("0") : v;
-    s.fol = bookNumbers ? QStringLiteral("1") : QStringLiteral("0");
+    s.bookNumbers = v == QLatin1String("auto");
+    s.offset = s.bookNumbers ? 0 : dialect::ParseInt32(v);
   }
   if (given("mode", &v)) {
     if (!kModes.contains(v)) return QStringLiteral("--mode takes ") + kModes.join(QStringLiteral(", "));
-    s.tp = QString::number(kModes.indexOf(v));
+    s.workType = WorkType(kModes.indexOf(v));
   }
   if (given("roman-offset", &v)) {
     if (!IsWholeNumber(v) || dialect::ParseInt32(v) < 1) {
       return QStringLiteral("--roman-offset takes the document page of printed page i, from 1 up");
     }
-    s.ro = v;
+    s.romanOffset = dialect::ParseInt32(v);
   }
   if (given("shape", &v)) {
     if (!kShapes.contains(v)) return QStringLiteral("--shape takes rect or oval");
-    s.tps = QString::number(kShapes.indexOf(v));
+    s.look.shape = int(kShapes.indexOf(v));
   }
   if (given("border", &v)) {
     if (!kBorders.contains(v)) return QStringLiteral("--border takes ") + kBorders.join(QStringLiteral(", "));
-    s.tpb = QString::number(kBorders.indexOf(v));
+    s.look.borderType = int(kBorders.indexOf(v));
   }
   if (given("border-color", &v)) {
     if (!IsHexColor(v)) return QStringLiteral("--border-color takes RRGGBB");
-    s.col1 = v.toUpper();
+    s.look.borderColor = HexRgbToColor(v);
   }
   if (given("border-width", &v)) {
     if (!IsWholeNumber(v) || v.startsWith(QLatin1Char('-'))) {
       return QStringLiteral("--border-width takes a whole number from 0 up");
     }
-    s.bw = v;
+    s.look.borderWidth = dialect::ParseInt32(v);
   }
   if (given("highlight", &v)) {
     if (!IsHexColor(v)) return QStringLiteral("--highlight takes RRGGBB");
-    s.pods = QStringLiteral("1");
-    s.col2 = v.toUpper();
+    s.look.highlight = true;
+    s.look.highlightColor = HexRgbToColor(v);
   }
   return {};
 }
 
 // Fills `options` from the arguments; returns the usage error, or an empty text.
 QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options) {
-  CreateJob& s = options.settings;
-  s.FirstPage = s.LastPage = QStringLiteral("1");
-  s.cm = QStringLiteral("0");
-  s.tp = QStringLiteral("0");
-  s.tpb = QStringLiteral("1");
-  s.tps = QStringLiteral("0");
-  s.col1 = s.col2 = QStringLiteral("000000");
-  s.bw = QStringLiteral("0");
-  s.vis = s.pods = s.del2 = s.fol = QStringLiteral("0");
+  CreateSettings& s = options.settings;
 
   QCommandLineParser parser;
   for (const char* name : {"pages", "offset", "mode", "roman-offset", "shape", "border", "border-color",
@@ -137,8 +137,8 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   const QString valueError = ReadValues(parser, s);
   if (!valueError.isEmpty()) return valueError;
   const auto flag = [&](const char* name) { return parser.isSet(QLatin1String(name)); };
-  if (flag("halve")) s.del2 = QStringLiteral("1");
-  if (flag("always-visible")) s.vis = QStringLiteral("1");
+  s.halve = flag("halve");
+  s.look.alwaysVisible = flag("always-visible");
   options.removeOcr = flag("remove-ocr");
   options.align = flag("align");
   options.backup = flag("backup");
@@ -148,7 +148,7 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   options.json = flag("json");
   options.files = parser.positionalArguments();
   if (options.files.isEmpty()) return QStringLiteral("create needs at least one FILE");
-  if (options.outline && s.tp != QLatin1String("0") && s.tp != QLatin1String("3")) {
+  if (options.outline && s.workType != WorkType::Contents && s.workType != WorkType::ContentsAuto) {
     return QStringLiteral("--outline needs --mode contents or contents-auto");
   }
   return {};
@@ -166,15 +166,9 @@ int RunCreateCommand(const QStringList& arguments) {
   frontEnd.SetChecked(Option::AlignContents, options.align);
   frontEnd.SetChecked(Option::CreateBackup, options.backup);
   frontEnd.SetChecked(Option::CreateOutline, options.outline);
-  // The follow-up is skipped for the index modes that link single numbers, as
-  // when the window shows them.
-  frontEnd.SetSelectedIndex(Combo::WorkType, options.settings.tp.toInt());
   for (const QString& file : options.files) {
-    CreateJob row = options.settings;
     const FixJob place = FixJob::FromPath(AbsoluteFilePath(file));
-    row.Folder = place.Folder;
-    row.FileName = place.FileName;
-    frontEnd.AddCreateRow(row);
+    frontEnd.AddCreateRow(CreateJob{place.Folder, place.FileName, options.settings});
   }
 
   CliWorkspace workspace;

@@ -22,13 +22,6 @@ enum class Option {
   CreateOutline,    // CheckBoxOutline "Создать закладки" (create tab): the outline from the contents
 };
 
-// The drop-down lists of the create tab whose selection the create run checks.
-enum class Combo {
-  BorderType,  // ComboBox1
-  LinkShape,   // ComboBox2
-  WorkType,    // ComboBox3
-};
-
 // Where a page-number question comes from, shown with it so it can be answered.
 struct PageQuestionContext {
   QString file;      // the document's path
@@ -57,8 +50,6 @@ class FrontEnd {
   virtual int AskPageNumber(int previous, int current, const PageQuestionContext& context = {}) = 0;
 
   virtual bool IsChecked(Option option) const = 0;
-  // The selected item's index, or -1 when the list has no selection.
-  virtual int SelectedIndex(Combo combo) const = 0;
 
   virtual int CreateRowCount() const = 0;
   virtual CreateJob CreateRow(int index) const = 0;

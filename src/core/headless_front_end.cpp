@@ -17,13 +17,6 @@ const Row& RowAt(const QList<Row>& rows, int index) {
 
 }  // namespace
 
-HeadlessFrontEnd::HeadlessFrontEnd() {
-  // The main window's start-up selections: "По умолчанию", "Прямоугольник", "Содержание".
-  combos_[int(Combo::BorderType)] = 1;
-  combos_[int(Combo::LinkShape)] = 0;
-  combos_[int(Combo::WorkType)] = 0;
-}
-
 void HeadlessFrontEnd::LogClear() { log_.LogClear(); LogChanged(); }
 void HeadlessFrontEnd::LogAddLine(const QString& text) { log_.LogAddLine(text); LogChanged(); }
 void HeadlessFrontEnd::LogAppend(const QString& text) { log_.LogAppend(text); LogChanged(); }
@@ -34,8 +27,6 @@ int HeadlessFrontEnd::AskPageNumber(int, int current, const PageQuestionContext&
 
 bool HeadlessFrontEnd::IsChecked(Option option) const { return options_.value(int(option), false); }
 void HeadlessFrontEnd::SetChecked(Option option, bool checked) { options_[int(option)] = checked; }
-int HeadlessFrontEnd::SelectedIndex(Combo combo) const { return combos_.value(int(combo), -1); }
-void HeadlessFrontEnd::SetSelectedIndex(Combo combo, int index) { combos_[int(combo)] = index; }
 
 int HeadlessFrontEnd::CreateRowCount() const { return int(createRows_.size()); }
 CreateJob HeadlessFrontEnd::CreateRow(int index) const { return RowAt(createRows_, index); }

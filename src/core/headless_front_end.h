@@ -9,8 +9,6 @@
 
 class HeadlessFrontEnd : public FrontEnd {
  public:
-  HeadlessFrontEnd();
-
   void LogClear() override;
   void LogAddLine(const QString& text) override;
   void LogAppend(const QString& text) override;
@@ -22,8 +20,6 @@ class HeadlessFrontEnd : public FrontEnd {
 
   bool IsChecked(Option option) const override;
   void SetChecked(Option option, bool checked);
-  int SelectedIndex(Combo combo) const override;
-  void SetSelectedIndex(Combo combo, int index);
 
   int CreateRowCount() const override;
   CreateJob CreateRow(int index) const override;
@@ -50,7 +46,6 @@ class HeadlessFrontEnd : public FrontEnd {
   QStringList messages_;
   QStringList errors_;
   QHash<int, bool> options_;
-  QHash<int, int> combos_;
   QList<CreateJob> createRows_;
   QList<FixJob> fixRows_;
   bool closed_ = false;

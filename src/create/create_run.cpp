@@ -11,7 +11,8 @@
 #include "djvused/book_backup.h"
 #include "djvused/book_session.h"
 #include "create/row_plan.h"
-#include "create/row_settings.h"
+#include "create/recognition.h"
+#include "create/row_columns.h"
 #include "djvused/script_dialect.h"
 
 namespace {
@@ -42,14 +43,6 @@ bool CreateRun::Run() {
     frontEnd_.ShowMessage(joblog::NoFileSelected());
     return false;
   }
-  if (frontEnd_.SelectedIndex(Combo::BorderType) < 0 || frontEnd_.SelectedIndex(Combo::LinkShape) < 0) {
-    frontEnd_.ShowMessage(QCoreApplication::translate("CreateRun", "Неверно задан тип границы"));
-    return false;
-  }
-  if (frontEnd_.SelectedIndex(Combo::WorkType) < 0) {
-    frontEnd_.ShowMessage(QCoreApplication::translate("CreateRun", "Неверно задан вид работы"));
-    return false;
-  }
   if (!RunRows()) return false;
   if (RunOptions(frontEnd_).ClearCreateList()) frontEnd_.ClearCreateList();
   if (RunOptions(frontEnd_).CloseAfterCreate()) frontEnd_.CloseMainWindow();
@@ -67,7 +60,7 @@ bool CreateRun::RunRows() {
                   [this](int i) { return frontEnd_.CreateRow(i).FileName; },
                   [this](int i) {
                     try {
-                      ProcessRow(frontEnd_.CreateRow(i), i + 1);
+                      ProcessRow(frontEnd_.CreateRow(i));
                       return true;
                     } catch (const RowStopped&) {
                       return false;
@@ -80,9 +73,10 @@ bool CreateRun::RunRows() {
                   }});
 }
 
-void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
-  const RowSettings settings = ReadRowSettings(row, rowNumber);  // before the document is touched
+void CreateRun::ProcessRow(const CreateJob& row) {
+  const CreateSettings& settings = row.settings;
   linksMade_.clear();
+  notes_ << SettingsLine(settings);  // the first line after the file's own
   const QString longPath = row.FullPath();
   BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
@@ -114,8 +108,8 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   Apply(plan, session);
   if (show_) show_(longPath, plan);  // the links now in the document
 
-  // The alignment follow-up; the work type that counts is the one the window shows.
-  if (RunOptions(frontEnd_).AlignAfter() && AlignsAfter(frontEnd_.SelectedIndex(Combo::WorkType))) {
+  // The alignment follow-up, after the row's work type allows it.
+  if (RunOptions(frontEnd_).AlignAfter() && AlignsAfter(settings.workType)) {
     if (!FixRun(frontEnd_, runner_).AlignBook(longPath, backedUp)) throw RowStopped{};
   }
 }

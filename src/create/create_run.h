@@ -27,8 +27,7 @@ class CreateRun {
 
  private:
   bool RunRows();
-  // rowNumber counts from 1, for messages.
-  void ProcessRow(const CreateJob& row, int rowNumber);
+  void ProcessRow(const CreateJob& row);
   // Lines about leftovers of killed runs found on the row's book, logged
   // after the file's own lines.
   void LogNotes();

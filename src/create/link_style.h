@@ -4,13 +4,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/create_settings.h"
+
 struct LinkStyle {
   QByteArray shape;    // "rect" or "oval"
   QByteArray options;  // e.g. "(xor )", "(border #FF0000 ) (border_avis ) "
 };
 
-// linkShape: 0 rectangle, 1 oval. borderType: 0 none, 1 xor, 2 plain border in
-// borderColor, 3 to 6 the shadows of borderWidth. An empty colour text counts
-// as white; a flag counts as on only when it is 1.
-LinkStyle BuildLinkStyle(int linkShape, int borderType, const QString& borderColor, int borderWidth,
-                         int alwaysVisible, int highlight, const QString& highlightColor);
+// The shape word and options of the row's look. Codes outside the lists fall
+// back to the first item (a rectangle, no border); a colour not given is white.
+LinkStyle BuildLinkStyle(const LinkLook& look);

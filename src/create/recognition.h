@@ -5,17 +5,11 @@
 #include <QList>
 #include <optional>
 
-// The three described work types, then the two automatic ones that read the
-// page as a reader sees it.
-enum class WorkType { Contents = 0, Index1 = 1, Index2 = 2, ContentsAuto = 3, IndexAuto = 4 };
+#include "core/create_settings.h"
 
-inline bool IsAutomatic(WorkType type) { return type == WorkType::ContentsAuto || type == WorkType::IndexAuto; }
-
-// Whether the alignment follow-up runs after a file, by the work type the
-// window shows: not after the types that link single index numbers.
-inline bool AlignsAfter(int shownWorkType) {
-  return shownWorkType != int(WorkType::Index2) && shownWorkType != int(WorkType::IndexAuto);
-}
+// Whether the alignment follow-up runs after a row of this work type: not
+// after the types that link single index numbers.
+inline bool AlignsAfter(WorkType type) { return type != WorkType::Index2 && type != WorkType::IndexAuto; }
 
 // Contents and the first index mode: removes every character that is not a
 // digit, unless it stands between two digits (1.5, 12-14, 2a3), in which case

@@ -11,6 +11,7 @@
 #include "create/auto_page_links.h"
 #include "create/book_page_numbers.h"
 #include "create/link_script.h"
+#include "create/link_style.h"
 #include "create/link_writer.h"
 #include "create/page_scan.h"
 #include "create/text_dump.h"
@@ -45,10 +46,10 @@ QStringList TargetsLines(const PageTargets& targets) {
 // reads stay in the runner's temporary files for the save's batch record.
 class RowPlanner {
  public:
-  RowPlanner(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const RowSettings& settings,
+  RowPlanner(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const CreateSettings& settings,
              const PlanOptions& options)
       : frontEnd_(frontEnd), runner_(runner), settings_(settings), options_(options),
-        writer_(settings.style, TextPageRange{}) {
+        style_(BuildLinkStyle(settings.look)), writer_(style_, TextPageRange{}) {
     plan_.path = path;
   }
 
@@ -95,7 +96,7 @@ class RowPlanner {
     for (const PageData& page : plan_.pages) {
       if (!page.text.isEmpty()) textPages_ << &page;  // by their place among the pages with hidden text
     }
-    writer_ = LinkWriter(settings_.style, TextPageRange{1, int(textPages_.size())}, &plan_.targets);
+    writer_ = LinkWriter(style_, TextPageRange{1, int(textPages_.size())}, &plan_.targets);
   }
 
   // The entries of the range's pages, written as links by the writer. With
@@ -211,12 +212,13 @@ class RowPlanner {
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;
-  const RowSettings& settings_;
+  const CreateSettings& settings_;
   const PlanOptions options_;
   RowPlan plan_;
   int pageCount_ = 0;
   QList<ComponentLine> components_;
   QList<const PageData*> textPages_;  // point into plan_.pages, which stays in place until Make returns
+  LinkStyle style_;
   LinkWriter writer_;
   ScanReport report_;
   std::optional<FolioTargets> folios_;
@@ -227,7 +229,7 @@ class RowPlanner {
 
 }  // namespace
 
-RowPlan PlanRow(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const RowSettings& settings,
+RowPlan PlanRow(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const CreateSettings& settings,
                 const PlanOptions& options) {
   return RowPlanner(frontEnd, runner, path, settings, options).Make();
 }

@@ -12,7 +12,7 @@
 #include "create/link_listing.h"
 #include "create/outline_entries.h"
 #include "djvused/book_pages.h"
-#include "create/row_settings.h"
+#include "core/create_settings.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/page_targets.h"
 
@@ -40,5 +40,5 @@ struct RowPlan {
 // the entries (asking the page-number question through `frontEnd` when its
 // option is on) and builds the plan. Throws InputError when the range holds
 // no page of the document, DjvusedError when djvused fails.
-RowPlan PlanRow(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const RowSettings& settings,
+RowPlan PlanRow(FrontEnd& frontEnd, DjvusedRunner& runner, const QString& path, const CreateSettings& settings,
                 const PlanOptions& options);

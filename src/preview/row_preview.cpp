@@ -8,7 +8,7 @@
 #include "core/headless_front_end.h"
 #include "create/annotation_merge.h"
 #include "create/row_plan.h"
-#include "create/row_settings.h"
+#include "create/row_columns.h"
 #include "djvused/book_pages.h"
 #include "djvused/book_session.h"
 #include "djvused/component_list.h"
@@ -19,13 +19,17 @@
 
 namespace {
 
-PreviewStyle RowStyle(const CreateJob& row) {
+QString ColorName(const std::optional<ColorValue>& color) {
+  return QLatin1Char('#') + (color ? ColorToHexRgb(*color) : QString());
+}
+
+PreviewStyle RowStyle(const LinkLook& look) {
   PreviewStyle style;
-  style.oval = row.tps == QLatin1String("1");
+  style.oval = look.shape == 1;
   // A plain border shows in the row's colour; the other borders and "none"
   // are drawn in the preview's own colour (border left empty).
-  if (row.tpb == QLatin1String("2")) style.border = QLatin1Char('#') + row.col1;
-  if (row.pods == QLatin1String("1")) style.highlight = QLatin1Char('#') + row.col2;
+  if (look.borderType == 2) style.border = ColorName(look.borderColor);
+  if (look.highlight) style.highlight = ColorName(look.highlightColor);
   return style;
 }
 
@@ -49,7 +53,7 @@ QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind, co
 }
 
 RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline) {
-  const RowSettings settings = ReadRowSettings(row, 1);
+  const CreateSettings& settings = row.settings;
   const QString longPath = row.FullPath();
   BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   const BookSession session(longPath, runner, false);  // locked while it is read; a read-only book is fine
@@ -64,7 +68,7 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
   preview.path = row.FullPath();
   preview.entries = record.links;
   preview.outline = record.outline;
-  preview.style = RowStyle(row);
+  preview.style = RowStyle(row.settings.look);
   for (const QString& note : session.Notes() + record.notes) frontEnd.LogAddLine(note);
   preview.log = frontEnd.Log().Text().split(LogText::kLineBreak, Qt::SkipEmptyParts);
   preview.targets = record.targets;
