@@ -87,12 +87,8 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
   notes_ << session.Notes();
+  backupNoteAt_ = notes_.size();  // the backup, made only when the book is written, is named after these
 
-  QString backedUp;
-  if (RunOptions(frontEnd_).CreateBackup() && !dryRun_) {
-    notes_ << backup::Said(runner_.BackupCopy(longPath));
-    backedUp = longPath;
-  }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   if (!runner_.DjvusedPresent()) {
     frontEnd_.ShowMessage(DjvusedRunner::MissingMessage());
@@ -100,7 +96,7 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   }
 
   const RunOptions live(frontEnd_);
-  const PlanOptions options{live.RemoveOcr(), live.Outline(), dryRun_};
+  const PlanOptions options{live.RemoveOcr(), live.Outline(), dryRun_, rowNumber > 1};
   const RowPlan plan = PlanRow(frontEnd_, runner_, path, settings, options);
   notes_ << plan.notes;
   linksMade_ = plan.linksMade;  // not logged if the save fails
@@ -111,29 +107,44 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
     LogNotes();
     return;
   }
-  Apply(plan, session);
+  const QString backedUp = Apply(plan, session, longPath);
   if (show_) show_(longPath, plan);  // the links now in the document
 
-  // The alignment follow-up; the work type that counts is the one the window shows.
-  if (RunOptions(frontEnd_).AlignAfter() && AlignsAfter(frontEnd_.SelectedIndex(Combo::WorkType))) {
-    if (!FixRun(frontEnd_, runner_).AlignBook(longPath, backedUp)) throw RowStopped{};
+  // The alignment follow-up, as the window's work type allows it: only the
+  // pages this row linked in a contents type are aligned, never index pages.
+  if (!RunOptions(frontEnd_).AlignAfter() || !AlignsAfter(frontEnd_.SelectedIndex(Combo::WorkType))) return;
+  if (settings.workType != WorkType::Contents && settings.workType != WorkType::ContentsAuto) return;
+  QList<int> linked;
+  for (const ListedLink& link : plan.links) {
+    if (!linked.contains(link.page)) linked << link.page;
+  }
+  if (linked.isEmpty()) return;
+  if (!FixRun(frontEnd_, runner_).AlignBook(longPath, backedUp.isEmpty() ? QString() : longPath, linked)) {
+    throw RowStopped{};
   }
 }
 
-void CreateRun::Apply(const RowPlan& plan, const BookSession& session) {
-  frontEnd_.LogAddLine(joblog::Applying());
+QString CreateRun::Apply(const RowPlan& plan, const BookSession& session, const QString& longPath) {
+  QString backedUp;
   if (plan.script.isEmpty()) {
-    // Nothing to change: the document is not saved at all.
+    // Nothing to change: the document is neither backed up nor saved.
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
     runner_.DropTempFile(DjvusedRunner::kPageListFile);
+    frontEnd_.LogAddLine(joblog::Unchanged(plan.path));
   } else {
+    if (RunOptions(frontEnd_).CreateBackup()) {
+      backedUp = runner_.BackupCopy(longPath);
+      notes_.insert(backupNoteAt_, backup::Said(backedUp));
+    }
+    frontEnd_.LogAddLine(joblog::Applying());
     dialect::LineWriter scriptFile(runner_.TempPath(DjvusedRunner::kScriptFile));
     scriptFile.Write(plan.script);
     scriptFile.Close();
     runner_.ApplyScript(plan.path, ScriptUse::CreateScript, {DjvusedRunner::kDumpFile, DjvusedRunner::kPageListFile},
                         session.ReadState(), plan.componentList, plan.script.size());
+    frontEnd_.LogAppend(joblog::kOk);
+    frontEnd_.LogAddLine(joblog::Finished(plan.path));
   }
-  frontEnd_.LogAppend(joblog::kOk);
-  frontEnd_.LogAddLine(joblog::Finished(plan.path));
   LogNotes();
+  return backedUp;
 }

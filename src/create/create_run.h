@@ -32,13 +32,16 @@ class CreateRun {
   // Lines about leftovers of killed runs found on the row's book, logged
   // after the file's own lines.
   void LogNotes();
-  // Saves the plan's script into the book (when it has one) and logs the file's lines.
-  void Apply(const RowPlan& plan, const BookSession& session);
+  // Saves the plan's script into the book (when it has one; backed up first
+  // when asked) and logs the file's lines. Returns the backup's path, or the
+  // empty text when none was made.
+  QString Apply(const RowPlan& plan, const BookSession& session, const QString& longPath);
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;
   PlanShown show_;
   bool dryRun_ = false;
   QStringList notes_;
+  qsizetype backupNoteAt_ = 0;  // where the backup's line goes among the notes
   QString linksMade_;  // the row's "links made" line among the notes, dropped when the row fails
 };

@@ -77,7 +77,13 @@ class RowPlanner {
     const int first = std::max(settings_.firstPage, 1);
     const int last = std::min(settings_.lastPage, pageCount_);
     frontEnd_.LogShow();
-    const auto reading = [&] { frontEnd_.LogAppend(joblog::Reading()); };
+    const auto reading = [&] {
+      if (options_.continuesLog) {
+        frontEnd_.LogAddLine(joblog::Reading());
+      } else {
+        frontEnd_.LogAppend(joblog::Reading());
+      }
+    };
     if (first <= last) {
       runner_.RunPagesDump(plan_.path, RangeCommands(first, last), reading);
     } else {

@@ -21,6 +21,7 @@ struct PlanOptions {
   bool removeOcr = false;  // the script first removes the hidden text of the whole document
   bool outline = false;    // the outline is made from the linked contents entries
   bool dryRun = false;     // the plan is only shown: the outline's notes do not read the book's outline
+  bool continuesLog = false;  // the log holds an earlier file's lines: this file's first line starts a new one
 };
 
 struct RowPlan {
