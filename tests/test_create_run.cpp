@@ -494,7 +494,7 @@ void CreateRunTest::BrokenSaveRestoresTheDocument() {
   frontEnd.AddCreateRow(Row(book, 2, 2));
   QVERIFY(!Run(frontEnd, program));
   QCOMPARE(ReadFile(book), before);
-  QVERIFY(frontEnd.Log().Text().contains("*** disk full"));
+  QVERIFY(frontEnd.Log().Text().contains(":\r\ndisk full"));
   QVERIFY(!frontEnd.Log().Text().contains("завершено"));
 
   // The next run starts cleanly and links the book.
