@@ -25,13 +25,13 @@ class ContentsPagesTest : public QObject {
     QTest::addColumn<QList<ZoneBox>>("areas");
     QTest::addColumn<bool>("contents");
 
-    // "Введение 3" spans 100..300, "Глава 1 7" 100..240 (20 px a character).
+    // "Введение 3" spans 100..300, "Глава 1 7" 100..280 (20 px a character).
     const QList<TextLine> contents{Line(1500, "Введение 3"), Line(1400, "Глава 1 7"), Line(1300, "Заключение 15")};
     QTest::newRow("ragged contents") << contents
-                                     << QList<ZoneBox>{Area(100, 1500, 200), Area(100, 1400, 140), Area(100, 1300, 260)}
+                                     << QList<ZoneBox>{Area(100, 1500, 200), Area(100, 1400, 180), Area(100, 1300, 260)}
                                      << true;
     QTest::newRow("areas reaching up to the entry above")
-        << contents << QList<ZoneBox>{Area(100, 1500, 200), Area(100, 1400, 140, 100), Area(100, 1300, 260, 100)}
+        << contents << QList<ZoneBox>{Area(100, 1500, 200), Area(100, 1400, 180, 100), Area(100, 1300, 260, 100)}
         << true;
     QTest::newRow("an entry over two lines")
         << QList<TextLine>{Line(1500, "Очень длинное"), Line(1450, "название 12")}
@@ -39,7 +39,10 @@ class ContentsPagesTest : public QObject {
     QTest::newRow("two columns of contents")
         << QList<TextLine>{Line(1500, "Введение 3"), Line(1400, "Глава 1 7"), Line(1500, "Глава 2 20", 700),
                            Line(1400, "Глава 3 31", 700)}
-        << QList<ZoneBox>{Area(100, 1500, 200), Area(100, 1400, 140), Area(700, 1500, 200), Area(700, 1400, 200)}
+        << QList<ZoneBox>{Area(100, 1500, 200), Area(100, 1400, 180), Area(700, 1500, 200), Area(700, 1400, 200)}
+        << true;
+    QTest::newRow("a number far from its title")
+        << QList<TextLine>{Line(1500, "Введение"), Line(1500, "3", 900)} << QList<ZoneBox>{Area(100, 1500, 820)}
         << true;
     QTest::newRow("areas over single numbers")
         << QList<TextLine>{Line(1500, "Абажур 12"), Line(1400, "Бумага 7")}

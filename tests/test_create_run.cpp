@@ -159,6 +159,8 @@ void CreateRunTest::RemoveOcrAlsoWithoutLinks() {
   QVERIFY(Run(frontEnd));
   QCOMPARE(OutputTxt(book), QByteArray("select; remove-txt\n"));
   QVERIFY(LinksByPage(book).isEmpty());
+  // The removal is never silent: the log counts the pages that lost their text.
+  QVERIFY2(frontEnd.Log().Text().endsWith("Скрытый текст удалён со страниц: 2"), qPrintable(frontEnd.Log().Text()));
 }
 
 void CreateRunTest::RangeOverPagesWithoutText() {

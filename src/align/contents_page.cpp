@@ -23,7 +23,27 @@ bool Covers(const ZoneBox& area, const ZoneBox& line) {
   return line.Height() > 0 && 2 * VerticalOverlap(area, line) >= line.Height() && MeetsHorizontally(area, line);
 }
 
-bool WithText(const QList<ZoneBox>& areas, const QList<PrintedLine>& lines) {
+// The stretches of the printed lines between wide gaps: where the two columns
+// of a page were read as one line, each column's part is a stretch of its own.
+QList<PrintedLine> Stretches(const QList<PrintedLine>& lines) {
+  QList<PrintedLine> stretches;
+  for (const PrintedLine& line : lines) {
+    PrintedLine part;
+    for (const PrintedWord& word : line.words) {
+      if (!part.words.isEmpty() && word.box.left - part.box.right > 2 * line.box.Height()) {
+        stretches << part;
+        part = PrintedLine{};
+      }
+      part.box = part.words.isEmpty() ? word.box : Union(part.box, word.box);
+      part.words << word;
+    }
+    if (!part.words.isEmpty()) stretches << part;
+  }
+  return stretches;
+}
+
+bool WithText(const QList<ZoneBox>& areas, const QList<PrintedLine>& printed) {
+  const QList<PrintedLine> lines = Stretches(printed);
   QList<bool> claimed(lines.size(), false);
   for (const ZoneBox& area : areas) {
     bool text = false, number = false, covers = false;
@@ -36,7 +56,6 @@ bool WithText(const QList<ZoneBox>& areas, const QList<PrintedLine>& lines) {
       for (const PrintedWord& word : line.words) {
         if (MeetsHorizontally(area, word.box) && !IsNumberWord(word.text)) text = true;
       }
-      if (line.words.isEmpty()) continue;
       const PrintedWord& last = line.words.last();
       if (IsNumberWord(last.text) && MeetsHorizontally(area, last.box)) number = true;
     }

@@ -75,14 +75,18 @@ bool CreateRun::RunRows() {
                   },
                   [this](joblog::RowEnd end) {
                     // The links of a row that failed were not made.
-                    if (end == joblog::RowEnd::Failed) notes_.removeOne(linksMade_);
+                    if (end == joblog::RowEnd::Failed) {
+                      for (const QString& line : saidOfTheSave_) {
+                        if (!line.isEmpty()) notes_.removeOne(line);
+                      }
+                    }
                     LogNotes();
                   }});
 }
 
 void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const RowSettings settings = ReadRowSettings(row, rowNumber);  // before the document is touched
-  linksMade_.clear();
+  saidOfTheSave_.clear();
   const QString longPath = row.FullPath();
   BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
@@ -96,10 +100,12 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   }
 
   const RunOptions live(frontEnd_);
-  const PlanOptions options{live.RemoveOcr(), live.Outline(), dryRun_, rowNumber > 1};
+  const PlanOptions options{live.RemoveOcr(), live.Outline(),
+                            live.KeepExistingOutline() ? ExistingOutline::Keep : ExistingOutline::Replace, dryRun_,
+                            rowNumber > 1};
   const RowPlan plan = PlanRow(frontEnd_, runner_, path, settings, options);
   notes_ << plan.notes;
-  linksMade_ = plan.linksMade;  // not logged if the save fails
+  saidOfTheSave_ = {plan.linksMade, plan.textRemoved};  // not logged if the save fails
   if (dryRun_) {
     if (show_) show_(longPath, plan);
     runner_.DropTempFile(DjvusedRunner::kDumpFile);

@@ -43,5 +43,6 @@ class CreateRun {
   bool dryRun_ = false;
   QStringList notes_;
   qsizetype backupNoteAt_ = 0;  // where the backup's line goes among the notes
-  QString linksMade_;  // the row's "links made" line among the notes, dropped when the row fails
+  QStringList saidOfTheSave_;  // the row's lines of what the save did ("links made", text removed),
+                               // dropped from the notes when the row fails
 };
