@@ -1,11 +1,11 @@
 // The create run's alignment follow-up on real documents: the fix job runs on
-// each finished file as its own button would, unless the window shows the
+// the contents pages each finished file got, unless the window shows the
 // second index mode, and it never replaces the backup of the unchanged book.
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "align/fix_run.h"
 #include "create/row_columns.h"
-
 #include "create/create_run.h"
 #include "support/djvu_documents.h"
 #include "support/link_areas.h"
@@ -22,11 +22,29 @@ QList<Page> Book() {
       {Page{PageText({Line(1500, "Введение 3"), Line(1400, "Глава 1 7"), Line(1300, "Заключение 15")}), {}}}, 15);
 }
 
-CreateJob Row(const QString& path, const QString& mode) {
+CreateJob Row(const QString& path, const QString& mode, int page = 1) {
   const FixJob place = FixJob::FromPath(path);
-  return CreateColumns::FromColumns(place.Folder, {place.FileName, "1", "1", "0", mode, "1", "0", "000000", "000000",
-                                                   "0", "0", "0", "0"})
+  const QString number = QString::number(page);
+  return CreateColumns::FromColumns(place.Folder, {place.FileName, number, number, "0", mode, "1", "0", "000000",
+                                                   "000000", "0", "0", "0", "0"})
       .Read(1);
+}
+
+// Page 1 a ragged contents page, page 2 a two-column index page; 60 pages.
+QList<Page> ContentsAndIndex() {
+  const QList<TextLine> index{Line(1500, "Абажур 12, 45"), Line(1400, "Бумага 7"), Line(1300, "Вата 20, 33, 41"),
+                              Line(1500, "Гвоздь 9, 50", 700), Line(1400, "Дверь 14", 700),
+                              Line(1300, "Ель 31, 38", 700)};
+  QList<Page> pages = Book();
+  pages.insert(1, Page{PageText(index), {}});
+  return WithBlankPagesUpTo(pages, 60);
+}
+
+// The annotation block of one page as output-ant prints it.
+QByteArray PageBlock(const QString& book, const QByteArray& id) {
+  const QByteArray dump = OutputAnt(book);
+  const qsizetype start = dump.indexOf("select \"" + id + "\"");
+  return start < 0 ? QByteArray() : dump.mid(start, dump.indexOf("\n.\n", start) - start);
 }
 
 }  // namespace
@@ -37,6 +55,8 @@ class CreateAlignTest : public QObject {
   void FollowUpAlignsAndKeepsTheFirstBackup();
   void FollowUpDependsOnTheRowsWorkType_data();
   void FollowUpDependsOnTheRowsWorkType();
+  void IndexPagesStayAsTheyWere_data();
+  void IndexPagesStayAsTheyWere();
 
  private:
   QTemporaryDir dir_;
@@ -74,8 +94,9 @@ void CreateAlignTest::FollowUpAlignsAndKeepsTheFirstBackup() {
 void CreateAlignTest::FollowUpDependsOnTheRowsWorkType_data() {
   QTest::addColumn<QString>("rowMode");
   QTest::addColumn<bool>("aligned");
+  // Only the pages a row linked in a contents type are aligned, never index pages.
   QTest::newRow("contents") << "0" << true;
-  QTest::newRow("index 1") << "1" << true;
+  QTest::newRow("index 1") << "1" << false;
   QTest::newRow("index 2") << "2" << false;
 }
 
@@ -100,6 +121,42 @@ void CreateAlignTest::FollowUpDependsOnTheRowsWorkType() {
   QSet<QString> widths;
   for (const QString& link : links) widths << link.section(QLatin1Char(' '), 3, 3);
   QCOMPARE(widths.size() == 1, aligned);
+}
+
+void CreateAlignTest::IndexPagesStayAsTheyWere_data() {
+  QTest::addColumn<bool>("followUp");  // the create run's follow-up, else the fix job afterwards
+  QTest::newRow("fix job") << false;
+  QTest::newRow("create run's follow-up") << true;
+}
+
+// A book linked by two rows, its contents page and its index page: the
+// alignment lines up the contents and leaves the index page byte for byte.
+void CreateAlignTest::IndexPagesStayAsTheyWere() {
+  QFETCH(bool, followUp);
+  const QString book = dir_.filePath(followUp ? "follow-up.djvu" : "fix.djvu");
+  BuildDocument(book, ContentsAndIndex());
+  RecordingFrontEnd frontEnd;
+  frontEnd.SetChecked(Option::AlignContents, followUp);
+  frontEnd.AddCreateRow(Row(book, "4", 2));  // the automatic index type
+  frontEnd.AddCreateRow(Row(book, "0", 1));
+  const QString work = dir_.filePath(followUp ? "work-follow" : "work-fix");
+  QDir().mkpath(work);
+  DjvusedRunner runner(work, QString());
+  QVERIFY(CreateRun(frontEnd, runner).Run());
+  const QByteArray index = PageBlock(book, "p2.djvu");
+  QSet<bool> columns;  // both columns' numbers are linked
+  for (const QString& link : LinksByPage(book).value("p2.djvu")) columns << (link.section(' ', 1, 1).toInt() >= 700);
+  QCOMPARE(columns.size(), 2);
+  if (!followUp) {
+    frontEnd.AddFixRow(FixJob::FromPath(book));
+    QVERIFY(FixRun(frontEnd, runner).Run());
+    QVERIFY2(frontEnd.Log().Text().endsWith("Выровнено областей: 2 (страниц: 1)\r\n"
+                                             "Страницы без выравнивания (не похожи на содержание): 2"),
+             qPrintable(frontEnd.Log().Text()));
+  }
+  QCOMPARE(PageBlock(book, "p2.djvu"), index);
+  const QStringList aligned{"#3 100 1500 260 40", "#7 100 1400 260 100", "#15 100 1300 260 100"};
+  QCOMPARE(LinksByPage(book).value("p1.djvu"), aligned);
 }
 
 QTEST_GUILESS_MAIN(CreateAlignTest)

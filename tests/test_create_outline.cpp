@@ -10,6 +10,7 @@
 #include "support/cli_process.h"
 #include "support/create_rows.h"
 #include "support/djvu_documents.h"
+#include "support/link_areas.h"
 #include "support/recording_front_end.h"
 
 using namespace testdocs;
@@ -189,6 +190,15 @@ void CreateOutlineTest::OldOutlineReplacedBackupKeepsIt() {
   QVERIFY(Run(again));
   QCOMPARE(Bookmarks(book), (QStringList{"0 Введение #5", "0 Основы #9"}));
   QVERIFY(again.Log().Text().contains(QStringLiteral("Оглавление (2 закладок) заменено")));
+
+  // Kept when the front end says so: the links are made, the bookmarks stay.
+  RecordingFrontEnd keep;
+  keep.SetExistingOutlineDecision(ExistingOutline::Keep);
+  keep.AddCreateRow(Row(book, 2, 2, "0", "3"));
+  QVERIFY(Run(keep));
+  QCOMPARE(Bookmarks(book), (QStringList{"0 Введение #5", "0 Основы #9"}));
+  QCOMPARE(LinksByPage(book).value("p2.djvu").first().section(' ', 0, 0), QStringLiteral("#6"));
+  QVERIFY(keep.Log().Text().endsWith(QStringLiteral("Оглавление книги (2 закладок) сохранено, закладки не созданы")));
 }
 
 void CreateOutlineTest::WithoutTheOptionNothingChanges() {
@@ -232,6 +242,21 @@ void CreateOutlineTest::CommandLine() {
   const CliRun run = Cli({"create", "--pages", "2-2", "--offset", "2", "--outline", book});
   QCOMPARE(run.status, 0);
   QCOMPARE(Bookmarks(book), (QStringList{"0 1 Введение #5", "1 1.1 Цели \"1\" #6", "0 2 Основы #9"}));
+
+  // The book has bookmarks now: a later run keeps them and says so (the dry
+  // run, what it would do), unless told to replace them.
+  const QStringList made = Bookmarks(book);
+  const CliRun preview = Cli({"create", "--pages", "2-2", "--offset", "3", "--outline", "--dry-run", "--list", book});
+  QVERIFY2(preview.err.contains("Оглавление книги (3 закладок) будет сохранено"), preview.err.constData());
+  const CliRun keep = Cli({"create", "--pages", "2-2", "--offset", "3", "--outline", book});
+  QCOMPARE(keep.status, 0);
+  QVERIFY2(keep.err.contains("Оглавление книги (3 закладок) сохранено, закладки не созданы"), keep.err.constData());
+  QCOMPARE(Bookmarks(book), made);
+  const CliRun replace = Cli({"create", "--pages", "2-2", "--offset", "3", "--outline", "--replace-outline", book});
+  QCOMPARE(replace.status, 0);
+  QVERIFY2(replace.err.contains("Оглавление (3 закладок) заменено"), replace.err.constData());
+  QCOMPARE(Bookmarks(book), (QStringList{"0 1 Введение #6", "1 1.1 Цели \"1\" #7", "0 2 Основы #10"}));
+  QCOMPARE(Cli({"create", "--replace-outline", book}).status, 2);
 
   const CliRun index = Cli({"create", "--mode", "index2", "--outline", book});
   QCOMPARE(index.status, 2);

@@ -159,6 +159,16 @@ ENGLISH = {
     'Возможно в файле отсутствует содержание (гиперссылки)': 'The file may have no contents (hyperlinks)',
     'Возможно путь к файлу содержит русские символы': 'The path to the file may contain Russian characters',
     'Выровнено областей: %1 (страниц: %2)': 'Areas aligned: %1 (pages: %2)',
+    'Страницы без выравнивания (не похожи на содержание): %1': 'Pages not aligned (they do not look like contents): %1',
+    'Не выровнены ссылки вне страниц: %1': 'Links outside the pages not aligned: %1',
+    'Файл %1 не изменён: записывать нечего': 'File %1 not changed: nothing to write',
+    'Скрытый текст удалён со страниц: %1': 'Hidden text removed from pages: %1',
+    'Скрытый текст будет удалён со страниц: %1': 'Hidden text would be removed from pages: %1',
+    'Оглавление книги (%1 закладок) сохранено, закладки не созданы':
+        "The book's outline (%1 bookmarks) is kept; no bookmarks made",
+    'Оглавление книги (%1 закладок) будет сохранено, закладки не будут созданы':
+        "The book's outline (%1 bookmarks) would be kept; no bookmarks would be made",
+    'Оглавление (%1 закладок) будет заменено': 'The outline (%1 bookmarks) would be replaced',
     'Создание содержания': 'Creating the contents',
     'Закладки создаются только по содержанию': 'Bookmarks are created from contents only',
     'Закладки не созданы: ни одна строка содержания не получила ссылку':

@@ -145,6 +145,14 @@
         <source>Страницы книги названы, но имя страницы %1 («%2») совпадает с названием или номером другой страницы: ссылки ведут на номера страниц</source>
         <translation>The book's pages carry titles, but the id of page %1 (“%2”) is the title or the number of another page: the links name their pages by number</translation>
     </message>
+    <message>
+        <source>Скрытый текст будет удалён со страниц: %1</source>
+        <translation>Hidden text would be removed from pages: %1</translation>
+    </message>
+    <message>
+        <source>Скрытый текст удалён со страниц: %1</source>
+        <translation>Hidden text removed from pages: %1</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -282,6 +290,14 @@ The document was left unchanged.</translation>
     <message>
         <source>Внимание: не изменены (их аннотации не читаются как записи): %1</source>
         <translation>Warning: left unchanged (their annotations do not read as records): %1</translation>
+    </message>
+    <message>
+        <source>Страницы без выравнивания (не похожи на содержание): %1</source>
+        <translation>Pages not aligned (they do not look like contents): %1</translation>
+    </message>
+    <message>
+        <source>Не выровнены ссылки вне страниц: %1</source>
+        <translation>Links outside the pages not aligned: %1</translation>
     </message>
 </context>
 <context>
@@ -429,6 +445,10 @@ The document was left unchanged.</translation>
         <source>Внимание: в документе нет скрытого текста (OCR): сначала распознайте его</source>
         <translation>Attention: the document has no hidden text (OCR): recognise it first</translation>
     </message>
+    <message>
+        <source>Файл %1 не изменён: записывать нечего</source>
+        <translation>File %1 not changed: nothing to write</translation>
+    </message>
 </context>
 <context>
     <name>ListRows</name>
@@ -477,6 +497,18 @@ The document was left unchanged.</translation>
     <message>
         <source>Оглавление (%1 закладок) заменено</source>
         <translation>Outline (%1 bookmarks) replaced</translation>
+    </message>
+    <message>
+        <source>Оглавление книги (%1 закладок) будет сохранено, закладки не будут созданы</source>
+        <translation>The book's outline (%1 bookmarks) would be kept; no bookmarks would be made</translation>
+    </message>
+    <message>
+        <source>Оглавление книги (%1 закладок) сохранено, закладки не созданы</source>
+        <translation>The book's outline (%1 bookmarks) is kept; no bookmarks made</translation>
+    </message>
+    <message>
+        <source>Оглавление (%1 закладок) будет заменено</source>
+        <translation>The outline (%1 bookmarks) would be replaced</translation>
     </message>
 </context>
 <context>

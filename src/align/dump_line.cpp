@@ -61,7 +61,9 @@ qsizetype ReadArea(QByteArrayView line, qsizetype i, DumpArea& area) {
   area.wBegin = begins[2];
   area.wEnd = ends[2];
   area.x = values[0];
+  area.y = values[1];
   area.w = values[2];
+  area.h = values[3];
   return i;
 }
 

@@ -18,12 +18,15 @@
 namespace align {
 
 // One rect or oval area of a line: where its x and w fields stand, and their
-// values. A writer changes the values and rebuilds the line with WithAreas.
+// values. A writer changes x and w and rebuilds the line with WithAreas; y and
+// h are read only, to tell which text lines the area covers.
 struct DumpArea {
   qsizetype xBegin = 0, xEnd = 0;
   qsizetype wBegin = 0, wEnd = 0;
   qint64 x = 0;
   qint64 w = 0;
+  qint64 y = 0;
+  qint64 h = 0;
 };
 
 struct DumpLine {

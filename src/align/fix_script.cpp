@@ -99,16 +99,26 @@ QList<DumpSection> ReadDumpSections(const QList<QByteArray>& lines) {
   return sections;
 }
 
-FixScript ChangedSectionsScript(const QList<QByteArray>& before, const QList<QByteArray>& after) {
-  FixScript result;
+QList<DumpSection> ChangedSections(const QList<QByteArray>& before, const QList<QByteArray>& after) {
   if (before.size() != after.size()) {
     throw DjvusedError(QCoreApplication::translate("FixScript", "Выровненный текст аннотаций не совпадает с прочитанным"));
   }
-  const QByteArray br = dialect::LineBreak();
+  QList<DumpSection> changed;
   for (const DumpSection& section : ReadDumpSections(before)) {
-    if (std::equal(before.begin() + section.first, before.begin() + section.end, after.begin() + section.first)) {
-      continue;  // nothing aligned here: the component is not written
+    // A block where nothing was aligned is not written.
+    if (!std::equal(before.begin() + section.first, before.begin() + section.end, after.begin() + section.first)) {
+      changed << section;
     }
+  }
+  return changed;
+}
+
+FixScript ChangedSectionsScript(const QList<QByteArray>& before, const QList<QByteArray>& after,
+                                const SectionFilter& write) {
+  FixScript result;
+  const QByteArray br = dialect::LineBreak();
+  for (const DumpSection& section : ChangedSections(before, after)) {
+    if (write && !write(section)) continue;
     const QByteArray text = Joined(after, section.first, section.end);
     const QList<AnnotationRecord> pieces = ReadAnnotationPieces(text);
     const std::optional<QByteArray> data = AsSetAntData(text);

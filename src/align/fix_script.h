@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 namespace align {
 
@@ -35,8 +36,15 @@ struct FixScript {
 };
 
 // `before` and `after` are the lines of the dump before and after the
-// alignment (the same lines, with some areas' numbers changed). A changed
-// block whose text is not all balanced records is not written but named.
-FixScript ChangedSectionsScript(const QList<QByteArray>& before, const QList<QByteArray>& after);
+// alignment (the same lines, with some areas' numbers changed): the blocks
+// whose lines differ.
+QList<DumpSection> ChangedSections(const QList<QByteArray>& before, const QList<QByteArray>& after);
+
+// The script of the changed blocks that `write` names (all when it is empty).
+// A changed block whose text is not all balanced records is not written but
+// named.
+using SectionFilter = std::function<bool(const DumpSection&)>;
+FixScript ChangedSectionsScript(const QList<QByteArray>& before, const QList<QByteArray>& after,
+                                const SectionFilter& write = {});
 
 }  // namespace align

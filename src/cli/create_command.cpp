@@ -45,7 +45,7 @@ CreateSettings DefaultSettings() {
 
 struct CreateOptions {
   CreateSettings settings = DefaultSettings();  // every FILE's row has them
-  bool removeOcr = false, align = false, backup = false, dryRun = false, outline = false;
+  bool removeOcr = false, align = false, backup = false, dryRun = false, outline = false, replaceOutline = false;
   bool list = false, json = false;  // the links made, as tab-separated lines or JSON
   QStringList files;
 };
@@ -127,8 +127,8 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
                            "border-width", "highlight"}) {
     parser.addOption(ValueOption(name));
   }
-  for (const char* name : {"halve", "always-visible", "remove-ocr", "align", "backup", "outline", "dry-run", "list",
-                           "json"}) {
+  for (const char* name : {"halve", "always-visible", "remove-ocr", "align", "backup", "outline", "replace-outline",
+                           "dry-run", "list", "json"}) {
     parser.addOption(QCommandLineOption(QLatin1String(name)));
   }
   const QString error = ParseCommandOptions(
@@ -143,6 +143,7 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   options.align = flag("align");
   options.backup = flag("backup");
   options.outline = flag("outline");
+  options.replaceOutline = flag("replace-outline");
   options.dryRun = flag("dry-run");
   options.list = flag("list");
   options.json = flag("json");
@@ -151,6 +152,7 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   if (options.outline && s.workType != WorkType::Contents && s.workType != WorkType::ContentsAuto) {
     return QStringLiteral("--outline needs --mode contents or contents-auto");
   }
+  if (options.replaceOutline && !options.outline) return QStringLiteral("--replace-outline needs --outline");
   return {};
 }
 
@@ -166,6 +168,8 @@ int RunCreateCommand(const QStringList& arguments) {
   frontEnd.SetChecked(Option::AlignContents, options.align);
   frontEnd.SetChecked(Option::CreateBackup, options.backup);
   frontEnd.SetChecked(Option::CreateOutline, options.outline);
+  // A book's own bookmarks are kept unless their replacement is asked for.
+  frontEnd.SetExistingOutlineDecision(options.replaceOutline ? ExistingOutline::Replace : ExistingOutline::Keep);
   for (const QString& file : options.files) {
     const FixJob place = FixJob::FromPath(AbsoluteFilePath(file));
     frontEnd.AddCreateRow(CreateJob{place.Folder, place.FileName, options.settings});

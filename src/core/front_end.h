@@ -22,6 +22,14 @@ enum class Option {
   CreateOutline,    // CheckBoxOutline "Создать закладки" (create tab): the outline from the contents
 };
 
+// What the create run does with an outline the book already has when it
+// makes bookmarks: the window asks (replace, keep or cancel the run) before
+// the run; the command line keeps it unless told to replace it.
+enum class ExistingOutline {
+  Replace,
+  Keep,
+};
+
 // Where a page-number question comes from, shown with it so it can be answered.
 struct PageQuestionContext {
   QString file;      // the document's path
@@ -50,6 +58,8 @@ class FrontEnd {
   virtual int AskPageNumber(int previous, int current, const PageQuestionContext& context = {}) = 0;
 
   virtual bool IsChecked(Option option) const = 0;
+  // The decision for a book that has bookmarks; replaced unless the front end says otherwise.
+  virtual ExistingOutline ExistingOutlineDecision() const { return ExistingOutline::Replace; }
 
   virtual int CreateRowCount() const = 0;
   virtual CreateJob CreateRow(int index) const = 0;

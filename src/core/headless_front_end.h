@@ -20,6 +20,8 @@ class HeadlessFrontEnd : public FrontEnd {
 
   bool IsChecked(Option option) const override;
   void SetChecked(Option option, bool checked);
+  ExistingOutline ExistingOutlineDecision() const override { return existingOutline_; }
+  void SetExistingOutlineDecision(ExistingOutline decision) { existingOutline_ = decision; }
 
   int CreateRowCount() const override;
   CreateJob CreateRow(int index) const override;
@@ -50,4 +52,5 @@ class HeadlessFrontEnd : public FrontEnd {
   QList<FixJob> fixRows_;
   bool closed_ = false;
   int logShows_ = 0;
+  ExistingOutline existingOutline_ = ExistingOutline::Replace;
 };

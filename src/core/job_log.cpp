@@ -17,6 +17,10 @@ QString Finished(const QString& path) {
   return QCoreApplication::translate("JobLog", "Редактирование файла %1 завершено").arg(path);
 }
 
+QString Unchanged(const QString& path) {
+  return QCoreApplication::translate("JobLog", "Файл %1 не изменён: записывать нечего").arg(path);
+}
+
 namespace {
 
 QString Numbers(const QList<int>& numbers) {

@@ -19,6 +19,8 @@ QString Failed();    // "Операция не завершена по прич�
 
 // "Редактирование файла PATH завершено".
 QString Finished(const QString& path);
+// In place of the two lines above when nothing was written to the file.
+QString Unchanged(const QString& path);
 
 // Lines after a create run's file lines: digit strings too long for 32 bits
 // that were skipped (how many, on which pages), and targets outside the

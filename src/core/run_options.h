@@ -12,6 +12,7 @@ class RunOptions {
   bool AskWhenUnclear() const { return frontEnd_.IsChecked(Option::AskWhenUnclear); }
   bool AlignAfter() const { return frontEnd_.IsChecked(Option::AlignContents); }
   bool Outline() const { return frontEnd_.IsChecked(Option::CreateOutline); }
+  bool KeepExistingOutline() const { return frontEnd_.ExistingOutlineDecision() == ExistingOutline::Keep; }
   bool CreateBackup() const { return frontEnd_.IsChecked(Option::CreateBackup); }
   bool FixBackup() const { return frontEnd_.IsChecked(Option::FixBackup); }
   // The end-of-run options of each tab.

@@ -60,7 +60,7 @@ bool CreateRun::RunRows() {
                   [this](int i) { return frontEnd_.CreateRow(i).FileName; },
                   [this](int i) {
                     try {
-                      ProcessRow(frontEnd_.CreateRow(i));
+                      ProcessRow(frontEnd_.CreateRow(i), i + 1);
                       return true;
                     } catch (const RowStopped&) {
                       return false;
@@ -68,25 +68,25 @@ bool CreateRun::RunRows() {
                   },
                   [this](joblog::RowEnd end) {
                     // The links of a row that failed were not made.
-                    if (end == joblog::RowEnd::Failed) notes_.removeOne(linksMade_);
+                    if (end == joblog::RowEnd::Failed) {
+                      for (const QString& line : saidOfTheSave_) {
+                        if (!line.isEmpty()) notes_.removeOne(line);
+                      }
+                    }
                     LogNotes();
                   }});
 }
 
-void CreateRun::ProcessRow(const CreateJob& row) {
+void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   const CreateSettings& settings = row.settings;
-  linksMade_.clear();
+  saidOfTheSave_.clear();
   notes_ << SettingsLine(settings);  // the first line after the file's own
   const QString longPath = row.FullPath();
   BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
   const BookSession session(longPath, runner_, !dryRun_);  // locked until the row is done
   notes_ << session.Notes();
+  backupNoteAt_ = notes_.size();  // the backup, made only when the book is written, is named after these
 
-  QString backedUp;
-  if (RunOptions(frontEnd_).CreateBackup() && !dryRun_) {
-    notes_ << backup::Said(runner_.BackupCopy(longPath));
-    backedUp = longPath;
-  }
   const QString path = DjvusedRunner::ShortPathOf(longPath);
   if (!runner_.DjvusedPresent()) {
     frontEnd_.ShowMessage(DjvusedRunner::MissingMessage());
@@ -94,10 +94,12 @@ void CreateRun::ProcessRow(const CreateJob& row) {
   }
 
   const RunOptions live(frontEnd_);
-  const PlanOptions options{live.RemoveOcr(), live.Outline(), dryRun_};
+  const PlanOptions options{live.RemoveOcr(), live.Outline(),
+                            live.KeepExistingOutline() ? ExistingOutline::Keep : ExistingOutline::Replace, dryRun_,
+                            rowNumber > 1};
   const RowPlan plan = PlanRow(frontEnd_, runner_, path, settings, options);
   notes_ << plan.notes;
-  linksMade_ = plan.linksMade;  // not logged if the save fails
+  saidOfTheSave_ = {plan.linksMade, plan.textRemoved};  // not logged if the save fails
   if (dryRun_) {
     if (show_) show_(longPath, plan);
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
@@ -105,29 +107,44 @@ void CreateRun::ProcessRow(const CreateJob& row) {
     LogNotes();
     return;
   }
-  Apply(plan, session);
+  const QString backedUp = Apply(plan, session, longPath);
   if (show_) show_(longPath, plan);  // the links now in the document
 
-  // The alignment follow-up, after the row's work type allows it.
-  if (RunOptions(frontEnd_).AlignAfter() && AlignsAfter(settings.workType)) {
-    if (!FixRun(frontEnd_, runner_).AlignBook(longPath, backedUp)) throw RowStopped{};
+  // The alignment follow-up: only the pages this row linked in a contents
+  // type are aligned, never index pages.
+  if (!RunOptions(frontEnd_).AlignAfter()) return;
+  if (settings.workType != WorkType::Contents && settings.workType != WorkType::ContentsAuto) return;
+  QList<int> linked;
+  for (const ListedLink& link : plan.links) {
+    if (!linked.contains(link.page)) linked << link.page;
+  }
+  if (linked.isEmpty()) return;
+  if (!FixRun(frontEnd_, runner_).AlignBook(longPath, backedUp.isEmpty() ? QString() : longPath, linked)) {
+    throw RowStopped{};
   }
 }
 
-void CreateRun::Apply(const RowPlan& plan, const BookSession& session) {
-  frontEnd_.LogAddLine(joblog::Applying());
+QString CreateRun::Apply(const RowPlan& plan, const BookSession& session, const QString& longPath) {
+  QString backedUp;
   if (plan.script.isEmpty()) {
-    // Nothing to change: the document is not saved at all.
+    // Nothing to change: the document is neither backed up nor saved.
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
     runner_.DropTempFile(DjvusedRunner::kPageListFile);
+    frontEnd_.LogAddLine(joblog::Unchanged(plan.path));
   } else {
+    if (RunOptions(frontEnd_).CreateBackup()) {
+      backedUp = runner_.BackupCopy(longPath);
+      notes_.insert(backupNoteAt_, backup::Said(backedUp));
+    }
+    frontEnd_.LogAddLine(joblog::Applying());
     dialect::LineWriter scriptFile(runner_.TempPath(DjvusedRunner::kScriptFile));
     scriptFile.Write(plan.script);
     scriptFile.Close();
     runner_.ApplyScript(plan.path, ScriptUse::CreateScript, {DjvusedRunner::kDumpFile, DjvusedRunner::kPageListFile},
                         session.ReadState(), plan.componentList, plan.script.size());
+    frontEnd_.LogAppend(joblog::kOk);
+    frontEnd_.LogAddLine(joblog::Finished(plan.path));
   }
-  frontEnd_.LogAppend(joblog::kOk);
-  frontEnd_.LogAddLine(joblog::Finished(plan.path));
   LogNotes();
+  return backedUp;
 }

@@ -27,17 +27,22 @@ class CreateRun {
 
  private:
   bool RunRows();
-  void ProcessRow(const CreateJob& row);
+  // rowNumber counts from 1; a later row's lines start on a new line.
+  void ProcessRow(const CreateJob& row, int rowNumber);
   // Lines about leftovers of killed runs found on the row's book, logged
   // after the file's own lines.
   void LogNotes();
-  // Saves the plan's script into the book (when it has one) and logs the file's lines.
-  void Apply(const RowPlan& plan, const BookSession& session);
+  // Saves the plan's script into the book (when it has one; backed up first
+  // when asked) and logs the file's lines. Returns the backup's path, or the
+  // empty text when none was made.
+  QString Apply(const RowPlan& plan, const BookSession& session, const QString& longPath);
 
   FrontEnd& frontEnd_;
   DjvusedRunner& runner_;
   PlanShown show_;
   bool dryRun_ = false;
   QStringList notes_;
-  QString linksMade_;  // the row's "links made" line among the notes, dropped when the row fails
+  qsizetype backupNoteAt_ = 0;  // where the backup's line goes among the notes
+  QStringList saidOfTheSave_;  // the row's lines of what the save did ("links made", text removed),
+                               // dropped from the notes when the row fails
 };

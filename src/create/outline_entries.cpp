@@ -115,7 +115,8 @@ QList<OutlineEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList
 }
 
 OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<LinkedEntry>& linked,
-                        const QList<const PageData*>& textPages, bool dryRun, const PageTargets& targets) {
+                        const QList<const PageData*>& textPages, const OutlineChoice& choice,
+                        const PageTargets& targets) {
   OutlinePlan plan;
   QList<OutlineEntry> entries = OutlineEntries(linked, textPages);
   if (entries.isEmpty()) {
@@ -123,15 +124,25 @@ OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<
                                               "Закладки не созданы: ни одна строка содержания не получила ссылку");
     return plan;
   }
+  const int old = BookmarkCount(djvubook::PrintedOutline(runner, path));
+  if (old > 0 && choice.existing == ExistingOutline::Keep) {
+    plan.notes << (choice.dryRun ? QCoreApplication::translate("OutlineEntries",
+                                                               "Оглавление книги (%1 закладок) будет сохранено, "
+                                                               "закладки не будут созданы")
+                                 : QCoreApplication::translate("OutlineEntries",
+                                                               "Оглавление книги (%1 закладок) сохранено, "
+                                                               "закладки не созданы"))
+                      .arg(old);
+    return plan;
+  }
   AssignLevels(entries);
   plan.data = OutlineData(entries, targets);
   plan.entries = entries;
   plan.notes << QCoreApplication::translate("OutlineEntries", "Создано закладок: %1").arg(entries.size());
-  if (!dryRun) {
-    const int old = BookmarkCount(djvubook::PrintedOutline(runner, path));
-    if (old > 0) {
-      plan.notes << QCoreApplication::translate("OutlineEntries", "Оглавление (%1 закладок) заменено").arg(old);
-    }
+  if (old > 0) {
+    plan.notes << (choice.dryRun ? QCoreApplication::translate("OutlineEntries", "Оглавление (%1 закладок) будет заменено")
+                                 : QCoreApplication::translate("OutlineEntries", "Оглавление (%1 закладок) заменено"))
+                      .arg(old);
   }
   return plan;
 }

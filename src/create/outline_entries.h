@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 
+#include "core/front_end.h"
 #include "create/link_writer.h"
 #include "djvused/book_pages.h"
 #include "page/text_layer.h"
@@ -31,9 +32,16 @@ struct OutlinePlan {
   QList<OutlineEntry> entries;  // the bookmarks with their levels, in document order
 };
 
-// The outline of the entries with their levels. Unless `dryRun`, the
-// document's present outline is read (path: djvused's document argument) to
-// say in the log that it is replaced. The bookmarks name their pages as
-// `targets` writes links.
+// What to do with the book's own bookmarks, and whether the plan is only shown.
+struct OutlineChoice {
+  ExistingOutline existing = ExistingOutline::Replace;
+  bool dryRun = false;  // the notes say what would happen
+};
+
+// The outline of the entries with their levels. The document's present
+// outline is read (path: djvused's document argument): when it has bookmarks
+// and the choice keeps them, no outline is written; the notes say which.
+// The bookmarks name their pages as `targets` writes links.
 OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<LinkedEntry>& linked,
-                        const QList<const PageData*>& textPages, bool dryRun, const PageTargets& targets);
+                        const QList<const PageData*>& textPages, const OutlineChoice& choice,
+                        const PageTargets& targets);

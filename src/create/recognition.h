@@ -7,10 +7,6 @@
 
 #include "core/create_settings.h"
 
-// Whether the alignment follow-up runs after a row of this work type: not
-// after the types that link single index numbers.
-inline bool AlignsAfter(WorkType type) { return type != WorkType::Index2 && type != WorkType::IndexAuto; }
-
 // Contents and the first index mode: removes every character that is not a
 // digit, unless it stands between two digits (1.5, 12-14, 2a3), in which case
 // the word is no page number (nullopt). "....15" and "(15)" give "15".

@@ -78,7 +78,13 @@ class RowPlanner {
     const int first = std::max(settings_.firstPage, 1);
     const int last = std::min(settings_.lastPage, pageCount_);
     frontEnd_.LogShow();
-    const auto reading = [&] { frontEnd_.LogAppend(joblog::Reading()); };
+    const auto reading = [&] {
+      if (options_.continuesLog) {
+        frontEnd_.LogAddLine(joblog::Reading());
+      } else {
+        frontEnd_.LogAppend(joblog::Reading());
+      }
+    };
     if (first <= last) {
       runner_.RunPagesDump(plan_.path, RangeCommands(first, last), reading);
     } else {
@@ -162,7 +168,7 @@ class RowPlanner {
     }
     // A range without any hidden text: is there any in the document at all?
     if (!plan_.pages.isEmpty() && textPages_.isEmpty()) {
-      summary.documentWithoutText = !djvubook::HasHiddenText(runner_, plan_.path);
+      summary.documentWithoutText = djvubook::PagesWithHiddenText(runner_, plan_.path) == 0;
     }
     const QStringList lines = joblog::SummaryLines(summary);
     plan_.notes << lines;
@@ -200,11 +206,20 @@ class RowPlanner {
       if (settings_.workType != WorkType::Contents && settings_.workType != WorkType::ContentsAuto) {
         plan_.notes << QCoreApplication::translate("CreateRun", "Закладки создаются только по содержанию");
       } else {
-        outline = PlanOutline(runner_, plan_.path, writer_.Entries(), textPages_, options_.dryRun, plan_.targets);
+        outline = PlanOutline(runner_, plan_.path, writer_.Entries(), textPages_,
+                              OutlineChoice{options_.existingOutline, options_.dryRun}, plan_.targets);
         plan_.notes << outline.notes;
       }
     }
     plan_.script = LinkScript(options_.removeOcr, edits_, outline.data);
+    if (options_.removeOcr) {
+      // The script removes the whole document's hidden text: the log says how much that is.
+      const int pages = djvubook::PagesWithHiddenText(runner_, plan_.path);
+      plan_.textRemoved = options_.dryRun
+                              ? QCoreApplication::translate("CreateRun", "Скрытый текст будет удалён со страниц: %1").arg(pages)
+                              : QCoreApplication::translate("CreateRun", "Скрытый текст удалён со страниц: %1").arg(pages);
+      plan_.notes << plan_.textRemoved;
+    }
     plan_.links = ListLinks(made_, textPages_, plan_.targets);
     MarkLevels(plan_.links, outline.entries);
     plan_.outline = outline.entries;

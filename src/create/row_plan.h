@@ -20,7 +20,9 @@
 struct PlanOptions {
   bool removeOcr = false;  // the script first removes the hidden text of the whole document
   bool outline = false;    // the outline is made from the linked contents entries
+  ExistingOutline existingOutline = ExistingOutline::Replace;  // what becomes of the book's own bookmarks
   bool dryRun = false;     // the plan is only shown: the outline's notes do not read the book's outline
+  bool continuesLog = false;  // the log holds an earlier file's lines: this file's first line starts a new one
 };
 
 struct RowPlan {
@@ -33,6 +35,7 @@ struct RowPlan {
   QByteArray script;             // the djvused script; empty: nothing is written
   QStringList notes;             // summary and warnings, logged after the file's lines
   QString linksMade;             // the summary's "links made" line among the notes, if any
+  QString textRemoved;           // the notes' line of the pages whose hidden text is removed, if any
 };
 
 // Reads the pages of the row's range from the book at `path` (already open

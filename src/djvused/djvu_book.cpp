@@ -9,8 +9,13 @@ QList<ComponentLine> Components(DjvusedRunner& runner, const QString& path) {
   return ReadComponentList(runner.ComponentListText(path));
 }
 
-bool HasHiddenText(DjvusedRunner& runner, const QString& path) {
-  return runner.CommandsOutput(path, "output-txt").contains("set-txt");
+int PagesWithHiddenText(DjvusedRunner& runner, const QString& path) {
+  // output-txt prints a "set-txt" line for every page with a text layer.
+  int pages = 0;
+  for (const QByteArrayView line : dialect::SplitLines(runner.CommandsOutput(path, "output-txt"))) {
+    if (line == "set-txt") ++pages;
+  }
+  return pages;
 }
 
 QByteArray PrintedOutline(DjvusedRunner& runner, const QString& path) {

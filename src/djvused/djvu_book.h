@@ -16,8 +16,8 @@ namespace djvubook {
 
 // "-e ls".
 QList<ComponentLine> Components(DjvusedRunner& runner, const QString& path);
-// Some page of the whole document has hidden text.
-bool HasHiddenText(DjvusedRunner& runner, const QString& path);
+// How many pages of the whole document have hidden text.
+int PagesWithHiddenText(DjvusedRunner& runner, const QString& path);
 // "print-outline": the outline as djvused prints it.
 QByteArray PrintedOutline(DjvusedRunner& runner, const QString& path);
 // djvused selects every one of the ids (read from "ls", where an id holding

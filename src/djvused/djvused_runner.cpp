@@ -1,5 +1,7 @@
 #include "djvused/djvused_runner.h"
 
+#include "djvused/djvused_message.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -173,7 +175,7 @@ void DjvusedRunner::Check(const Outcome& outcome, const QString& what, const QSt
   if (outcome.status == QProcess::CrashExit) {
     throw DjvusedError(
         QCoreApplication::translate("DjvusedRunner", "djvused завершился аварийно (%1)%2")
-            .arg(what, outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
+            .arg(what, outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + DjvusedMessage(outcome.errorText)));
   }
   if (outcome.exitCode != 0) {
     const QString notDjvu = !document.isEmpty() && ReadFailedOnContent(outcome.errorText)
@@ -182,7 +184,7 @@ void DjvusedRunner::Check(const Outcome& outcome, const QString& what, const QSt
     throw DjvusedError(notDjvu +
                        QCoreApplication::translate("DjvusedRunner", "Ошибка djvused (%1, код %2)%3")
                            .arg(what, QString::number(outcome.exitCode),
-                                outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + outcome.errorText));
+                                outcome.errorText.isEmpty() ? QString() : QStringLiteral(":\n") + DjvusedMessage(outcome.errorText)));
   }
 }
 

@@ -52,7 +52,7 @@ QList<PreviewArea> AnnotationAreas(QByteArrayView annotations, AreaKind kind, co
   return areas;
 }
 
-RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline) {
+RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline, ExistingOutline existing) {
   const CreateSettings& settings = row.settings;
   const QString longPath = row.FullPath();
   BookSession::RequireBook(longPath, QCoreApplication::translate("CreateRun", "Файл не найден: %1").arg(longPath));
@@ -60,7 +60,7 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
   if (!runner.DjvusedPresent()) throw InputError(DjvusedRunner::MissingMessage());
   HeadlessFrontEnd frontEnd;  // takes the reading lines; the page-number question is not asked
   const RowPlan record = PlanRow(frontEnd, runner, DjvusedRunner::ShortPathOf(longPath), settings,
-                                 PlanOptions{false, outline, true});
+                                 PlanOptions{false, outline, existing, true});
   runner.DropTempFile(DjvusedRunner::kDumpFile);
   runner.DropTempFile(DjvusedRunner::kPageListFile);
 

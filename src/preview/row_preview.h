@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "core/create_job.h"
+#include "core/front_end.h"
 #include "create/link_listing.h"
 #include "djvused/page_targets.h"
 #include "outline/outline_entry.h"
@@ -61,8 +62,10 @@ struct RowPreview {
 
 // The create list's row as "Создать" would make it: the create run on this
 // row alone as a dry run, which locks the book while it reads but writes
-// nothing. Throws InputError with the run's own message when it stops.
-RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline);
+// nothing. Its log says what would become of the book's own outline, by
+// `existing`. Throws InputError with the run's own message when it stops.
+RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool outline,
+                            ExistingOutline existing = ExistingOutline::Replace);
 
 // The fix list's document: every page with links, its areas before and after
 // the fix job's alignment (computed on the dump, never applied).
