@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "app/command_line.h"
@@ -102,20 +103,30 @@ void DesktopTest::TabOrder_data() {
   QTest::addColumn<int>("key");
   QTest::addColumn<QStringList>("chain");
   // The create tab in reading order: the list and its buttons, the options
-  // below them, then the settings on the right; disabled controls are skipped.
-  const QStringList create = {"Edit2",     "ComboBox3", "Edit3",     "RadioButton1", "CheckBox11", "ComboBox2",
-                              "ComboBox1", "CheckBox8", "CheckBox9", "CheckBox7",    "CheckBox10", "CheckBox12"};
+  // below them, then the settings on the right row by row; disabled controls
+  // are skipped; after the last, the tabs and the list again.
+  const QStringList create = {"Edit2",      "EditRomanOffset",  "ComboBox3",  "ButtonPreview",   "Edit3",
+                              "RadioButton1", "CheckBox11",     "ButtonFindOffset", "ComboBox2", "ComboBox1",
+                              "CheckBox8",  "CheckBox9",        "CheckBox7",  "CheckBoxOutline", "CheckBox10",
+                              "CheckBox12", "CheckBoxBookNumbers"};
   QTest::newRow("main: create tab") << "main" << "Edit1" << int(Qt::Key_Tab) << create;
   QTest::newRow("main: list and buttons") << "main" << "ListView2" << int(Qt::Key_Tab)
                                           << QStringList{"xpButton1", "xpButton2", "CheckBox5", "CheckBox4", "CheckBox6", "Edit1"};
   QTest::newRow("main: back from the offset") << "main" << "Edit3" << int(Qt::Key_Backtab)
-                                              << QStringList{"ComboBox3", "Edit2", "Edit1", "CheckBox6"};
+                                              << QStringList{"ButtonPreview", "ComboBox3", "EditRomanOffset", "Edit2",
+                                                             "Edit1", "CheckBox6"};
+  // A list with rows is one stop: Tab and Shift+Tab leave it.
+  QTest::newRow("main: out of a list with rows") << "rows" << "ListView2" << int(Qt::Key_Tab)
+                                                 << QStringList{"xpButton1", "xpButton2"};
+  QTest::newRow("main: back out of a list with rows") << "rows" << "xpButton1" << int(Qt::Key_Backtab)
+                                                      << QStringList{"ListView2", "qt_tabwidget_tabbar"};
+  // The dialog in reading order, its buttons at the bottom last.
   QTest::newRow("dialog") << "dialog" << "Edit1" << int(Qt::Key_Tab)
-                          << QStringList{"Edit2", "BitBtn1", "BitBtn2", "Edit3", "RadioButton1", "CheckBox11", "ButtonFindOffset",
-                                         "ComboBox2", "ComboBox1", "CheckBox8", "CheckBox9", "EditRomanOffset", "CheckBoxBookNumbers", "ComboBox3",
-                                         "Edit1"};
+                          << QStringList{"Edit2", "Edit3", "RadioButton1", "CheckBox11", "ButtonFindOffset", "ComboBox2",
+                                         "ComboBox1", "CheckBox8", "CheckBox9", "EditRomanOffset", "CheckBoxBookNumbers",
+                                         "BitBtn1", "BitBtn2", "ComboBox3", "Edit1"};
   QTest::newRow("dialog: back") << "dialog" << "Edit3" << int(Qt::Key_Backtab)
-                                << QStringList{"BitBtn2", "BitBtn1", "Edit2", "Edit1", "ComboBox3", "CheckBoxBookNumbers"};
+                                << QStringList{"Edit2", "Edit1", "ComboBox3", "BitBtn2", "BitBtn1"};
 }
 
 void DesktopTest::TabOrder() {
@@ -126,6 +137,10 @@ void DesktopTest::TabOrder() {
   GuiHarness gui;
   AppWindows& w = gui.Start();
   QWidget* form = &w.form1;
+  if (window == "rows") {
+    for (const char* file : {"A.djvu", "B.djvu"}) listrows::AppendCreateRow(w.form1.ListView2(), Row("/b/", file, "1"));
+    w.form1.ListView2()->selectRow(0);
+  }
   if (window == "dialog") {
     listrows::AppendCreateRow(w.form1.ListView2(), Row("/b/", "A.djvu", "3"));
     w.form1.ListView2()->selectRow(0);
@@ -179,6 +194,13 @@ void DesktopTest::PasteIsFiltered() {
   QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(edit->text(), QStringLiteral("512,3"));
   QCOMPARE(edit->cursorPosition(), 5);
+  // A typed sign is the offset's sign: it picks "Минус" or "Плюс", the box keeps the digits.
+  auto* minus = On<QRadioButton>(main, "RadioButton2");
+  QTest::keyClicks(edit, "-");
+  QVERIFY(minus->isChecked());
+  QTest::keyClicks(edit, "+");
+  QVERIFY(On<QRadioButton>(main, "RadioButton1")->isChecked());
+  QCOMPARE(edit->text(), QStringLiteral("512,3"));
 }
 
 void DesktopTest::SeveralFilesFromTheDialog() {
@@ -258,6 +280,12 @@ void DesktopTest::CommandLineFiles() {
   main.AddCreateFiles({"/x/F.djvu"});
   QCOMPARE(main.CreateRowCount(), 4);
   QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("Неверно заданы страницы")});
+  // A file that is no DjVu file is named and left out, as from a drop.
+  On<QLineEdit>(main, "Edit2")->setText("6");
+  gui.desktop().messages.clear();
+  main.AddCreateFiles({"/x/notes.pdf", "/x/G.djvu"});
+  QCOMPARE(main.CreateRowCount(), 5);
+  QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("Не файлы DjVu, не добавлены:\n/x/notes.pdf")});
 }
 
 void DesktopTest::HelpAndVersionOnStandardOutput_data() {

@@ -407,14 +407,33 @@ void MainWindowTest::MenusWithoutSelection() {
   QCOMPARE(gui.desktop().messages, QStringList{QStringLiteral("Файл не выбран")});
   QVERIFY(gui.desktop().opened.isEmpty());
   QVERIFY(!main.Preview()->isVisible());
-  // Each menu holds "Удалить", a separator, "Открыть" and "Просмотр".
+  // Each menu holds "Удалить", a separator, "Открыть" and "Просмотр", then
+  // after another separator "Протокол", which brings the closed log back.
   const char* menu = command == "N1" || command == "N6" || command == "PreviewFixItem" ? "PopupMenu1" : "PopupMenu2";
   const QList<QAction*> entries = On<QMenu>(&main, menu)->actions();
-  QCOMPARE(entries.size(), 4);
+  QCOMPARE(entries.size(), 6);
   QCOMPARE(entries[0]->text(), QStringLiteral("Удалить"));
   QVERIFY(entries[1]->isSeparator());
   QCOMPARE(entries[2]->text(), QStringLiteral("Открыть"));
   QCOMPARE(entries[3]->text(), QStringLiteral("Просмотр"));
+  QVERIFY(entries[4]->isSeparator());
+  QCOMPARE(entries[5]->text(), QStringLiteral("Протокол"));
+  QVERIFY(!gui.windows().form2.isVisible());
+  entries[5]->trigger();
+  QVERIFY(gui.windows().form2.isVisible());
+  // With one row in the list and none selected, the commands act on that row.
+  gui.desktop().messages.clear();
+  listrows::AppendFixRow(main.ListView1(), FixJob::FromPath("/b/D.djvu"));
+  listrows::AppendCreateRow(main.ListView2(), CreateJob{"/b/", "D.djvu", {}});
+  if (command == "N6" || command == "N4") {
+    On<QAction>(&main, qPrintable(command))->trigger();
+    QCOMPARE(gui.desktop().opened, QStringList{"/b/D.djvu"});
+  }
+  if (command == "N1" || command == "MenuItem1") {
+    On<QAction>(&main, qPrintable(command))->trigger();
+    QCOMPARE(main.FixRowCount() + main.CreateRowCount(), 1);
+  }
+  QVERIFY(gui.desktop().messages.isEmpty());
 }
 
 void MainWindowTest::WorkTypeRule() {

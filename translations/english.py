@@ -19,6 +19,14 @@ NOTE_EN = ("                        Note\n   1. Creating contents links  \n"
            "as rectangles and ovals\n   3. Alignment leaves the border \nstyle as it is")
 
 ENGLISH = {
+    'Скрытый текст (OCR) будет удалён из книг:\n%1\n\nБез резервной копии его не вернуть. Продолжить?':
+        'The hidden text (OCR) will be removed from the books:\n%1\n\nWithout a backup it cannot be got back. Go on?',
+    'Удалить текст': 'Remove the text',
+    'В книгах уже есть закладки:\n%1\n\nЗаменить их закладками из содержания?':
+        'The books already have bookmarks:\n%1\n\nReplace them with bookmarks from the contents?',
+    'Заменить': 'Replace',
+    'Оставить': 'Keep',
+    '%1 (закладок: %2)': '%1 (%2 bookmarks)',
     'Страницы': 'Pages',
     'Вид работы': 'Work type',
     '%1: %2': '%1: %2',

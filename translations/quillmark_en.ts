@@ -767,6 +767,45 @@ The document was left unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>RunQuestions</name>
+    <message>
+        <source>Скрытый текст (OCR) будет удалён из книг:
+%1
+
+Без резервной копии его не вернуть. Продолжить?</source>
+        <translation>The hidden text (OCR) will be removed from the books:
+%1
+
+Without a backup it cannot be got back. Go on?</translation>
+    </message>
+    <message>
+        <source>Удалить текст</source>
+        <translation>Remove the text</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>В книгах уже есть закладки:
+%1
+
+Заменить их закладками из содержания?</source>
+        <translation>The books already have bookmarks:
+%1
+
+Replace them with bookmarks from the contents?</translation>
+    </message>
+    <message>
+        <source>Заменить</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Оставить</source>
+        <translation>Keep</translation>
+    </message>
+</context>
+<context>
     <name>ScriptDialect</name>
     <message>
         <source>пустое значение, нужно целое число</source>
@@ -1046,6 +1085,14 @@ Check “By the book's page numbers” so that each link leads to the page with 
     <message>
         <source>Смещение книги %1: %2</source>
         <translation>Offset of the book %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (закладок: %2)</source>
+        <translation>%1 (%2 bookmarks)</translation>
+    </message>
+    <message>
+        <source>Протокол</source>
+        <translation>Log</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -22,6 +23,15 @@ void Desktop::Message(QWidget* parent, const QString& text) {
 
 void Desktop::Error(QWidget* parent, const QString& text) {
   QMessageBox::critical(parent, kTitle, text, QMessageBox::Ok);
+}
+
+int Desktop::Ask(QWidget* parent, const QString& text, const QStringList& buttons) {
+  QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, parent);
+  QList<QAbstractButton*> pressed;
+  for (const QString& caption : buttons) pressed << box.addButton(caption, QMessageBox::AcceptRole);
+  if (!pressed.isEmpty()) box.setDefaultButton(static_cast<QPushButton*>(pressed.first()));
+  box.exec();
+  return int(pressed.indexOf(box.clickedButton()));
 }
 
 QStringList Desktop::OpenFileNames(QWidget* parent) {

@@ -20,6 +20,9 @@ class Desktop {
   virtual void Message(QWidget* parent, const QString& text);
   // The general error box, for a failure that ends the current action.
   virtual void Error(QWidget* parent, const QString& text);
+  // A question with the application title and the buttons given, the first
+  // the default; the index of the button pressed, -1 when the box is closed.
+  virtual int Ask(QWidget* parent, const QString& text, const QStringList& buttons);
   // The shared file-open dialog: one or several DjVu files. Empty when the
   // user cancels.
   virtual QStringList OpenFileNames(QWidget* parent);

@@ -10,11 +10,17 @@ FileDrop::FileDrop(QObject* owner, std::function<void(const Files&)> dropped)
     : QObject(owner), dropped_(std::move(dropped)) {}
 
 FileDrop::Files FileDrop::Sort(const QMimeData& data) {
-  Files files;
-  if (!data.hasUrls()) return files;
+  QStringList paths;
+  if (!data.hasUrls()) return {};
   for (const QUrl& url : data.urls()) {
-    if (!url.isLocalFile()) continue;
-    const QString path = url.toLocalFile();
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  return SortPaths(paths);
+}
+
+FileDrop::Files FileDrop::SortPaths(const QStringList& paths) {
+  Files files;
+  for (const QString& path : paths) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool djvu = (suffix == QLatin1String("djvu") || suffix == QLatin1String("djv")) && !QFileInfo(path).isDir();
     (djvu ? files.djvu : files.skipped) << path;

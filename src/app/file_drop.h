@@ -17,6 +17,8 @@ class FileDrop : public QObject {
   };
   // The local files a drag carries, sorted into DjVu files and the rest.
   static Files Sort(const QMimeData& data);
+  // The same sorting of paths (files named on the command line).
+  static Files SortPaths(const QStringList& paths);
 
   // Accepts drops on the list; each drop that brings a DjVu file is handed
   // to dropped. The filter is owned by the list.

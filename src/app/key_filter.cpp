@@ -1,5 +1,6 @@
 #include "app/key_filter.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -57,4 +58,20 @@ bool Edit1KeyPress::eventFilter(QObject* watched, QEvent* event) {
   if (key->text().isEmpty() || MovesFocusOrAnswers(key->key()) || IsEditingShortcut(key)) return false;
   const QString text = key->text();
   return !(text.size() == 1 && Accepts(text.front()));
+}
+
+OffsetSignKeys::OffsetSignKeys(QLineEdit* box, QAbstractButton* plus, QAbstractButton* minus)
+    : QObject(box), plus_(plus), minus_(minus) {}
+
+void OffsetSignKeys::InstallOn(QLineEdit* box, QAbstractButton* plus, QAbstractButton* minus) {
+  box->installEventFilter(new OffsetSignKeys(box, plus, minus));
+}
+
+bool OffsetSignKeys::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+  const QString text = static_cast<QKeyEvent*>(event)->text();
+  QAbstractButton* sign = text == QLatin1String("-") ? minus_ : text == QLatin1String("+") ? plus_ : nullptr;
+  if (!sign) return false;
+  if (!sign->isChecked()) sign->click();
+  return true;
 }

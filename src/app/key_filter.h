@@ -8,6 +8,7 @@
 // of the box: they pass and work as everywhere else.
 #include <QObject>
 
+class QAbstractButton;
 class QLineEdit;
 
 class Edit1KeyPress : public QObject {
@@ -23,4 +24,20 @@ class Edit1KeyPress : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The offset box's sign keys: a typed "-" chooses "Минус" and a typed "+"
+// chooses "Плюс" (as a click on them does), since the box holds the offset's
+// magnitude only. Install after Edit1KeyPress, so these keys reach it first.
+class OffsetSignKeys : public QObject {
+ public:
+  static void InstallOn(QLineEdit* box, QAbstractButton* plus, QAbstractButton* minus);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  OffsetSignKeys(QLineEdit* box, QAbstractButton* plus, QAbstractButton* minus);
+  QAbstractButton* plus_;
+  QAbstractButton* minus_;
 };

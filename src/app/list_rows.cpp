@@ -150,6 +150,12 @@ int SelectedRow(const QTableWidget* table) {
   return rows.isEmpty() ? -1 : rows.constFirst();
 }
 
+QList<int> RowsInUse(const QTableWidget* table) {
+  const QList<int> rows = SelectedRows(table);
+  if (rows.isEmpty() && table->rowCount() == 1) return {0};
+  return rows;
+}
+
 QList<int> SelectedRows(const QTableWidget* table) {
   QList<int> rows;
   for (const QTableWidgetItem* item : table->selectedItems()) {

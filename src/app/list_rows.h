@@ -19,6 +19,9 @@ void SetupCreateList(QTableWidget* table);
 int SelectedRow(const QTableWidget* table);
 // Every selected row, top first.
 QList<int> SelectedRows(const QTableWidget* table);
+// The rows a command on "the selected file" acts on: the selected rows, or
+// the list's only row when none is selected.
+QList<int> RowsInUse(const QTableWidget* table);
 
 void AppendFixRow(QTableWidget* table, const FixJob& row);
 FixJob FixRowAt(const QTableWidget* table, int row);

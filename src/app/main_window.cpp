@@ -15,6 +15,7 @@
 #include "app/page_question.h"
 #include "app/settings_file.h"
 #include "app/style_panel.h"
+#include "app/tab_order.h"
 #include "app/window_position.h"
 #include "core/errors.h"
 #include "create/recognition.h"
@@ -44,6 +45,7 @@ TForm1::TForm1(const ProgramFolders& folders, Desktop& desktop)
   listrows::SetupFixList(ui_->ListView1);
   listrows::SetupCreateList(ui_->ListView2);
   for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->EditRomanOffset}) Edit1KeyPress::InstallOn(box);
+  OffsetSignKeys::InstallOn(ui_->Edit3, ui_->RadioButton1, ui_->RadioButton2);
   cancelTimer_.setInterval(20);
   connect(&cancelTimer_, &QTimer::timeout, this, [this] {
     if (runner_.Running()) runner_.Cancel();
@@ -75,6 +77,14 @@ void TForm1::FormCreate() {
   ui_->ComboBox3->setCurrentIndex(0);
   StylePanel::Of(*ui_).ComboBox1Change();
   ui_->PageControl1->setCurrentWidget(ui_->TabSheet2);
+  // Each tab in reading order: the list, its buttons and the options below
+  // it, then the settings on the right, row by row.
+  SetTabOrder({ui_->ListView1, ui_->xpButton3, ui_->xpButton4, ui_->CheckBox1, ui_->CheckBox2, ui_->CheckBox3});
+  SetTabOrder({ui_->ListView2, ui_->xpButton1, ui_->xpButton2, ui_->CheckBox5, ui_->CheckBox4, ui_->CheckBox6,
+               ui_->Edit1, ui_->Edit2, ui_->EditRomanOffset, ui_->ComboBox3, ui_->ButtonPreview, ui_->Edit3,
+               ui_->RadioButton1, ui_->RadioButton2, ui_->CheckBox11, ui_->ButtonFindOffset, ui_->ComboBox2,
+               ui_->ComboBox1, ui_->Edit4, ui_->JvColorButton1, ui_->CheckBox8, ui_->CheckBox9, ui_->JvColorButton2,
+               ui_->CheckBox7, ui_->CheckBoxOutline, ui_->CheckBox10, ui_->CheckBox12, ui_->CheckBoxBookNumbers});
   ReadSettings();
 }
 

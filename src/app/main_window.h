@@ -83,8 +83,8 @@ class TForm1 : public QWidget, public FrontEnd {
   void FindOffset(const QString& longPath, int afterPage, const JobControls& controls);
 
   // Files named on the command line or dropped onto the create list: rows
-  // with the tab's settings, as "Добавить" adds them (the page boxes are
-  // checked first).
+  // with the tab's settings, as "Добавить" adds them (the settings' boxes are
+  // checked first); files that are not DjVu are named and left out.
   void AddCreateFiles(const QStringList& paths);
 
   // FrontEnd
@@ -96,6 +96,8 @@ class TForm1 : public QWidget, public FrontEnd {
   void ShowError(const QString& text) override;
   int AskPageNumber(int previous, int current, const PageQuestionContext& context = {}) override;
   bool IsChecked(Option option) const override;
+  // What the user chose, before the run, for books that already have bookmarks.
+  ExistingOutline ExistingOutlineDecision() const override { return existingOutline_; }
   int CreateRowCount() const override;
   CreateJob CreateRow(int index) const override;
   void ClearCreateList() override;
@@ -123,6 +125,7 @@ class TForm1 : public QWidget, public FrontEnd {
   // number is named in a message box and nothing is added.
   void AppendCreateRows(const QStringList& paths);
   void FilesDropped(QTableWidget* list, const FileDrop::Files& files);
+  void SaySkipped(const QStringList& skipped);  // "Не файлы DjVu, не добавлены: …"
   // A control of the tab was changed by the user: the setting it edits
   // changes on every selected row.
   void TabSettingChanged(QObject* control);
@@ -133,6 +136,9 @@ class TForm1 : public QWidget, public FrontEnd {
   enum class Job { None, Create, Fix, FindOffset };
   void RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job);
   void SetJobCommandsEnabled(bool enabled);
+  // The questions before a create run ("Удалять OCR", books with bookmarks);
+  // false when the user cancels it.
+  bool AskBeforeCreate(DjvusedRunner& runner);
   void DropTemporaryFiles();
   // Runs a command, showing any failure in the general error box.
   void Guarded(const std::function<void()>& command);
@@ -154,7 +160,8 @@ class TForm1 : public QWidget, public FrontEnd {
   bool closeRequested_ = false;  // by a job's "Закрыть по завершению"
   bool closing_ = false;         // the user closed the window during a job
   bool centredOnShow_ = false;
-  bool showingRow_ = false;  // the tab is being loaded from the selected row
+  bool showingRow_ = false;
+  ExistingOutline existingOutline_ = ExistingOutline::Replace;  // the tab is being loaded from the selected row
   bool settingsWritten_ = false;
   QTimer cancelTimer_;           // keeps stopping djvused until the job returns
 };

@@ -1,12 +1,16 @@
 // The main window's two jobs and how the window closes while one runs.
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 
 #include "align/fix_run.h"
 #include "app/job_lock.h"
 #include "app/log_window.h"
 #include "app/main_window.h"
 #include "app/preview_window.h"
+#include "app/run_questions.h"
+#include "djvused/djvu_book.h"
+#include "outline/outline_script.h"
 #include "core/errors.h"
 #include "app/job_controls.h"
 #include "app/list_rows.h"
@@ -29,11 +33,38 @@ void TForm1::Button3Click() {
     ShowMessage(tr("Неверно задан вид работы"));
     return;
   }
-  RunJob(Job::Create, [this](DjvusedRunner& runner) { CreateRun(*this, runner).Run(); });
+  RunJob(Job::Create, [this](DjvusedRunner& runner) {
+    if (AskBeforeCreate(runner)) CreateRun(*this, runner).Run();
+  });
+}
+
+bool TForm1::AskBeforeCreate(DjvusedRunner& runner) {
+  existingOutline_ = ExistingOutline::Replace;
+  QStringList books, withOutline;
+  for (int i = 0; i < CreateRowCount(); ++i) {
+    const CreateJob row = listrows::CreateRowAt(ui_->ListView2, i);
+    if (!books.contains(row.FullPath())) books << row.FullPath();
+    const bool contents = row.settings.workType == WorkType::Contents || row.settings.workType == WorkType::ContentsAuto;
+    if (!IsChecked(Option::CreateOutline) || !contents || !QFileInfo::exists(row.FullPath())) continue;
+    try {
+      const int count = BookmarkCount(djvubook::PrintedOutline(runner, DjvusedRunner::ShortPathOf(row.FullPath())));
+      if (count > 0) withOutline << tr("%1 (закладок: %2)").arg(row.FullPath()).arg(count);
+    } catch (const QuillmarkError&) {
+      // A book djvused cannot read: the run says so when it reaches it.
+    }
+  }
+  if (IsChecked(Option::RemoveOcr) && !books.isEmpty() && !runquestions::RemoveOcrConfirmed(desktop_, this, books)) {
+    return false;
+  }
+  if (withOutline.isEmpty()) return true;
+  const std::optional<ExistingOutline> decision = runquestions::OutlineDecision(desktop_, this, withOutline);
+  if (!decision) return false;
+  existingOutline_ = *decision;
+  return true;
 }
 
 void TForm1::FindOffsetClick() {
-  const int row = listrows::SelectedRow(ui_->ListView2);
+  const int row = listrows::RowsInUse(ui_->ListView2).value(0, -1);
   if (row < 0) {
     ShowMessage(tr("Выберите в списке файл, смещение которого нужно определить"));
     return;

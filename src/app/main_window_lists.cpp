@@ -76,6 +76,16 @@ void TForm1::ConnectCommands() {
   connect(previewCreate, &QAction::triggered, this, &TForm1::PreviewCreateClick);
   popupMenu1_->addAction(previewFix);
   popupMenu2_->addAction(previewCreate);
+  // The log, once closed, comes back from either list's menu or with Ctrl+L.
+  QAction* showLog = Command(this, QStringLiteral("ShowLogItem"), tr("Протокол"));
+  showLog->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  showLog->setShortcutContext(Qt::WindowShortcut);
+  addAction(showLog);
+  connect(showLog, &QAction::triggered, this, &TForm1::LogShow);
+  for (QMenu* menu : {popupMenu1_, popupMenu2_}) {
+    menu->addSeparator();
+    menu->addAction(showLog);
+  }
   RemoveOnDeleteKey(ui_->ListView1, n1);
   RemoveOnDeleteKey(ui_->ListView2, menuItem1);
   for (QTableWidget* list : {ui_->ListView1, ui_->ListView2}) {
@@ -136,7 +146,9 @@ void TForm1::AddFixFiles(const QStringList& paths) {
 }
 
 void TForm1::AddCreateFiles(const QStringList& paths) {
-  Guarded([this, &paths] { AppendCreateRows(paths); });
+  const FileDrop::Files files = FileDrop::SortPaths(paths);  // as a drop sorts them
+  SaySkipped(files.skipped);
+  Guarded([this, &files] { AppendCreateRows(files.djvu); });
 }
 
 void TForm1::AppendCreateRows(const QStringList& paths) {
@@ -154,15 +166,19 @@ void TForm1::AppendCreateRows(const QStringList& paths) {
   }
 }
 
+void TForm1::SaySkipped(const QStringList& skipped) {
+  if (!skipped.isEmpty()) {
+    ShowMessage(tr("Не файлы DjVu, не добавлены:") + QLatin1Char('\n') + skipped.join(QLatin1Char('\n')));
+  }
+}
+
 void TForm1::FilesDropped(QTableWidget* list, const FileDrop::Files& files) {
-  if (!files.skipped.isEmpty()) {
-    ShowMessage(tr("Не файлы DjVu, не добавлены:") + QLatin1Char('\n') + files.skipped.join(QLatin1Char('\n')));
+  if (list == ui_->ListView2) {
+    AddCreateFiles(files.djvu + files.skipped);
+    return;
   }
-  if (list == ui_->ListView1) {
-    AddFixFiles(files.djvu);
-  } else {
-    AddCreateFiles(files.djvu);
-  }
+  SaySkipped(files.skipped);
+  AddFixFiles(files.djvu);
 }
 
 void TForm1::ListView2SelectionChanged() {
@@ -204,7 +220,7 @@ void TForm1::ListView2DblClick() {
 
 void TForm1::RemoveSelected(QTableWidget* list) {
   if (jobRunning_) return;  // the list is the running job's input
-  const QList<int> rows = listrows::SelectedRows(list);
+  const QList<int> rows = listrows::RowsInUse(list);
   if (rows.isEmpty()) {
     ShowMessage(tr("Файл не выбран"));
     return;
@@ -213,7 +229,7 @@ void TForm1::RemoveSelected(QTableWidget* list) {
 }
 
 void TForm1::OpenSelected(QTableWidget* list) {
-  const int row = listrows::SelectedRow(list);
+  const int row = listrows::RowsInUse(list).value(0, -1);
   if (row < 0) {
     ShowMessage(tr("Файл не выбран"));
     return;
@@ -222,7 +238,7 @@ void TForm1::OpenSelected(QTableWidget* list) {
 }
 
 void TForm1::PreviewCreateClick() {
-  const int row = listrows::SelectedRow(ui_->ListView2);
+  const int row = listrows::RowsInUse(ui_->ListView2).value(0, -1);
   if (row < 0) {
     ShowMessage(tr("Файл не выбран"));
     return;
@@ -231,7 +247,7 @@ void TForm1::PreviewCreateClick() {
 }
 
 void TForm1::PreviewFixClick() {
-  const int row = listrows::SelectedRow(ui_->ListView1);
+  const int row = listrows::RowsInUse(ui_->ListView1).value(0, -1);
   if (row < 0) {
     ShowMessage(tr("Файл не выбран"));
     return;

@@ -8,6 +8,7 @@
 #include "app/list_rows.h"
 #include "app/main_window.h"
 #include "app/style_panel.h"
+#include "app/tab_order.h"
 #include "core/errors.h"
 #include "ui_settings_dialog.h"
 
@@ -15,7 +16,13 @@ TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) 
   ui_->setupUi(this);
   setAttribute(Qt::WA_QuitOnClose, false);
   for (QLineEdit* box : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->EditRomanOffset}) Edit1KeyPress::InstallOn(box);
+  OffsetSignKeys::InstallOn(ui_->Edit3, ui_->RadioButton1, ui_->RadioButton2);
   StylePanel::Of(*ui_).Connect(this);
+  // Reading order, the buttons at the bottom last.
+  SetTabOrder({ui_->ComboBox3, ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->RadioButton1, ui_->RadioButton2,
+               ui_->CheckBox11, ui_->ButtonFindOffset, ui_->ComboBox2, ui_->ComboBox1, ui_->Edit4, ui_->JvColorButton1,
+               ui_->CheckBox8, ui_->CheckBox9, ui_->JvColorButton2, ui_->EditRomanOffset, ui_->CheckBoxBookNumbers,
+               ui_->BitBtn1, ui_->BitBtn2});
   connect(ui_->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
   connect(ui_->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
   connect(ui_->ButtonFindOffset, &QPushButton::clicked, this, [this] {

@@ -9,6 +9,10 @@
 
 void RecordingDesktop::Message(QWidget*, const QString& text) { messages << text; }
 void RecordingDesktop::Error(QWidget*, const QString& text) { errors << text; }
+int RecordingDesktop::Ask(QWidget*, const QString& text, const QStringList&) {
+  questions << text;
+  return choices.isEmpty() ? 0 : choices.takeFirst();
+}
 
 QStringList RecordingDesktop::OpenFileNames(QWidget*) {
   ++fileDialogs;

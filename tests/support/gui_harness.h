@@ -19,11 +19,16 @@ class RecordingDesktop : public Desktop {
  public:
   void Message(QWidget* parent, const QString& text) override;
   void Error(QWidget* parent, const QString& text) override;
+  // Records the question and gives the next of `choices` (the first button
+  // when none is left).
+  int Ask(QWidget* parent, const QString& text, const QStringList& buttons) override;
   QStringList OpenFileNames(QWidget* parent) override;
   void OpenFile(QWidget* parent, const QString& path) override;
 
   QStringList messages;
   QStringList errors;
+  QStringList questions;
+  QList<int> choices;
   // What the next file dialogs return, one entry per dialog; several files
   // chosen at once are separated by line feeds.
   QStringList answers;
