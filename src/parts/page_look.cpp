@@ -93,6 +93,53 @@ bool IndexLike(const QList<PrintedLine>& lines, const QList<AutoEntry>& numbers)
   return numbers.size() >= 5 && LinesCovered(lines, numbers) * 5 >= lines.size() * 2;
 }
 
+// The text of the zone's last leaf.
+const QString* LastLeafText(const TextZone& zone) {
+  const TextZone* at = &zone;
+  while (!at->children.isEmpty()) at = &at->children.last();
+  return at->kind == ZoneKind::Page ? nullptr : &at->text;
+}
+
+// The words of a line zone joined by blanks.
+QString LineZoneText(const TextZone& zone) {
+  if (zone.children.isEmpty()) return zone.text;
+  QStringList words;
+  for (const TextZone& child : zone.children) words << LineZoneText(child);
+  return words.join(QLatin1Char(' '));
+}
+
+// What the line zones tell at a glance: how many there are, how many end in
+// a digit (with punctuation after it), and whether one of the first three
+// names a list.
+struct LineEnds {
+  int lines = 0, numbered = 0;
+  bool heading = false;
+};
+
+void CountLineEnds(const TextZone& zone, LineEnds& ends) {
+  if (zone.kind != ZoneKind::Line) {
+    for (const TextZone& child : zone.children) CountLineEnds(child, ends);
+    return;
+  }
+  if (ends.lines++ < kHeadingLines && !ends.heading) ends.heading = HeadingOfLine(LineZoneText(zone)) != ListHeading::None;
+  const QString* text = LastLeafText(zone);
+  if (!text) return;
+  qsizetype end = text->size();
+  while (end > 0 && QStringLiteral(".,;:)]").contains(text->at(end - 1))) --end;
+  if (end > 0 && IsAsciiDigit(text->at(end - 1))) ++ends.numbered;
+}
+
+// Whether the page may be a contents or index page: three lines or more end
+// in a number, and one in three or more (or the page opens with a list's
+// heading). Most pages of a book, prose with a few numbers at line ends, are
+// told apart at once, without regrouping their words; a text layer without
+// line zones is read whole.
+bool MayListPages(const TextZone& page) {
+  LineEnds ends;
+  CountLineEnds(page, ends);
+  return ends.lines == 0 || (ends.numbered >= 3 && (ends.numbered * 3 >= ends.lines || ends.heading));
+}
+
 }  // namespace
 
 ListHeading HeadingOfLine(const QString& text) {
@@ -121,6 +168,7 @@ ListHeading HeadingOfLine(const QString& text) {
 PageLook LookOfPage(const TextZone& page, int documentPage, int pageCount) {
   PageLook look;
   look.page = documentPage;
+  if (!MayListPages(page)) return look;
   const QList<PrintedLine> all = PrintedLines(page);
   look.heading = PageHeading(all);
   const QList<PrintedLine> lines = TextLines(all);
