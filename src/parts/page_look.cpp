@@ -1,6 +1,7 @@
 #include "parts/page_look.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 
 #include "autolinks/auto_contents.h"
