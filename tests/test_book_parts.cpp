@@ -56,6 +56,13 @@ void BookPartsTest::PageLooks_data() {
     unordered << entry.arg(i).arg((i * 37) % 50 + 1);
   }
   QTest::newRow("contents") << contents << PageKind::Contents << 8;
+  // A page of the contents that opens with the index's entry is no index.
+  QStringList endOfContents;
+  for (int i = 0; i < 6; ++i) {
+    endOfContents << (i % 2 ? QStringLiteral("Предметный указатель ....... %1") : QStringLiteral("Index ....... %1"))
+                         .arg(40 + i);
+  }
+  QTest::newRow("contents entries named index") << endOfContents << PageKind::Contents << 6;
   QTest::newRow("numbers that do not grow") << unordered << PageKind::Index << 8;
   // OCR lost most numbers: the heading and three in order suffice.
   QStringList lost = contents.mid(0, 4);

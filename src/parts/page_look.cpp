@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <numeric>
 
 #include "autolinks/auto_contents.h"
 #include "autolinks/auto_index.h"
@@ -43,11 +44,17 @@ QList<PrintedLine> TextLines(const QList<PrintedLine>& lines) {
   return text;
 }
 
-// The heading named by one of the page's top lines.
-ListHeading PageHeading(QList<PrintedLine> lines) {
-  std::sort(lines.begin(), lines.end(), [](const PrintedLine& a, const PrintedLine& b) { return a.box.top > b.box.top; });
-  for (qsizetype i = 0; i < std::min<qsizetype>(kHeadingLines, lines.size()); ++i) {
-    const ListHeading heading = HeadingOfLine(lines[i].Text());
+// The heading named by one of the page's top lines. A line of the text that
+// ends in a page number is an entry ("Предметный указатель ..... 280" on a
+// contents page), not a heading; a running head may end in its folio.
+ListHeading PageHeading(const QList<PrintedLine>& lines) {
+  QList<qsizetype> order(lines.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return lines[a].box.top > lines[b].box.top; });
+  for (qsizetype i = 0; i < std::min<qsizetype>(kHeadingLines, order.size()); ++i) {
+    const PrintedLine& line = lines[order[i]];
+    if (!IsPageFurniture(lines, order[i]) && TrailingNumber(LastWord(line), false)) continue;
+    const ListHeading heading = HeadingOfLine(line.Text());
     if (heading != ListHeading::None) return heading;
   }
   return ListHeading::None;
