@@ -42,6 +42,17 @@
     </message>
 </context>
 <context>
+    <name>BookReading</name>
+    <message>
+        <source>Файл не найден</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Не удалось вывести результат: %1</source>
+        <translation>Could not write the result: %1</translation>
+    </message>
+</context>
+<context>
     <name>BookSession</name>
     <message>
         <source>%1 не является файлом документа</source>
@@ -471,17 +482,6 @@ The document was left unchanged.</translation>
     <message>
         <source>Вид работы</source>
         <translation>Work type</translation>
-    </message>
-</context>
-<context>
-    <name>OffsetsCommand</name>
-    <message>
-        <source>Файл не найден</source>
-        <translation>File not found</translation>
-    </message>
-    <message>
-        <source>Не удалось вывести результат: %1</source>
-        <translation>Could not write the result: %1</translation>
     </message>
 </context>
 <context>

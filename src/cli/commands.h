@@ -7,6 +7,7 @@
 int RunCreateCommand(const QStringList& arguments);
 int RunFixCommand(const QStringList& arguments);
 int RunOffsetsCommand(const QStringList& arguments);
+int RunPagesCommand(const QStringList& arguments);
 
 // Text shared by the usage messages.
 extern const char* const kUsage;

@@ -41,6 +41,12 @@ const char* const kUsage =
     "  --json               the same list as one JSON object per file\n"
     "quillmark-cli fix [--backup] FILE...\n"
     "quillmark-cli offsets FILE...  the printed page numbers found in each file's hidden text\n"
+    "quillmark-cli pages [--json] FILE...\n"
+    "                       the contents lists, the index and the folio map found in each file's\n"
+    "                       hidden text, one tab-separated line each: FILE, then contents, figures,\n"
+    "                       tables or index, the first and last page, main (the main contents) or -,\n"
+    "                       the entries; FILE offset +N; FILE folios and a line as offsets prints it\n"
+    "  --json               one JSON object per file instead\n"
     "quillmark-cli --help | --version\n";
 
 int UsageError(const QString& message) {
@@ -90,5 +96,6 @@ int main(int argc, char** argv) {
   if (command == QLatin1String("create")) return RunCreateCommand(arguments);
   if (command == QLatin1String("fix")) return RunFixCommand(arguments);
   if (command == QLatin1String("offsets")) return RunOffsetsCommand(arguments);
+  if (command == QLatin1String("pages")) return RunPagesCommand(arguments);
   return UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -27,6 +27,7 @@ void AppendPages(QByteArrayView dump, QList<PageFolios>& pages) {
 // read at once, so reading overlaps with djvused's dumping of the later pages.
 class StreamedFolios {
  public:
+  explicit StreamedFolios(PageTextSink eachPage) : eachPage_(std::move(eachPage)) {}
   // Called from djvused's output signal: an error is kept for Finish, as an
   // exception must not pass through the event loop.
   void Take(const QByteArray& piece) {
@@ -41,6 +42,7 @@ class StreamedFolios {
   // hidden text does not read, DjvusedError when no page list came.
   FolioMap Finish(const QString& path) {
     if (failure_) std::rethrow_exception(failure_);
+    if (titles_ && eachPage_) ReadPages(pending_.size());
     if (titles_) return *std::move(titles_);
     if (count_ < 0) {
       throw DjvusedError(
@@ -52,7 +54,7 @@ class StreamedFolios {
 
  private:
   void Read(const QByteArray& piece) {
-    if (titles_) return;  // the titles are the map: the text is not needed
+    if (titles_ && !eachPage_) return;  // the titles are the map: the text is not needed
     pending_ += piece;
     if (count_ < 0 && !ReadPageList()) return;
     const qsizetype lastStart = pending_.lastIndexOf("\nselect \"");
@@ -69,7 +71,16 @@ class StreamedFolios {
     return true;
   }
   void ReadPages(qsizetype length) {
-    AppendPages(QByteArrayView(pending_).first(length), pages_);
+    const QByteArrayView piece = QByteArrayView(pending_).first(length);
+    if (eachPage_) {
+      for (const DumpPage& page : SplitTextDump(piece)) {
+        if (page.number < 1 || page.zones.isEmpty()) continue;
+        eachPage_(page, count_);
+        if (!titles_) pages_.append(PageFolios{page.number, ReadFolioCandidates(page.zones)});
+      }
+    } else {
+      AppendPages(piece, pages_);
+    }
     pending_.remove(0, length);
   }
 
@@ -79,6 +90,7 @@ class StreamedFolios {
   std::optional<FolioMap> titles_;
   QList<PageFolios> pages_;
   std::exception_ptr failure_;
+  PageTextSink eachPage_;
 };
 
 }  // namespace
@@ -89,8 +101,8 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount) {
   return FolioMap::Build(pages, pageCount);
 }
 
-FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path) {
-  StreamedFolios folios;
+FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path, const PageTextSink& eachPage) {
+  StreamedFolios folios(eachPage);
   runner.StreamPageListAndText(path, [&](const QByteArray& piece) { folios.Take(piece); });
   return folios.Finish(path);
 }

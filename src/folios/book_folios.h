@@ -2,8 +2,10 @@
 // The folio map of a whole document, from its hidden-text dump.
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 #include "folios/folio_map.h"
+#include "page/text_layer.h"
 
 class DjvusedRunner;
 
@@ -11,7 +13,14 @@ class DjvusedRunner;
 // InputError when a page's hidden text is not a well-formed zone tree.
 FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount);
 
+// Receives each page of the dump with hidden text, in page order, while
+// djvused is still dumping the later ones, and the book's page count.
+using PageTextSink = std::function<void(const DumpPage& page, int pageCount)>;
+
 // The map of the pages' titles when they are the printed numbers; otherwise
 // has djvused dump the document's hidden text and count its pages (through
-// the runner), and builds the map. Throws DjvusedError, IoError, InputError.
-FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path);
+// the runner), and builds the map. With `eachPage`, the whole dump is read
+// (titles or not) and every page with hidden text goes to it: one djvused
+// call serves a reader of the whole book's text as well. Throws
+// DjvusedError, IoError, InputError (also one thrown by `eachPage`).
+FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path, const PageTextSink& eachPage = {});

@@ -1,0 +1,22 @@
+#pragma once
+// A whole book surveyed in one read of its hidden text: its folio map (as
+// "offsets" gives it) and its parts (contents lists, index).
+#include <QList>
+#include <QString>
+
+#include "folios/folio_map.h"
+#include "parts/book_parts.h"
+
+class DjvusedRunner;
+
+struct BookSurvey {
+  FolioMap folios;
+  QList<BookPart> parts;
+  // The pages that look like contents or index pages, in page order.
+  QList<PageLook> looks;
+};
+
+// Has djvused dump the book's page list and hidden text once (through the
+// runner) and reads each page as it arrives. Throws DjvusedError, IoError,
+// and InputError for a page whose hidden text is not well formed.
+BookSurvey SurveyBook(DjvusedRunner& runner, const QString& path);
