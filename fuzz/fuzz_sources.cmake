@@ -26,6 +26,7 @@ set(FUZZ_CODE_SOURCES
   ${FUZZ_SOURCE_ROOT}/src/align/alignment_passes.cpp
   ${FUZZ_SOURCE_ROOT}/src/align/dump_line.cpp
   ${FUZZ_SOURCE_ROOT}/src/djvused/script_dialect.cpp
+  ${FUZZ_SOURCE_ROOT}/src/djvused/selection_line.cpp
   ${FUZZ_SOURCE_ROOT}/src/djvused/component_list.cpp
   ${FUZZ_SOURCE_ROOT}/src/djvused/page_targets.cpp
   ${FUZZ_SOURCE_ROOT}/src/core/headless_front_end.cpp

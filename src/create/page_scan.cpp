@@ -9,6 +9,7 @@
 #include "core/job_log.h"
 #include "core/run_options.h"
 #include "djvused/script_dialect.h"
+#include "djvused/selection_line.h"
 
 PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings settings, LinkWriter& writer,
                    FrontEnd& frontEnd)
@@ -17,10 +18,9 @@ PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings 
 void PageScan::Run() {
   for (qsizetype i = 0; i < dump_.size(); ++i) {
     const QByteArrayView raw = dump_.at(i);
-    QByteArray name;
-    if (PageSelectionName(raw, &name)) {
+    if (const std::optional<dialect::Selection> selection = dialect::ReadSelection(raw)) {
       bool numbered = false;
-      const int number = name.toInt(&numbered);
+      const int number = selection->name.toInt(&numbered);
       page_ = numbered ? number : ordinal_ + 1;
       writer_.PageSelection(ordinal_);
       prevLineTop_ = rememberedTop_ = 0;

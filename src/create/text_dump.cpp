@@ -30,19 +30,6 @@ QByteArrayView TextDumpLines::at(qsizetype i) const {
   return QByteArrayView(data_.constData() + offset, length);
 }
 
-bool PageSelectionName(QByteArrayView line, QByteArray* name) {
-  if (!line.startsWith("select ") || line.size() < 8) return false;
-  const char quote = line[7];
-  if (quote != '"' && quote != '\'') return false;
-  const std::optional<qsizetype> end = dialect::StringEnd(line, 7);
-  if (!end) return false;
-  const qsizetype i = *end;
-  const QByteArrayView rest = dialect::Mid(line, i + 1).trimmed();
-  if (!rest.isEmpty() && !rest.startsWith('#')) return false;
-  if (name) *name = dialect::Unescape(line.sliced(8, i - 8));
-  return true;
-}
-
 QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount) {
   QByteArray text = line.toByteArray();
   qsizetype tab;

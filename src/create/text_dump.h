@@ -24,11 +24,6 @@ class TextDumpLines {
   QList<QPair<qsizetype, qsizetype>> lines_;  // offset, length (one trailing CR stripped)
 };
 
-// A page-selection line: "select" followed by a quoted name, in double quotes
-// (optionally followed by " # page N") or in single quotes. Gives the name
-// with its escapes decoded. A word whose text is "select" is never one.
-bool PageSelectionName(QByteArrayView line, QByteArray* name = nullptr);
-
 // A range of text-page ordinals (pages that appear in the text dump, from 1).
 struct TextPageRange {
   int first = 0, last = 0;

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
+#include "djvused/selection_line.h"
 
 #include <QCoreApplication>
 #include <optional>
@@ -152,11 +153,11 @@ QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) 
     if (end < 0) end = dump.size();
     QByteArrayView line = dump.sliced(start, end - start);
     if (line.endsWith('\r')) line.chop(1);
-    if (dataStart < 0 && line.startsWith("select \"")) {
-      pages.append(DumpPage{});
+    const std::optional<dialect::Selection> selection =
+        dataStart < 0 ? dialect::ReadSelection(line) : std::nullopt;
+    if (selection) {
+      pages.append(DumpPage{selection->page, {}});
       current = &pages.last();
-      const qsizetype mark = line.lastIndexOf("# page ");
-      if (mark >= 0) current->number = QByteArray(dialect::Mid(line, mark + 7).trimmed().toByteArray()).toInt();
     } else if (dataStart < 0 && current && line == blockCommand) {
       dataStart = end + 1;
     } else if (dataStart >= 0 && line == ".") {
