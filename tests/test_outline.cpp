@@ -244,7 +244,7 @@ void OutlineTest::DescribedTitles() {
   QFETCH(QByteArray, excerpt);
   QFETCH(QList<int>, line);
   QFETCH(QStringList, words);
-  QCOMPARE(EntryTitleWords(ParseTextLayer(Excerpt(excerpt)), LineBox{line[0], line[1], line[2], line[3]}), words);
+  QCOMPARE(EntryTitleWords(ParseTextLayer(Excerpt(excerpt)), PageRect::Edges(line[0], line[1], line[2], line[3])), words);
 }
 
 void OutlineTest::Data() {

@@ -125,7 +125,7 @@ void TextDumpTest::Records() {
     QVERIFY_THROWS_EXCEPTION(ConversionError, read());
     return;
   }
-  const LineBox b = read();
+  const PageRect b = read();
   QCOMPARE((QList<int>{b.left, b.bottom, b.right, b.top}), box);
 }
 

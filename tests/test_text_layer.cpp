@@ -103,7 +103,7 @@ void TextLayerTest::FilterLeavesZonesOut() {
       " (line 10 90 90 98 (word 10 90 30 98 \"head\"))\n"
       " (line 10 40 90 48 (word 10 40 30 48 \"a ) \\\" (\") (word 40 40 60 48 \"b\"))\n"
       " (line 10 2 90 8 \"foot\"))";
-  const ZoneFilter outerLines = [](const ZoneBox& zone, const ZoneBox& page) {
+  const ZoneFilter outerLines = [](const PageRect& zone, const PageRect& page) {
     return zone.top > page.Height() * 0.8 || zone.bottom < page.Height() * 0.2;
   };
   QCOMPARE(LeafTexts(ParseTextLayer(zones, outerLines)), (QStringList{"head", "foot"}));

@@ -10,8 +10,8 @@ namespace {
 
 
 // One line's words from `from` to `to` (exclusive) as a box.
-ZoneBox PartBox(const PrintedLine& line, qsizetype from, qsizetype to) {
-  ZoneBox box = line.words[from].box;
+PageRect PartBox(const PrintedLine& line, qsizetype from, qsizetype to) {
+  PageRect box = line.words[from].box;
   for (qsizetype i = from + 1; i < to; ++i) box = Union(box, line.words[i].box);
   return box;
 }
@@ -83,12 +83,12 @@ qsizetype SpecksCut(const PrintedLine& line) {
 // Whether a gutter (a gap of three line heights or more) follows word `wi`,
 // a word of the line's type size (not a leader dot OCR read as a digit).
 bool ColumnGapAfter(const PrintedLine& line, qsizetype wi) {
-  const int height = std::max(1, line.box.Height());
+  const int height = std::max<qint64>(1, line.box.Height());
   return line.words[wi].box.Height() * 2 >= height &&
          line.words[wi + 1].box.left - line.words[wi].box.right >= 3 * height;
 }
 
-bool Close(const ZoneBox& upper, const ZoneBox& lower) {
+bool Close(const PageRect& upper, const PageRect& lower) {
   const int gap = upper.bottom - lower.top;
   return gap <= std::max(upper.Height(), lower.Height()) * 6 / 10 && lower.right > upper.left;
 }
@@ -263,7 +263,7 @@ AutoEntry ContentsRecogniser::EntryOf(const ContentsCandidate& c) {
   entry.printed = c.number.value;
   entry.roman = c.number.roman;
   entry.target = c.target;
-  entry.area = {c.box.left, c.box.bottom, c.box.Width(), c.box.Height()};
+  entry.area = c.box;
   entry.text = ContentsTitle(c.words);
   entry.firstLineLeft = c.firstLine.left;
   entry.lineHeight = c.firstLine.Height();

@@ -44,7 +44,7 @@ void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, Link
   for (qsizetype i = 0; i < pages.size(); ++i) {
     writer.PageSelection(int(i));
     for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i].zones), pages[i].number)) {
-      writer.WriteEntry(LinkArea{e.area.left, e.area.bottom, e.area.width, e.area.height},
+      writer.WriteEntry(e.area,
                         LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0},
                         Folio{e.printed, e.roman});
     }

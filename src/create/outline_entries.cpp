@@ -18,11 +18,11 @@ constexpr int kMaxLeadingLines = 2;
 
 // The printed line that holds the middle of the line zone's last word, and
 // that word's place in it.
-std::optional<QPair<qsizetype, qsizetype>> LineOf(const QList<PrintedLine>& lines, const LineBox& zone) {
+std::optional<QPair<qsizetype, qsizetype>> LineOf(const QList<PrintedLine>& lines, const PageRect& zone) {
   std::optional<QPair<qsizetype, qsizetype>> found;
   for (qsizetype li = 0; li < lines.size(); ++li) {
     for (qsizetype wi = 0; wi < lines[li].words.size(); ++wi) {
-      const ZoneBox& w = lines[li].words[wi].box;
+      const PageRect& w = lines[li].words[wi].box;
       const int x = (w.left + w.right) / 2, y = (w.bottom + w.top) / 2;
       if (x < zone.left || x > zone.right || y < zone.bottom || y > zone.top) continue;
       if (!found || found->first != li || wi > found->second) found = qMakePair(li, wi);
@@ -52,7 +52,7 @@ struct EntryTitle {
 // The title of the entry whose number ends the line zone `zone`: the words
 // of the printed lines that lead into its line, then its line's words up to
 // the number, without the number.
-std::optional<EntryTitle> TitleOf(const QList<PrintedLine>& lines, const LineBox& zone) {
+std::optional<EntryTitle> TitleOf(const QList<PrintedLine>& lines, const PageRect& zone) {
   const auto at = LineOf(lines, zone);
   if (!at) return std::nullopt;
   EntryTitle title;
@@ -75,7 +75,7 @@ std::optional<EntryTitle> TitleOf(const QList<PrintedLine>& lines, const LineBox
 
 }  // namespace
 
-QStringList EntryTitleWords(const TextZone& page, const LineBox& line) {
+QStringList EntryTitleWords(const TextZone& page, const PageRect& line) {
   const auto title = TitleOf(PrintedLines(page), line);
   return title ? title->words : QStringList();
 }

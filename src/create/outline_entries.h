@@ -19,7 +19,7 @@ class DjvusedRunner;
 // other in one column, not ending in a number themselves, at most two), then
 // its printed line's words up to the number, the number taken off. Empty when
 // no word of the page lies in that box.
-QStringList EntryTitleWords(const TextZone& page, const LineBox& line);
+QStringList EntryTitleWords(const TextZone& page, const PageRect& line);
 
 // The entries in document order. `textPages` are the pages with hidden
 // text, the writer's ordinals counting from 1.

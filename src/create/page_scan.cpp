@@ -83,7 +83,7 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   const std::optional<qint64> target = Target(current_);
   if (!target) return;  // no link, and no entry that later ones compare with
   int left = box_.left;
-  const std::optional<LinkArea> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
+  const std::optional<PageRect> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
   if (area) writer_.WriteEntry(*area, LinkedEntry{*target, box_, {}, 0, 0, 0, 0}, Folio{current_, false});
   Record(left);
 }
@@ -111,15 +111,15 @@ void PageScan::WordEntry(const QByteArray& line) {
   if (found.numbers.isEmpty()) {
     const std::optional<qint64> target = Target(current_);
     if (!target) return;
-    writer_.WriteArea(*target, LinkArea{box_.left, box_.bottom, width, height}, Folio{current_, false});
+    writer_.WriteArea(*target, PageRect::Sized(box_.left, box_.bottom, width, height), Folio{current_, false});
   } else {
     // One area per number, side by side over the word; rint rounds half to even.
     // A number leading outside the document leaves its place empty.
     const double k = double(found.numbers.size());
     bool any = false;
     for (qsizetype j = 0; j < found.numbers.size(); ++j) {
-      const LinkArea area{box_.left + qint64(std::rint(double(width) * double(j) / k)), box_.bottom,
-                          qint64(std::rint(double(width) / k)), height};
+      const PageRect area = PageRect::Sized(box_.left + qint64(std::rint(double(width) * double(j) / k)), box_.bottom,
+                                            qint64(std::rint(double(width) / k)), height);
       const std::optional<qint64> target = Target(found.numbers[j]);
       if (!target) continue;
       writer_.WriteArea(*target, area, Folio{found.numbers[j], false});

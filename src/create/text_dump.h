@@ -6,10 +6,7 @@
 #include <QList>
 #include <QString>
 
-// A box of the hidden text: left, bottom, right, top (origin bottom left).
-struct LineBox {
-  int left = 0, bottom = 0, right = 0, top = 0;
-};
+#include "core/page_rect.h"
 
 // The hidden-text dump without its first line, held whole in memory.
 class TextDumpLines {
@@ -37,8 +34,8 @@ QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount);
 // The four numbers after the record's keyword ("line" or "word") and one
 // blank. Throws ConversionError when a field is not a whole number; for a
 // line record everything after the third field is the top.
-LineBox ReadLineRecord(QByteArrayView line);
-LineBox ReadWordRecord(QByteArrayView line);
+PageRect ReadLineRecord(QByteArrayView line);
+PageRect ReadWordRecord(QByteArrayView line);
 
 // The characters between the first and the second double quote.
 QByteArray WordText(QByteArrayView line);

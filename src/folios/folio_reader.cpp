@@ -12,12 +12,12 @@ constexpr int kLargestFolio = 9999;
 // A word of the page with its box.
 struct Token {
   QString text;
-  ZoneBox box;
+  PageRect box;
   int Middle() const { return (box.bottom + box.top) / 2; }
 };
 
 // Splits a text at blanks; each piece gets the share of the box its letters take.
-void SplitText(const QString& text, const ZoneBox& box, QList<Token>& tokens) {
+void SplitText(const QString& text, const PageRect& box, QList<Token>& tokens) {
   const qsizetype length = text.size();
   qsizetype i = 0;
   while (i < length) {
@@ -25,7 +25,7 @@ void SplitText(const QString& text, const ZoneBox& box, QList<Token>& tokens) {
     const qsizetype start = i;
     while (i < length && !text[i].isSpace()) ++i;
     if (i == start) break;
-    ZoneBox piece = box;
+    PageRect piece = box;
     piece.left = box.left + int(qint64(box.Width()) * start / length);
     piece.right = box.left + int(qint64(box.Width()) * i / length);
     tokens.append({text.mid(start, i - start), piece});
@@ -72,7 +72,7 @@ QList<QList<Token>> Rows(const TextZone& page) {
   for (const Token& token : tokens) {
     if (!rows.isEmpty() && token.Middle() >= rowBottom && token.Middle() <= rowTop) {
       rows.last().append(token);
-      rowBottom = std::min(rowBottom, token.box.bottom);
+      rowBottom = std::min<qint64>(rowBottom, token.box.bottom);
       continue;
     }
     rows.append({token});
@@ -91,7 +91,7 @@ void AddCandidate(const Token& token, QList<Folio>& candidates) {
 }
 
 // A zone that reaches into the top or the bottom band of the page.
-bool ReachesBand(const ZoneBox& zone, const ZoneBox& page) {
+bool ReachesBand(const PageRect& zone, const PageRect& page) {
   return zone.top >= page.Height() * (1 - kBandShare) || zone.bottom <= page.Height() * kBandShare;
 }
 

@@ -9,20 +9,20 @@
 
 struct PrintedWord {
   QString text;
-  QList<ZoneBox> chars;  // one box per UTF-16 unit of `text`
-  ZoneBox box;
+  QList<PageRect> chars;  // one box per UTF-16 unit of `text`
+  PageRect box;
 };
 
 struct PrintedLine {
   QList<PrintedWord> words;  // left to right
-  ZoneBox box;
+  PageRect box;
   int column = 0;  // 0 for the left (or only) column, 1 for the right one
   // The words joined by single blanks.
   QString Text() const;
 };
 
 // The union of two boxes.
-ZoneBox Union(const ZoneBox& a, const ZoneBox& b);
+PageRect Union(const PageRect& a, const PageRect& b);
 
 // Every word of the page with its character boxes: char zones give exact
 // boxes; a word or line zone that carries its text gets its box split by

@@ -13,7 +13,7 @@ struct ZoneParser {
   QByteArrayView text;
   ZoneFilter keep = nullptr;
   qsizetype pos = 0;
-  ZoneBox page;
+  PageRect page;
 
   [[noreturn]] void Fail(const char* what) const {
     const QByteArrayView near = dialect::Mid(text, pos, 40);

@@ -8,18 +8,13 @@
 #include <QList>
 #include <QString>
 
-enum class ZoneKind { Page, Column, Region, Para, Line, Word, Char };
+#include "core/page_rect.h"
 
-// A zone's box: left, bottom, right, top, origin at the bottom left.
-struct ZoneBox {
-  int left = 0, bottom = 0, right = 0, top = 0;
-  int Width() const { return right - left; }
-  int Height() const { return top - bottom; }
-};
+enum class ZoneKind { Page, Column, Region, Para, Line, Word, Char };
 
 struct TextZone {
   ZoneKind kind = ZoneKind::Page;
-  ZoneBox box;
+  PageRect box;
   QString text;  // leaf zones only; escapes decoded, UTF-8 read
   QList<TextZone> children;
 };
@@ -30,7 +25,7 @@ TextZone ParseTextLayer(QByteArrayView zones);
 // The same, leaving out every zone below the page for which `keep(zone, page)`
 // is false, with all it holds: a reader that needs only part of the page does
 // not pay for decoding the rest. Such zones are skipped, not checked.
-using ZoneFilter = bool (*)(const ZoneBox& zone, const ZoneBox& page);
+using ZoneFilter = bool (*)(const PageRect& zone, const PageRect& page);
 TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep);
 
 // One page of a whole-document hidden-text dump ("-e output-txt").

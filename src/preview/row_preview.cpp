@@ -151,9 +151,9 @@ QString TargetText(const PreviewArea& area) {
   return text;
 }
 
-QRectF AreaOnPicture(const LinkArea& area, QSize pageSize, QSizeF pictureSize) {
+QRectF AreaOnPicture(const PageRect& area, QSize pageSize, QSizeF pictureSize) {
   if (pageSize.isEmpty()) return {};
   const qreal sx = pictureSize.width() / pageSize.width(), sy = pictureSize.height() / pageSize.height();
-  const qreal top = pageSize.height() - qreal(area.bottom + area.height);
-  return QRectF(area.left * sx, top * sy, area.width * sx, area.height * sy);
+  const qreal top = pageSize.height() - qreal(area.bottom + area.Height());
+  return QRectF(area.left * sx, top * sy, area.Width() * sx, area.Height() * sy);
 }
