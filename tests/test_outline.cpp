@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "autolinks/auto_contents.h"
-#include "create/outline_entries.h"
+#include "outline/entry_title.h"
 #include "page/text_layer.h"
 #include "outline/outline_levels.h"
 #include "outline/outline_script.h"

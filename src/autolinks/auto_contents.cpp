@@ -88,11 +88,6 @@ bool ColumnGapAfter(const PrintedLine& line, qsizetype wi) {
          line.words[wi + 1].box.left - line.words[wi].box.right >= 3 * height;
 }
 
-bool Close(const PageRect& upper, const PageRect& lower) {
-  const int gap = upper.bottom - lower.top;
-  return gap <= std::max(upper.Height(), lower.Height()) * 6 / 10 && lower.right > upper.left;
-}
-
 // The indices of a longest non-decreasing run of `order` values.
 QList<qsizetype> LongestGrowing(const QList<ContentsCandidate>& items) {
   const qsizetype n = items.size();
@@ -127,8 +122,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
   for (qsizetype li = 0; li < lines.size(); ++li) {
     const PrintedLine& line = lines[li];
     if (!pending.isEmpty() &&
-        (pending.last()->column != line.column || !Close(pending.last()->box, line.box) ||
-         pending.size() >= 3)) {
+        (!LeadsInto(*pending.last(), line) || pending.size() >= 3)) {
       pending.clear();
     }
     LineCandidates(lines, li, documentPage, pending, found);

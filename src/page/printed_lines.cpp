@@ -296,3 +296,9 @@ bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index) {
   }
   return nearest != INT_MAX && lines.size() >= 3 && nearest > 2 * line.Height();
 }
+
+bool LeadsInto(const PrintedLine& upper, const PrintedLine& lower) {
+  if (upper.column != lower.column) return false;
+  const qint64 gap = upper.box.bottom - lower.box.top;
+  return gap <= std::max(upper.box.Height(), lower.box.Height()) * 6 / 10 && lower.box.right > upper.box.left;
+}

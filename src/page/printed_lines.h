@@ -41,3 +41,9 @@ bool IsNumberWord(const QString& text);
 // very top or bottom (level with the highest or lowest line), and a number
 // alone or standing apart from the lines below or above it.
 bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index);
+
+// Whether `lower` carries on the text of `upper`, the line above it in its
+// column: both in one column, `lower` at most six tenths of the taller line's
+// height below `upper` (or overlapping it), and reaching right of its left
+// edge.
+bool LeadsInto(const PrintedLine& upper, const PrintedLine& lower);
