@@ -89,12 +89,12 @@ void TextLayerTest::SplitWholeDump() {
       "(page 0 0 100 100 (word 1 2 3 4 \".\"))\n"
       "\n"
       ".\n";
-  const QList<DumpPage> pages = SplitTextDump(dump);
+  const QList<PageData> pages = SplitTextDump(dump);
   QCOMPARE(pages.size(), 2);
   QCOMPARE(pages[0].number, 2);
-  QCOMPARE(ParseTextLayer(pages[0].zones).children[0].text, QStringLiteral("a"));
+  QCOMPARE(ParseTextLayer(pages[0].text).children[0].text, QStringLiteral("a"));
   QCOMPARE(pages[1].number, 7);
-  QCOMPARE(ParseTextLayer(pages[1].zones).children[0].text, QStringLiteral("."));
+  QCOMPARE(ParseTextLayer(pages[1].text).children[0].text, QStringLiteral("."));
 }
 
 void TextLayerTest::FilterLeavesZonesOut() {

@@ -24,10 +24,8 @@ int PageCountOf(const QList<ComponentLine>& components) {
 FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, const QList<ComponentLine>& components) {
   if (std::optional<FolioMap> titles = TitleFolioMap(components)) return *std::move(titles);
   const PageTextReader read = [&](const QList<int>& pages) {
-    QList<DumpPage> texts;
-    for (const PageData& page : djvubook::Pages(runner, shortPath, pages)) {
-      if (!page.text.isEmpty()) texts.append(DumpPage{page.number, page.text});
-    }
+    QList<PageData> texts = djvubook::Pages(runner, shortPath, pages);
+    texts.removeIf([](const PageData& page) { return page.text.isEmpty(); });
     return texts;
   };
   return SampleFolioMap(PageCountOf(components), read).map;

@@ -116,8 +116,6 @@ class RowPlanner {
       report_ = scan.Report();
       return;
     }
-    QList<AutoPageText> texts;
-    for (const PageData* page : textPages_) texts << AutoPageText{page->number, page->text};
     AutoPageLinks links(AutoLinkSettings{settings_.workType, settings_.offset, settings_.halve,
                                          settings_.romanOffset, pageCount_, folioTargets},
                         [this](int previous, int current, int page, const QString& lineText) -> std::optional<int> {
@@ -127,7 +125,7 @@ class RowPlanner {
                           report_.Answered(page, current, answer);
                           return answer;
                         });
-    WriteAutoLinks(texts, links, writer_);
+    WriteAutoLinks(textPages_, links, writer_);
   }
 
   // The pages' new annotations. A page whose old annotations hold a line

@@ -15,9 +15,9 @@ namespace {
 
 // Reads each page's folio candidates from a piece of a dump of whole pages.
 void AppendPages(QByteArrayView dump, QList<PageFolios>& pages) {
-  for (const DumpPage& page : SplitTextDump(dump)) {
-    if (page.number < 1 || page.zones.isEmpty()) continue;
-    pages.append(PageFolios{page.number, ReadFolioCandidates(page.zones)});
+  for (const PageData& page : SplitTextDump(dump)) {
+    if (page.number < 1 || page.text.isEmpty()) continue;
+    pages.append(PageFolios{page.number, ReadFolioCandidates(page.text)});
   }
 }
 

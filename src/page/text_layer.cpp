@@ -143,10 +143,10 @@ TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep) {
   return page;
 }
 
-QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) {
-  QList<DumpPage> pages;
+QList<PageData> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) {
+  QList<PageData> pages;
   qsizetype start = 0;
-  DumpPage* current = nullptr;
+  PageData* current = nullptr;
   qsizetype dataStart = -1;  // where the current page's zone text begins
   while (start < dump.size()) {
     qsizetype end = dump.indexOf('\n', start);
@@ -156,13 +156,15 @@ QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) 
     const std::optional<dialect::Selection> selection =
         dataStart < 0 ? dialect::ReadSelection(line) : std::nullopt;
     if (selection) {
-      pages.append(DumpPage{selection->page, {}});
+      pages.append(PageData{});
       current = &pages.last();
+      current->number = selection->page;
     } else if (dataStart < 0 && current && line == blockCommand) {
       dataStart = end + 1;
     } else if (dataStart >= 0 && line == ".") {
       // The zone text as one piece; line ends (CR LF too) are blanks to the parser.
-      current->zones = dump.sliced(dataStart, start - dataStart).trimmed().toByteArray();
+      QByteArray& block = blockCommand == dialect::kSetAnt ? current->annotations : current->text;
+      block = dump.sliced(dataStart, start - dataStart).trimmed().toByteArray();
       dataStart = -1;
       current = nullptr;
     }

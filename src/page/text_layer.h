@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "core/page_rect.h"
+#include "djvused/book_pages.h"
 
 enum class ZoneKind { Page, Column, Region, Para, Line, Word, Char };
 
@@ -28,13 +29,9 @@ TextZone ParseTextLayer(QByteArrayView zones);
 using ZoneFilter = bool (*)(const PageRect& zone, const PageRect& page);
 TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep);
 
-// One page of a whole-document hidden-text dump ("-e output-txt").
-struct DumpPage {
-  int number = 0;     // the page number of the selection line's "# page N"
-  QByteArray zones;   // the zone tree, from "(page" to its closing parenthesis
-};
-// Splits a whole-document dump into its pages, in dump order. A selection line
-// without "# page N" gives 0 as the number. With "set-ant" as the block
-// command, the same for an annotation dump (or the fix job's script): `zones`
-// holds each page's annotation text.
-QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand = "set-txt");
+// Splits a whole-document dump into its pages, in dump order, each page's
+// zone tree (from "(page" to its closing parenthesis) in `text`. A selection
+// line without "# page N" gives 0 as the number. With "set-ant" as the block
+// command, the same for an annotation dump (or the fix job's script), each
+// page's annotation text in `annotations`. Sizes stay 0.
+QList<PageData> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand = "set-txt");

@@ -114,14 +114,14 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   preview.path = longPath;
   preview.targets = targets;
   QList<int> numbers;
-  const QList<DumpPage> beforePages = SplitTextDump(before, dialect::kSetAnt);
-  const QList<DumpPage> afterPages = SplitTextDump(after, dialect::kSetAnt);
-  for (const DumpPage& page : beforePages) {
-    QList<PreviewArea> areas = AnnotationAreas(page.zones, AreaKind::BeforeAlignment, targets, page.number);
+  const QList<PageData> beforePages = SplitTextDump(before, dialect::kSetAnt);
+  const QList<PageData> afterPages = SplitTextDump(after, dialect::kSetAnt);
+  for (const PageData& page : beforePages) {
+    QList<PreviewArea> areas = AnnotationAreas(page.annotations, AreaKind::BeforeAlignment, targets, page.number);
     if (areas.isEmpty() || page.number < 1) continue;
-    for (const DumpPage& aligned : afterPages) {
+    for (const PageData& aligned : afterPages) {
       if (aligned.number == page.number) {
-        areas << AnnotationAreas(aligned.zones, AreaKind::AfterAlignment, targets, page.number);
+        areas << AnnotationAreas(aligned.annotations, AreaKind::AfterAlignment, targets, page.number);
       }
     }
     preview.pages << PreviewPage{page.number, QSize(), areas};
