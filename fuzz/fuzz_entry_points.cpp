@@ -98,7 +98,7 @@ void ScanTextDump(const QByteArray& input) {
     PageScan(dump, range, settings, writer, frontEnd).Run();
     // The dump's text read as a page's old annotations, merged with the new links.
     for (const PageLinks& page : writer.Pages()) {
-      if (const auto merged = MergeAnnotations(dumpText, page.areas, page.text)) RequireWholeData(*merged);
+      if (const auto merged = MergeAnnotations(dumpText, page.Areas(), page.text)) RequireWholeData(*merged);
     }
     if ((flags & 32) != 0) MergeAnnotations(dumpText, {PageRect::Sized(0, 0, 1 << 20, 1 << 20)}, {});
   } catch (const QuillmarkError&) {

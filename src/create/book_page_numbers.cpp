@@ -40,9 +40,8 @@ constexpr int kCheckedTargets = 8;
 FolioTargets CheckedTargets(const QMap<qint64, Folio>& shown, const QList<PageLinks>& links) {
   FolioTargets check(shown);
   for (const PageLinks& page : links) {
-    for (qsizetype i = 0; i < page.targets.size(); ++i) {
-      const Folio printed = page.printed.value(i);
-      check.Target(printed.number, printed.roman, page.targets[i], true);
+    for (const MadeLink& link : page.links) {
+      check.Target(link.printed.number, link.printed.roman, link.target, true);
     }
   }
   return check;
@@ -62,8 +61,8 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const 
   const int pageCount = PageCountOf(components);
   QList<qint64> targets;
   for (const PageLinks& page : links) {
-    for (const qint64 target : page.targets) {
-      if (!targets.contains(target)) targets << target;
+    for (const MadeLink& link : page.links) {
+      if (!targets.contains(link.target)) targets << link.target;
     }
   }
   std::sort(targets.begin(), targets.end());

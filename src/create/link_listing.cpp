@@ -63,12 +63,11 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
   for (const PageLinks& page : pages) {
     const PageData& data = *textPages.at(page.ordinal - 1);
     const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(data.text));
-    for (qsizetype i = 0; i < page.areas.size(); ++i) {
-      const Folio printed = page.printed.value(i);
-      const qint64 target = page.targets.value(i);
+    for (const MadeLink& link : page.links) {
+      const Folio printed = link.printed;
       links.append(ListedLink{data.number, printed.roman ? RomanNumeral(printed.number) : QString::number(printed.number),
-                              target, page.areas[i], TextUnder(lines, page.areas[i]), 0, targets.UrlOf(target),
-                              targets.Opens(target)});
+                              link.target, link.area, TextUnder(lines, link.area), 0, targets.UrlOf(link.target),
+                              targets.Opens(link.target)});
     }
   }
   return links;

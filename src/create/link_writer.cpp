@@ -31,15 +31,13 @@ void LinkWriter::PageSelection(int ordinal) {
 
 void LinkWriter::WriteArea(qint64 target, const PageRect& area, Folio printed) {
   if (!range_.Contains(ordinal_)) return;
-  if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}, {}, {}});
+  if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}});
   PageLinks& page = pages_.last();
   using dialect::NumberText;
   page.text += "(maparea " + dialect::Quote(targets_.UrlOf(target)) + " \"\" (" + style_.shape + ' ' + NumberText(area.left) + ' ' +
                NumberText(area.bottom) + ' ' + NumberText(area.Width()) + ' ' + NumberText(area.Height()) + " ) " +
                style_.options + " ) ";
-  page.areas.append(area);
-  page.targets.append(target);
-  page.printed.append(printed);
+  page.links.append(MadeLink{area, target, printed});
 }
 
 void LinkWriter::WriteEntry(const PageRect& area, LinkedEntry entry, Folio printed) {
@@ -47,4 +45,10 @@ void LinkWriter::WriteEntry(const PageRect& area, LinkedEntry entry, Folio print
   WriteArea(entry.target, area, printed);
   entry.ordinal = ordinal_;
   entries_.append(std::move(entry));
+}
+
+QList<PageRect> PageLinks::Areas() const {
+  QList<PageRect> areas;
+  for (const MadeLink& link : links) areas << link.area;
+  return areas;
 }

@@ -33,9 +33,9 @@ std::optional<PageRect> EntryArea(const PageRect& line, int prevLineTop, const P
 struct PageLinks {
   int ordinal = 0;        // the page's place among the pages with hidden text
   QByteArray text;        // the maparea records, each followed by a blank
-  QList<PageRect> areas;  // their areas, for replacing the old links they cover
-  QList<qint64> targets;  // and, link by link, where they lead
-  QList<Folio> printed;   // and the page number as printed (15, or xiv as Roman)
+  QList<MadeLink> links;  // the same links in order, their areas replacing the old links they cover
+  // The areas of the links.
+  QList<PageRect> Areas() const;
 };
 
 // A contents entry that got a link, kept for the outline: the described

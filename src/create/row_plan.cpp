@@ -134,7 +134,7 @@ class RowPlanner {
   void MergeEdits() {
     for (const PageLinks& links : writer_.Pages()) {
       const PageData& page = *textPages_.at(links.ordinal - 1);
-      if (const std::optional<QByteArray> merged = MergeAnnotations(page.annotations, links.areas, links.text)) {
+      if (const std::optional<QByteArray> merged = MergeAnnotations(page.annotations, links.Areas(), links.text)) {
         edits_ << PageEdit{page.number, *merged};
         made_ << links;
       } else {
@@ -148,7 +148,7 @@ class RowPlanner {
     joblog::RangeSummary summary{settings_.firstPage, settings_.lastPage, pageCount_, {}, 0, {}, {}};
     for (const PageLinks& links : made_) {
       summary.linkedPages << textPages_.at(links.ordinal - 1)->number;
-      summary.links += int(links.areas.size());
+      summary.links += int(links.links.size());
     }
     for (const PageData& page : plan_.pages) {
       if (page.text.isEmpty()) {
