@@ -103,9 +103,9 @@ void ScanTextDump(const QByteArray& input) {
     PageScan(dump, range, settings, writer, frontEnd).Run();
     // The dump's text read as a page's old annotations, merged with the new links.
     for (const PageLinks& page : writer.Pages()) {
-      if (const auto merged = MergeAnnotations(dumpText, page.areas, page.text)) RequireWholeData(*merged);
+      if (const auto merged = MergeAnnotations(dumpText, page.Areas(), page.text)) RequireWholeData(*merged);
     }
-    if ((flags & 32) != 0) MergeAnnotations(dumpText, {LinkArea{0, 0, 1 << 20, 1 << 20}}, {});
+    if ((flags & 32) != 0) MergeAnnotations(dumpText, {PageRect::Sized(0, 0, 1 << 20, 1 << 20)}, {});
   } catch (const QuillmarkError&) {
     // a field that is not a whole number: the run reports it
   }
@@ -141,10 +141,10 @@ void MergePageAnnotations(const QByteArray& input) {
   }
   if (const auto data = AsSetAntData(input)) RequireWholeData(*data);
   const QByteArray link = "(maparea \"#2\" \"\" (rect 0 0 5000 5000 ) (xor ) ) ";
-  if (const auto merged = MergeAnnotations(input, {LinkArea{0, 0, 5000, 5000}}, link)) {
+  if (const auto merged = MergeAnnotations(input, {PageRect::Sized(0, 0, 5000, 5000)}, link)) {
     RequireWholeData(*merged);
     // A second run over what the first wrote gives the same text.
-    const auto again = MergeAnnotations(*merged, {LinkArea{0, 0, 5000, 5000}}, link);
+    const auto again = MergeAnnotations(*merged, {PageRect::Sized(0, 0, 5000, 5000)}, link);
     if (!again || *again != *merged) qFatal("a second merge changed the text");
   }
 }

@@ -9,7 +9,7 @@
 namespace {
 
 const QByteArray kNewLink = "(maparea \"#7\" \"\" (rect 100 1400 500 40 ) (xor ) ) ";
-const LinkArea kNewArea{100, 1400, 500, 40};
+const PageRect kNewArea = PageRect::Sized(100, 1400, 500, 40);
 
 }  // namespace
 

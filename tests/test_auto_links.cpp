@@ -241,12 +241,12 @@ void AutoLinksTest::ContentsAreasAndTitles() {
   // "1 Введение" and its number "2" in a zone of its own: one area over both.
   QCOMPARE(entries[0].text, QStringLiteral("1 Введение"));
   QCOMPARE(entries[0].area.left, 379);
-  QCOMPARE(entries[0].area.left + entries[0].area.width, 1220);
+  QCOMPARE(entries[0].area.left + entries[0].area.Width(), qint64(1220));
   // A title wrapped over two lines: one entry over both lines, the title
   // joined, the first line's left edge and height kept.
   QCOMPARE(entries[3].text, QStringLiteral("3.1 Предварительный просмотр графикиMetaPost"));
   QCOMPARE(entries[3].area.bottom, 2623);
-  QCOMPARE(entries[3].area.bottom + entries[3].area.height, 2709);
+  QCOMPARE(entries[3].area.bottom + entries[3].area.Height(), qint64(2709));
   QCOMPARE(entries[3].firstLineLeft, 439);
   QCOMPARE(entries[3].lineHeight, 36);
   QCOMPARE(entries.last().text, QStringLiteral("9.2 Параметрическая работа с путями"));
@@ -264,7 +264,7 @@ void AutoLinksTest::ContentsAreasAndTitles() {
   QCOMPARE(parts.size(), 2);
   QCOMPARE(parts[0].text, QStringLiteral("2.4.1 A note on the width"));
   QCOMPARE(parts[1].text, QStringLiteral("2.4.2 Specifying the typeblock"));
-  QVERIFY(parts[0].area.left + parts[0].area.width < parts[1].area.left);
+  QVERIFY(parts[0].area.left + parts[0].area.Width() < parts[1].area.left);
 }
 
 void AutoLinksTest::ContentsQuestionAndOrderAcrossPages() {
@@ -366,10 +366,10 @@ void AutoLinksTest::IndexAreasOverTheirOwnCharacters() {
   QVERIFY(at != entries.end());
   QCOMPARE(at->text, QStringLiteral("crossprod"));
   QVERIFY(at->area.left > 1100);
-  QVERIFY(at->area.width < 40);
+  QVERIFY(at->area.Width() < 40);
   QCOMPARE(at[1].printed, 24);
-  QVERIFY(at[1].area.left >= at->area.left + at->area.width);
-  QVERIFY(at[1].area.left + at[1].area.width <= 1236);
+  QVERIFY(at[1].area.left >= at->area.left + at->area.Width());
+  QVERIFY(at[1].area.left + at[1].area.Width() <= 1236);
   // Char zones give the exact place.
   const QList<AutoEntry> chars = IndexEntries(
       ParseTextLayer("(page 0 0 2000 1000 (line 100 900 900 940 (word 100 900 300 940 \"alpha\")"
@@ -378,9 +378,9 @@ void AutoLinksTest::IndexAreasOverTheirOwnCharacters() {
       1, {Targets(0), false});
   QCOMPARE(Found(chars), (QStringList{"12>12", "34>34"}));
   QCOMPARE(chars[0].area.left, 400);
-  QCOMPARE(chars[0].area.width, 50);
+  QCOMPARE(chars[0].area.Width(), qint64(50));
   QCOMPARE(chars[1].area.left, 500);
-  QCOMPARE(chars[1].area.width, 60);
+  QCOMPARE(chars[1].area.Width(), qint64(60));
 }
 
 QTEST_APPLESS_MAIN(AutoLinksTest)

@@ -254,7 +254,7 @@ void FoliosTest::Sampled() {
   int reads = 0;
   const PageTextReader reader = [&](const QList<int>& wanted) {
     ++reads;
-    QList<DumpPage> texts;
+    QList<PageData> texts;
     for (const PageFolios& page : book) {
       if (!wanted.contains(page.page)) continue;
       QByteArray zones = "(page 0 0 1240 1754";
@@ -262,7 +262,7 @@ void FoliosTest::Sampled() {
         const QString text = folio.roman ? RomanNumeral(folio.number) : QString::number(folio.number);
         zones += " (line 600 60 700 100 (word 600 60 700 100 \"" + text.toUtf8() + "\"))";
       }
-      texts << DumpPage{page.page, zones + ")"};
+      texts << PageData{page.page, 0, 0, zones + ")", {}};
     }
     return texts;
   };

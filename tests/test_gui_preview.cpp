@@ -151,7 +151,7 @@ void PreviewTest::DrawsWhatTheRunWrites() {
   for (int i = 0; i < written.size(); ++i) {
     const QStringList f = written[i].split(QLatin1Char(' '));
     QCOMPARE(page.areas[i].url, f[0]);
-    const QRectF expected = AreaOnPicture(LinkArea{f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt()},
+    const QRectF expected = AreaOnPicture(PageRect::Sized(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt()),
                                           page.size, QSizeF(picture.size()));
     QVERIFY2(Near(drawn[i], expected), qPrintable(written[i]));
   }
@@ -233,7 +233,7 @@ void PreviewTest::FixRowShowsTheAlignment() {
   QCOMPARE(preview.Preview().pages.size(), 1);
   const PreviewPage page = preview.Preview().pages.first();
   QCOMPARE(page.number, 2);
-  QList<LinkArea> before, after;
+  QList<PageRect> before, after;
   for (const PreviewArea& area : page.areas) (area.kind == AreaKind::BeforeAlignment ? before : after) << area.area;
   QCOMPARE(before.size(), ragged.size());
   QCOMPARE(after.size(), ragged.size());
@@ -245,7 +245,7 @@ void PreviewTest::FixRowShowsTheAlignment() {
   for (int i = 0; i < aligned.size(); ++i) {
     QCOMPARE(before[i].left, qint64(ragged[i].x));
     QCOMPARE(after[i].left, qint64(aligned[i].x));
-    QCOMPARE(after[i].width, qint64(aligned[i].w));
+    QCOMPARE(after[i].Width(), qint64(aligned[i].w));
     QCOMPARE(after[i].bottom, qint64(aligned[i].y));
   }
   QVERIFY(fixtest::Columns(aligned) != fixtest::Columns(ragged));  // the alignment moved something

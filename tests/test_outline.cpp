@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "autolinks/auto_contents.h"
-#include "create/outline_entries.h"
+#include "outline/entry_title.h"
 #include "page/text_layer.h"
 #include "outline/outline_levels.h"
 #include "outline/outline_script.h"
@@ -244,7 +244,7 @@ void OutlineTest::DescribedTitles() {
   QFETCH(QByteArray, excerpt);
   QFETCH(QList<int>, line);
   QFETCH(QStringList, words);
-  QCOMPARE(EntryTitleWords(ParseTextLayer(Excerpt(excerpt)), LineBox{line[0], line[1], line[2], line[3]}), words);
+  QCOMPARE(EntryTitleWords(ParseTextLayer(Excerpt(excerpt)), PageRect::Edges(line[0], line[1], line[2], line[3])), words);
 }
 
 void OutlineTest::Data() {

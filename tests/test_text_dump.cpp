@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "create/text_dump.h"
 #include "djvused/component_list.h"
+#include "djvused/selection_line.h"
 
 class TextDumpTest : public QObject {
   Q_OBJECT
@@ -44,25 +45,36 @@ void TextDumpTest::SelectionLines_data() {
   QTest::addColumn<QByteArray>("line");
   QTest::addColumn<bool>("selection");
   QTest::addColumn<QByteArray>("name");
-  QTest::newRow("today's form") << QByteArray("select \"p0002.djvu\" # page 2") << true << QByteArray("p0002.djvu");
-  QTest::newRow("no comment") << QByteArray("select \"p2.djvu\"") << true << QByteArray("p2.djvu");
-  QTest::newRow("single quotes") << QByteArray("select 'p2.djvu'") << true << QByteArray("p2.djvu");
+  QTest::addColumn<int>("page");
+  QTest::newRow("today's form") << QByteArray("select \"p0002.djvu\" # page 2") << true << QByteArray("p0002.djvu") << 2;
+  QTest::newRow("no comment") << QByteArray("select \"p2.djvu\"") << true << QByteArray("p2.djvu") << 0;
+  QTest::newRow("single quotes") << QByteArray("select 'p2.djvu'") << true << QByteArray("p2.djvu") << 0;
   QTest::newRow("escaped Cyrillic")
       << QByteArray("select \"\\321\\201\\321\\202\\321\\200 1.djvu\" # page 1") << true
-      << QByteArray("стр 1.djvu");
-  QTest::newRow("escaped quote") << QByteArray("select \"q\\\"uote.djvu\" # page 2") << true << QByteArray("q\"uote.djvu");
-  QTest::newRow("document line") << QByteArray("select; remove-txt") << false << QByteArray();
-  QTest::newRow("word select") << QByteArray("   (word 1 2 3 4 \"select\")") << false << QByteArray();
-  QTest::newRow("page number") << QByteArray("select 2") << false << QByteArray();
+      << QByteArray("стр 1.djvu") << 1;
+  QTest::newRow("escaped quote") << QByteArray("select \"q\\\"uote.djvu\" # page 2") << true << QByteArray("q\"uote.djvu")
+                                 << 2;
+  QTest::newRow("page mark in the name") << QByteArray("select \"a # page 9.djvu\"") << true
+                                         << QByteArray("a # page 9.djvu") << 0;
+  QTest::newRow("other comment") << QByteArray("select \"p3.djvu\" # page three") << true << QByteArray("p3.djvu") << 0;
+  QTest::newRow("document line") << QByteArray("select; remove-txt") << false << QByteArray() << 0;
+  QTest::newRow("word select") << QByteArray("   (word 1 2 3 4 \"select\")") << false << QByteArray() << 0;
+  QTest::newRow("page number") << QByteArray("select 2") << false << QByteArray() << 0;
+  QTest::newRow("unclosed name") << QByteArray("select \"p2.djvu") << false << QByteArray() << 0;
+  QTest::newRow("text after the name") << QByteArray("select \"p2.djvu\"; remove-ant") << false << QByteArray() << 0;
 }
 
 void TextDumpTest::SelectionLines() {
   QFETCH(QByteArray, line);
   QFETCH(bool, selection);
   QFETCH(QByteArray, name);
-  QByteArray found;
-  QCOMPARE(PageSelectionName(line, &found), selection);
-  if (selection) QCOMPARE(found, name);
+  QFETCH(int, page);
+  const std::optional<dialect::Selection> found = dialect::ReadSelection(line);
+  QCOMPARE(bool(found), selection);
+  if (selection) {
+    QCOMPARE(found->name, name);
+    QCOMPARE(found->page, page);
+  }
 }
 
 void TextDumpTest::TabRule_data() {
@@ -113,7 +125,7 @@ void TextDumpTest::Records() {
     QVERIFY_THROWS_EXCEPTION(ConversionError, read());
     return;
   }
-  const LineBox b = read();
+  const PageRect b = read();
   QCOMPARE((QList<int>{b.left, b.bottom, b.right, b.top}), box);
 }
 

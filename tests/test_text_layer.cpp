@@ -89,12 +89,12 @@ void TextLayerTest::SplitWholeDump() {
       "(page 0 0 100 100 (word 1 2 3 4 \".\"))\n"
       "\n"
       ".\n";
-  const QList<DumpPage> pages = SplitTextDump(dump);
+  const QList<PageData> pages = SplitTextDump(dump);
   QCOMPARE(pages.size(), 2);
   QCOMPARE(pages[0].number, 2);
-  QCOMPARE(ParseTextLayer(pages[0].zones).children[0].text, QStringLiteral("a"));
+  QCOMPARE(ParseTextLayer(pages[0].text).children[0].text, QStringLiteral("a"));
   QCOMPARE(pages[1].number, 7);
-  QCOMPARE(ParseTextLayer(pages[1].zones).children[0].text, QStringLiteral("."));
+  QCOMPARE(ParseTextLayer(pages[1].text).children[0].text, QStringLiteral("."));
 }
 
 void TextLayerTest::FilterLeavesZonesOut() {
@@ -103,7 +103,7 @@ void TextLayerTest::FilterLeavesZonesOut() {
       " (line 10 90 90 98 (word 10 90 30 98 \"head\"))\n"
       " (line 10 40 90 48 (word 10 40 30 48 \"a ) \\\" (\") (word 40 40 60 48 \"b\"))\n"
       " (line 10 2 90 8 \"foot\"))";
-  const ZoneFilter outerLines = [](const ZoneBox& zone, const ZoneBox& page) {
+  const ZoneFilter outerLines = [](const PageRect& zone, const PageRect& page) {
     return zone.top > page.Height() * 0.8 || zone.bottom < page.Height() * 0.2;
   };
   QCOMPARE(LeafTexts(ParseTextLayer(zones, outerLines)), (QStringList{"head", "foot"}));

@@ -11,15 +11,15 @@ namespace align {
 
 namespace {
 
-int VerticalOverlap(const ZoneBox& a, const ZoneBox& b) {
+qint64 VerticalOverlap(const PageRect& a, const PageRect& b) {
   return std::min(a.top, b.top) - std::max(a.bottom, b.bottom);
 }
 
-bool MeetsHorizontally(const ZoneBox& a, const ZoneBox& b) { return a.left < b.right && b.left < a.right; }
+bool MeetsHorizontally(const PageRect& a, const PageRect& b) { return a.left < b.right && b.left < a.right; }
 
 // An area covers a text line when it spans at least half the line's height
 // and meets it sideways.
-bool Covers(const ZoneBox& area, const ZoneBox& line) {
+bool Covers(const PageRect& area, const PageRect& line) {
   return line.Height() > 0 && 2 * VerticalOverlap(area, line) >= line.Height() && MeetsHorizontally(area, line);
 }
 
@@ -42,10 +42,10 @@ QList<PrintedLine> Stretches(const QList<PrintedLine>& lines) {
   return stretches;
 }
 
-bool WithText(const QList<ZoneBox>& areas, const QList<PrintedLine>& printed) {
+bool WithText(const QList<PageRect>& areas, const QList<PrintedLine>& printed) {
   const QList<PrintedLine> lines = Stretches(printed);
   QList<bool> claimed(lines.size(), false);
-  for (const ZoneBox& area : areas) {
+  for (const PageRect& area : areas) {
     bool text = false, number = false, covers = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
       const PrintedLine& line = lines[i];
@@ -66,14 +66,14 @@ bool WithText(const QList<ZoneBox>& areas, const QList<PrintedLine>& printed) {
 
 // Without text: areas share a line when they overlap by more than half the
 // lower one's height; the columns are the alignment's own.
-bool WithoutText(const QList<ZoneBox>& areas) {
+bool WithoutText(const QList<PageRect>& areas) {
   PageGeometry page;
-  for (const ZoneBox& area : areas) {
+  for (const PageRect& area : areas) {
     page.MinLeft = std::min<qint64>(page.MinLeft, area.left);
     page.MaxLeft = std::max<qint64>(page.MaxLeft, area.left);
     page.MinWidth = std::min<qint64>(page.MinWidth, area.Width());
   }
-  const auto column = [&](const ZoneBox& area) { return page.TwoColumns() && page.InSecondColumn(area.left); };
+  const auto column = [&](const PageRect& area) { return page.TwoColumns() && page.InSecondColumn(area.left); };
   for (qsizetype i = 0; i < areas.size(); ++i) {
     for (qsizetype j = i + 1; j < areas.size(); ++j) {
       const int lower = std::min(areas[i].Height(), areas[j].Height());
@@ -85,18 +85,18 @@ bool WithoutText(const QList<ZoneBox>& areas) {
 
 }  // namespace
 
-QList<ZoneBox> SectionAreas(const QList<QByteArray>& lines, const DumpSection& section) {
-  QList<ZoneBox> boxes;
+QList<PageRect> SectionAreas(const QList<QByteArray>& lines, const DumpSection& section) {
+  QList<PageRect> boxes;
   DumpScanner scanner;
   for (qsizetype i = section.first; i < section.end; ++i) {
     for (const DumpArea& area : scanner.Scan(lines[i]).areas) {
-      boxes << ZoneBox{int(area.x), int(area.y), int(area.x + area.w), int(area.y + area.h)};
+      boxes << PageRect::Sized(area.x, area.y, area.w, area.h);
     }
   }
   return boxes;
 }
 
-bool FormsContentsEntries(const QList<ZoneBox>& areas, const QList<PrintedLine>& lines) {
+bool FormsContentsEntries(const QList<PageRect>& areas, const QList<PrintedLine>& lines) {
   return lines.isEmpty() ? WithoutText(areas) : WithText(areas, lines);
 }
 

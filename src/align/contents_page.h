@@ -21,10 +21,10 @@
 namespace align {
 
 // The internal-link areas of one block of an annotation dump, as boxes.
-QList<ZoneBox> SectionAreas(const QList<QByteArray>& lines, const DumpSection& section);
+QList<PageRect> SectionAreas(const QList<QByteArray>& lines, const DumpSection& section);
 
 // `lines`: the page's printed lines; empty for a page without hidden text.
-bool FormsContentsEntries(const QList<ZoneBox>& areas, const QList<PrintedLine>& lines);
+bool FormsContentsEntries(const QList<PageRect>& areas, const QList<PrintedLine>& lines);
 
 // Which of the changed blocks of the dump the fix job writes.
 struct SectionChoice {

@@ -8,37 +8,16 @@
 #include "core/errors.h"
 #include "djvused/annotation_records.h"
 #include "djvused/script_dialect.h"
+#include "djvused/selection_line.h"
 
 namespace align {
 
 namespace {
 
-// A selection line as output-ant prints it: select "NAME" or select 'NAME',
-// optionally followed by " # page N".
-bool ReadSelection(const QByteArray& line, QByteArray* name, int* page) {
-  if (!line.startsWith("select ") || line.size() < 9) return false;
-  const char quote = line[7];
-  if (quote != '"' && quote != '\'') return false;
-  const std::optional<qsizetype> end = dialect::StringEnd(line, 7);
-  if (!end) return false;
-  const qsizetype i = *end;
-  *name = dialect::Unescape(QByteArrayView(line).sliced(8, i - 8));
-  const QByteArrayView rest = QByteArrayView(line).sliced(i + 1);
-  *page = 0;
-  if (rest.isEmpty()) return true;
-  if (!rest.startsWith(" # page ")) return false;
-  const std::optional<int> number = dialect::ToInt32(rest.sliced(8));
-  if (!number || *number < 1) return false;
-  *page = *number;
-  return true;
-}
-
 // A block opens at `i`: an optional page comment, a selection line, "set-ant".
 bool OpensBlock(const QList<QByteArray>& lines, qsizetype i) {
   if (i < lines.size() && lines[i].startsWith("# ")) ++i;
-  QByteArray name;
-  int page = 0;
-  return i + 1 < lines.size() && ReadSelection(lines[i], &name, &page) && lines[i + 1] == dialect::kSetAnt;
+  return i + 1 < lines.size() && dialect::ReadSelection(lines[i]) && lines[i + 1] == dialect::kSetAnt;
 }
 
 [[noreturn]] void Unreadable(qsizetype line) {
@@ -79,11 +58,12 @@ QList<DumpSection> ReadDumpSections(const QList<QByteArray>& lines) {
   qsizetype i = 1;
   while (i < lines.size()) {
     if (lines[i].startsWith("# ")) ++i;
+    const std::optional<dialect::Selection> selection =
+        i + 1 < lines.size() ? dialect::ReadSelection(lines[i]) : std::nullopt;
+    if (!selection || lines[i + 1] != dialect::kSetAnt) Unreadable(i);
     DumpSection section;
-    if (i + 1 >= lines.size() || !ReadSelection(lines[i], &section.name, &section.page) ||
-        lines[i + 1] != dialect::kSetAnt) {
-      Unreadable(i);
-    }
+    section.name = selection->name;
+    section.page = selection->page;
     if (named.contains(section.name)) Unreadable(i);
     named.insert(section.name);
     section.first = i + 2;

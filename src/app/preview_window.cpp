@@ -27,8 +27,8 @@ const QColor kInDocumentColor(0x2E, 0x7D, 0x32);  // a link the document has
 const QColor kBeforeColor(0x75, 0x75, 0x75);      // an area before alignment
 const QColor kAfterColor(0xE6, 0x51, 0x00);       // the same area aligned
 
-QString AreaText(const LinkArea& a) {
-  return QStringLiteral("%1 %2 %3 %4").arg(a.left).arg(a.bottom).arg(a.width).arg(a.height);
+QString AreaText(const PageRect& a) {
+  return QStringLiteral("%1 %2 %3 %4").arg(a.left).arg(a.bottom).arg(a.Width()).arg(a.Height());
 }
 
 QColor AreaColor(const PreviewArea& area, const PreviewStyle& style) {

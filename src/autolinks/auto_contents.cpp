@@ -10,8 +10,8 @@ namespace {
 
 
 // One line's words from `from` to `to` (exclusive) as a box.
-ZoneBox PartBox(const PrintedLine& line, qsizetype from, qsizetype to) {
-  ZoneBox box = line.words[from].box;
+PageRect PartBox(const PrintedLine& line, qsizetype from, qsizetype to) {
+  PageRect box = line.words[from].box;
   for (qsizetype i = from + 1; i < to; ++i) box = Union(box, line.words[i].box);
   return box;
 }
@@ -83,14 +83,9 @@ qsizetype SpecksCut(const PrintedLine& line) {
 // Whether a gutter (a gap of three line heights or more) follows word `wi`,
 // a word of the line's type size (not a leader dot OCR read as a digit).
 bool ColumnGapAfter(const PrintedLine& line, qsizetype wi) {
-  const int height = std::max(1, line.box.Height());
+  const int height = std::max<qint64>(1, line.box.Height());
   return line.words[wi].box.Height() * 2 >= height &&
          line.words[wi + 1].box.left - line.words[wi].box.right >= 3 * height;
-}
-
-bool Close(const ZoneBox& upper, const ZoneBox& lower) {
-  const int gap = upper.bottom - lower.top;
-  return gap <= std::max(upper.Height(), lower.Height()) * 6 / 10 && lower.right > upper.left;
 }
 
 // The indices of a longest non-decreasing run of `order` values.
@@ -127,8 +122,7 @@ QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage
   for (qsizetype li = 0; li < lines.size(); ++li) {
     const PrintedLine& line = lines[li];
     if (!pending.isEmpty() &&
-        (pending.last()->column != line.column || !Close(pending.last()->box, line.box) ||
-         pending.size() >= 3)) {
+        (!LeadsInto(*pending.last(), line) || pending.size() >= 3)) {
       pending.clear();
     }
     LineCandidates(lines, li, documentPage, pending, found);
@@ -263,7 +257,7 @@ AutoEntry ContentsRecogniser::EntryOf(const ContentsCandidate& c) {
   entry.printed = c.number.value;
   entry.roman = c.number.roman;
   entry.target = c.target;
-  entry.area = {c.box.left, c.box.bottom, c.box.Width(), c.box.Height()};
+  entry.area = c.box;
   entry.text = ContentsTitle(c.words);
   entry.firstLineLeft = c.firstLine.left;
   entry.lineHeight = c.firstLine.Height();

@@ -25,8 +25,8 @@ QString ContentsTitle(const QStringList& words);
 struct ContentsCandidate {
   ReadNumber number;
   int target = 0;
-  ZoneBox box;          // the area: all its lines (or its own part of a run-in line)
-  ZoneBox firstLine;    // the first line's box (or part)
+  PageRect box;          // the area: all its lines (or its own part of a run-in line)
+  PageRect firstLine;    // the first line's box (or part)
   QStringList words;    // title words, the number's word without the number
   int order = 0;        // the value compared along the page: Roman numbers come first
   bool valid = false;   // its target lies in the document

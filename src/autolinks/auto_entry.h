@@ -4,16 +4,13 @@
 #include <functional>
 #include <optional>
 
-// A link area: left, bottom, width, height, in page coordinates.
-struct AutoArea {
-  int left = 0, bottom = 0, width = 0, height = 0;
-};
+#include "core/page_rect.h"
 
 struct AutoEntry {
   int printed = 0;         // the page number as printed
   bool roman = false;      // printed as a Roman numeral
   int target = 0;          // the document page the link leads to
-  AutoArea area;           // contents: the entry's lines; index: the number's own characters
+  PageRect area;           // contents: the entry's lines; index: the number's own characters
   QString text;            // contents: the title without leaders and number; index: the heading
   int firstLineLeft = 0;   // left edge of the entry's first line
   int lineHeight = 0;      // height of the entry's first line

@@ -58,8 +58,8 @@ bool DigitsFollow(const PrintedLine& line, qsizetype wordIndex, qsizetype from) 
   return false;
 }
 
-ZoneBox CharsBox(const PrintedWord& word, qsizetype start, qsizetype end) {
-  ZoneBox box = word.chars[start];
+PageRect CharsBox(const PrintedWord& word, qsizetype start, qsizetype end) {
+  PageRect box = word.chars[start];
   for (qsizetype i = start + 1; i < end; ++i) box = Union(box, word.chars[i]);
   box.bottom = word.box.bottom;
   box.top = word.box.top;
@@ -91,7 +91,7 @@ PrintedLine WithSplitNumbersJoined(PrintedLine line) {
   for (qsizetype i = line.words.size() - 1; i > 0; --i) {
     PrintedWord& left = line.words[i - 1];
     const PrintedWord& right = line.words[i];
-    const int touch = std::max(1, std::min(left.box.Height(), right.box.Height()) / 10);
+    const int touch = std::max<qint64>(1, std::min<qint64>(left.box.Height(), right.box.Height()) / 10);
     if (!AllDigits(left.text) || !IsAsciiDigit(right.text[0]) || right.box.left - left.box.right > touch ||
         right.box.left < left.box.right - touch) {
       continue;
@@ -214,12 +214,12 @@ class LineEntries {
       if (!before.isEmpty()) heading_ = before;
       headingTaken_ = true;
     }
-    const ZoneBox box = CharsBox(line_.words[wi], start, end);
+    const PageRect box = CharsBox(line_.words[wi], start, end);
     AutoEntry entry;
     entry.printed = value;
     entry.roman = roman;
     entry.target = *target;
-    entry.area = {box.left, box.bottom, box.Width(), box.Height()};
+    entry.area = box;
     entry.text = heading_;
     entry.firstLineLeft = line_.box.left;
     entry.lineHeight = line_.box.Height();

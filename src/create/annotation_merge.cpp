@@ -10,19 +10,19 @@ bool IsBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
 
 }  // namespace
 
-bool Overlaps(const LinkArea& a, const LinkArea& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.bottom < b.bottom + b.height &&
-         b.bottom < a.bottom + a.height;
+bool Overlaps(const PageRect& a, const PageRect& b) {
+  return a.left < b.left + b.Width() && b.left < a.left + a.Width() && a.bottom < b.bottom + b.Height() &&
+         b.bottom < a.bottom + a.Height();
 }
 
-std::optional<QByteArray> MergeAnnotations(QByteArrayView oldText, const QList<LinkArea>& newAreas,
+std::optional<QByteArray> MergeAnnotations(QByteArrayView oldText, const QList<PageRect>& newAreas,
                                            QByteArrayView newLinks) {
   QByteArray kept;
   qsizetype copied = 0;
   for (const AnnotationRecord& record : ReadAnnotationPieces(oldText)) {
     const bool replaced = record.maparea && record.url.startsWith('#') && record.box &&
                           std::any_of(newAreas.begin(), newAreas.end(),
-                                      [&](const LinkArea& area) { return Overlaps(area, *record.box); });
+                                      [&](const PageRect& area) { return Overlaps(area, *record.box); });
     if (!replaced) continue;
     kept += oldText.sliced(copied, record.begin - copied);
     copied = record.end;

@@ -13,12 +13,12 @@
 #include "create/link_writer.h"
 #include "djvused/annotation_records.h"
 
-bool Overlaps(const LinkArea& a, const LinkArea& b);
+bool Overlaps(const PageRect& a, const PageRect& b);
 
 // The page's new annotation text, as set-ant data: the old text without the
 // internal links that overlap one of the new areas, then `newLinks` on a line
 // of its own. nullopt when a stretch of the old text that is no record holds
 // a line djvused would read as the end of the data: such a page cannot be
 // written without running what follows that line.
-std::optional<QByteArray> MergeAnnotations(QByteArrayView oldText, const QList<LinkArea>& newAreas,
+std::optional<QByteArray> MergeAnnotations(QByteArrayView oldText, const QList<PageRect>& newAreas,
                                            QByteArrayView newLinks);

@@ -40,11 +40,11 @@ std::optional<int> AutoPageLinks::Target(int printed, bool roman) const {
   return int(target);
 }
 
-void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, LinkWriter& writer) {
+void WriteAutoLinks(const QList<const PageData*>& pages, AutoPageLinks& links, LinkWriter& writer) {
   for (qsizetype i = 0; i < pages.size(); ++i) {
     writer.PageSelection(int(i));
-    for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i].zones), pages[i].number)) {
-      writer.WriteEntry(LinkArea{e.area.left, e.area.bottom, e.area.width, e.area.height},
+    for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i]->text), pages[i]->number)) {
+      writer.WriteEntry(e.area,
                         LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0},
                         Folio{e.printed, e.roman});
     }

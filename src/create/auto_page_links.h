@@ -10,6 +10,7 @@
 #include "autolinks/auto_contents.h"
 #include "autolinks/auto_index.h"
 #include "create/recognition.h"
+#include "djvused/book_pages.h"
 
 class FolioTargets;
 
@@ -46,13 +47,7 @@ class AutoPageLinks {
 
 class LinkWriter;
 
-// One page with hidden text of the row's range.
-struct AutoPageText {
-  int number = 0;       // the document's page number
-  QByteArrayView zones;  // its zone tree as djvused prints it
-};
-
 // Reads the pages in order (the i-th page is the writer's page i + 1) and
 // writes each entry's link over its area. Throws InputError for a zone tree
 // that does not read.
-void WriteAutoLinks(const QList<AutoPageText>& pages, AutoPageLinks& links, LinkWriter& writer);
+void WriteAutoLinks(const QList<const PageData*>& pages, AutoPageLinks& links, LinkWriter& writer);

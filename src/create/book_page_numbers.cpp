@@ -24,10 +24,8 @@ int PageCountOf(const QList<ComponentLine>& components) {
 FolioMap ReadBookPageNumbers(DjvusedRunner& runner, const QString& shortPath, const QList<ComponentLine>& components) {
   if (std::optional<FolioMap> titles = TitleFolioMap(components)) return *std::move(titles);
   const PageTextReader read = [&](const QList<int>& pages) {
-    QList<DumpPage> texts;
-    for (const PageData& page : djvubook::Pages(runner, shortPath, pages)) {
-      if (!page.text.isEmpty()) texts.append(DumpPage{page.number, page.text});
-    }
+    QList<PageData> texts = djvubook::Pages(runner, shortPath, pages);
+    texts.removeIf([](const PageData& page) { return page.text.isEmpty(); });
     return texts;
   };
   return SampleFolioMap(PageCountOf(components), read).map;
@@ -42,9 +40,8 @@ constexpr int kCheckedTargets = 8;
 FolioTargets CheckedTargets(const QMap<qint64, Folio>& shown, const QList<PageLinks>& links) {
   FolioTargets check(shown);
   for (const PageLinks& page : links) {
-    for (qsizetype i = 0; i < page.targets.size(); ++i) {
-      const Folio printed = page.printed.value(i);
-      check.Target(printed.number, printed.roman, page.targets[i], true);
+    for (const MadeLink& link : page.links) {
+      check.Target(link.printed.number, link.printed.roman, link.target, true);
     }
   }
   return check;
@@ -64,8 +61,8 @@ FolioTargets CheckOffset(DjvusedRunner& runner, const QString& shortPath, const 
   const int pageCount = PageCountOf(components);
   QList<qint64> targets;
   for (const PageLinks& page : links) {
-    for (const qint64 target : page.targets) {
-      if (!targets.contains(target)) targets << target;
+    for (const MadeLink& link : page.links) {
+      if (!targets.contains(link.target)) targets << link.target;
     }
   }
   std::sort(targets.begin(), targets.end());

@@ -12,17 +12,17 @@ namespace {
 
 // A word under the area: its middle inside the area, or the area's middle
 // inside the word (an index number that is part of a word).
-bool Inside(const ZoneBox& word, const LinkArea& area) {
+bool Inside(const PageRect& word, const PageRect& area) {
   const qint64 x = (qint64(word.left) + word.right) / 2, y = (qint64(word.bottom) + word.top) / 2;
-  if (x >= area.left && x <= area.left + area.width && y >= area.bottom && y <= area.bottom + area.height) return true;
-  const qint64 ax = area.left + area.width / 2, ay = area.bottom + area.height / 2;
+  if (x >= area.left && x <= area.left + area.Width() && y >= area.bottom && y <= area.bottom + area.Height()) return true;
+  const qint64 ax = area.left + area.Width() / 2, ay = area.bottom + area.Height() / 2;
   return ax >= word.left && ax <= word.right && ay >= word.bottom && ay <= word.top;
 }
 
 // The words under the area, line by line, each line's words led by those
 // left of the area up to a wide gap: an index number gets its heading, not
 // the other column's entry beside it.
-QString TextUnder(const QList<PrintedLine>& lines, const LinkArea& area) {
+QString TextUnder(const QList<PrintedLine>& lines, const PageRect& area) {
   QStringList texts;
   for (const PrintedLine& line : lines) {
     qsizetype first = -1, last = -1;
@@ -63,12 +63,11 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
   for (const PageLinks& page : pages) {
     const PageData& data = *textPages.at(page.ordinal - 1);
     const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(data.text));
-    for (qsizetype i = 0; i < page.areas.size(); ++i) {
-      const Folio printed = page.printed.value(i);
-      const qint64 target = page.targets.value(i);
+    for (const MadeLink& link : page.links) {
+      const Folio printed = link.printed;
       links.append(ListedLink{data.number, printed.roman ? RomanNumeral(printed.number) : QString::number(printed.number),
-                              target, page.areas[i], TextUnder(lines, page.areas[i]), 0, targets.UrlOf(target),
-                              targets.Opens(target)});
+                              link.target, link.area, TextUnder(lines, link.area), 0, targets.UrlOf(link.target),
+                              targets.Opens(link.target)});
     }
   }
   return links;
@@ -108,8 +107,8 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
                .arg(l.opened)
                .arg(l.area.left)
                .arg(l.area.bottom)
-               .arg(l.area.width)
-               .arg(l.area.height)
+               .arg(l.area.Width())
+               .arg(l.area.Height())
                .arg(text);
     if (l.level > 0) line += QStringLiteral("\t%1").arg(l.level);
     line += QLatin1Char('\t') + Visible(QString::fromUtf8(l.url));  // an id may hold any byte
@@ -126,8 +125,8 @@ QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links) {
                              {"target", l.opened},
                              {"area", QJsonObject{{"x", double(l.area.left)},
                                                   {"y", double(l.area.bottom)},
-                                                  {"w", double(l.area.width)},
-                                                  {"h", double(l.area.height)}}},
+                                                  {"w", double(l.area.Width())},
+                                                  {"h", double(l.area.Height())}}},
                              {"text", l.text},
                              {"url", QString::fromUtf8(l.url)}};
     if (l.level > 0) object.insert(QStringLiteral("level"), l.level);

@@ -15,7 +15,7 @@ struct ListedLink {
   int page = 0;     // the document page the link is on
   QString printed;  // the page number as printed
   qint64 target = 0;  // the page the link is made for
-  LinkArea area;
+  PageRect area;
   QString text;
   int level = 0;  // the entry's outline level when an outline is made, else 0
   QByteArray url;  // as written, unquoted: "#8", or "#p0008.djvu"

@@ -4,7 +4,7 @@
 
 #include "djvused/script_dialect.h"
 
-std::optional<LinkArea> EntryArea(const LineBox& line, int prevLineTop, const PageLinkState& page,
+std::optional<PageRect> EntryArea(const PageRect& line, int prevLineTop, const PageLinkState& page,
                                   bool widenLeft, int* adjustedLeft) {
   const qint64 bottom = line.bottom, top = line.top, above = prevLineTop;
   qint64 left = line.left;
@@ -18,7 +18,7 @@ std::optional<LinkArea> EntryArea(const LineBox& line, int prevLineTop, const Pa
   if ((upper == 0 || upper < top) && above <= top) upper = bottom;
   const qint64 height = std::llabs(upper - top);
   if (height == 0) return std::nullopt;
-  return LinkArea{left, bottom, line.right - left, height};
+  return PageRect::Sized(left, bottom, line.right - left, height);
 }
 
 LinkWriter::LinkWriter(const LinkStyle& style, TextPageRange range, const PageTargets* targets)
@@ -29,22 +29,26 @@ void LinkWriter::PageSelection(int ordinal) {
   ordinal_ = ordinal + 1;
 }
 
-void LinkWriter::WriteArea(qint64 target, const LinkArea& area, Folio printed) {
+void LinkWriter::WriteArea(qint64 target, const PageRect& area, Folio printed) {
   if (!range_.Contains(ordinal_)) return;
-  if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}, {}, {}});
+  if (pages_.isEmpty() || pages_.last().ordinal != ordinal_) pages_.append(PageLinks{ordinal_, {}, {}});
   PageLinks& page = pages_.last();
   using dialect::NumberText;
   page.text += "(maparea " + dialect::Quote(targets_.UrlOf(target)) + " \"\" (" + style_.shape + ' ' + NumberText(area.left) + ' ' +
-               NumberText(area.bottom) + ' ' + NumberText(area.width) + ' ' + NumberText(area.height) + " ) " +
+               NumberText(area.bottom) + ' ' + NumberText(area.Width()) + ' ' + NumberText(area.Height()) + " ) " +
                style_.options + " ) ";
-  page.areas.append(area);
-  page.targets.append(target);
-  page.printed.append(printed);
+  page.links.append(MadeLink{area, target, printed});
 }
 
-void LinkWriter::WriteEntry(const LinkArea& area, LinkedEntry entry, Folio printed) {
+void LinkWriter::WriteEntry(const PageRect& area, LinkedEntry entry, Folio printed) {
   if (!range_.Contains(ordinal_)) return;
   WriteArea(entry.target, area, printed);
   entry.ordinal = ordinal_;
   entries_.append(std::move(entry));
+}
+
+QList<PageRect> PageLinks::Areas() const {
+  QList<PageRect> areas;
+  for (const MadeLink& link : links) areas << link.area;
+  return areas;
 }

@@ -26,16 +26,16 @@ struct PageLinkState {
 // left edge (widenLeft); reaching up to the previous entry's line, or, for the
 // first entry of a page, to the top of the line above it or to its own top.
 // No area (nullopt) when its height comes out as zero.
-std::optional<LinkArea> EntryArea(const LineBox& line, int prevLineTop, const PageLinkState& page,
+std::optional<PageRect> EntryArea(const PageRect& line, int prevLineTop, const PageLinkState& page,
                                   bool widenLeft, int* adjustedLeft = nullptr);
 
 // The new links of one page of the range, in the order they were found.
 struct PageLinks {
   int ordinal = 0;        // the page's place among the pages with hidden text
   QByteArray text;        // the maparea records, each followed by a blank
-  QList<LinkArea> areas;  // their areas, for replacing the old links they cover
-  QList<qint64> targets;  // and, link by link, where they lead
-  QList<Folio> printed;   // and the page number as printed (15, or xiv as Roman)
+  QList<MadeLink> links;  // the same links in order, their areas replacing the old links they cover
+  // The areas of the links.
+  QList<PageRect> Areas() const;
 };
 
 // A contents entry that got a link, kept for the outline: the described
@@ -43,7 +43,7 @@ struct PageLinks {
 // and first line as the reader sees them.
 struct LinkedEntry {
   qint64 target = 0;
-  LineBox line;          // the line that ends in the number (described types)
+  PageRect line;          // the line that ends in the number (described types)
   QString title;         // automatic types
   int left = 0, lineHeight = 0, column = 0;  // automatic types
   int ordinal = 0;       // set by the writer: the page's place among the pages with hidden text
@@ -58,9 +58,9 @@ class LinkWriter {
   // At every page-selection line of the dump; `ordinal` counts the pages met
   // before this one.
   void PageSelection(int ordinal);
-  void WriteArea(qint64 target, const LinkArea& area, Folio printed);
+  void WriteArea(qint64 target, const PageRect& area, Folio printed);
   // The same for a contents entry, which is kept for the outline.
-  void WriteEntry(const LinkArea& area, LinkedEntry entry, Folio printed);
+  void WriteEntry(const PageRect& area, LinkedEntry entry, Folio printed);
 
   PageLinkState& Page() { return page_; }
   // The pages of the range that got at least one link.

@@ -14,14 +14,6 @@
 
 class DjvusedRunner;
 
-// The title words of the described scan's entry whose number ends the line
-// zone with the box `line`, read from the page as a reader sees it: the
-// printed lines above it that lead into it (a wrapped title: close below each
-// other in one column, not ending in a number themselves, at most two), then
-// its printed line's words up to the number, the number taken off. Empty when
-// no word of the page lies in that box.
-QStringList EntryTitleWords(const TextZone& page, const LineBox& line);
-
 // The entries in document order. `textPages` are the pages with hidden
 // text, the writer's ordinals counting from 1.
 QList<OutlineEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages);

@@ -9,6 +9,7 @@
 #include "core/job_log.h"
 #include "core/run_options.h"
 #include "djvused/script_dialect.h"
+#include "djvused/selection_line.h"
 
 PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings settings, LinkWriter& writer,
                    FrontEnd& frontEnd)
@@ -17,10 +18,9 @@ PageScan::PageScan(const TextDumpLines& dump, TextPageRange range, ScanSettings 
 void PageScan::Run() {
   for (qsizetype i = 0; i < dump_.size(); ++i) {
     const QByteArrayView raw = dump_.at(i);
-    QByteArray name;
-    if (PageSelectionName(raw, &name)) {
+    if (const std::optional<dialect::Selection> selection = dialect::ReadSelection(raw)) {
       bool numbered = false;
-      const int number = name.toInt(&numbered);
+      const int number = selection->name.toInt(&numbered);
       page_ = numbered ? number : ordinal_ + 1;
       writer_.PageSelection(ordinal_);
       prevLineTop_ = rememberedTop_ = 0;
@@ -83,7 +83,7 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   const std::optional<qint64> target = Target(current_);
   if (!target) return;  // no link, and no entry that later ones compare with
   int left = box_.left;
-  const std::optional<LinkArea> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
+  const std::optional<PageRect> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
   if (area) writer_.WriteEntry(*area, LinkedEntry{*target, box_, {}, 0, 0, 0, 0}, Folio{current_, false});
   Record(left);
 }
@@ -111,15 +111,15 @@ void PageScan::WordEntry(const QByteArray& line) {
   if (found.numbers.isEmpty()) {
     const std::optional<qint64> target = Target(current_);
     if (!target) return;
-    writer_.WriteArea(*target, LinkArea{box_.left, box_.bottom, width, height}, Folio{current_, false});
+    writer_.WriteArea(*target, PageRect::Sized(box_.left, box_.bottom, width, height), Folio{current_, false});
   } else {
     // One area per number, side by side over the word; rint rounds half to even.
     // A number leading outside the document leaves its place empty.
     const double k = double(found.numbers.size());
     bool any = false;
     for (qsizetype j = 0; j < found.numbers.size(); ++j) {
-      const LinkArea area{box_.left + qint64(std::rint(double(width) * double(j) / k)), box_.bottom,
-                          qint64(std::rint(double(width) / k)), height};
+      const PageRect area = PageRect::Sized(box_.left + qint64(std::rint(double(width) * double(j) / k)), box_.bottom,
+                                            qint64(std::rint(double(width) / k)), height);
       const std::optional<qint64> target = Target(found.numbers[j]);
       if (!target) continue;
       writer_.WriteArea(*target, area, Folio{found.numbers[j], false});

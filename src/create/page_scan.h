@@ -75,7 +75,7 @@ class PageScan {
   FrontEnd& frontEnd_;
 
   int ordinal_ = 0;        // pages with hidden text met so far
-  LineBox box_;            // the last line record (in Index2: the word's own box)
+  PageRect box_;            // the last line record (in Index2: the word's own box)
   int prevLineTop_ = 0;    // top of the line record before the last one on this page
   int rememberedTop_ = 0;  // top of the last line record on this page
   quint8 wordCount_ = 0;   // word records since the last line record

@@ -123,8 +123,6 @@ class RowPlanner {
       report_ = scan.Report();
       return;
     }
-    QList<AutoPageText> texts;
-    for (const PageData* page : textPages_) texts << AutoPageText{page->number, page->text};
     AutoPageLinks links(AutoLinkSettings{settings_.workType, settings_.offset, settings_.halve,
                                          settings_.romanOffset, pageCount_, folioTargets},
                         [this](int previous, int current, int page, const QString& lineText) -> std::optional<int> {
@@ -134,7 +132,7 @@ class RowPlanner {
                           report_.Answered(page, current, answer);
                           return answer;
                         });
-    WriteAutoLinks(texts, links, writer_);
+    WriteAutoLinks(textPages_, links, writer_);
   }
 
   // The pages' new annotations. A page whose old annotations hold a line
@@ -143,7 +141,7 @@ class RowPlanner {
   void MergeEdits() {
     for (const PageLinks& links : writer_.Pages()) {
       const PageData& page = *textPages_.at(links.ordinal - 1);
-      if (const std::optional<QByteArray> merged = MergeAnnotations(page.annotations, links.areas, links.text)) {
+      if (const std::optional<QByteArray> merged = MergeAnnotations(page.annotations, links.Areas(), links.text)) {
         edits_ << PageEdit{page.number, *merged};
         made_ << links;
       } else {
@@ -157,7 +155,7 @@ class RowPlanner {
     joblog::RangeSummary summary{settings_.firstPage, settings_.lastPage, pageCount_, {}, 0, {}, {}};
     for (const PageLinks& links : made_) {
       summary.linkedPages << textPages_.at(links.ordinal - 1)->number;
-      summary.links += int(links.areas.size());
+      summary.links += int(links.links.size());
     }
     for (const PageData& page : plan_.pages) {
       if (page.text.isEmpty()) {

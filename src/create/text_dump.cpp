@@ -30,19 +30,6 @@ QByteArrayView TextDumpLines::at(qsizetype i) const {
   return QByteArrayView(data_.constData() + offset, length);
 }
 
-bool PageSelectionName(QByteArrayView line, QByteArray* name) {
-  if (!line.startsWith("select ") || line.size() < 8) return false;
-  const char quote = line[7];
-  if (quote != '"' && quote != '\'') return false;
-  const std::optional<qsizetype> end = dialect::StringEnd(line, 7);
-  if (!end) return false;
-  const qsizetype i = *end;
-  const QByteArrayView rest = dialect::Mid(line, i + 1).trimmed();
-  if (!rest.isEmpty() && !rest.startsWith('#')) return false;
-  if (name) *name = dialect::Unescape(line.sliced(8, i - 8));
-  return true;
-}
-
 QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount) {
   QByteArray text = line.toByteArray();
   qsizetype tab;
@@ -60,7 +47,7 @@ QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount) {
 
 namespace {
 
-LineBox ReadRecord(QByteArrayView line, QByteArrayView keyword, bool topIsRest) {
+PageRect ReadRecord(QByteArrayView line, QByteArrayView keyword, bool topIsRest) {
   QByteArrayView rest = dialect::Mid(line, line.indexOf(keyword) + keyword.size() + 1);
   int fields[4];
   for (int i = 0; i < 4; ++i) {
@@ -69,13 +56,13 @@ LineBox ReadRecord(QByteArrayView line, QByteArrayView keyword, bool topIsRest) 
     fields[i] = dialect::ParseInt32(field);
     rest = blank < 0 ? QByteArrayView() : rest.sliced(blank + 1);
   }
-  return LineBox{fields[0], fields[1], fields[2], fields[3]};
+  return PageRect::Edges(fields[0], fields[1], fields[2], fields[3]);
 }
 
 }  // namespace
 
-LineBox ReadLineRecord(QByteArrayView line) { return ReadRecord(line, "line", true); }
-LineBox ReadWordRecord(QByteArrayView line) { return ReadRecord(line, "word", false); }
+PageRect ReadLineRecord(QByteArrayView line) { return ReadRecord(line, "line", true); }
+PageRect ReadWordRecord(QByteArrayView line) { return ReadRecord(line, "word", false); }
 
 QByteArray WordText(QByteArrayView line) {
   const qsizetype open = line.indexOf('"');

@@ -6,10 +6,7 @@
 #include <QList>
 #include <QString>
 
-// A box of the hidden text: left, bottom, right, top (origin bottom left).
-struct LineBox {
-  int left = 0, bottom = 0, right = 0, top = 0;
-};
+#include "core/page_rect.h"
 
 // The hidden-text dump without its first line, held whole in memory.
 class TextDumpLines {
@@ -24,11 +21,6 @@ class TextDumpLines {
   QList<QPair<qsizetype, qsizetype>> lines_;  // offset, length (one trailing CR stripped)
 };
 
-// A page-selection line: "select" followed by a quoted name, in double quotes
-// (optionally followed by " # page N") or in single quotes. Gives the name
-// with its escapes decoded. A word whose text is "select" is never one.
-bool PageSelectionName(QByteArrayView line, QByteArray* name = nullptr);
-
 // A range of text-page ordinals (pages that appear in the text dump, from 1).
 struct TextPageRange {
   int first = 0, last = 0;
@@ -42,8 +34,8 @@ QByteArray ApplyTabRule(QByteArrayView line, quint8* lineWordCount);
 // The four numbers after the record's keyword ("line" or "word") and one
 // blank. Throws ConversionError when a field is not a whole number; for a
 // line record everything after the third field is the top.
-LineBox ReadLineRecord(QByteArrayView line);
-LineBox ReadWordRecord(QByteArrayView line);
+PageRect ReadLineRecord(QByteArrayView line);
+PageRect ReadWordRecord(QByteArrayView line);
 
 // The characters between the first and the second double quote.
 QByteArray WordText(QByteArrayView line);

@@ -50,10 +50,10 @@ struct RecordReader {
   }
 
   // The numbers of a shape list "(rect x y w h)" that starts at pos, as the box around it.
-  std::optional<LinkArea> ShapeBox(QByteArrayView shape, const QList<qint64>& numbers) {
+  std::optional<PageRect> ShapeBox(QByteArrayView shape, const QList<qint64>& numbers) {
     if (shape == "rect" || shape == "oval" || shape == "text") {
       if (numbers.size() < 4) return std::nullopt;
-      return LinkArea{numbers[0], numbers[1], numbers[2], numbers[3]};
+      return PageRect::Sized(numbers[0], numbers[1], numbers[2], numbers[3]);
     }
     if (shape == "poly" || shape == "line") {
       if (numbers.size() < 4 || numbers.size() % 2 != 0) return std::nullopt;
@@ -64,7 +64,7 @@ struct RecordReader {
         minY = std::min(minY, numbers[i + 1]);
         maxY = std::max(maxY, numbers[i + 1]);
       }
-      return LinkArea{minX, minY, maxX - minX, maxY - minY};
+      return PageRect::Sized(minX, minY, maxX - minX, maxY - minY);
     }
     return std::nullopt;
   }

@@ -10,13 +10,7 @@
 #include <QList>
 #include <optional>
 
-// A link area: left, bottom, width, height.
-struct LinkArea {
-  qint64 left = 0, bottom = 0, width = 0, height = 0;
-  bool operator==(const LinkArea& o) const {
-    return left == o.left && bottom == o.bottom && width == o.width && height == o.height;
-  }
-};
+#include "core/page_rect.h"
 
 // One top-level piece of an annotation text: a record, "(maparea ...)",
 // "(background ...)" and so on, or a stretch the reader could not read as
@@ -27,7 +21,7 @@ struct AnnotationRecord {
   bool readable = true;          // false: an unreadable stretch
   bool maparea = false;
   QByteArray url;                // decoded; for "(url \"…\" \"target\")" the first string
-  std::optional<LinkArea> box;
+  std::optional<PageRect> box;
   QByteArray shape;              // the shape's keyword: "rect", "oval", "poly", ...
 };
 

@@ -15,9 +15,9 @@ namespace {
 
 // Reads each page's folio candidates from a piece of a dump of whole pages.
 void AppendPages(QByteArrayView dump, QList<PageFolios>& pages) {
-  for (const DumpPage& page : SplitTextDump(dump)) {
-    if (page.number < 1 || page.zones.isEmpty()) continue;
-    pages.append(PageFolios{page.number, ReadFolioCandidates(page.zones)});
+  for (const PageData& page : SplitTextDump(dump)) {
+    if (page.number < 1 || page.text.isEmpty()) continue;
+    pages.append(PageFolios{page.number, ReadFolioCandidates(page.text)});
   }
 }
 
@@ -73,10 +73,10 @@ class StreamedFolios {
   void ReadPages(qsizetype length) {
     const QByteArrayView piece = QByteArrayView(pending_).first(length);
     if (eachPage_) {
-      for (const DumpPage& page : SplitTextDump(piece)) {
-        if (page.number < 1 || page.zones.isEmpty()) continue;
+      for (const PageData& page : SplitTextDump(piece)) {
+        if (page.number < 1 || page.text.isEmpty()) continue;
         eachPage_(page, count_);
-        if (!titles_) pages_.append(PageFolios{page.number, ReadFolioCandidates(page.zones)});
+        if (!titles_) pages_.append(PageFolios{page.number, ReadFolioCandidates(page.text)});
       }
     } else {
       AppendPages(piece, pages_);

@@ -15,7 +15,7 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount);
 
 // Receives each page of the dump with hidden text, in page order, while
 // djvused is still dumping the later ones, and the book's page count.
-using PageTextSink = std::function<void(const DumpPage& page, int pageCount)>;
+using PageTextSink = std::function<void(const PageData& page, int pageCount)>;
 
 // The map of the pages' titles when they are the printed numbers; otherwise
 // has djvused dump the document's hidden text and count its pages (through

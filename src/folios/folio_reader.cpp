@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "page/printed_lines.h"
+
 namespace {
 
 // Only lines whose middle lies within this share of the page height from its
@@ -9,49 +11,7 @@ namespace {
 constexpr double kBandShare = 0.2;
 constexpr int kLargestFolio = 9999;
 
-// A word of the page with its box.
-struct Token {
-  QString text;
-  ZoneBox box;
-  int Middle() const { return (box.bottom + box.top) / 2; }
-};
-
-// Splits a text at blanks; each piece gets the share of the box its letters take.
-void SplitText(const QString& text, const ZoneBox& box, QList<Token>& tokens) {
-  const qsizetype length = text.size();
-  qsizetype i = 0;
-  while (i < length) {
-    while (i < length && text[i].isSpace()) ++i;
-    const qsizetype start = i;
-    while (i < length && !text[i].isSpace()) ++i;
-    if (i == start) break;
-    ZoneBox piece = box;
-    piece.left = box.left + int(qint64(box.Width()) * start / length);
-    piece.right = box.left + int(qint64(box.Width()) * i / length);
-    tokens.append({text.mid(start, i - start), piece});
-  }
-}
-
-QString AllText(const TextZone& zone) {
-  QString text = zone.text;
-  for (const TextZone& child : zone.children) text += AllText(child);
-  return text;
-}
-
-bool OnlyChars(const TextZone& zone) {
-  return std::all_of(zone.children.begin(), zone.children.end(),
-                     [](const TextZone& child) { return child.kind == ZoneKind::Char; });
-}
-
-// Words keep their own boxes; a line that carries its text itself, or holds
-// chars without words, is cut at its blanks.
-void CollectTokens(const TextZone& zone, QList<Token>& tokens) {
-  if (zone.kind == ZoneKind::Word || zone.children.isEmpty() || OnlyChars(zone)) {
-    SplitText(AllText(zone), zone.box, tokens);
-    return;
-  }
-  for (const TextZone& child : zone.children) CollectTokens(child, tokens);
-}
+qint64 Middle(const PrintedWord& token) { return (token.box.bottom + token.box.top) / 2; }
 
 // A token that holds no letter and no digit is a dash, a rule or a speck.
 bool IsDecoration(const QString& text) {
@@ -61,42 +21,41 @@ bool IsDecoration(const QString& text) {
 // The page's words grouped into visual rows, top row first, each row left to
 // right. A word joins the row above when its middle lies within that row's
 // height, so a head whose number the OCR put in a zone of its own is one row.
-QList<QList<Token>> Rows(const TextZone& page) {
-  QList<Token> tokens;
-  CollectTokens(page, tokens);
-  tokens.erase(std::remove_if(tokens.begin(), tokens.end(), [](const Token& t) { return IsDecoration(t.text); }),
+QList<QList<PrintedWord>> Rows(const TextZone& page) {
+  QList<PrintedWord> tokens = PageWords(page);
+  tokens.erase(std::remove_if(tokens.begin(), tokens.end(), [](const PrintedWord& t) { return IsDecoration(t.text); }),
                tokens.end());
-  std::stable_sort(tokens.begin(), tokens.end(), [](const Token& a, const Token& b) { return a.box.top > b.box.top; });
-  QList<QList<Token>> rows;
+  std::stable_sort(tokens.begin(), tokens.end(), [](const PrintedWord& a, const PrintedWord& b) { return a.box.top > b.box.top; });
+  QList<QList<PrintedWord>> rows;
   int rowBottom = 0, rowTop = 0;
-  for (const Token& token : tokens) {
-    if (!rows.isEmpty() && token.Middle() >= rowBottom && token.Middle() <= rowTop) {
+  for (const PrintedWord& token : tokens) {
+    if (!rows.isEmpty() && Middle(token) >= rowBottom && Middle(token) <= rowTop) {
       rows.last().append(token);
-      rowBottom = std::min(rowBottom, token.box.bottom);
+      rowBottom = std::min<qint64>(rowBottom, token.box.bottom);
       continue;
     }
     rows.append({token});
     rowBottom = token.box.bottom;
     rowTop = token.box.top;
   }
-  for (QList<Token>& row : rows) {
-    std::stable_sort(row.begin(), row.end(), [](const Token& a, const Token& b) { return a.box.left < b.box.left; });
+  for (QList<PrintedWord>& row : rows) {
+    std::stable_sort(row.begin(), row.end(), [](const PrintedWord& a, const PrintedWord& b) { return a.box.left < b.box.left; });
   }
   return rows;
 }
 
-void AddCandidate(const Token& token, QList<Folio>& candidates) {
+void AddCandidate(const PrintedWord& token, QList<Folio>& candidates) {
   const std::optional<Folio> folio = ParseFolioToken(token.text);
   if (folio && !candidates.contains(*folio)) candidates.append(*folio);
 }
 
 // A zone that reaches into the top or the bottom band of the page.
-bool ReachesBand(const ZoneBox& zone, const ZoneBox& page) {
+bool ReachesBand(const PageRect& zone, const PageRect& page) {
   return zone.top >= page.Height() * (1 - kBandShare) || zone.bottom <= page.Height() * kBandShare;
 }
 
-bool InBand(const QList<Token>& row, int pageHeight, bool top) {
-  const int middle = row.first().Middle();
+bool InBand(const QList<PrintedWord>& row, int pageHeight, bool top) {
+  const int middle = Middle(row.first());
   return top ? middle >= pageHeight * (1 - kBandShare) : middle <= pageHeight * kBandShare;
 }
 
@@ -135,18 +94,18 @@ std::optional<Folio> ParseFolioToken(const QString& token) {
 }
 
 QList<Folio> ReadFolioCandidates(const TextZone& page) {
-  const QList<QList<Token>> rows = Rows(page);
+  const QList<QList<PrintedWord>> rows = Rows(page);
   if (rows.isEmpty()) return {};
   const int height = page.box.Height();
-  const QList<Token>* head = InBand(rows.first(), height, true) ? &rows.first() : nullptr;
-  const QList<Token>* foot = InBand(rows.last(), height, false) ? &rows.last() : nullptr;
+  const QList<PrintedWord>* head = InBand(rows.first(), height, true) ? &rows.first() : nullptr;
+  const QList<PrintedWord>* foot = InBand(rows.last(), height, false) ? &rows.last() : nullptr;
   if (foot == head) foot = nullptr;  // one row in both bands: read once
 
   QList<Folio> candidates;
-  for (const QList<Token>* row : {head, foot}) {
+  for (const QList<PrintedWord>* row : {head, foot}) {
     if (row && row->size() == 1) AddCandidate(row->first(), candidates);
   }
-  for (const QList<Token>* row : {head, foot}) {
+  for (const QList<PrintedWord>* row : {head, foot}) {
     if (row && row->size() > 1) {
       AddCandidate(row->first(), candidates);
       AddCandidate(row->last(), candidates);

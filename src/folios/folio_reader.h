@@ -7,14 +7,9 @@
 #include <QString>
 #include <optional>
 
+#include "page/made_link.h"
 #include "page/numerals.h"
 #include "page/text_layer.h"
-
-struct Folio {
-  int number = 0;
-  bool roman = false;
-  bool operator==(const Folio& other) const { return number == other.number && roman == other.roman; }
-};
 
 // The number a head or foot token stands for: arabic digits (with the letters
 // OCR takes for digits, "l2", "1O", beside at least one digit), or a roman

@@ -21,9 +21,9 @@ SampledFolioMap SampleFolioMap(int pageCount, const PageTextReader& read) {
                 pages.end());
     if (pages.isEmpty()) return false;
     for (int page : pages) asked.insert(page);
-    for (const DumpPage& page : read(pages)) {
-      if (page.number >= 1 && !page.zones.isEmpty()) {
-        folios.append(PageFolios{page.number, ReadFolioCandidates(page.zones)});
+    for (const PageData& page : read(pages)) {
+      if (page.number >= 1 && !page.text.isEmpty()) {
+        folios.append(PageFolios{page.number, ReadFolioCandidates(page.text)});
       }
     }
     return true;

@@ -11,7 +11,7 @@
 
 // Gives the hidden text of the pages asked for (page numbers from 1, in
 // ascending order); pages without text may be left out.
-using PageTextReader = std::function<QList<DumpPage>(const QList<int>& pages)>;
+using PageTextReader = std::function<QList<PageData>(const QList<int>& pages)>;
 
 struct SampledFolioMap {
   FolioMap map;

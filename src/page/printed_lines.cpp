@@ -12,14 +12,14 @@ namespace {
 
 struct Glyph {
   QChar ch;
-  ZoneBox box;
+  PageRect box;
 };
 
 // Spreads a leaf zone's text over its box, one equal share per character.
 void AddLeafText(const TextZone& zone, QList<Glyph>& run) {
   const qsizetype n = zone.text.size();
   for (qsizetype i = 0; i < n; ++i) {
-    ZoneBox box = zone.box;
+    PageRect box = zone.box;
     box.left = zone.box.left + int(std::lround(double(zone.box.Width()) * double(i) / double(n)));
     box.right = zone.box.left + int(std::lround(double(zone.box.Width()) * double(i + 1) / double(n)));
     run.append({zone.text[i], box});
@@ -81,7 +81,7 @@ bool IsTextWord(const PrintedWord& word) {
                      [](QChar c) { return !c.isDigit() && !kNumberSigns.contains(c); });
 }
 
-int Overlap(const ZoneBox& a, const ZoneBox& b) {
+int Overlap(const PageRect& a, const PageRect& b) {
   return std::min(a.top, b.top) - std::max(a.bottom, b.bottom);
 }
 
@@ -97,7 +97,7 @@ QList<PrintedLine> GroupLines(QList<PrintedWord> words, int column) {
     for (qsizetype i = lines.size() - 1; i >= 0 && i >= lines.size() - 4; --i) {
       PrintedLine& line = lines[i];
       const int overlap = Overlap(line.box, w.box);
-      const int needed = std::max(1, std::min(line.box.Height(), w.box.Height()) / 2);
+      const int needed = std::max<qint64>(1, std::min<qint64>(line.box.Height(), w.box.Height()) / 2);
       if (overlap >= needed && overlap > bestOverlap) {
         bestOverlap = overlap;
         home = &line;
@@ -130,8 +130,8 @@ std::optional<int> ColumnSplit(const QList<PrintedWord>& words, const QList<Prin
   int left = words[0].box.left, right = words[0].box.right;
   std::vector<int> heights;
   for (const PrintedWord& w : words) {
-    left = std::min(left, w.box.left);
-    right = std::max(right, w.box.right);
+    left = std::min<qint64>(left, w.box.left);
+    right = std::max<qint64>(right, w.box.right);
     heights.push_back(w.box.Height());
   }
   const int span = right - left;
@@ -211,9 +211,9 @@ std::optional<int> ColumnSplit(const QList<PrintedWord>& words, const QList<Prin
 
 }  // namespace
 
-ZoneBox Union(const ZoneBox& a, const ZoneBox& b) {
-  return {std::min(a.left, b.left), std::min(a.bottom, b.bottom), std::max(a.right, b.right),
-          std::max(a.top, b.top)};
+PageRect Union(const PageRect& a, const PageRect& b) {
+  return PageRect::Edges(std::min(a.left, b.left), std::min(a.bottom, b.bottom), std::max(a.right, b.right),
+                        std::max(a.top, b.top));
 }
 
 QString PrintedLine::Text() const {
@@ -238,7 +238,7 @@ QList<PrintedLine> PrintedLines(const TextZone& page) {
   // heading, a paragraph over the full width) stays whole, in the left
   // column's flow.
   QList<PrintedWord> left, right;
-  const int near = std::max(1, (rows.first().box.right - rows.first().box.left) / 5);
+  const int near = std::max<qint64>(1, (rows.first().box.right - rows.first().box.left) / 5);
   for (const PrintedLine& row : rows) {
     int cut = *split;
     const bool across = std::any_of(row.words.begin(), row.words.end(), [&](const PrintedWord& w) {
@@ -277,11 +277,11 @@ bool IsNumberWord(const QString& text) {
 // the lowest line) that is a number alone or stands apart from the lines
 // below or above it: a folio or a running head.
 bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index) {
-  const ZoneBox& line = lines[index].box;
+  const PageRect& line = lines[index].box;
   int pageTop = line.top, pageBottom = line.bottom;
   for (const PrintedLine& other : lines) {
-    pageTop = std::max(pageTop, other.box.top);
-    pageBottom = std::min(pageBottom, other.box.bottom);
+    pageTop = std::max<qint64>(pageTop, other.box.top);
+    pageBottom = std::min<qint64>(pageBottom, other.box.bottom);
   }
   const bool atTop = line.top >= pageTop - line.Height();
   const bool atBottom = line.bottom <= pageBottom + line.Height();
@@ -290,9 +290,15 @@ bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index) {
   if (words.size() == 1 && IsNumberWord(words[0].text)) return true;
   int nearest = INT_MAX;
   for (qsizetype i = 0; i < lines.size(); ++i) {
-    const ZoneBox& other = lines[i].box;
+    const PageRect& other = lines[i].box;
     if (i == index || (other.bottom < line.top && other.top > line.bottom)) continue;  // level with it
-    nearest = std::min(nearest, other.bottom >= line.top ? other.bottom - line.top : line.bottom - other.top);
+    nearest = std::min<qint64>(nearest, other.bottom >= line.top ? other.bottom - line.top : line.bottom - other.top);
   }
   return nearest != INT_MAX && lines.size() >= 3 && nearest > 2 * line.Height();
+}
+
+bool LeadsInto(const PrintedLine& upper, const PrintedLine& lower) {
+  if (upper.column != lower.column) return false;
+  const qint64 gap = upper.box.bottom - lower.box.top;
+  return gap <= std::max(upper.box.Height(), lower.box.Height()) * 6 / 10 && lower.box.right > upper.box.left;
 }

@@ -9,20 +9,20 @@
 
 struct PrintedWord {
   QString text;
-  QList<ZoneBox> chars;  // one box per UTF-16 unit of `text`
-  ZoneBox box;
+  QList<PageRect> chars;  // one box per UTF-16 unit of `text`
+  PageRect box;
 };
 
 struct PrintedLine {
   QList<PrintedWord> words;  // left to right
-  ZoneBox box;
+  PageRect box;
   int column = 0;  // 0 for the left (or only) column, 1 for the right one
   // The words joined by single blanks.
   QString Text() const;
 };
 
 // The union of two boxes.
-ZoneBox Union(const ZoneBox& a, const ZoneBox& b);
+PageRect Union(const PageRect& a, const PageRect& b);
 
 // Every word of the page with its character boxes: char zones give exact
 // boxes; a word or line zone that carries its text gets its box split by
@@ -41,3 +41,9 @@ bool IsNumberWord(const QString& text);
 // very top or bottom (level with the highest or lowest line), and a number
 // alone or standing apart from the lines below or above it.
 bool IsPageFurniture(const QList<PrintedLine>& lines, qsizetype index);
+
+// Whether `lower` carries on the text of `upper`, the line above it in its
+// column: both in one column, `lower` at most six tenths of the taller line's
+// height below `upper` (or overlapping it), and reaching right of its left
+// edge.
+bool LeadsInto(const PrintedLine& upper, const PrintedLine& lower);

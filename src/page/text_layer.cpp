@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "djvused/script_dialect.h"
+#include "djvused/selection_line.h"
 
 #include <QCoreApplication>
 #include <optional>
@@ -12,7 +13,7 @@ struct ZoneParser {
   QByteArrayView text;
   ZoneFilter keep = nullptr;
   qsizetype pos = 0;
-  ZoneBox page;
+  PageRect page;
 
   [[noreturn]] void Fail(const char* what) const {
     const QByteArrayView near = dialect::Mid(text, pos, 40);
@@ -142,26 +143,28 @@ TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep) {
   return page;
 }
 
-QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) {
-  QList<DumpPage> pages;
+QList<PageData> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) {
+  QList<PageData> pages;
   qsizetype start = 0;
-  DumpPage* current = nullptr;
+  PageData* current = nullptr;
   qsizetype dataStart = -1;  // where the current page's zone text begins
   while (start < dump.size()) {
     qsizetype end = dump.indexOf('\n', start);
     if (end < 0) end = dump.size();
     QByteArrayView line = dump.sliced(start, end - start);
     if (line.endsWith('\r')) line.chop(1);
-    if (dataStart < 0 && line.startsWith("select \"")) {
-      pages.append(DumpPage{});
+    const std::optional<dialect::Selection> selection =
+        dataStart < 0 ? dialect::ReadSelection(line) : std::nullopt;
+    if (selection) {
+      pages.append(PageData{});
       current = &pages.last();
-      const qsizetype mark = line.lastIndexOf("# page ");
-      if (mark >= 0) current->number = QByteArray(dialect::Mid(line, mark + 7).trimmed().toByteArray()).toInt();
+      current->number = selection->page;
     } else if (dataStart < 0 && current && line == blockCommand) {
       dataStart = end + 1;
     } else if (dataStart >= 0 && line == ".") {
       // The zone text as one piece; line ends (CR LF too) are blanks to the parser.
-      current->zones = dump.sliced(dataStart, start - dataStart).trimmed().toByteArray();
+      QByteArray& block = blockCommand == dialect::kSetAnt ? current->annotations : current->text;
+      block = dump.sliced(dataStart, start - dataStart).trimmed().toByteArray();
       dataStart = -1;
       current = nullptr;
     }

@@ -8,18 +8,14 @@
 #include <QList>
 #include <QString>
 
-enum class ZoneKind { Page, Column, Region, Para, Line, Word, Char };
+#include "core/page_rect.h"
+#include "djvused/book_pages.h"
 
-// A zone's box: left, bottom, right, top, origin at the bottom left.
-struct ZoneBox {
-  int left = 0, bottom = 0, right = 0, top = 0;
-  int Width() const { return right - left; }
-  int Height() const { return top - bottom; }
-};
+enum class ZoneKind { Page, Column, Region, Para, Line, Word, Char };
 
 struct TextZone {
   ZoneKind kind = ZoneKind::Page;
-  ZoneBox box;
+  PageRect box;
   QString text;  // leaf zones only; escapes decoded, UTF-8 read
   QList<TextZone> children;
 };
@@ -30,16 +26,12 @@ TextZone ParseTextLayer(QByteArrayView zones);
 // The same, leaving out every zone below the page for which `keep(zone, page)`
 // is false, with all it holds: a reader that needs only part of the page does
 // not pay for decoding the rest. Such zones are skipped, not checked.
-using ZoneFilter = bool (*)(const ZoneBox& zone, const ZoneBox& page);
+using ZoneFilter = bool (*)(const PageRect& zone, const PageRect& page);
 TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep);
 
-// One page of a whole-document hidden-text dump ("-e output-txt").
-struct DumpPage {
-  int number = 0;     // the page number of the selection line's "# page N"
-  QByteArray zones;   // the zone tree, from "(page" to its closing parenthesis
-};
-// Splits a whole-document dump into its pages, in dump order. A selection line
-// without "# page N" gives 0 as the number. With "set-ant" as the block
-// command, the same for an annotation dump (or the fix job's script): `zones`
-// holds each page's annotation text.
-QList<DumpPage> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand = "set-txt");
+// Splits a whole-document dump into its pages, in dump order, each page's
+// zone tree (from "(page" to its closing parenthesis) in `text`. A selection
+// line without "# page N" gives 0 as the number. With "set-ant" as the block
+// command, the same for an annotation dump (or the fix job's script), each
+// page's annotation text in `annotations`. Sizes stay 0.
+QList<PageData> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand = "set-txt");

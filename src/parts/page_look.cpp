@@ -29,10 +29,9 @@ QString LastWord(const PrintedLine& line) {
   return {};
 }
 
-bool Covers(const AutoArea& area, const ZoneBox& line) {
-  const int middle = (line.bottom + line.top) / 2;
-  return middle >= area.bottom && middle <= area.bottom + area.height && line.left < area.left + area.width &&
-         line.right > area.left;
+bool Covers(const PageRect& area, const PageRect& line) {
+  const qint64 middle = (line.bottom + line.top) / 2;
+  return middle >= area.bottom && middle <= area.top && line.left < area.right && line.right > area.left;
 }
 
 // The lines of the page a reader reads: its folio and running head aside.

@@ -118,14 +118,14 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
   preview.path = longPath;
   preview.targets = targets;
   QList<int> numbers;
-  const QList<DumpPage> beforePages = SplitTextDump(before, dialect::kSetAnt);
-  const QList<DumpPage> afterPages = SplitTextDump(after, dialect::kSetAnt);
-  for (const DumpPage& page : beforePages) {
-    QList<PreviewArea> areas = AnnotationAreas(page.zones, AreaKind::BeforeAlignment, targets, page.number);
+  const QList<PageData> beforePages = SplitTextDump(before, dialect::kSetAnt);
+  const QList<PageData> afterPages = SplitTextDump(after, dialect::kSetAnt);
+  for (const PageData& page : beforePages) {
+    QList<PreviewArea> areas = AnnotationAreas(page.annotations, AreaKind::BeforeAlignment, targets, page.number);
     if (areas.isEmpty() || page.number < 1) continue;
-    for (const DumpPage& aligned : afterPages) {
+    for (const PageData& aligned : afterPages) {
       if (aligned.number == page.number) {
-        areas << AnnotationAreas(aligned.zones, AreaKind::AfterAlignment, targets, page.number);
+        areas << AnnotationAreas(aligned.annotations, AreaKind::AfterAlignment, targets, page.number);
       }
     }
     preview.pages << PreviewPage{page.number, QSize(), areas};
@@ -155,9 +155,9 @@ QString TargetText(const PreviewArea& area) {
   return text;
 }
 
-QRectF AreaOnPicture(const LinkArea& area, QSize pageSize, QSizeF pictureSize) {
+QRectF AreaOnPicture(const PageRect& area, QSize pageSize, QSizeF pictureSize) {
   if (pageSize.isEmpty()) return {};
   const qreal sx = pictureSize.width() / pageSize.width(), sy = pictureSize.height() / pageSize.height();
-  const qreal top = pageSize.height() - qreal(area.bottom + area.height);
-  return QRectF(area.left * sx, top * sy, area.width * sx, area.height * sy);
+  const qreal top = pageSize.height() - qreal(area.bottom + area.Height());
+  return QRectF(area.left * sx, top * sy, area.Width() * sx, area.Height() * sy);
 }

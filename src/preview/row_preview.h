@@ -27,7 +27,7 @@ enum class AreaKind {
 
 struct PreviewArea {
   AreaKind kind = AreaKind::New;
-  LinkArea area;
+  PageRect area;
   bool oval = false;
   QString url;             // "#7" or a page's id for a page of the book, or a web address
   int opened = 0;          // the page a viewer opens with it; 0: none, or a web address
@@ -84,4 +84,4 @@ QString TargetText(const PreviewArea& area);
 // Where an area of a page of `pageSize` lies on a picture of the page of
 // `pictureSize` pixels: page units have their origin bottom left, pictures
 // top left.
-QRectF AreaOnPicture(const LinkArea& area, QSize pageSize, QSizeF pictureSize);
+QRectF AreaOnPicture(const PageRect& area, QSize pageSize, QSizeF pictureSize);
