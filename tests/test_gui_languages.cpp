@@ -1,6 +1,7 @@
 // The language of the windows: Russian for a Russian locale and when no
 // translation fits, English from the built-in translation, and Qt's own
 // dialogs in Russian.
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTranslator>
@@ -72,6 +74,18 @@ void LanguagesTest::EnglishInterface() {
   // Qt's own texts are English already: no Russian is loaded for them.
   QDialogButtonBox buttons(QDialogButtonBox::Cancel);
   QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+  // Every caption fits its control, in both languages' windows.
+  for (QWidget* window : {static_cast<QWidget*>(&w.form1), static_cast<QWidget*>(&w.form4)}) {
+    for (QAbstractButton* control : window->findChildren<QAbstractButton*>()) {
+      if (control->text().isEmpty() || !qobject_cast<QCheckBox*>(control) && !qobject_cast<QRadioButton*>(control)) continue;
+      QVERIFY2(control->sizeHint().width() <= control->width(),
+               qPrintable(control->objectName() + ": " + control->text()));
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+      if (label->wordWrap() || label->text().contains('\n')) continue;
+      QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName() + ": " + label->text()));
+    }
+  }
 }
 
 void LanguagesTest::RussianQtDialogs() {

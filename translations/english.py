@@ -98,7 +98,7 @@ ENGLISH = {
     'Подсветка области': 'Highlight the area',
     'Выровнять содержание': 'Align the contents',
     'Спрашивать когда непонятно': 'Ask when unclear',
-    'Удалять OCR': 'Remove the OCR text',
+    'Удалять OCR': 'Remove OCR',
     'Удалить': 'Remove',
     'Открыть': 'Open',
     'Неверно заданы страницы': 'The pages are set wrongly',

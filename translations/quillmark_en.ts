@@ -984,7 +984,7 @@ style as it is</translation>
     </message>
     <message>
         <source>Удалять OCR</source>
-        <translation>Remove the OCR text</translation>
+        <translation>Remove OCR</translation>
     </message>
     <message>
         <source>Удалить</source>
