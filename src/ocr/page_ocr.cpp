@@ -1,0 +1,82 @@
+#include "ocr/page_ocr.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "core/errors.h"
+#include "djvused/djvused_runner.h"
+#include "ocr/tesseract_words.h"
+
+namespace ocr {
+namespace {
+
+// Pictures larger than this on their long side are rendered smaller: 300 dpi
+// on an A4 page is enough for Tesseract.
+constexpr int kLongestSide = 3600;
+constexpr int kSecondsPerStep = 120;
+
+QString Tr(const char* text) { return QCoreApplication::translate("Ocr", text); }
+
+// Runs a program to its end; its standard output, or InputError with `what`.
+QByteArray RunToEnd(const QString& program, const QStringList& arguments, const QString& what) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));  // one page per core is enough
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  if (!process.waitForStarted() || !process.waitForFinished(kSecondsPerStep * 1000) ||
+      process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    process.kill();
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed().section(QLatin1Char('\n'), 0, 0);
+    throw InputError(what + (said.isEmpty() ? QString() : QStringLiteral(": ") + said));
+  }
+  return process.readAllStandardOutput();
+}
+
+}  // namespace
+
+QString TesseractProgram() {
+  const QString program = QStandardPaths::findExecutable(QStringLiteral("tesseract"));
+  if (program.isEmpty()) {
+    throw InputError(Tr("Программа tesseract не найдена: для страниц без текста установите пакеты "
+                        "tesseract-ocr, tesseract-ocr-rus и tesseract-ocr-eng"));
+  }
+  const QByteArray languages = RunToEnd(program, {QStringLiteral("--list-langs")}, Tr("Tesseract не запускается"));
+  for (const QByteArray language : {QByteArrayLiteral("rus"), QByteArrayLiteral("eng")}) {
+    if (!languages.split('\n').contains(language)) {
+      throw InputError(Tr("У Tesseract нет языка %1: установите пакет tesseract-ocr-%1").arg(QString::fromLatin1(language)));
+    }
+  }
+  return program;
+}
+
+QByteArray ReadPageZones(const QString& bookPath, const PageData& page, const QString& workFolder) {
+  const QString ddjvu = QStandardPaths::findExecutable(QStringLiteral("ddjvu"));
+  if (ddjvu.isEmpty()) throw InputError(Tr("Программа ddjvu не найдена (пакет djvulibre-bin)"));
+  const QString tesseract = TesseractProgram();
+  const int longest = qMax(page.width, page.height);
+  const double scale = longest > kLongestSide ? double(kLongestSide) / longest : 1.0;
+  const int width = qMax(1, int(page.width * scale)), height = qMax(1, int(page.height * scale));
+  const QString picture = QDir(workFolder).filePath(QStringLiteral("ocr-page-%1.pgm").arg(page.number));
+  const QString where = Tr("страница %1").arg(page.number);
+  RunToEnd(ddjvu,
+           {QStringLiteral("-format=pgm"), QStringLiteral("-page=%1").arg(page.number),
+            QStringLiteral("-size=%1x%2").arg(width).arg(height), DjvusedRunner::ShortPathOf(bookPath), picture},
+           Tr("ddjvu не смог отрисовать страницу: %1").arg(where));
+  QByteArray tsv;
+  try {
+    tsv = RunToEnd(tesseract, {picture, QStringLiteral("stdout"), QStringLiteral("-l"), QStringLiteral("rus+eng"),
+                               QStringLiteral("--psm"), QStringLiteral("3"), QStringLiteral("tsv")},
+                   Tr("Tesseract не смог прочитать страницу: %1").arg(where));
+  } catch (...) {
+    QFile::remove(picture);
+    throw;
+  }
+  QFile::remove(picture);
+  return ZonesFromTesseractTsv(tsv, page.width, page.height, double(width) / page.width);
+}
+
+}  // namespace ocr
