@@ -306,7 +306,8 @@ ENGLISH = {
     "<span style='color:%1'>■ до выравнивания</span> <span style='color:%2'>■ после</span>":
         "<span style='color:%1'>■ before alignment</span> <span style='color:%2'>■ after</span>",
     'Чтение документа…': 'Reading the document…',
-    'в документе': 'in the document',
+    'нет текста под областью': 'no text under the area',
+    'Скрытый текст стр. %1 не прочитан: %2': 'The hidden text of page %1 was not read: %2',
     'Нет страниц': 'No pages',
     'Стр. %1 (%2 из %3)': 'Page %1 (%2 of %3)',
     'Страница %1 не отрисована: ddjvu выдал не картинку': 'Page %1 was not rendered: ddjvu gave no picture',

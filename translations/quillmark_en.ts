@@ -613,10 +613,6 @@ The document was left unchanged.</translation>
         <translation>Could not create a temporary folder</translation>
     </message>
     <message>
-        <source>в документе</source>
-        <translation>in the document</translation>
-    </message>
-    <message>
         <source>Нет страниц</source>
         <translation>No pages</translation>
     </message>
@@ -627,6 +623,10 @@ The document was left unchanged.</translation>
     <message>
         <source>Страница %1 не отрисована: ddjvu выдал не картинку</source>
         <translation>Page %1 was not rendered: ddjvu gave no picture</translation>
+    </message>
+    <message>
+        <source>нет текста под областью</source>
+        <translation>no text under the area</translation>
     </message>
 </context>
 <context>
@@ -677,6 +677,10 @@ The document was left unchanged.</translation>
     <message>
         <source> (в разных программах просмотра по-разному)</source>
         <translation> (viewers differ)</translation>
+    </message>
+    <message>
+        <source>Скрытый текст стр. %1 не прочитан: %2</source>
+        <translation>The hidden text of page %1 was not read: %2</translation>
     </message>
 </context>
 <context>
