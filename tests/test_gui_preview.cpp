@@ -58,6 +58,18 @@ void AddCreateRow(GuiHarness& gui, const QString& book, int first, int last) {
   main.ListView2()->selectRow(main.ListView2()->rowCount() - 1);
 }
 
+// Starts the windows, adds pages first..last of the book as a create row of
+// the work type (ComboBox3's index), without a backup, and opens its preview.
+PreviewWindow& OpenPreview(GuiHarness& gui, const QString& book, int first, int last, int workType = 0) {
+  AppWindows& w = gui.Start();
+  w.form1.show();
+  On<QCheckBox>(w.form1, "CheckBox6")->setChecked(false);
+  Choose(On<QComboBox>(w.form1, "ComboBox3"), workType);
+  AddCreateRow(gui, book, first, last);
+  On<QToolButton>(w.form1, "ButtonPreview")->click();
+  return *w.form1.Preview();
+}
+
 // The rows of the bar in column x of the picture: [first, last] dark rows.
 QPair<int, int> DarkRows(const QImage& picture, int x) {
   int first = -1, last = -1;
@@ -235,11 +247,7 @@ void PreviewTest::EntriesAreasAndPagesFollowEachOther() {
   const QString book = dir_.filePath(QStringLiteral("selection.djvu"));
   BuildDocument(book, Book());
   GuiHarness gui;
-  AppWindows& w = gui.Start();
-  w.form1.show();
-  AddCreateRow(gui, book, 2, 3);
-  On<QToolButton>(w.form1, "ButtonPreview")->click();
-  PreviewWindow& preview = *w.form1.Preview();
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 3);
   QCOMPARE(preview.Preview().pages.size(), 2);
   QCOMPARE(preview.PageIndex(), 0);
   auto* list = On<QTableWidget>(preview, "EntryList");
@@ -381,12 +389,8 @@ void PreviewTest::FitsTheSmallScreenAndKeepsItsPlace() {
   const QString book = dir_.filePath(QStringLiteral("small screen.djvu"));
   BuildDocument(book, Book());
   GuiHarness gui;
-  AppWindows& w = gui.Start();
-  ShowActive(&w.form1);
-  On<QCheckBox>(w.form1, "CheckBox6")->setChecked(false);  // no backup
-  AddCreateRow(gui, book, 2, 3);
-  On<QToolButton>(w.form1, "ButtonPreview")->click();
-  PreviewWindow& preview = *w.form1.Preview();
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 3);
+  TForm1& main = gui.main();
   QVERIFY(QTest::qWaitForWindowExposed(&preview));
   const QRect screen = preview.screen()->availableGeometry();
   QCOMPARE(screen.size(), QSize(1024, 600));  // the screen this program is given
@@ -407,9 +411,9 @@ void PreviewTest::FitsTheSmallScreenAndKeepsItsPlace() {
   // was, and the window the user was in keeps the focus.
   const QPoint place = preview.pos();
   const QSize size = preview.size();
-  ShowActive(&w.form1);
+  ShowActive(&main);
   QSignalSpy loaded(&preview, &PreviewWindow::Loaded);
-  w.form1.Button3Click();
+  main.Button3Click();
   QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
   QCOMPARE(loaded.size(), 1);
   QVERIFY(preview.Preview().pages.first().areas.first().inDocument);
@@ -430,13 +434,8 @@ void PreviewTest::LabelsOfTwoColumnsStayApart() {
   const QString book = dir_.filePath(QStringLiteral("index.djvu"));
   BuildDocument(book, WithBlankPagesUpTo({Page{}, Page{PageText(index), {}}}, 30));
   GuiHarness gui;
-  AppWindows& w = gui.Start();
-  w.form1.show();
-  On<QCheckBox>(w.form1, "CheckBox6")->setChecked(false);  // no backup
-  Choose(On<QComboBox>(w.form1, "ComboBox3"), 4);  // "Указатель (авто)"
-  AddCreateRow(gui, book, 2, 2);
-  On<QToolButton>(w.form1, "ButtonPreview")->click();
-  PreviewWindow& preview = *w.form1.Preview();
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 2, 4);  // "Указатель (авто)"
+  TForm1& main = gui.main();
   QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
   const int areas = int(preview.Preview().pages.first().areas.size());
   QVERIFY2(areas >= 16, qPrintable(QString::number(areas)));
@@ -444,7 +443,7 @@ void PreviewTest::LabelsOfTwoColumnsStayApart() {
   // New links, then the same after the run, labelled "(в документе)"; at
   // the fitted size and zoomed in.
   for (const bool run : {false, true}) {
-    if (run) w.form1.Button3Click();
+    if (run) main.Button3Click();
     QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
     On<QPushButton>(preview, "ButtonZoomFit")->click();
     for (int zoom = 0; zoom < 3; ++zoom) {
@@ -471,11 +470,7 @@ void PreviewTest::ZoomKeepsThePointUnderTheCursor() {
   const QString book = dir_.filePath(QStringLiteral("zoom.djvu"));
   BuildDocument(book, Book());
   GuiHarness gui;
-  AppWindows& w = gui.Start();
-  w.form1.show();
-  AddCreateRow(gui, book, 2, 2);
-  On<QToolButton>(w.form1, "ButtonPreview")->click();
-  PreviewWindow& preview = *w.form1.Preview();
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 2);
   auto* view = On<QGraphicsView>(preview, "PageView");
   QWidget* port = view->viewport();
   const auto onPage = [view](QPointF at) { return view->viewportTransform().inverted().map(at); };
