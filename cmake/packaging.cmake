@@ -13,7 +13,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "djvulibre-bin, qt6-qpa-plugins")
 # Qt's own dialogs in the user's language; the desktop's launcher for "Открыть".
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils, tesseract-ocr, tesseract-ocr-rus, tesseract-ocr-eng")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -1,21 +1,29 @@
 // The preview window on real documents with the real djvused and ddjvu: the
 // areas it draws are those the create run then writes, at their place on the
 // rendered page; entries and areas select each other; pages step; the fix
-// list's row shows the alignment the fix job then writes; and the preview
-// never changes the document.
+// list's row shows the alignment the fix job then writes, with the words under
+// each area; the preview never changes the document. The program runs on a
+// small screen of 1024×600: the window must open inside it, beside the main
+// window where there is room, keep its place after a run, keep its labels
+// apart, zoom about the cursor and close with Escape.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsView>
+#include <QGraphicsSimpleTextItem>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "app/preview_window.h"
+#include "app/window_position.h"
 #include "support/djvu_documents.h"
 #include "support/fix_links.h"
 #include "support/gui_harness.h"
@@ -50,6 +58,18 @@ void AddCreateRow(GuiHarness& gui, const QString& book, int first, int last) {
   main.ListView2()->selectRow(main.ListView2()->rowCount() - 1);
 }
 
+// Starts the windows, adds pages first..last of the book as a create row of
+// the work type (ComboBox3's index), without a backup, and opens its preview.
+PreviewWindow& OpenPreview(GuiHarness& gui, const QString& book, int first, int last, int workType = 0) {
+  AppWindows& w = gui.Start();
+  w.form1.show();
+  On<QCheckBox>(w.form1, "CheckBox6")->setChecked(false);
+  Choose(On<QComboBox>(w.form1, "ComboBox3"), workType);
+  AddCreateRow(gui, book, first, last);
+  On<QToolButton>(w.form1, "ButtonPreview")->click();
+  return *w.form1.Preview();
+}
+
 // The rows of the bar in column x of the picture: [first, last] dark rows.
 QPair<int, int> DarkRows(const QImage& picture, int x) {
   int first = -1, last = -1;
@@ -59,6 +79,62 @@ QPair<int, int> DarkRows(const QImage& picture, int x) {
     last = y;
   }
   return {first, last};
+}
+
+// The rows of the list that show.
+QList<int> VisibleRows(QTableWidget* list) {
+  QList<int> rows;
+  for (int row = 0; row < list->rowCount(); ++row) {
+    if (!list->isRowHidden(row)) rows << row;
+  }
+  return rows;
+}
+
+void ShowActive(QWidget* window) {
+  window->show();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// The label texts that show on the page and where they are in the view's
+// pixels; and the areas with a label, also in the view's pixels.
+struct DrawnLabels {
+  QList<QRectF> labels;
+  QList<QRectF> areas;
+  QList<QGraphicsItem*> areaOfLabel;
+  QList<QGraphicsItem*> labelledAreas;
+};
+DrawnLabels LabelsOf(PreviewWindow& preview) {
+  auto* view = On<QGraphicsView>(preview, "PageView");
+  DrawnLabels found;
+  for (QGraphicsItem* item : view->scene()->items(Qt::AscendingOrder)) {
+    auto* label = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item);
+    if (!label) continue;
+    QGraphicsItem* area = label->parentItem();
+    found.labelledAreas << area;
+    found.areas << view->mapFromScene(area->boundingRect()).boundingRect();
+    if (!label->isVisible()) continue;
+    found.labels << label->deviceTransform(view->viewportTransform()).mapRect(label->boundingRect());
+    found.areaOfLabel << area;
+  }
+  return found;
+}
+
+// Fails naming the first pair of shown labels that overlap, or a label that
+// covers an area other than its own.
+void CheckLabelsApart(PreviewWindow& preview) {
+  const DrawnLabels d = LabelsOf(preview);
+  for (int i = 0; i < d.labels.size(); ++i) {
+    for (int j = i + 1; j < d.labels.size(); ++j) {
+      QVERIFY2(!d.labels[i].intersects(d.labels[j]), qPrintable(QStringLiteral("labels %1 and %2 overlap").arg(i).arg(j)));
+    }
+    for (int a = 0; a < d.areas.size(); ++a) {
+      // Pens are drawn about the edges: a pixel of touching is no overlap.
+      if (d.labelledAreas[a] == d.areaOfLabel[i]) continue;
+      QVERIFY2(!d.labels[i].intersects(d.areas[a].adjusted(1, 1, -1, -1)),
+               qPrintable(QStringLiteral("label %1 covers area %2").arg(i).arg(a)));
+    }
+  }
 }
 
 bool Near(const QRectF& a, const QRectF& b) {
@@ -79,6 +155,11 @@ class PreviewTest : public QObject {
   void DrawsWhatTheRunWrites();
   void EntriesAreasAndPagesFollowEachOther();
   void FixRowShowsTheAlignment();
+  void PlacedBesideTheMainWindow_data();
+  void PlacedBesideTheMainWindow();
+  void FitsTheSmallScreenAndKeepsItsPlace();
+  void LabelsOfTwoColumnsStayApart();
+  void ZoomKeepsThePointUnderTheCursor();
 
  private:
   QTemporaryDir dir_;
@@ -166,20 +247,19 @@ void PreviewTest::EntriesAreasAndPagesFollowEachOther() {
   const QString book = dir_.filePath(QStringLiteral("selection.djvu"));
   BuildDocument(book, Book());
   GuiHarness gui;
-  AppWindows& w = gui.Start();
-  w.form1.show();
-  AddCreateRow(gui, book, 2, 3);
-  On<QToolButton>(w.form1, "ButtonPreview")->click();
-  PreviewWindow& preview = *w.form1.Preview();
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 3);
   QCOMPARE(preview.Preview().pages.size(), 2);
   QCOMPARE(preview.PageIndex(), 0);
   auto* list = On<QTableWidget>(preview, "EntryList");
   QCOMPARE(list->rowCount(), 5);
   QCOMPARE(list->item(3, 1)->text(), QStringLiteral("Глава 3 16"));
+  // The list shows the entries of the page shown.
+  QCOMPARE(VisibleRows(list), (QList<int>{0, 1, 2}));
 
   // An entry of page 3 brings its page and selects its area.
   list->selectRow(4);
   QCOMPARE(preview.PageIndex(), 1);
+  QCOMPARE(VisibleRows(list), (QList<int>{3, 4}));
   QCOMPARE(preview.SelectedArea(), 1);
   // A click on an area selects its entry.
   QTRY_VERIFY(!preview.Picture().isNull());
@@ -193,6 +273,7 @@ void PreviewTest::EntriesAreasAndPagesFollowEachOther() {
   // Page Up and Page Down, and the buttons, step through the range and stop at its ends.
   QTest::keyClick(view, Qt::Key_PageUp);
   QCOMPARE(preview.PageIndex(), 0);
+  QCOMPARE(VisibleRows(list), (QList<int>{0, 1, 2}));
   QTest::keyClick(view, Qt::Key_PageUp);
   QCOMPARE(preview.PageIndex(), 0);
   QVERIFY(!On<QPushButton>(preview, "ButtonPriorPage")->isEnabled());
@@ -211,13 +292,31 @@ void PreviewTest::EntriesAreasAndPagesFollowEachOther() {
   QTRY_VERIFY(preview.Picture().width() > fitted * 1.4);
   On<QPushButton>(preview, "ButtonZoomFit")->click();
   QTRY_COMPARE(preview.Picture().width(), fitted);
+
+  // Escape closes the window, from the page as from the list.
+  for (QWidget* where : {static_cast<QWidget*>(view), static_cast<QWidget*>(list)}) {
+    ShowActive(&preview);
+    where->setFocus();
+    QTest::keyClick(where, Qt::Key_Escape);
+    QVERIFY(!preview.isVisible());
+  }
 }
 
 void PreviewTest::FixRowShowsTheAlignment() {
   using fixtest::Area;
   const QString book = dir_.filePath(QStringLiteral("fix.djvu"));
   const QList<Area> ragged = {{"rect", 100, 1500, 1000, 40}, {"rect", 108, 1400, 990, 40}, {"rect", 96, 1300, 1012, 40}};
-  BuildDocument(book, WithBlankPagesUpTo({Page{}, Page{{}, fixtest::Links(ragged)}}, 3));
+  // The entries' words under the areas, their numbers at the right margin;
+  // a heading above them has no area.
+  const auto entry = [](int bottom, const QString& title, const QString& number) {
+    TextLine line = LayoutLine(bottom, bottom + 40, title.split(QLatin1Char(' ')), 110);
+    line.words << Word{1060, bottom, 1080, bottom + 40, number};
+    line.right = 1080;
+    return line;
+  };
+  const QByteArray text = PageText({Line(1600, "Содержание"), entry(1500, "Введение", "3"),
+                                    entry(1400, "Глава первая", "7"), entry(1300, "Глава вторая", "15")});
+  BuildDocument(book, WithBlankPagesUpTo({Page{}, Page{text, fixtest::Links(ragged)}}, 3));
   const QByteArray original = ReadFile(book);
   GuiHarness gui;
   AppWindows& w = gui.Start();
@@ -237,7 +336,10 @@ void PreviewTest::FixRowShowsTheAlignment() {
   for (const PreviewArea& area : page.areas) (area.kind == AreaKind::BeforeAlignment ? before : after) << area.area;
   QCOMPARE(before.size(), ragged.size());
   QCOMPARE(after.size(), ragged.size());
-  QCOMPARE(On<QTableWidget>(preview, "EntryList")->rowCount(), ragged.size());
+  auto* list = On<QTableWidget>(preview, "EntryList");
+  QCOMPARE(list->rowCount(), ragged.size());
+  const QStringList texts{"Введение 3", "Глава первая 7", "Глава вторая 15"};
+  for (int row = 0; row < list->rowCount(); ++row) QCOMPARE(list->item(row, 1)->text(), texts[row]);
 
   w.form1.Button1Click();  // "Исправить"
   const QList<Area> aligned = fixtest::AreasOf(OutputAnt(book));
@@ -251,5 +353,170 @@ void PreviewTest::FixRowShowsTheAlignment() {
   QVERIFY(fixtest::Columns(aligned) != fixtest::Columns(ragged));  // the alignment moved something
 }
 
-QTEST_MAIN(PreviewTest)
+void PreviewTest::PlacedBesideTheMainWindow_data() {
+  QTest::addColumn<QRect>("screen");  // available geometry
+  QTest::addColumn<QRect>("main");    // the main window's frame
+  QTest::addColumn<int>("least");     // the narrowest the preview can show
+  QTest::addColumn<QRect>("placed");
+  const QSize wanted(1000, 720);
+  QTest::newRow("room on the right") << QRect(0, 0, 1920, 1080) << QRect(100, 100, 568, 331) << 800
+                                     << QRect(668, 100, 1000, 720);
+  QTest::newRow("room on the left only") << QRect(0, 0, 1920, 1080) << QRect(1000, 100, 568, 331) << 800
+                                         << QRect(0, 100, 1000, 720);
+  QTest::newRow("narrowed to the room on the right") << QRect(0, 0, 1600, 900) << QRect(50, 50, 568, 331) << 800
+                                                     << QRect(618, 50, 982, 720);
+  QTest::newRow("too little room: at the right edge, moved up to fit")
+      << QRect(0, 0, 1280, 1024) << QRect(356, 346, 568, 331) << 800 << QRect(280, 304, 1000, 720);
+  QTest::newRow("1024x600: shrunk to the screen") << QRect(0, 0, 1024, 600) << QRect(228, 134, 568, 331) << 800
+                                                  << QRect(24, 0, 1000, 600);
+  QTest::newRow("second screen with a panel on top") << QRect(1920, 30, 1024, 570) << QRect(2000, 40, 568, 331)
+                                                     << 800 << QRect(1944, 30, 1000, 570);
+  QTest::newRow("main window partly off the screen") << QRect(0, 0, 1366, 768) << QRect(-200, 500, 568, 331)
+                                                     << 800 << QRect(368, 48, 998, 720);
+}
+
+void PreviewTest::PlacedBesideTheMainWindow() {
+  QFETCH(QRect, screen);
+  QFETCH(QRect, main);
+  QFETCH(int, least);
+  QFETCH(QRect, placed);
+  const QRect result = BesideRect(screen, main, QSize(1000, 720), least);
+  QCOMPARE(result, placed);
+  QVERIFY(screen.contains(result));
+}
+
+void PreviewTest::FitsTheSmallScreenAndKeepsItsPlace() {
+  const QString book = dir_.filePath(QStringLiteral("small screen.djvu"));
+  BuildDocument(book, Book());
+  GuiHarness gui;
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 3);
+  TForm1& main = gui.main();
+  QVERIFY(QTest::qWaitForWindowExposed(&preview));
+  const QRect screen = preview.screen()->availableGeometry();
+  QCOMPARE(screen.size(), QSize(1024, 600));  // the screen this program is given
+  QVERIFY2(screen.contains(preview.frameGeometry()),
+           qPrintable(QStringLiteral("%1,%2 %3x%4").arg(preview.frameGeometry().x()).arg(preview.frameGeometry().y())
+                          .arg(preview.frameGeometry().width()).arg(preview.frameGeometry().height())));
+  // Every button and the summary are on the screen, whole.
+  QList<QWidget*> controls{On<QPlainTextEdit>(preview, "LabelNotes")};
+  for (QPushButton* button : preview.findChildren<QPushButton*>()) controls << button;
+  for (QWidget* control : controls) {
+    QVERIFY(control->isVisible());
+    const QRect onScreen(control->mapToGlobal(QPoint(0, 0)), control->size());
+    QVERIFY2(screen.contains(onScreen), qPrintable(control->objectName()));
+  }
+  QVERIFY(!On<QPlainTextEdit>(preview, "LabelNotes")->toPlainText().isEmpty());
+
+  // A run ends: the preview shows the links now in the document where it
+  // was, and the window the user was in keeps the focus.
+  const QPoint place = preview.pos();
+  const QSize size = preview.size();
+  ShowActive(&main);
+  QSignalSpy loaded(&preview, &PreviewWindow::Loaded);
+  main.Button3Click();
+  QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
+  QCOMPARE(loaded.size(), 1);
+  QVERIFY(preview.Preview().pages.first().areas.first().inDocument);
+  QTest::qWait(100);  // the window system's answers to any raise or activation
+  QVERIFY(preview.isVisible());
+  QVERIFY(QApplication::activeWindow() != &preview);
+  QCOMPARE(preview.pos(), place);
+  QCOMPARE(preview.size(), size);
+}
+
+void PreviewTest::LabelsOfTwoColumnsStayApart() {
+  // A two-column index page: numbers close together on a line, the right
+  // column close to the left one's numbers.
+  const QList<TextLine> index{Line(1500, "Абажур 12, 15, 18"), Line(1440, "Бумага 7"), Line(1380, "Вата 2, 3, 4, 5"),
+                              Line(1320, "Гиря 9"),
+                              Line(1500, "Гвоздь 9, 10, 11", 560), Line(1440, "Дверь 14", 560),
+                              Line(1380, "Ель 3, 8", 560), Line(1320, "Жесть 6, 13", 560)};
+  const QString book = dir_.filePath(QStringLiteral("index.djvu"));
+  BuildDocument(book, WithBlankPagesUpTo({Page{}, Page{PageText(index), {}}}, 30));
+  GuiHarness gui;
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 2, 4);  // "Указатель (авто)"
+  TForm1& main = gui.main();
+  QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
+  const int areas = int(preview.Preview().pages.first().areas.size());
+  QVERIFY2(areas >= 16, qPrintable(QString::number(areas)));
+  auto* zoomIn = On<QPushButton>(preview, "ButtonZoomIn");
+  // New links, then the same after the run, labelled "(в документе)"; at
+  // the fitted size and zoomed in.
+  for (const bool run : {false, true}) {
+    if (run) main.Button3Click();
+    QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
+    On<QPushButton>(preview, "ButtonZoomFit")->click();
+    for (int zoom = 0; zoom < 3; ++zoom) {
+      const DrawnLabels drawn = LabelsOf(preview);
+      QCOMPARE(drawn.areas.size(), areas);
+      QVERIFY(!drawn.labels.isEmpty());
+      CheckLabelsApart(preview);
+      if (QTest::currentTestFailed()) return;
+      zoomIn->click();
+      zoomIn->click();
+    }
+    // Zoomed in, every label finds room; each hidden one is the tooltip of its area.
+    QCOMPARE(LabelsOf(preview).labels.size(), areas);
+  }
+  for (QGraphicsItem* item : On<QGraphicsView>(preview, "PageView")->scene()->items()) {
+    if (auto* label = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) {
+      QCOMPARE(label->parentItem()->toolTip(), label->text());
+      QVERIFY(label->text().endsWith(QStringLiteral(" (в документе)")));
+    }
+  }
+}
+
+void PreviewTest::ZoomKeepsThePointUnderTheCursor() {
+  const QString book = dir_.filePath(QStringLiteral("zoom.djvu"));
+  BuildDocument(book, Book());
+  GuiHarness gui;
+  PreviewWindow& preview = OpenPreview(gui, book, 2, 2);
+  auto* view = On<QGraphicsView>(preview, "PageView");
+  QWidget* port = view->viewport();
+  const auto onPage = [view](QPointF at) { return view->viewportTransform().inverted().map(at); };
+  const auto wheel = [port](QPointF at, int steps) {
+    QWheelEvent event(at, port->mapToGlobal(at), QPoint(), QPoint(0, 120 * steps), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(port, &event);
+  };
+  // Far enough in that the page is larger than the view both ways.
+  for (int i = 0; i < 6; ++i) wheel(QRectF(port->rect()).center(), 1);
+  struct Turn {
+    QPointF at;  // as a share of the viewport's width and height
+    int steps;
+  };
+  for (const Turn& turn : {Turn{{0.2, 0.3}, 1}, Turn{{0.8, 0.7}, 2}, Turn{{0.75, 0.25}, -1}, Turn{{0.3, 0.8}, -1}}) {
+    const QPointF at(port->width() * turn.at.x(), port->height() * turn.at.y());
+    const QPointF before = onPage(at);
+    const double scale = view->transform().m11();
+    wheel(at, turn.steps);
+    QVERIFY(qAbs(view->transform().m11() - scale * std::pow(1.25, turn.steps)) < 1e-6);
+    // Within a pixel of the screen: scrolling moves by whole pixels.
+    const QPointF after = onPage(at);
+    QVERIFY2(QLineF(before, after).length() * view->transform().m11() <= 1.5,
+             qPrintable(QStringLiteral("(%1, %2) moved to (%3, %4)").arg(before.x()).arg(before.y()).arg(after.x()).arg(after.y())));
+  }
+  // The buttons zoom about the view's centre.
+  const QPointF centre = QRectF(port->rect()).center();
+  for (const char* button : {"ButtonZoomIn", "ButtonZoomOut"}) {
+    const QPointF before = onPage(centre);
+    On<QPushButton>(preview, button)->click();
+    QVERIFY(QLineF(before, onPage(centre)).length() * view->transform().m11() <= 1.5);
+  }
+}
+
+int main(int argc, char** argv) {
+  // The offscreen platform gets one screen of a small laptop's size.
+  QTemporaryDir platform;
+  if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+    const QString config = platform.filePath(QStringLiteral("screen.json"));
+    WriteFile(config, R"({"windowFrameMargins": true, "screens": [{"name": "small", "x": 0, "y": 0,
+                      "width": 1024, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+  }
+  QApplication app(argc, argv);
+  app.setAttribute(Qt::AA_Use96Dpi, true);
+  PreviewTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "test_gui_preview.moc"

@@ -19,6 +19,14 @@ NOTE_EN = ("                        Note\n   1. Creating contents links  \n"
            "as rectangles and ovals\n   3. Alignment leaves the border \nstyle as it is")
 
 ENGLISH = {
+    'Tesseract вывел не таблицу слов': 'Tesseract did not print a table of words',
+    'Программа tesseract не найдена: для страниц без текста установите пакеты tesseract-ocr, tesseract-ocr-rus и tesseract-ocr-eng':
+        'The program tesseract is not found: for pages without text install the packages tesseract-ocr, tesseract-ocr-rus and tesseract-ocr-eng',
+    'Tesseract не запускается': 'Tesseract does not start',
+    'У Tesseract нет языка %1: установите пакет tesseract-ocr-%1': 'Tesseract has no language %1: install the package tesseract-ocr-%1',
+    'ddjvu не смог отрисовать страницу: %1': 'ddjvu could not render the page: %1',
+    'Tesseract не смог прочитать страницу: %1': 'Tesseract could not read the page: %1',
+    'страница %1': 'page %1',
     'Скрытый текст (OCR) будет удалён из книг:\n%1\n\nБез резервной копии его не вернуть. Продолжить?':
         'The hidden text (OCR) will be removed from the books:\n%1\n\nWithout a backup it cannot be got back. Go on?',
     'Удалить текст': 'Remove the text',
@@ -314,7 +322,8 @@ ENGLISH = {
     "<span style='color:%1'>■ до выравнивания</span> <span style='color:%2'>■ после</span>":
         "<span style='color:%1'>■ before alignment</span> <span style='color:%2'>■ after</span>",
     'Чтение документа…': 'Reading the document…',
-    'в документе': 'in the document',
+    'нет текста под областью': 'no text under the area',
+    'Скрытый текст стр. %1 не прочитан: %2': 'The hidden text of page %1 was not read: %2',
     'Нет страниц': 'No pages',
     'Стр. %1 (%2 из %3)': 'Page %1 (%2 of %3)',
     'Страница %1 не отрисована: ddjvu выдал не картинку': 'Page %1 was not rendered: ddjvu gave no picture',

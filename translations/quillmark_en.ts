@@ -485,6 +485,41 @@ The document was left unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>Ocr</name>
+    <message>
+        <source>Tesseract вывел не таблицу слов</source>
+        <translation>Tesseract did not print a table of words</translation>
+    </message>
+    <message>
+        <source>Программа tesseract не найдена: для страниц без текста установите пакеты tesseract-ocr, tesseract-ocr-rus и tesseract-ocr-eng</source>
+        <translation>The program tesseract is not found: for pages without text install the packages tesseract-ocr, tesseract-ocr-rus and tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>Tesseract не запускается</source>
+        <translation>Tesseract does not start</translation>
+    </message>
+    <message>
+        <source>У Tesseract нет языка %1: установите пакет tesseract-ocr-%1</source>
+        <translation>Tesseract has no language %1: install the package tesseract-ocr-%1</translation>
+    </message>
+    <message>
+        <source>Программа ddjvu не найдена (пакет djvulibre-bin)</source>
+        <translation>The program ddjvu was not found (package djvulibre-bin)</translation>
+    </message>
+    <message>
+        <source>страница %1</source>
+        <translation>page %1</translation>
+    </message>
+    <message>
+        <source>ddjvu не смог отрисовать страницу: %1</source>
+        <translation>ddjvu could not render the page: %1</translation>
+    </message>
+    <message>
+        <source>Tesseract не смог прочитать страницу: %1</source>
+        <translation>Tesseract could not read the page: %1</translation>
+    </message>
+</context>
+<context>
     <name>OutlineEntries</name>
     <message>
         <source>Закладки не созданы: ни одна строка содержания не получила ссылку</source>
@@ -613,10 +648,6 @@ The document was left unchanged.</translation>
         <translation>Could not create a temporary folder</translation>
     </message>
     <message>
-        <source>в документе</source>
-        <translation>in the document</translation>
-    </message>
-    <message>
         <source>Нет страниц</source>
         <translation>No pages</translation>
     </message>
@@ -627,6 +658,10 @@ The document was left unchanged.</translation>
     <message>
         <source>Страница %1 не отрисована: ddjvu выдал не картинку</source>
         <translation>Page %1 was not rendered: ddjvu gave no picture</translation>
+    </message>
+    <message>
+        <source>нет текста под областью</source>
+        <translation>no text under the area</translation>
     </message>
 </context>
 <context>
@@ -677,6 +712,10 @@ The document was left unchanged.</translation>
     <message>
         <source> (в разных программах просмотра по-разному)</source>
         <translation> (viewers differ)</translation>
+    </message>
+    <message>
+        <source>Скрытый текст стр. %1 не прочитан: %2</source>
+        <translation>The hidden text of page %1 was not read: %2</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,5 @@
 #include "app/log_window.h"
 
-#include <QScreen>
 #include <QScrollBar>
 
 #include "app/window_position.h"
@@ -42,18 +41,7 @@ void TForm2::LogShow() {
 void TForm2::PlaceBeside(const QWidget& main) {
   if (placed_) return;
   placed_ = true;
-  const QScreen* screen = main.screen();
-  if (!screen) return;
-  // Before its first showing the log has no frame of its own yet: it gets
-  // the main window's.
-  const QMargins frame(main.geometry().left() - main.frameGeometry().left(),
-                       main.geometry().top() - main.frameGeometry().top(),
-                       main.frameGeometry().right() - main.geometry().right(),
-                       main.frameGeometry().bottom() - main.geometry().bottom());
-  const QSize outer = size().grownBy(frame);
-  const QRect placed = BesideRect(screen->availableGeometry(), main.frameGeometry(), outer);
-  resize(placed.size().shrunkBy(frame));
-  move(placed.topLeft());  // the outer corner
+  MoveBeside(*this, main);
 }
 
 void TForm2::ShowProgress(int number, int count) {

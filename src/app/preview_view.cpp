@@ -1,5 +1,6 @@
 #include "app/preview_view.h"
 
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -13,14 +14,24 @@ constexpr double kMinZoom = 0.25, kMaxZoom = 8;
 PreviewView::PreviewView(QWidget* parent) : QGraphicsView(parent) {
   setBackgroundBrush(palette().dark());
   setDragMode(QGraphicsView::NoDrag);
-  setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+  // SetZoom keeps its own anchor: Qt's anchors follow the last mouse move
+  // and the cursor's place on the screen, which a wheel turn does not update.
+  setTransformationAnchor(QGraphicsView::NoAnchor);
+  setResizeAnchor(QGraphicsView::AnchorViewCenter);
   setRenderHint(QPainter::Antialiasing);
   setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-void PreviewView::SetZoom(double zoom) {
+void PreviewView::SetZoom(double zoom) { SetZoom(zoom, QRectF(viewport()->rect()).center()); }
+
+void PreviewView::SetZoom(double zoom, const QPointF& anchor) {
+  const QPointF onPage = viewportTransform().inverted().map(anchor);
   zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
   Refit();
+  // Scroll by what the point moved; the scroll bars stop at the page's edges.
+  const QPointF moved = viewportTransform().map(onPage) - anchor;
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(moved.x()));
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(moved.y()));
   emit ScaleChanged();
 }
 
@@ -38,7 +49,7 @@ void PreviewView::wheelEvent(QWheelEvent* event) {
     return;
   }
   const int steps = event->angleDelta().y() / 120;
-  if (steps != 0) SetZoom(zoom_ * std::pow(1.25, steps));
+  if (steps != 0) SetZoom(zoom_ * std::pow(1.25, steps), event->position());
   event->accept();
 }
 

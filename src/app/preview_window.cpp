@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "app/window_position.h"
 #include "core/fix_job.h"
 #include "core/errors.h"
 #include "preview/page_renderer.h"
@@ -27,10 +28,6 @@ const QColor kInDocumentColor(0x2E, 0x7D, 0x32);  // a link the document has
 const QColor kBeforeColor(0x75, 0x75, 0x75);      // an area before alignment
 const QColor kAfterColor(0xE6, 0x51, 0x00);       // the same area aligned
 
-QString AreaText(const PageRect& a) {
-  return QStringLiteral("%1 %2 %3 %4").arg(a.left).arg(a.bottom).arg(a.Width()).arg(a.Height());
-}
-
 QColor AreaColor(const PreviewArea& area, const PreviewStyle& style) {
   switch (area.kind) {
     case AreaKind::New: return style.border.isEmpty() ? kNewColor : QColor(style.border);
@@ -41,11 +38,23 @@ QColor AreaColor(const PreviewArea& area, const PreviewStyle& style) {
   return kNewColor;
 }
 
+bool Existing(const PreviewArea& area) { return area.kind == AreaKind::InDocument || area.inDocument; }
+
 QString AreaLabel(const PreviewArea& area) {
   QString label = QStringLiteral("→ ") + TargetText(area);
-  if (area.kind == AreaKind::InDocument || area.inDocument) label += PreviewWindow::tr(" (в документе)");
+  if (Existing(area)) label += PreviewWindow::tr(" (в документе)");
   return label;
 }
+
+// The rectangle an area's shape item is drawn in, in scene units.
+QRectF ShapeRect(QGraphicsItem* item) {
+  if (auto* r = qgraphicsitem_cast<QGraphicsRectItem*>(item)) return r->rect();
+  if (auto* e = qgraphicsitem_cast<QGraphicsEllipseItem*>(item)) return e->rect();
+  return {};
+}
+
+// How many lines of the dry run's summary show without scrolling.
+constexpr int kNoteLines = 4;
 
 QTableWidgetItem* Cell(const QString& text) { return new QTableWidgetItem(text); }
 
@@ -66,15 +75,26 @@ PreviewWindow::PreviewWindow(const QString& programFolder, QWidget* parent)
   ui_->EntryList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   ui_->EntryList->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   ui_->EntryList->verticalHeader()->setDefaultSectionSize(ui_->EntryList->fontMetrics().height() + 6);
+  // The summary keeps a few lines' height however long it is, so the window
+  // never grows past a small screen; the rest scrolls.
+  QPlainTextEdit* notes = ui_->LabelNotes;
+  notes->setFixedHeight(notes->fontMetrics().lineSpacing() * kNoteLines + 2 * notes->frameWidth() +
+                        int(2 * notes->document()->documentMargin()));
+  notes->viewport()->setAutoFillBackground(false);
 
   renderTimer_.setSingleShot(true);
   renderTimer_.setInterval(150);  // a resize or a zoom settles before ddjvu runs again
   connect(&renderTimer_, &QTimer::timeout, this, &PreviewWindow::RequestPicture);
-  connect(ui_->PageView, &PreviewView::ScaleChanged, this, [this] { renderTimer_.start(); });
+  connect(ui_->PageView, &PreviewView::ScaleChanged, this, [this] {
+    PlaceLabels();
+    renderTimer_.start();
+  });
   connect(renderer_, &PageRenderer::Rendered, this, &PreviewWindow::PictureRendered);
   connect(renderer_, &PageRenderer::Failed, this, [this](int, const QString& message) {
-    ui_->LabelNotes->setText(message);
+    ui_->LabelNotes->setPlainText(message);
   });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
 
   const auto step = [this](int by) { ShowPage(pageIndex_ + by); };
   connect(ui_->ButtonPriorPage, &QPushButton::clicked, this, [step] { step(-1); });
@@ -95,7 +115,7 @@ PreviewWindow::PreviewWindow(const QString& programFolder, QWidget* parent)
   // A bookmark shows the contents entry it is made from.
   connect(ui_->OutlineTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     const QVariant row = item ? item->data(0, Qt::UserRole) : QVariant();
-    if (row.isValid()) ui_->EntryList->selectRow(row.toInt());
+    if (row.isValid()) SelectEntry(row.toInt());
   });
 }
 
@@ -110,6 +130,7 @@ void PreviewWindow::ShowCreateRow(const CreateJob& row, bool outline) {
   ui_->LabelLegend->setText(tr("<span style='color:%1'>■ новые ссылки</span> "
                                "<span style='color:%2'>■ в документе</span>")
                                 .arg(kNewColor.name(), kInDocumentColor.name()));
+  Present();
   Load([row, outline](DjvusedRunner& runner) { return PreviewCreateRow(runner, row, outline); });
 }
 
@@ -118,6 +139,7 @@ void PreviewWindow::ShowFixRow(const QString& longPath) {
   ui_->LabelLegend->setText(tr("<span style='color:%1'>■ до выравнивания</span> "
                                "<span style='color:%2'>■ после</span>")
                                 .arg(kBeforeColor.name(), kAfterColor.name()));
+  Present();
   Load([longPath](DjvusedRunner& runner) { return PreviewFixRow(runner, longPath); });
 }
 
@@ -125,11 +147,21 @@ void PreviewWindow::Reload() {
   if (read_) Load(read_);
 }
 
-void PreviewWindow::Load(const std::function<RowPreview(DjvusedRunner&)>& read) {
-  read_ = read;
+void PreviewWindow::Present() {
+  // The first time, inside the main window's screen and beside it when there
+  // is room (narrowed to that room rather than covering it, down to the
+  // least the window can show); later the user's place and size are kept.
+  if (!placed_ && parentWidget()) {
+    placed_ = true;
+    MoveBeside(*this, *parentWidget()->window(), minimumSizeHint().width());
+  }
   show();
   raise();
   activateWindow();
+}
+
+void PreviewWindow::Load(const std::function<RowPreview(DjvusedRunner&)>& read) {
+  read_ = read;
   if (loading_) {  // the reading under way ends first; then the latest row is read
     reloadPending_ = true;
     return;
@@ -137,7 +169,7 @@ void PreviewWindow::Load(const std::function<RowPreview(DjvusedRunner&)>& read) 
   loading_ = true;
   const int keepPage = pageIndex_;
   const QString keepPath = preview_.path;
-  ui_->LabelNotes->setText(tr("Чтение документа…"));
+  ui_->LabelNotes->setPlainText(tr("Чтение документа…"));
   QString failure;
   try {
     if (!workspace_.Valid()) throw IoError(tr("Не удалось создать временную папку"));
@@ -153,7 +185,7 @@ void PreviewWindow::Load(const std::function<RowPreview(DjvusedRunner&)>& read) 
     Load(read_);
     return;
   }
-  ui_->LabelNotes->setText(failure.isEmpty() ? preview_.log.join(QLatin1Char('\n')) : failure);
+  ui_->LabelNotes->setPlainText(failure.isEmpty() ? preview_.log.join(QLatin1Char('\n')) : failure);
   FillEntries();
   FillOutline();
   pageIndex_ = -1;
@@ -169,23 +201,19 @@ void PreviewWindow::FillEntries() {
     const PreviewPage& page = preview_.pages[p];
     for (int a = 0; a < page.areas.size(); ++a) {
       const PreviewArea& area = page.areas[a];
-      QString text, printed;
+      if (area.kind == AreaKind::BeforeAlignment) continue;  // listed with its aligned area
+      QString text = area.text, printed;
       if (area.entry >= 0) {
         text = preview_.entries[area.entry].text;
         printed = preview_.entries[area.entry].printed;
-      } else if (area.kind == AreaKind::InDocument) {
-        text = tr("в документе");
-      } else if (area.kind == AreaKind::BeforeAlignment) {
-        continue;  // listed with its aligned area
-      } else {
-        text = AreaText(area.area);
       }
+      if (text.isEmpty()) text = tr("нет текста под областью");
       const int row = list->rowCount();
       list->insertRow(row);
       list->setItem(row, 0, Cell(QString::number(page.number)));
       list->setItem(row, 1, Cell(text));
       list->setItem(row, 2, Cell(printed));
-      list->setItem(row, 3, Cell(TargetText(area) + (area.inDocument ? tr(" (в документе)") : QString())));
+      list->setItem(row, 3, Cell(TargetText(area) + (Existing(area) ? tr(" (в документе)") : QString())));
       rows_ << qMakePair(p, a);
     }
   }
@@ -237,6 +265,7 @@ void PreviewWindow::ShowPage(int index) {
       tr("Стр. %1 (%2 из %3)").arg(page.number).arg(index + 1).arg(preview_.pages.size()));
   ui_->ButtonPriorPage->setEnabled(index > 0);
   ui_->ButtonNextPage->setEnabled(index + 1 < preview_.pages.size());
+  ShowEntriesOfPage();
   BuildScene();
   picture_ = QImage();
   requested_ = QSize();
@@ -247,6 +276,7 @@ void PreviewWindow::BuildScene() {
   const PreviewPage& page = preview_.pages[pageIndex_];
   const QScopedValueRollback<bool> syncing(syncing_, true);
   areaItems_.clear();
+  labels_.clear();
   scene_->clear();
   // The scene is the page in its own units; the picture is scaled onto it.
   scene_->setSceneRect(QRectF(QPointF(0, 0), QSizeF(page.size)));
@@ -270,19 +300,68 @@ void PreviewWindow::BuildScene() {
                   : static_cast<QAbstractGraphicsShapeItem*>(scene_->addRect(rect, pen, brush));
     item->setFlag(QGraphicsItem::ItemIsSelectable, area.kind != AreaKind::BeforeAlignment);
     item->setToolTip(AreaLabel(area));
+    QGraphicsSimpleTextItem* label = nullptr;
     if (area.kind != AreaKind::BeforeAlignment) {
-      auto* label = new QGraphicsSimpleTextItem(AreaLabel(area), item);
+      label = new QGraphicsSimpleTextItem(AreaLabel(area), item);
       label->setBrush(color);
       QFont small = label->font();
       small.setPointSizeF(small.pointSizeF() * 0.8);
       label->setFont(small);
       label->setFlag(QGraphicsItem::ItemIgnoresTransformations);
       label->setAcceptedMouseButtons(Qt::NoButton);  // a click goes to the area below
-      label->setPos(rect.right(), rect.top());
     }
     areaItems_ << item;
+    labels_ << label;
   }
   ui_->PageView->Refit();
+  PlaceLabels();
+}
+
+void PreviewWindow::PlaceLabels() {
+  // Labels keep their size on the screen, so where they fit depends on the
+  // zoom. Each goes right of its area, else left, above or below, where it
+  // covers no other labelled area and no label placed before it, inside the
+  // page; where none of these is free it is hidden and shows as the area's
+  // tooltip only.
+  const double scale = ui_->PageView->Scale();
+  if (scale <= 0 || areaItems_.isEmpty()) return;
+  const QRectF page = scene_->sceneRect();
+  QList<QRectF> taken;
+  QList<int> owner;  // the area of each taken rectangle
+  for (int i = 0; i < areaItems_.size(); ++i) {
+    if (labels_[i]) {
+      taken << ShapeRect(areaItems_[i]);
+      owner << i;
+    }
+  }
+  const qreal gap = 3 / scale;
+  for (int i = 0; i < areaItems_.size(); ++i) {
+    QGraphicsSimpleTextItem* label = labels_[i];
+    if (!label) continue;
+    const QRectF area = ShapeRect(areaItems_[i]);
+    const QSizeF size = label->boundingRect().size() / scale;
+    const QRectF candidates[] = {
+        QRectF(QPointF(area.right() + gap, area.top()), size),
+        QRectF(QPointF(area.left() - gap - size.width(), area.top()), size),
+        QRectF(QPointF(area.left(), area.top() - gap - size.height()), size),
+        QRectF(QPointF(area.left(), area.bottom() + gap), size),
+    };
+    const QRectF* chosen = nullptr;
+    for (const QRectF& place : candidates) {
+      if (!page.contains(place)) continue;
+      bool free = true;
+      for (int t = 0; t < taken.size() && free; ++t) free = owner[t] == i || !taken[t].intersects(place);
+      if (free) {
+        chosen = &place;
+        break;
+      }
+    }
+    label->setVisible(chosen != nullptr);
+    if (!chosen) continue;
+    label->setPos(chosen->topLeft());
+    taken << *chosen;
+    owner << i;
+  }
 }
 
 QSize PreviewWindow::WantedPictureSize() const {
@@ -307,7 +386,7 @@ void PreviewWindow::PictureRendered(int page, const QByteArray& bytes) {
   if (pageIndex_ < 0 || preview_.pages[pageIndex_].number != page) return;
   const QImage picture = QImage::fromData(bytes, "PPM");
   if (picture.isNull()) {
-    ui_->LabelNotes->setText(tr("Страница %1 не отрисована: ddjvu выдал не картинку").arg(page));
+    ui_->LabelNotes->setPlainText(tr("Страница %1 не отрисована: ddjvu выдал не картинку").arg(page));
     return;
   }
   picture_ = picture;
@@ -321,10 +400,7 @@ void PreviewWindow::PictureRendered(int page, const QByteArray& bytes) {
 QList<QRectF> PreviewWindow::DrawnAreas() const {
   QList<QRectF> areas;
   for (QGraphicsItem* item : areaItems_) {
-    QRectF rect;
-    if (auto* r = qgraphicsitem_cast<QGraphicsRectItem*>(item)) rect = r->rect();
-    if (auto* e = qgraphicsitem_cast<QGraphicsEllipseItem*>(item)) rect = e->rect();
-    areas << (pixmap_ && !picture_.isNull() ? pixmap_->mapRectFromScene(rect) : QRectF());
+    areas << (pixmap_ && !picture_.isNull() ? pixmap_->mapRectFromScene(ShapeRect(item)) : QRectF());
   }
   return areas;
 }
@@ -341,6 +417,18 @@ void PreviewWindow::SelectArea(int index) {
   if (index < 0 || index >= areaItems_.size()) return;
   areaItems_[index]->setSelected(true);
   ui_->PageView->ensureVisible(areaItems_[index]);
+}
+
+void PreviewWindow::ShowEntriesOfPage() {
+  QTableWidget* list = ui_->EntryList;
+  for (int row = 0; row < rows_.size(); ++row) list->setRowHidden(row, rows_[row].first != pageIndex_);
+  list->scrollToTop();
+}
+
+void PreviewWindow::SelectEntry(int row) {
+  if (row < 0 || row >= rows_.size()) return;
+  ShowPage(rows_[row].first);
+  ui_->EntryList->selectRow(row);
 }
 
 void PreviewWindow::EntryClicked() {

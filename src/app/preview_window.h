@@ -20,6 +20,7 @@ namespace Ui { class PreviewWindow; }
 class PageRenderer;
 class QGraphicsItem;
 class QGraphicsPixmapItem;
+class QGraphicsSimpleTextItem;
 class QGraphicsScene;
 
 class PreviewWindow : public QWidget {
@@ -32,7 +33,8 @@ class PreviewWindow : public QWidget {
   // Shows the window and reads the row; the first page appears when rendered.
   void ShowCreateRow(const CreateJob& row, bool outline);
   void ShowFixRow(const QString& longPath);
-  // Reads the same row again (after a run changed its document).
+  // Reads the same row again (after a run changed its document). The window
+  // stays where it is in the stack and does not take the focus.
   void Reload();
 
   // The page shown (its index among the preview's pages), and stepping.
@@ -55,7 +57,11 @@ class PreviewWindow : public QWidget {
   void PictureShown();
 
  private:
+  void Present();
   void Load(const std::function<RowPreview(DjvusedRunner&)>& read);
+  void ShowEntriesOfPage();
+  void SelectEntry(int row);
+  void PlaceLabels();
   void FillEntries();
   void FillOutline();
   void BuildScene();
@@ -71,6 +77,7 @@ class PreviewWindow : public QWidget {
   QGraphicsScene* scene_ = nullptr;
   QGraphicsPixmapItem* pixmap_ = nullptr;
   QList<QGraphicsItem*> areaItems_;  // of the page shown, in the page's order
+  QList<QGraphicsSimpleTextItem*> labels_;  // of each area; null for an area without one
   std::function<RowPreview(DjvusedRunner&)> read_;
   bool loading_ = false;
   bool reloadPending_ = false;
@@ -82,4 +89,5 @@ class PreviewWindow : public QWidget {
   QSize requested_;  // the size asked of ddjvu for the page shown
   QTimer renderTimer_;
   bool syncing_ = false;  // selection being copied between list and page
+  bool placed_ = false;   // put beside the main window on its first showing
 };

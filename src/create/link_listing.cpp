@@ -19,9 +19,8 @@ bool Inside(const PageRect& word, const PageRect& area) {
   return ax >= word.left && ax <= word.right && ay >= word.bottom && ay <= word.top;
 }
 
-// The words under the area, line by line, each line's words led by those
-// left of the area up to a wide gap: an index number gets its heading, not
-// the other column's entry beside it.
+}  // namespace
+
 QString TextUnder(const QList<PrintedLine>& lines, const PageRect& area) {
   QStringList texts;
   for (const PrintedLine& line : lines) {
@@ -38,6 +37,8 @@ QString TextUnder(const QList<PrintedLine>& lines, const PageRect& area) {
   }
   return texts.join(QLatin1Char(' '));
 }
+
+namespace {
 
 // The text with every control character (ESC, NUL, line breaks, ...) as a
 // visible escape such as \x1b, so what the OCR holds never drives a terminal

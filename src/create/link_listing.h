@@ -10,6 +10,7 @@
 #include "djvused/book_pages.h"
 #include "djvused/page_targets.h"
 #include "outline/outline_entry.h"
+#include "page/printed_lines.h"
 
 struct ListedLink {
   int page = 0;     // the document page the link is on
@@ -21,6 +22,11 @@ struct ListedLink {
   QByteArray url;  // as written, unquoted: "#8", or "#p0008.djvu"
   int opened = 0;  // the page a viewer opens with it (0: none)
 };
+
+// The words under the area, line by line, each line's words led by those
+// left of the area up to a wide gap: an index number gets its heading, not
+// the other column's entry beside it.
+QString TextUnder(const QList<PrintedLine>& lines, const PageRect& area);
 
 // The links of `pages` in the order they were made; `textPages` are the pages
 // with hidden text, the writer's ordinals counting from 1; `targets` writes

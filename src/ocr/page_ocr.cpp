@@ -18,8 +18,6 @@ namespace {
 constexpr int kLongestSide = 3600;
 constexpr int kSecondsPerStep = 120;
 
-QString Tr(const char* text) { return QCoreApplication::translate("Ocr", text); }
-
 // Runs a program to its end; its standard output, or InputError with `what`.
 QByteArray RunToEnd(const QString& program, const QStringList& arguments, const QString& what) {
   QProcess process;
@@ -41,13 +39,13 @@ QByteArray RunToEnd(const QString& program, const QStringList& arguments, const 
 QString TesseractProgram() {
   const QString program = QStandardPaths::findExecutable(QStringLiteral("tesseract"));
   if (program.isEmpty()) {
-    throw InputError(Tr("Программа tesseract не найдена: для страниц без текста установите пакеты "
+    throw InputError(QCoreApplication::translate("Ocr", "Программа tesseract не найдена: для страниц без текста установите пакеты "
                         "tesseract-ocr, tesseract-ocr-rus и tesseract-ocr-eng"));
   }
-  const QByteArray languages = RunToEnd(program, {QStringLiteral("--list-langs")}, Tr("Tesseract не запускается"));
+  const QByteArray languages = RunToEnd(program, {QStringLiteral("--list-langs")}, QCoreApplication::translate("Ocr", "Tesseract не запускается"));
   for (const QByteArray language : {QByteArrayLiteral("rus"), QByteArrayLiteral("eng")}) {
     if (!languages.split('\n').contains(language)) {
-      throw InputError(Tr("У Tesseract нет языка %1: установите пакет tesseract-ocr-%1").arg(QString::fromLatin1(language)));
+      throw InputError(QCoreApplication::translate("Ocr", "У Tesseract нет языка %1: установите пакет tesseract-ocr-%1").arg(QString::fromLatin1(language)));
     }
   }
   return program;
@@ -55,22 +53,22 @@ QString TesseractProgram() {
 
 QByteArray ReadPageZones(const QString& bookPath, const PageData& page, const QString& workFolder) {
   const QString ddjvu = QStandardPaths::findExecutable(QStringLiteral("ddjvu"));
-  if (ddjvu.isEmpty()) throw InputError(Tr("Программа ddjvu не найдена (пакет djvulibre-bin)"));
+  if (ddjvu.isEmpty()) throw InputError(QCoreApplication::translate("Ocr", "Программа ddjvu не найдена (пакет djvulibre-bin)"));
   const QString tesseract = TesseractProgram();
   const int longest = qMax(page.width, page.height);
   const double scale = longest > kLongestSide ? double(kLongestSide) / longest : 1.0;
   const int width = qMax(1, int(page.width * scale)), height = qMax(1, int(page.height * scale));
   const QString picture = QDir(workFolder).filePath(QStringLiteral("ocr-page-%1.pgm").arg(page.number));
-  const QString where = Tr("страница %1").arg(page.number);
+  const QString where = QCoreApplication::translate("Ocr", "страница %1").arg(page.number);
   RunToEnd(ddjvu,
            {QStringLiteral("-format=pgm"), QStringLiteral("-page=%1").arg(page.number),
             QStringLiteral("-size=%1x%2").arg(width).arg(height), DjvusedRunner::ShortPathOf(bookPath), picture},
-           Tr("ddjvu не смог отрисовать страницу: %1").arg(where));
+           QCoreApplication::translate("Ocr", "ddjvu не смог отрисовать страницу: %1").arg(where));
   QByteArray tsv;
   try {
     tsv = RunToEnd(tesseract, {picture, QStringLiteral("stdout"), QStringLiteral("-l"), QStringLiteral("rus+eng"),
                                QStringLiteral("--psm"), QStringLiteral("3"), QStringLiteral("tsv")},
-                   Tr("Tesseract не смог прочитать страницу: %1").arg(where));
+                   QCoreApplication::translate("Ocr", "Tesseract не смог прочитать страницу: %1").arg(where));
   } catch (...) {
     QFile::remove(picture);
     throw;

@@ -14,6 +14,7 @@
 #include "djvused/component_list.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/script_dialect.h"
+#include "page/printed_lines.h"
 #include "page/text_layer.h"
 #include "djvused/djvu_book.h"
 
@@ -31,6 +32,21 @@ PreviewStyle RowStyle(const LinkLook& look) {
   if (look.borderType == 2) style.border = ColorName(look.borderColor);
   if (look.highlight) style.highlight = ColorName(look.highlightColor);
   return style;
+}
+
+// Gives each of the areas the words under it in the hidden text of `page`
+// (none when the page has no text layer). A text layer that does not
+// read is said in the log, not passed over.
+void TextOfAreas(QList<PreviewArea>& areas, const PageData& page, QStringList& log) {
+  if (page.text.isEmpty() || areas.isEmpty()) return;
+  QList<PrintedLine> lines;
+  try {
+    lines = PrintedLines(ParseTextLayer(page.text));
+  } catch (const InputError& e) {
+    log << QCoreApplication::translate("RowPreview", "Скрытый текст стр. %1 не прочитан: %2").arg(page.number).arg(e.Message());
+    return;
+  }
+  for (PreviewArea& area : areas) area.text = TextUnder(lines, area.area);
 }
 
 }  // namespace
@@ -74,13 +90,14 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
   preview.targets = record.targets;
   for (const PageData& data : record.pages) {
     PreviewPage page{data.number, QSize(data.width, data.height), {}};
-    const QList<PreviewArea> present = AnnotationAreas(data.annotations, AreaKind::InDocument, record.targets, data.number);
+    QList<PreviewArea> present = AnnotationAreas(data.annotations, AreaKind::InDocument, record.targets, data.number);
+    TextOfAreas(present, data, preview.log);
     QList<bool> shown(present.size(), false);
     for (int i = 0; i < preview.entries.size(); ++i) {
       const ListedLink& link = preview.entries[i];
       if (link.page != data.number) continue;
       PreviewArea area{AreaKind::New, link.area, preview.style.oval, QString::fromUtf8(link.url), link.opened, false, i,
-                       false};
+                       false, link.text};
       // An old link to the same page, in whatever form it names it, is the same link.
       for (int j = 0; j < present.size(); ++j) {
         if (!shown[j] && present[j].opened == area.opened && !present[j].ambiguous && present[j].area == area.area) {
@@ -132,9 +149,12 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
     numbers << page.number;
   }
   if (numbers.isEmpty()) return preview;
-  // The pages' sizes, with one djvused call.
-  const QList<PageData> sizes = djvubook::Pages(runner, path, numbers);
-  for (int i = 0; i < preview.pages.size(); ++i) preview.pages[i].size = QSize(sizes[i].width, sizes[i].height);
+  // The pages' sizes and hidden text, with one djvused call.
+  const QList<PageData> read = djvubook::Pages(runner, path, numbers);
+  for (int i = 0; i < preview.pages.size(); ++i) {
+    preview.pages[i].size = QSize(read[i].width, read[i].height);
+    TextOfAreas(preview.pages[i].areas, read[i], preview.log);
+  }
   return preview;
 }
 

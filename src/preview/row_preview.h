@@ -34,6 +34,7 @@ struct PreviewArea {
   bool ambiguous = false;  // viewers differ on the page it opens
   int entry = -1;          // a new area: its entry in RowPreview::entries
   bool inDocument = false; // a new area the document already has, just so
+  QString text;            // the words under an area the document has, from the page's hidden text
 };
 
 struct PreviewPage {
