@@ -1,10 +1,6 @@
 // Pages read from their images: Tesseract's word table turned into the zone
 // tree djvused prints, and a page rendered from known text read back through
 // ddjvu and Tesseract as a reader would read its printed lines.
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,6 +10,7 @@
 #include "ocr/tesseract_words.h"
 #include "page/printed_lines.h"
 #include "support/djvu_documents.h"
+#include "support/printed_pages.h"
 
 namespace {
 
@@ -23,27 +20,6 @@ QByteArray Row(int level, int line, int left, int top, int width, int height, co
   return QByteArray::number(level) + "\t1\t1\t1\t" + QByteArray::number(line) + "\t1\t" + QByteArray::number(left) +
          '\t' + QByteArray::number(top) + '\t' + QByteArray::number(width) + '\t' + QByteArray::number(height) +
          "\t90\t" + text + '\n';
-}
-
-// A one-page book whose page shows `lines` in a plain serif type, with no
-// hidden text: what a scan without OCR is.
-QString BookOfPrintedLines(const QTemporaryDir& dir, const QStringList& lines) {
-  QImage picture(testdocs::kPageWidth, testdocs::kPageHeight, QImage::Format_RGB32);
-  picture.fill(Qt::white);
-  QPainter painter(&picture);
-  painter.setPen(Qt::black);
-  painter.setFont(QFont(QStringLiteral("DejaVu Serif"), 28));
-  for (int i = 0; i < lines.size(); ++i) painter.drawText(150, 250 + 90 * i, lines[i]);
-  painter.end();
-  const QString pbm = dir.filePath(QStringLiteral("page.pbm")), page = dir.filePath(QStringLiteral("page.djvu"));
-  if (!picture.convertToFormat(QImage::Format_Mono).save(pbm, "PBM")) throw std::runtime_error("no PBM written");
-  for (const auto& [tool, arguments] : QList<QPair<QString, QStringList>>{
-           {"cjb2", {"-dpi", "150", pbm, page}}, {"djvm", {"-c", dir.filePath("book.djvu"), page}}}) {
-    QProcess process;
-    process.start(testdocs::RequireTool(tool), arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) throw std::runtime_error("cannot build the page");
-  }
-  return dir.filePath(QStringLiteral("book.djvu"));
 }
 
 }  // namespace
@@ -79,7 +55,8 @@ void PageOcrTest::PageReadFromItsImage() {
   QTemporaryDir dir;
   const QStringList printed{QStringLiteral("Содержание"), QStringLiteral("Введение 3"),
                             QStringLiteral("Глава первая 17"), QStringLiteral("Index 245")};
-  const QString book = BookOfPrintedLines(dir, printed);
+  const QString book = dir.filePath("book.djvu");
+  testdocs::BookOfPrintedLines(book, printed, 1);
   PageData page;
   page.number = 1;
   page.width = testdocs::kPageWidth;

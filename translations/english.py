@@ -19,6 +19,7 @@ NOTE_EN = ("                        Note\n   1. Creating contents links  \n"
            "as rectangles and ovals\n   3. Alignment leaves the border \nstyle as it is")
 
 ENGLISH = {
+    'Страницы без текста прочитаны с изображения: %1 (%2 с)': 'Pages without text read from their images: %1 (%2 s)',
     'Tesseract вывел не таблицу слов': 'Tesseract did not print a table of words',
     'Программа tesseract не найдена: для страниц без текста установите пакеты tesseract-ocr, tesseract-ocr-rus и tesseract-ocr-eng':
         'The program tesseract is not found: for pages without text install the packages tesseract-ocr, tesseract-ocr-rus and tesseract-ocr-eng',

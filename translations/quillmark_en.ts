@@ -164,6 +164,10 @@
         <source>Скрытый текст удалён со страниц: %1</source>
         <translation>Hidden text removed from pages: %1</translation>
     </message>
+    <message>
+        <source>Страницы без текста прочитаны с изображения: %1 (%2 с)</source>
+        <translation>Pages without text read from their images: %1 (%2 s)</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

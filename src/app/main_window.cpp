@@ -202,11 +202,16 @@ QCheckBox* TForm1::OptionBox(Option option) const {
     case Option::FixClearList: return ui_->CheckBox2;
     case Option::FixClose: return ui_->CheckBox1;
     case Option::CreateOutline: return ui_->CheckBoxOutline;
+    case Option::ReadPageImages:
+    case Option::StorePageText: return nullptr;  // the command line's for now
   }
   return nullptr;
 }
 
-bool TForm1::IsChecked(Option option) const { return OptionBox(option)->isChecked(); }
+bool TForm1::IsChecked(Option option) const {
+  const QCheckBox* box = OptionBox(option);
+  return box && box->isChecked();
+}
 
 int TForm1::CreateRowCount() const { return ui_->ListView2->rowCount(); }
 

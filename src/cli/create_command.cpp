@@ -46,6 +46,7 @@ CreateSettings DefaultSettings() {
 struct CreateOptions {
   CreateSettings settings = DefaultSettings();  // every FILE's row has them
   bool removeOcr = false, align = false, backup = false, dryRun = false, outline = false, replaceOutline = false;
+  bool readImages = false, storeText = false;  // --ocr, --ocr write
   bool list = false, json = false;  // the links made, as tab-separated lines or JSON
   QStringList files;
 };
@@ -124,15 +125,22 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
 
   QCommandLineParser parser;
   for (const char* name : {"pages", "offset", "mode", "roman-offset", "shape", "border", "border-color",
-                           "border-width", "highlight"}) {
+                           "border-width", "highlight", "ocr"}) {
     parser.addOption(ValueOption(name));
   }
   for (const char* name : {"halve", "always-visible", "remove-ocr", "align", "backup", "outline", "replace-outline",
                            "dry-run", "list", "json"}) {
     parser.addOption(QCommandLineOption(QLatin1String(name)));
   }
+  // "--ocr" alone reads the pages; "--ocr write" (or --ocr=write) also stores their text.
+  QStringList given = arguments;
+  for (qsizetype i = 0; i < given.size(); ++i) {
+    if (given[i] != QLatin1String("--ocr")) continue;
+    const bool valued = i + 1 < given.size() && (given[i + 1] == QLatin1String("write") || given[i + 1] == QLatin1String("read"));
+    given[i] = QStringLiteral("--ocr=") + (valued ? given.takeAt(i + 1) : QStringLiteral("read"));
+  }
   const QString error = ParseCommandOptions(
-      parser, arguments, [](const QString& option) { return QStringLiteral("unknown option %1").arg(option); });
+      parser, given, [](const QString& option) { return QStringLiteral("unknown option %1").arg(option); });
   if (!error.isEmpty()) return error;
   const QString valueError = ReadValues(parser, s);
   if (!valueError.isEmpty()) return valueError;
@@ -147,6 +155,12 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   options.dryRun = flag("dry-run");
   options.list = flag("list");
   options.json = flag("json");
+  if (flag("ocr")) {
+    const QString use = parser.value(QStringLiteral("ocr"));
+    if (use != QLatin1String("read") && use != QLatin1String("write")) return QStringLiteral("--ocr takes read or write");
+    options.readImages = true;
+    options.storeText = use == QLatin1String("write");
+  }
   options.files = parser.positionalArguments();
   if (options.files.isEmpty()) return QStringLiteral("create needs at least one FILE");
   if (options.outline && s.workType != WorkType::Contents && s.workType != WorkType::ContentsAuto) {
@@ -168,6 +182,8 @@ int RunCreateCommand(const QStringList& arguments) {
   frontEnd.SetChecked(Option::AlignContents, options.align);
   frontEnd.SetChecked(Option::CreateBackup, options.backup);
   frontEnd.SetChecked(Option::CreateOutline, options.outline);
+  frontEnd.SetChecked(Option::ReadPageImages, options.readImages);
+  frontEnd.SetChecked(Option::StorePageText, options.storeText);
   // A book's own bookmarks are kept unless their replacement is asked for.
   frontEnd.SetExistingOutlineDecision(options.replaceOutline ? ExistingOutline::Replace : ExistingOutline::Keep);
   for (const QString& file : options.files) {

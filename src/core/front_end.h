@@ -20,6 +20,8 @@ enum class Option {
   FixClearList,     // CheckBox2 "Очистить список по завершению" (fix tab)
   FixClose,         // CheckBox1 "Закрыть по завершению" (fix tab)
   CreateOutline,    // CheckBoxOutline "Создать закладки" (create tab): the outline from the contents
+  ReadPageImages,   // the automatic types read pages without hidden text from their images (--ocr)
+  StorePageText,    // and store the text read in the book (--ocr write)
 };
 
 // What the create run does with an outline the book already has when it

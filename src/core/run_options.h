@@ -12,6 +12,8 @@ class RunOptions {
   bool AskWhenUnclear() const { return frontEnd_.IsChecked(Option::AskWhenUnclear); }
   bool AlignAfter() const { return frontEnd_.IsChecked(Option::AlignContents); }
   bool Outline() const { return frontEnd_.IsChecked(Option::CreateOutline); }
+  bool ReadPageImages() const { return frontEnd_.IsChecked(Option::ReadPageImages); }
+  bool StorePageText() const { return frontEnd_.IsChecked(Option::StorePageText); }
   bool KeepExistingOutline() const { return frontEnd_.ExistingOutlineDecision() == ExistingOutline::Keep; }
   bool CreateBackup() const { return frontEnd_.IsChecked(Option::CreateBackup); }
   bool FixBackup() const { return frontEnd_.IsChecked(Option::FixBackup); }

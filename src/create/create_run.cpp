@@ -94,9 +94,10 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   }
 
   const RunOptions live(frontEnd_);
-  const PlanOptions options{live.RemoveOcr(), live.Outline(),
-                            live.KeepExistingOutline() ? ExistingOutline::Keep : ExistingOutline::Replace, dryRun_,
-                            rowNumber > 1};
+  PlanOptions options{live.RemoveOcr(), live.Outline(),
+                      live.KeepExistingOutline() ? ExistingOutline::Keep : ExistingOutline::Replace, dryRun_,
+                      rowNumber > 1};
+  options.ocr = !live.ReadPageImages() ? OcrUse::Off : live.StorePageText() ? OcrUse::Write : OcrUse::Read;
   const RowPlan plan = PlanRow(frontEnd_, runner_, path, settings, options);
   notes_ << plan.notes;
   saidOfTheSave_ = {plan.linksMade, plan.textRemoved};  // not logged if the save fails

@@ -99,6 +99,10 @@ class RowPlanner {
                    QString::number(pageCount_)));
     }
     plan_.pages = ReadRangeOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)), first, last);
+    if (options_.ocr != OcrUse::Off && IsAutomatic(settings_.workType)) {
+      ocr_ = ReadTextlessPages(plan_.pages, plan_.path, runner_.WorkFolder());
+      if (!ocr_.pages.isEmpty()) plan_.notes << OcrLine(ocr_);
+    }
     for (const PageData& page : plan_.pages) {
       if (!page.text.isEmpty()) textPages_ << &page;  // by their place among the pages with hidden text
     }
@@ -210,6 +214,9 @@ class RowPlanner {
       }
     }
     plan_.script = LinkScript(options_.removeOcr, edits_, outline.data);
+    if (options_.ocr == OcrUse::Write && !ocr_.pages.isEmpty()) {
+      plan_.script += StoreReadText(plan_.pages, ocr_.pages);  // after the links: their pages' text
+    }
     if (options_.removeOcr) {
       // The script removes the whole document's hidden text: the log says how much that is.
       const int pages = djvubook::PagesWithHiddenText(runner_, plan_.path);
@@ -232,6 +239,7 @@ class RowPlanner {
   QList<ComponentLine> components_;
   QList<const PageData*> textPages_;  // point into plan_.pages, which stays in place until Make returns
   LinkStyle style_;
+  OcrReport ocr_;
   LinkWriter writer_;
   ScanReport report_;
   std::optional<FolioTargets> folios_;

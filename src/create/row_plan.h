@@ -10,6 +10,7 @@
 
 #include "core/front_end.h"
 #include "create/link_listing.h"
+#include "create/ocr_pages.h"
 #include "create/outline_entries.h"
 #include "djvused/book_pages.h"
 #include "core/create_settings.h"
@@ -23,6 +24,7 @@ struct PlanOptions {
   ExistingOutline existingOutline = ExistingOutline::Replace;  // what becomes of the book's own bookmarks
   bool dryRun = false;     // the plan is only shown: the outline's notes do not read the book's outline
   bool continuesLog = false;  // the log holds an earlier file's lines: this file's first line starts a new one
+  OcrUse ocr = OcrUse::Off;   // automatic types: pages without hidden text read from their images
 };
 
 struct RowPlan {
