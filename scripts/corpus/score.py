@@ -250,7 +250,7 @@ def main():
                                       corpus.pages(book, "contents", variant) + corpus.pages(book, "index", variant)))
         made = parse_script(r.stdout, viewer.Pages.of(corpus.variant_path(book, variant)))
         if mode == BOOK:
-            true_pages = set(corpus.pages(book, "contents", variant) + corpus.pages(book, "index", variant))
+            true_pages = set(corpus.pages(book, "contents") + corpus.pages(book, "index"))
             off = [m["page"] for m in made if m["page"] not in true_pages]
             off_parts.append((book["id"], variant, len(off), sorted(set(off))))
         for kind in ("contents", "index") if mode == BOOK else (kind_of(mode),):
