@@ -48,10 +48,6 @@ void WriteAutoPage(const PageData& page, int ordinal, AutoPageLinks& links, Link
   }
 }
 
-void WriteAutoLinks(const QList<const PageData*>& pages, AutoPageLinks& links, LinkWriter& writer) {
-  for (qsizetype i = 0; i < pages.size(); ++i) WriteAutoPage(*pages[i], int(i) + 1, links, writer);
-}
-
 QList<AutoEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
   page_ = documentPage;
   if (settings_.workType == WorkType::IndexAuto) {

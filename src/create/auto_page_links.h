@@ -51,6 +51,3 @@ class LinkWriter;
 // entry's link over its area. Throws InputError for a zone tree that does not
 // read.
 void WriteAutoPage(const PageData& page, int ordinal, AutoPageLinks& links, LinkWriter& writer);
-
-// The same for the pages in order (the i-th page is the writer's page i + 1).
-void WriteAutoLinks(const QList<const PageData*>& pages, AutoPageLinks& links, LinkWriter& writer);
