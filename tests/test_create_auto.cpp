@@ -184,8 +184,8 @@ void CreateAutoTest::StoredRowsKeepTheirMeaning() {
   QCOMPARE(CreateColumns::Of(withRoman).ro, QStringLiteral("5"));
   QCOMPARE(CreateColumns::FromColumns(withRoman.Folder, CreateColumns::Of(withRoman).SubItems()).Read(1).settings.romanOffset,
            std::optional<int>(5));
-  // A work type past the five is refused when the row is read, before any run.
-  QVERIFY_THROWS_EXCEPTION(InputError, Row("/b/a.djvu", 1, 1, "5"));
+  // A work type past the six is refused when the row is read, before any run.
+  QVERIFY_THROWS_EXCEPTION(InputError, Row("/b/a.djvu", 1, 1, "6"));
 }
 
 QTEST_MAIN(CreateAutoTest)

@@ -260,7 +260,7 @@ void CreateOutlineTest::CommandLine() {
 
   const CliRun index = Cli({"create", "--mode", "index2", "--outline", book});
   QCOMPARE(index.status, 2);
-  QVERIFY(index.err.contains("--outline needs --mode contents or contents-auto"));
+  QVERIFY(index.err.contains("--outline needs --mode contents, contents-auto or book"));
 }
 
 QTEST_GUILESS_MAIN(CreateOutlineTest)

@@ -20,7 +20,7 @@ void GuiAutoTypesTest::OfferedAndStored() {
   GuiHarness gui;
   AppWindows& w = gui.Start();
   const QStringList types{"Содержание", "Алфавитный указатель 1", "Алфавитный указатель 2", "Содержание (авто)",
-                          "Указатель (авто)"};
+                          "Указатель (авто)", "Книга целиком (авто)"};
   for (QWidget* window : {static_cast<QWidget*>(&w.form1), static_cast<QWidget*>(&w.form4)}) {
     QComboBox* combo = On<QComboBox>(window, "ComboBox3");
     QStringList items;

@@ -168,6 +168,58 @@
         <source>Страницы без текста прочитаны с изображения: %1 (%2 с)</source>
         <translation>Pages without text read from their images: %1 (%2 s)</translation>
     </message>
+    <message>
+        <source>(%1 список)</source>
+        <translation>(%1 list)</translation>
+    </message>
+    <message>
+        <source>(%1 списка)</source>
+        <translation>(%1 lists)</translation>
+    </message>
+    <message>
+        <source>(%1 списков)</source>
+        <translation>(%1 lists)</translation>
+    </message>
+    <message>
+        <source>Содержание не найдено</source>
+        <translation>No contents found</translation>
+    </message>
+    <message>
+        <source>Содержание: стр. %1</source>
+        <translation>Contents: pages %1</translation>
+    </message>
+    <message>
+        <source>указатель не найден</source>
+        <translation>no index found</translation>
+    </message>
+    <message>
+        <source>указатель: стр. %1</source>
+        <translation>index: pages %1</translation>
+    </message>
+    <message>
+        <source>смещение %1</source>
+        <translation>offset %1</translation>
+    </message>
+    <message>
+        <source>смещение не найдено</source>
+        <translation>no offset found</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3; создано ссылок: %4</source>
+        <translation>%1, %2, %3; links made: %4</translation>
+    </message>
+    <message>
+        <source>не найдено ни содержания, ни указателя</source>
+        <translation>found neither contents nor an index</translation>
+    </message>
+    <message>
+        <source>Страницы не похожи на указатель, пропущены: %1</source>
+        <translation>Pages that do not look like an index, skipped: %1</translation>
+    </message>
+    <message>
+        <source>Страницы не похожи на содержание, пропущены: %1</source>
+        <translation>Pages that do not look like contents, skipped: %1</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -808,6 +860,14 @@ The document was left unchanged.</translation>
         <source>Страницы %1, %2, смещение %3</source>
         <translation>Pages %1, %2, offset %3</translation>
     </message>
+    <message>
+        <source>Книга целиком (авто)</source>
+        <translation>Whole book (automatic)</translation>
+    </message>
+    <message>
+        <source>%1–конец</source>
+        <translation>%1–end</translation>
+    </message>
 </context>
 <context>
     <name>RunQuestions</name>
@@ -1137,6 +1197,10 @@ Check “By the book's page numbers” so that each link leads to the page with 
         <source>Протокол</source>
         <translation>Log</translation>
     </message>
+    <message>
+        <source>Книга целиком (авто)</source>
+        <translation>Whole book (automatic)</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1325,6 +1389,10 @@ Check “By the book's page numbers” so that each link leads to the page with 
     <message>
         <source>Каждая ссылка ведёт на страницу, на которой напечатан её номер, и там, где смещение меняется (вклейки); смещение строки не используется</source>
         <translation>Each link leads to the page that carries its printed number, also where the offset changes (inserts); the row's offset is not used</translation>
+    </message>
+    <message>
+        <source>Книга целиком (авто)</source>
+        <translation>Whole book (automatic)</translation>
     </message>
 </context>
 <context>

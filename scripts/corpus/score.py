@@ -6,6 +6,10 @@ For every book variant and every work type the CLI accepts, runs
 book's contents pages (contents types) or index pages (index types), reads
 the link areas from the script it prints and compares them with the truth
 taken from the PDF (see README.md beside this file for the matching rule).
+The whole-book type (mode book) runs with no pages and no offset: it finds
+the contents and index pages and the offset itself. Its links on the true
+contents pages are scored as a contents type's, those on the true index pages
+as an index type's, and links on any other page are listed after the tables.
 Prints a Markdown table; --misses also lists every missed entry and every
 wrong link.
 """
@@ -23,7 +27,8 @@ import books as corpus  # noqa: E402
 import truth as truths  # noqa: E402
 import viewer  # noqa: E402
 
-MODES = ("contents", "index1", "index2", "contents-auto", "index-auto")
+MODES = ("contents", "index1", "index2", "contents-auto", "index-auto", "book")
+BOOK = "book"
 
 MAPAREA = re.compile(r'\(maparea\s+"((?:[^"\\]|\\.)*)"\s+"(?:[^"\\]|\\.)*"\s+'
                      r'\((rect|oval)\s+(-?\d+)\s+(-?\d+)\s+(-?\d+)\s+(-?\d+)\s*\)')
@@ -193,6 +198,10 @@ def plan(args, cli):
                 print(f"{book['id']}: {variant} not built; left out", file=sys.stderr)
                 continue
             for mode in modes:
+                if mode == BOOK:
+                    runs.append((book, variant, mode, ["--mode", mode, "--dry-run",
+                                                       corpus.variant_path(book, variant)]))
+                    continue
                 first, last = corpus.page_range(book, kind_of(mode), variant)
                 cmd = ["--mode", mode, "--pages", f"{first}-{last}", "--dry-run",
                        "--offset", "auto" if args.offset_auto else str(truth["offset"])]
@@ -228,41 +237,27 @@ def main():
 
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
         list(pool.map(run_document, by_document.values()))
-    rows, totals, layers = [], {}, {}
+    rows, totals, layers, off_parts = [], {}, {}, []
     for (book, variant, mode, cmd), r in zip(runs, results):
-        kind = kind_of(mode)
-        first, last = corpus.page_range(book, kind, variant)
-        offset = cmd[cmd.index("--offset") + 1]
-        row = [book["id"], variant, mode, f"{first}-{last}", offset if offset == "auto" else f"{int(offset):+d}"]
         if r.returncode != 0:
             reason = r.stderr.strip().splitlines()[-1] if r.stderr.strip() else f"exit status {r.returncode}"
-            rows.append(row + ["", "", "", "", "", "", f"failed: {reason}"])
+            rows.append([book["id"], variant, mode, "", "", "", "", "", "", "", "", f"failed: {reason}"])
             continue
         key = (book["id"], variant)
         if key not in layers:
             layers[key] = (turned_truth(book, variant, truths.load(book)),
                            text_words(corpus.variant_path(book, variant),
                                       corpus.pages(book, "contents", variant) + corpus.pages(book, "index", variant)))
-        vtruth, words = layers[key]
         made = parse_script(r.stdout, viewer.Pages.of(corpus.variant_path(book, variant)))
-        entries = [e for e in vtruth[kind] if first <= e["page"] <= last]
-        lost = [e for e in entries if not reachable(e, words)]
-        right, missed, extra_links, wrong_target = score(kind, made, entries)
-        counts = [len(entries), len(lost), len(made), right, len(wrong_target)]
-        total = totals.setdefault((variant, mode), [0] * 5)
-        totals[(variant, mode)] = [a + b for a, b in zip(total, counts)]
-        rows.append(row + [str(c) for c in counts] + ratios(counts))
-        if args.misses:
-            lost_ids = {id(e) for e in lost}
-            for e in missed:
-                tag = "unreachable" if id(e) in lost_ids else "missed"
-                print(f"{book['id']} {variant} {mode}: {tag} page {e['page']} "
-                      f"number {e['number']} -> #{e['target']} at {e['number_rect']}", file=sys.stderr)
-            wrong_ids = {id(m) for m in wrong_target}
-            for m in extra_links:
-                tag = "wrong page" if id(m) in wrong_ids else "extra link"
-                print(f"{book['id']} {variant} {mode}: {tag} page {m['page']} "
-                      f"-> {m['url']} (opens {m['target']}) at {m['box']}", file=sys.stderr)
+        if mode == BOOK:
+            true_pages = set(corpus.pages(book, "contents") + corpus.pages(book, "index"))
+            off = [m["page"] for m in made if m["page"] not in true_pages]
+            off_parts.append((book["id"], variant, len(off), sorted(set(off))))
+        for kind in ("contents", "index") if mode == BOOK else (kind_of(mode),):
+            row, counts = score_run(book, variant, mode, kind, cmd, made, layers[key], args.misses)
+            rows.append(row)
+            total = totals.setdefault((variant, row[2]), [0] * 5)
+            totals[(variant, row[2])] = [a + b for a, b in zip(total, counts)]
     header = ["book", "variant", "mode", "pages", "offset", "truth", "unreachable", "made",
               "right", "wrong page", "recall", "precision"]
     print("| " + " | ".join(header) + " |")
@@ -273,9 +268,43 @@ def main():
     print("|" + "---|" * 9)
     for (variant, mode), counts in totals.items():
         print("| " + " | ".join([variant, mode] + [str(c) for c in counts] + ratios(counts)) + " |")
+    if off_parts:
+        print("\nLinks of mode book on pages that are neither the true contents nor the true index pages:")
+        for book_id, variant, count, pages in off_parts:
+            print(f"- {book_id} {variant}: {count}" + (f" (pages {', '.join(map(str, pages))})" if pages else ""))
     if not_offered:
         print(f"\nNot offered by this quillmark-cli: {', '.join(not_offered)}.")
     print(f"\nScored in {time.time() - started:.1f} s.", file=sys.stderr)
+
+
+def score_run(book, variant, mode, kind, cmd, made, layer, misses):
+    """The table row of one run's links on the true pages of one kind, and
+    its counts; with `misses` every missed entry and wrong link is listed."""
+    first, last = corpus.page_range(book, kind, variant)
+    if mode == BOOK:
+        mode, offset = f"{BOOK} ({kind})", "found"
+    else:
+        offset = cmd[cmd.index("--offset") + 1]
+        offset = offset if offset == "auto" else f"{int(offset):+d}"
+    vtruth, words = layer
+    made = [m for m in made if first <= m["page"] <= last]
+    entries = [e for e in vtruth[kind] if first <= e["page"] <= last]
+    lost = [e for e in entries if not reachable(e, words)]
+    right, missed, extra_links, wrong_target = score(kind, made, entries)
+    counts = [len(entries), len(lost), len(made), right, len(wrong_target)]
+    if misses:
+        lost_ids = {id(e) for e in lost}
+        for e in missed:
+            tag = "unreachable" if id(e) in lost_ids else "missed"
+            print(f"{book['id']} {variant} {mode}: {tag} page {e['page']} "
+                  f"number {e['number']} -> #{e['target']} at {e['number_rect']}", file=sys.stderr)
+        wrong_ids = {id(m) for m in wrong_target}
+        for m in extra_links:
+            tag = "wrong page" if id(m) in wrong_ids else "extra link"
+            print(f"{book['id']} {variant} {mode}: {tag} page {m['page']} "
+                  f"-> {m['url']} (opens {m['target']}) at {m['box']}", file=sys.stderr)
+    row = [book["id"], variant, mode, f"{first}-{last}", offset] + [str(c) for c in counts] + ratios(counts)
+    return row, counts
 
 
 def ratios(counts):

@@ -15,7 +15,7 @@
 namespace {
 
 const QStringList kModes = {QStringLiteral("contents"), QStringLiteral("index1"), QStringLiteral("index2"),
-                            QStringLiteral("contents-auto"), QStringLiteral("index-auto")};
+                            QStringLiteral("contents-auto"), QStringLiteral("index-auto"), QStringLiteral("book")};
 const QStringList kShapes = {QStringLiteral("rect"), QStringLiteral("oval")};
 const QStringList kBorders = {QStringLiteral("none"),       QStringLiteral("xor"),        QStringLiteral("border"),
                               QStringLiteral("shadow-in"),  QStringLiteral("shadow-out"), QStringLiteral("shadow-ein"),
@@ -86,6 +86,12 @@ QString ReadValues(const QCommandLineParser& parser, CreateSettings& s) {
   if (given("mode", &v)) {
     if (!kModes.contains(v)) return QStringLiteral("--mode takes ") + kModes.join(QStringLiteral(", "));
     s.workType = WorkType(kModes.indexOf(v));
+    // The whole book: where to look and the offset come from the book unless given.
+    if (s.workType == WorkType::Book && !parser.isSet(QStringLiteral("pages"))) {
+      s.firstPage = 1;
+      s.lastPage = kToTheEnd;
+    }
+    if (s.workType == WorkType::Book && !parser.isSet(QStringLiteral("offset"))) s.bookNumbers = true;
   }
   if (given("roman-offset", &v)) {
     if (!IsWholeNumber(v) || dialect::ParseInt32(v) < 1) {
@@ -163,8 +169,8 @@ QString ParseCreateOptions(const QStringList& arguments, CreateOptions& options)
   }
   options.files = parser.positionalArguments();
   if (options.files.isEmpty()) return QStringLiteral("create needs at least one FILE");
-  if (options.outline && s.workType != WorkType::Contents && s.workType != WorkType::ContentsAuto) {
-    return QStringLiteral("--outline needs --mode contents or contents-auto");
+  if (options.outline && !LinksContents(s.workType)) {
+    return QStringLiteral("--outline needs --mode contents, contents-auto or book");
   }
   if (options.replaceOutline && !options.outline) return QStringLiteral("--replace-outline needs --outline");
   return {};

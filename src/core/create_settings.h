@@ -8,11 +8,19 @@
 #include <optional>
 
 // The three described work types, then the two automatic ones that read the
-// page as a reader sees it.
-enum class WorkType { Contents = 0, Index1 = 1, Index2 = 2, ContentsAuto = 3, IndexAuto = 4 };
-constexpr int kWorkTypeCount = 5;
+// page as a reader sees it, then the whole book: its contents lists and index
+// found and linked in one run.
+enum class WorkType { Contents = 0, Index1 = 1, Index2 = 2, ContentsAuto = 3, IndexAuto = 4, Book = 5 };
+constexpr int kWorkTypeCount = 6;
 
-inline bool IsAutomatic(WorkType type) { return type == WorkType::ContentsAuto || type == WorkType::IndexAuto; }
+inline bool IsAutomatic(WorkType type) {
+  return type == WorkType::ContentsAuto || type == WorkType::IndexAuto || type == WorkType::Book;
+}
+// The types that link contents entries: their links can make the outline
+// (the whole book's from its main contents list) and be aligned.
+inline bool LinksContents(WorkType type) {
+  return type == WorkType::Contents || type == WorkType::ContentsAuto || type == WorkType::Book;
+}
 
 // A colour value of the platform, red in the lowest byte: 0x00BBGGRR.
 using ColorValue = quint32;
@@ -27,6 +35,10 @@ struct LinkLook {
   bool alwaysVisible = false;
   bool highlight = false;
 };
+
+// A last page that means "to the book's end" (the whole-book type on the
+// command line without --pages).
+constexpr int kToTheEnd = 2147483647;
 
 struct CreateSettings {
   int firstPage = 1, lastPage = 1;

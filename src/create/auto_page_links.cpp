@@ -40,14 +40,11 @@ std::optional<int> AutoPageLinks::Target(int printed, bool roman) const {
   return int(target);
 }
 
-void WriteAutoLinks(const QList<const PageData*>& pages, AutoPageLinks& links, LinkWriter& writer) {
-  for (qsizetype i = 0; i < pages.size(); ++i) {
-    writer.PageSelection(int(i));
-    for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i]->text), pages[i]->number)) {
-      writer.WriteEntry(e.area,
-                        LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0},
-                        Folio{e.printed, e.roman});
-    }
+void WriteAutoPage(const PageData& page, int ordinal, AutoPageLinks& links, LinkWriter& writer) {
+  writer.PageSelection(ordinal - 1);
+  for (const AutoEntry& e : links.Page(ParseTextLayer(page.text), page.number)) {
+    writer.WriteEntry(e.area, LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0},
+                      Folio{e.printed, e.roman});
   }
 }
 

@@ -47,7 +47,7 @@ class AutoPageLinks {
 
 class LinkWriter;
 
-// Reads the pages in order (the i-th page is the writer's page i + 1) and
-// writes each entry's link over its area. Throws InputError for a zone tree
-// that does not read.
-void WriteAutoLinks(const QList<const PageData*>& pages, AutoPageLinks& links, LinkWriter& writer);
+// Reads one page, the writer's page `ordinal` (from 1), and writes each
+// entry's link over its area. Throws InputError for a zone tree that does not
+// read.
+void WriteAutoPage(const PageData& page, int ordinal, AutoPageLinks& links, LinkWriter& writer);

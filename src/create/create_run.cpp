@@ -100,7 +100,7 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   options.ocr = !live.ReadPageImages() ? OcrUse::Off : live.StorePageText() ? OcrUse::Write : OcrUse::Read;
   const RowPlan plan = PlanRow(frontEnd_, runner_, path, settings, options);
   notes_ << plan.notes;
-  saidOfTheSave_ = {plan.linksMade, plan.textRemoved};  // not logged if the save fails
+  saidOfTheSave_ = {plan.linksMade, plan.textRemoved, plan.partsFound};  // not logged if the save fails
   if (dryRun_) {
     if (show_) show_(longPath, plan);
     runner_.DropTempFile(DjvusedRunner::kDumpFile);
@@ -114,7 +114,7 @@ void CreateRun::ProcessRow(const CreateJob& row, int rowNumber) {
   // The alignment follow-up: only the pages this row linked in a contents
   // type are aligned, never index pages.
   if (!RunOptions(frontEnd_).AlignAfter()) return;
-  if (settings.workType != WorkType::Contents && settings.workType != WorkType::ContentsAuto) return;
+  if (!LinksContents(settings.workType)) return;
   QList<int> linked;
   for (const ListedLink& link : plan.links) {
     if (!linked.contains(link.page)) linked << link.page;

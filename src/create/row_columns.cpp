@@ -141,12 +141,15 @@ QString WorkTypeName(WorkType type) {
   static const char* const kNames[kWorkTypeCount] = {
       QT_TRANSLATE_NOOP("RowSettings", "Содержание"), QT_TRANSLATE_NOOP("RowSettings", "Алфавитный указатель 1"),
       QT_TRANSLATE_NOOP("RowSettings", "Алфавитный указатель 2"), QT_TRANSLATE_NOOP("RowSettings", "Содержание (авто)"),
-      QT_TRANSLATE_NOOP("RowSettings", "Указатель (авто)")};
+      QT_TRANSLATE_NOOP("RowSettings", "Указатель (авто)"), QT_TRANSLATE_NOOP("RowSettings", "Книга целиком (авто)")};
   return QCoreApplication::translate("RowSettings", kNames[qBound(0, int(type), kWorkTypeCount - 1)]);
 }
 
 QString PagesText(const CreateSettings& settings) {
   if (settings.firstPage == settings.lastPage) return QString::number(settings.firstPage);
+  if (settings.lastPage == kToTheEnd) {
+    return QCoreApplication::translate("RowSettings", "%1–конец").arg(settings.firstPage);
+  }
   return QStringLiteral("%1–%2").arg(settings.firstPage).arg(settings.lastPage);
 }
 

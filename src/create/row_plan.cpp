@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "core/errors.h"
@@ -9,7 +10,9 @@
 #include "core/run_options.h"
 #include "create/annotation_merge.h"
 #include "create/auto_page_links.h"
+#include "create/book_links.h"
 #include "create/book_page_numbers.h"
+#include "create/kind_guard.h"
 #include "create/link_script.h"
 #include "create/link_style.h"
 #include "create/link_writer.h"
@@ -19,6 +22,7 @@
 #include "djvused/djvu_book.h"
 #include "djvused/script_dialect.h"
 #include "folios/folio_targets.h"
+#include "parts/book_survey.h"
 
 namespace {
 
@@ -55,6 +59,11 @@ class RowPlanner {
 
   RowPlan Make() {
     ReadRange();
+    if (WholeBook() && parts_.isEmpty()) {
+      // Nothing to link: nothing is written.
+      plan_.notes << NothingFoundLine();
+      return std::move(plan_);
+    }
     Recognise();
     MergeEdits();
     Summarise();
@@ -85,7 +94,9 @@ class RowPlanner {
         frontEnd_.LogAppend(joblog::Reading());
       }
     };
-    if (first <= last) {
+    if (first <= last && WholeBook()) {
+      SurveyRange(first, last, reading);
+    } else if (first <= last) {
       runner_.RunPagesDump(plan_.path, RangeCommands(first, last), reading);
     } else {
       reading();
@@ -98,7 +109,12 @@ class RowPlanner {
               .arg(QString::number(settings_.firstPage), QString::number(settings_.lastPage), plan_.path,
                    QString::number(pageCount_)));
     }
-    plan_.pages = ReadRangeOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)), first, last);
+    if (!WholeBook()) {
+      plan_.pages = ReadRangeOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)), first, last);
+    } else if (!parts_.isEmpty()) {
+      plan_.pages = ReadPagesOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)),
+                                    PartPages(parts_));
+    }
     if (options_.ocr != OcrUse::Off && IsAutomatic(settings_.workType)) {
       ocr_ = ReadTextlessPages(plan_.pages, plan_.path, runner_.WorkFolder());
       if (!ocr_.pages.isEmpty()) plan_.notes << OcrLine(ocr_);
@@ -109,11 +125,26 @@ class RowPlanner {
     writer_ = LinkWriter(style_, TextPageRange{1, int(textPages_.size())}, &plan_.targets);
   }
 
+  bool WholeBook() const { return settings_.workType == WorkType::Book; }
+
+  // The whole-book type: the book's hidden text read once for its parts and
+  // its page numbers, then only the pages of the parts within the range read
+  // whole (their annotations and sizes).
+  void SurveyRange(int first, int last, const std::function<void()>& reading) {
+    reading();
+    survey_ = SurveyBook(runner_, plan_.path);
+    parts_ = PartsWithin(survey_.parts, first, last);
+    if (!parts_.isEmpty()) runner_.RunPagesDump(plan_.path, PagesCommands(PartPages(parts_)));
+  }
+
   // The entries of the range's pages, written as links by the writer. With
   // "fol" the targets are the pages that carry the printed numbers, from the
   // book's folio map (read only when the range has hidden text to link).
   void Recognise() {
-    if (settings_.bookNumbers && !textPages_.isEmpty()) {
+    if (WholeBook()) {
+      // The survey's map places the targets, or checks those of a fixed offset.
+      folios_.emplace(survey_.folios, settings_.bookNumbers);
+    } else if (settings_.bookNumbers && !textPages_.isEmpty()) {
       folios_.emplace(ReadBookPageNumbers(runner_, plan_.path, components_), true);
     }
     FolioTargets* const folioTargets = folios_ ? &*folios_ : nullptr;
@@ -127,16 +158,25 @@ class RowPlanner {
       report_ = scan.Report();
       return;
     }
-    AutoPageLinks links(AutoLinkSettings{settings_.workType, settings_.offset, settings_.halve,
-                                         settings_.romanOffset, pageCount_, folioTargets},
-                        [this](int previous, int current, int page, const QString& lineText) -> std::optional<int> {
-                          if (!RunOptions(frontEnd_).AskWhenUnclear()) return std::nullopt;
-                          const int answer =
-                              frontEnd_.AskPageNumber(previous, current, {plan_.path, page, lineText});
-                          report_.Answered(page, current, answer);
-                          return answer;
-                        });
-    WriteAutoLinks(textPages_, links, writer_);
+    const AutoLinkSettings autoSettings{settings_.workType, settings_.offset,  settings_.halve,
+                                        settings_.romanOffset, pageCount_, folioTargets};
+    const AutoPageLinks::Ask ask = [this](int previous, int current, int page,
+                                          const QString& lineText) -> std::optional<int> {
+      if (!RunOptions(frontEnd_).AskWhenUnclear()) return std::nullopt;
+      const int answer = frontEnd_.AskPageNumber(previous, current, {plan_.path, page, lineText});
+      report_.Answered(page, current, answer);
+      return answer;
+    };
+    if (WholeBook()) {
+      WriteBookLinks(textPages_, parts_, autoSettings, ask, writer_);
+      return;
+    }
+    // Over a range that holds pages of another kind, only the pages of the
+    // row's kind are linked.
+    const KindGuard guard = GuardPages(textPages_, settings_.workType, pageCount_);
+    AutoPageLinks links(autoSettings, ask);
+    for (const qsizetype i : guard.linked) WriteAutoPage(*textPages_[i], int(i) + 1, links, writer_);
+    skipped_ = SkippedLine(settings_.workType, guard.skipped);
   }
 
   // The pages' new annotations. A page whose old annotations hold a line
@@ -172,9 +212,17 @@ class RowPlanner {
     if (!plan_.pages.isEmpty() && textPages_.isEmpty()) {
       summary.documentWithoutText = djvubook::PagesWithHiddenText(runner_, plan_.path) == 0;
     }
+    if (WholeBook()) summary.lastPage = std::min(summary.lastPage, pageCount_);  // "to the end" is no page
     const QStringList lines = joblog::SummaryLines(summary);
     plan_.notes << lines;
     if (summary.links > 0) plan_.linksMade = lines.first();
+    if (!skipped_.isEmpty()) plan_.notes << skipped_;
+    if (WholeBook()) {
+      plan_.partsFound = BookFoundLine(
+          parts_, settings_.bookNumbers ? survey_.folios.MainOffset() : std::optional<int>(settings_.offset),
+          summary.links);
+      plan_.notes << plan_.partsFound;
+    }
     for (const int number : refused_) {
       plan_.notes << QCoreApplication::translate(
                          "CreateRun",
@@ -190,7 +238,7 @@ class RowPlanner {
     plan_.notes << report_.Lines();
     if (!made_.isEmpty()) plan_.notes << TargetsLines(plan_.targets);
     if (folios_) plan_.notes << folios_->Lines(settings_.offset);
-    if (settings_.bookNumbers || settings_.halve) return;
+    if (settings_.bookNumbers || settings_.halve || WholeBook()) return;  // the whole book's map checked it
     QList<int> unreadable;
     plan_.notes << CheckOffset(runner_, plan_.path, components_, made_, &unreadable).Lines(settings_.offset);
     if (!unreadable.isEmpty()) {
@@ -205,10 +253,12 @@ class RowPlanner {
   void WriteScript() {
     OutlinePlan outline;
     if (options_.outline) {
-      if (settings_.workType != WorkType::Contents && settings_.workType != WorkType::ContentsAuto) {
+      if (!LinksContents(settings_.workType)) {
         plan_.notes << QCoreApplication::translate("CreateRun", "Закладки создаются только по содержанию");
       } else {
-        outline = PlanOutline(runner_, plan_.path, writer_.Entries(), textPages_,
+        outline = PlanOutline(runner_, plan_.path,
+                              WholeBook() ? MainListEntries(writer_.Entries(), textPages_, parts_) : writer_.Entries(),
+                              textPages_,
                               OutlineChoice{options_.existingOutline, options_.dryRun}, plan_.targets);
         plan_.notes << outline.notes;
       }
@@ -243,6 +293,9 @@ class RowPlanner {
   LinkWriter writer_;
   ScanReport report_;
   std::optional<FolioTargets> folios_;
+  BookSurvey survey_;            // the whole-book type: the book as surveyed
+  QList<BookPart> parts_;        // the whole-book type: its parts within the range
+  QString skipped_;              // the automatic types: the pages not of the row's kind, skipped
   QList<PageEdit> edits_;
   QList<PageLinks> made_;
   QList<int> refused_;

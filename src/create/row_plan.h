@@ -38,6 +38,7 @@ struct RowPlan {
   QStringList notes;             // summary and warnings, logged after the file's lines
   QString linksMade;             // the summary's "links made" line among the notes, if any
   QString textRemoved;           // the notes' line of the pages whose hidden text is removed, if any
+  QString partsFound;            // the whole-book type: the notes' line of the parts found and linked
 };
 
 // Reads the pages of the row's range from the book at `path` (already open

@@ -1,0 +1,93 @@
+#include "create/book_links.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "core/job_log.h"
+#include "folios/folio_map.h"
+
+namespace {
+
+bool Holds(const BookPart& part, int page) { return part.firstPage <= page && page <= part.lastPage; }
+
+// "(2 списка)": the count of lists with the Russian noun's form for it.
+QString ListCount(int lists) {
+  const int last = lists % 10, lastTwo = lists % 100;
+  if (last == 1 && lastTwo != 11) return QCoreApplication::translate("CreateRun", "(%1 список)").arg(lists);
+  if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+    return QCoreApplication::translate("CreateRun", "(%1 списка)").arg(lists);
+  }
+  return QCoreApplication::translate("CreateRun", "(%1 списков)").arg(lists);
+}
+
+}  // namespace
+
+QList<BookPart> PartsWithin(const QList<BookPart>& parts, int first, int last) {
+  QList<BookPart> within;
+  for (BookPart part : parts) {
+    part.firstPage = std::max(part.firstPage, first);
+    part.lastPage = std::min(part.lastPage, last);
+    if (part.firstPage <= part.lastPage) within << part;
+  }
+  return within;
+}
+
+QList<int> PartPages(const QList<BookPart>& parts) {
+  QList<int> pages;
+  for (const BookPart& part : parts) {
+    for (int page = part.firstPage; page <= part.lastPage; ++page) pages << page;
+  }
+  std::sort(pages.begin(), pages.end());
+  pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+  return pages;
+}
+
+void WriteBookLinks(const QList<const PageData*>& textPages, const QList<BookPart>& parts,
+                    const AutoLinkSettings& settings, const AutoPageLinks::Ask& ask, LinkWriter& writer) {
+  for (const BookPart& part : parts) {
+    AutoLinkSettings own = settings;
+    own.workType = part.kind == PartKind::Index ? WorkType::IndexAuto : WorkType::ContentsAuto;
+    AutoPageLinks links(own, ask);
+    for (qsizetype i = 0; i < textPages.size(); ++i) {
+      if (Holds(part, textPages[i]->number)) WriteAutoPage(*textPages[i], int(i) + 1, links, writer);
+    }
+  }
+}
+
+QList<LinkedEntry> MainListEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages,
+                                   const QList<BookPart>& parts) {
+  const auto main = std::find_if(parts.begin(), parts.end(), [](const BookPart& p) { return p.main; });
+  QList<LinkedEntry> entries;
+  if (main == parts.end()) return entries;
+  for (const LinkedEntry& entry : linked) {
+    if (Holds(*main, textPages.at(entry.ordinal - 1)->number)) entries << entry;
+  }
+  return entries;
+}
+
+QString BookFoundLine(const QList<BookPart>& parts, std::optional<int> offset, int links) {
+  QList<int> contentsPages, indexPages;
+  int lists = 0;
+  for (const BookPart& part : parts) {
+    QList<int>& pages = part.kind == PartKind::Index ? indexPages : contentsPages;
+    for (int page = part.firstPage; page <= part.lastPage; ++page) pages << page;
+    if (part.kind != PartKind::Index) ++lists;
+  }
+  const QString contents =
+      contentsPages.isEmpty()
+          ? QCoreApplication::translate("CreateRun", "Содержание не найдено")
+          : QCoreApplication::translate("CreateRun", "Содержание: стр. %1").arg(joblog::PageRuns(contentsPages)) +
+                (lists > 1 ? QLatin1Char(' ') + ListCount(lists) : QString());
+  const QString index = indexPages.isEmpty()
+                            ? QCoreApplication::translate("CreateRun", "указатель не найден")
+                            : QCoreApplication::translate("CreateRun", "указатель: стр. %1")
+                                  .arg(joblog::PageRuns(indexPages));
+  const QString shift = offset ? QCoreApplication::translate("CreateRun", "смещение %1").arg(OffsetText(*offset))
+                               : QCoreApplication::translate("CreateRun", "смещение не найдено");
+  return QCoreApplication::translate("CreateRun", "%1, %2, %3; создано ссылок: %4")
+      .arg(contents, index, shift, QString::number(links));
+}
+
+QString NothingFoundLine() {
+  return QCoreApplication::translate("CreateRun", "не найдено ни содержания, ни указателя");
+}
