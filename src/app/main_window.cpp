@@ -150,10 +150,9 @@ void TForm1::WriteSettings() {
   ini.Write(SettingsPath());
 }
 
-// The question is asked in the two contents types, the described and the automatic one.
+// The question is asked in the types that link contents entries.
 void TForm1::ComboBox3Change() {
-  const int workType = ui_->ComboBox3->currentIndex();
-  ui_->CheckBox10->setEnabled(workType == int(WorkType::Contents) || workType == int(WorkType::ContentsAuto));
+  ui_->CheckBox10->setEnabled(LinksContents(WorkType(ui_->ComboBox3->currentIndex())));
 }
 
 void TForm1::Guarded(const std::function<void()>& command) {

@@ -44,7 +44,7 @@ bool TForm1::AskBeforeCreate(DjvusedRunner& runner) {
   for (int i = 0; i < CreateRowCount(); ++i) {
     const CreateJob row = listrows::CreateRowAt(ui_->ListView2, i);
     if (!books.contains(row.FullPath())) books << row.FullPath();
-    const bool contents = row.settings.workType == WorkType::Contents || row.settings.workType == WorkType::ContentsAuto;
+    const bool contents = LinksContents(row.settings.workType);
     if (!IsChecked(Option::CreateOutline) || !contents || !QFileInfo::exists(row.FullPath())) continue;
     try {
       const int count = BookmarkCount(djvubook::PrintedOutline(runner, DjvusedRunner::ShortPathOf(row.FullPath())));
