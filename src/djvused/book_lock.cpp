@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QThread>
 #include <QSysInfo>
 #include <map>
 #include <memory>
@@ -94,6 +95,18 @@ QString TakeOverStale(const QString& path) {
   return why;
 }
 
+// A lock file that stays empty is one whose maker was killed between making
+// and writing it (a live maker writes it at once): once it is older than a
+// fresh file may be, it is taken over and the lock taken.
+// Returns why it was taken over, or empty.
+QString TakeOverEmpty(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists() || info.size() > 0) return {};
+  const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+  if (age <= kFreshMs) QThread::msleep(quint64(kFreshMs - age + 100));
+  return TakeOverStale(path);
+}
+
 }  // namespace
 
 QString BookLock::LockPathOf(const QString& bookPath) {
@@ -134,7 +147,13 @@ void BookLock::Take(const QString& key, const QString& bookPath) {
   }
   held.file = std::make_unique<QLockFile>(key);
   held.file->setStaleLockTime(0);  // stale only when its holder is gone
-  if (!held.file->tryLock(kWaitMs)) {
+  bool locked = held.file->tryLock(kWaitMs);
+  if (!locked) {
+    const QString late = TakeOverEmpty(key);
+    locked = !late.isEmpty() && held.file->tryLock(0);
+    if (locked) note_ = QCoreApplication::translate("BookLock", "Снята оставшаяся блокировка %1 (%2)").arg(key, late);
+  }
+  if (!locked) {
     qint64 pid = 0;
     QString host, program;
     const bool known = held.file->getLockInfo(&pid, &host, &program);
