@@ -4,6 +4,9 @@
 // window during the run leaves the document as it was.
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +15,8 @@
 
 #include "support/djvu_documents.h"
 #include "support/gui_harness.h"
+#include "support/link_areas.h"
+#include "support/parts_book.h"
 
 using namespace testdocs;
 
@@ -61,6 +66,7 @@ class EndToEndTest : public QObject {
   void initTestCase() { RequireTool(QStringLiteral("djvused")); }
   void CreateRunThroughTheWindows();
   void ClosingDuringTheRunKeepsTheDocument();
+  void ContentsAndIndexOfOneBook();
 
  private:
   QTemporaryDir dir_;
@@ -133,6 +139,49 @@ void EndToEndTest::ClosingDuringTheRunKeepsTheDocument() {
   }
   gui.Stop();
   QVERIFY(gui.ReadSettings().contains(QStringLiteral("OCR=1")));
+}
+
+// The normal way to do a book in the window: a row for its contents, a row
+// for its index, then "Исправить". The first backup keeps the untouched book,
+// the index pages' links stay as the index type made them.
+void EndToEndTest::ContentsAndIndexOfOneBook() {
+  const QString book = dir_.filePath(QStringLiteral("whole.djvu"));
+  parts_book::Build(book, QStringLiteral("t1 c1 b40 i2"));  // contents on page 2, the index on pages 43-44
+  const QByteArray original = ReadFile(book);
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  On<QCheckBox>(&w.form1, "CheckBox7")->setChecked(true);  // "Выровнять содержание"
+  On<QLineEdit>(&w.form1, "Edit3")->setText(QString::number(parts_book::kOffset));
+  const auto addRow = [&](int first, int last, int type) {
+    On<QLineEdit>(&w.form1, "Edit1")->setText(QString::number(first));
+    On<QLineEdit>(&w.form1, "Edit2")->setText(QString::number(last));
+    On<QComboBox>(&w.form1, "ComboBox3")->setCurrentIndex(type);
+    gui.desktop().answers << book;
+    On<QPushButton>(&w.form1, "xpButton1")->click();
+  };
+  addRow(2, 2, 3);    // "Содержание (авто)"
+  addRow(43, 44, 4);  // "Указатель (авто)"
+  QCOMPARE(w.form1.CreateRowCount(), 2);
+  w.form1.Button3Click();
+  QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
+  QCOMPARE(ReadFile(book + ".backup"), original);   // the untouched book
+  QVERIFY(QFileInfo::exists(book + ".backup.1"));   // the book after the contents row
+  const QMap<QString, QStringList> links = LinksByPage(book);
+  QVERIFY(!links.value("p2.djvu").isEmpty());
+  QVERIFY(!links.value("p43.djvu").isEmpty());
+  const QByteArray index = OutputAnt(book);
+  const QString log = w.form2.Log().Text();
+  QVERIFY2(log.contains("Страницы 43–44, Указатель (авто), смещение +4"), qPrintable(log));
+
+  // "Исправить" on the same book leaves the two-column index pages as they are.
+  On<QTabWidget>(&w.form1, "PageControl1")->setCurrentIndex(0);
+  gui.desktop().answers << book;
+  On<QPushButton>(&w.form1, "xpButton3")->click();
+  w.form1.Button1Click();
+  QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
+  QCOMPARE(OutputAnt(book), index);
+  QVERIFY2(w.form2.Log().Text().contains("Страницы без выравнивания (не похожи на содержание): 43–44"),
+           qPrintable(w.form2.Log().Text()));
 }
 
 QTEST_MAIN(EndToEndTest)
