@@ -204,7 +204,7 @@ void PreviewWindow::FillOutline() {
   }
   const QList<qsizetype> links = BookmarkedLinks(preview_.entries, preview_.outline);
   for (qsizetype b = 0; b < preview_.outline.size(); ++b) {
-    const OutlineEntry& entry = preview_.outline[b];
+    const ContentsEntry& entry = preview_.outline[b];
     const int level = std::max(1, std::min(entry.level, int(parents.size()) + 1));
     parents.resize(level - 1);
     auto* item = parents.isEmpty() ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(parents.last());

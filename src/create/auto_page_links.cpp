@@ -43,15 +43,13 @@ std::optional<int> AutoPageLinks::Target(int printed, bool roman) const {
 void WriteAutoLinks(const QList<const PageData*>& pages, AutoPageLinks& links, LinkWriter& writer) {
   for (qsizetype i = 0; i < pages.size(); ++i) {
     writer.PageSelection(int(i));
-    for (const AutoEntry& e : links.Page(ParseTextLayer(pages[i]->text), pages[i]->number)) {
-      writer.WriteEntry(e.area,
-                        LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0},
-                        Folio{e.printed, e.roman});
+    for (const ContentsEntry& e : links.Page(ParseTextLayer(pages[i]->text), pages[i]->number)) {
+      writer.WriteEntry(e.target, e.area, e.printed, LinkedEntry{e, {}, 0});
     }
   }
 }
 
-QList<AutoEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
+QList<ContentsEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
   page_ = documentPage;
   if (settings_.workType == WorkType::IndexAuto) {
     return IndexEntries(page, documentPage,

@@ -73,7 +73,7 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
   return links;
 }
 
-QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks) {
   QList<qsizetype> found(bookmarks.size(), -1);
   qsizetype next = 0;
   for (qsizetype l = 0; l < links.size(); ++l) {
@@ -88,7 +88,7 @@ QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<Out
   return found;
 }
 
-void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+void MarkLevels(QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks) {
   const QList<qsizetype> found = BookmarkedLinks(links, bookmarks);
   for (qsizetype i = 0; i < bookmarks.size(); ++i) {
     if (found[i] >= 0) links[found[i]].level = bookmarks[i].level;

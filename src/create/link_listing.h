@@ -9,7 +9,7 @@
 #include "create/link_writer.h"
 #include "djvused/book_pages.h"
 #include "djvused/page_targets.h"
-#include "outline/outline_entry.h"
+#include "autolinks/contents_entry.h"
 
 struct ListedLink {
   int page = 0;     // the document page the link is on
@@ -31,9 +31,9 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
 
 // For each bookmark, the index of the link made from the same entry, or -1:
 // the bookmarks follow the links' order, matched by page and target.
-QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
+QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks);
 // Marks each link with the level of the bookmark made from its entry.
-void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
+void MarkLevels(QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks);
 
 // One tab-separated line per link: page, printed number, target (the page a
 // viewer opens), x, y, w, h, text, the level when the links are marked with
