@@ -172,7 +172,7 @@ void PreviewWindow::FillEntries() {
       QString text, printed;
       if (area.entry >= 0) {
         text = preview_.entries[area.entry].text;
-        printed = preview_.entries[area.entry].printed;
+        printed = PrintedText(preview_.entries[area.entry].printed);
       } else if (area.kind == AreaKind::InDocument) {
         text = tr("в документе");
       } else if (area.kind == AreaKind::BeforeAlignment) {

@@ -63,11 +63,10 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
   for (const PageLinks& page : pages) {
     const PageData& data = *textPages.at(page.ordinal - 1);
     const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(data.text));
-    for (const MadeLink& link : page.links) {
-      const Folio printed = link.printed;
-      links.append(ListedLink{data.number, printed.roman ? RomanNumeral(printed.number) : QString::number(printed.number),
-                              link.target, link.area, TextUnder(lines, link.area), 0, targets.UrlOf(link.target),
-                              targets.Opens(link.target)});
+    for (MadeLink link : page.links) {
+      link.page = data.number;
+      link.text = TextUnder(lines, link.area);
+      links.append(ListedLink{link, 0, targets.UrlOf(link.target), targets.Opens(link.target)});
     }
   }
   return links;
@@ -103,7 +102,7 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
     text = Visible(text);
     QString line = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
                .arg(l.page)
-               .arg(l.printed)
+               .arg(PrintedText(l.printed))
                .arg(l.opened)
                .arg(l.area.left)
                .arg(l.area.bottom)
@@ -121,7 +120,7 @@ QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links) {
   QJsonArray array;
   for (const ListedLink& l : links) {
     QJsonObject object{{"page", l.page},
-                             {"printed", l.printed},
+                             {"printed", PrintedText(l.printed)},
                              {"target", l.opened},
                              {"area", QJsonObject{{"x", double(l.area.left)},
                                                   {"y", double(l.area.bottom)},

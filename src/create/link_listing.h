@@ -11,12 +11,9 @@
 #include "djvused/page_targets.h"
 #include "autolinks/contents_entry.h"
 
-struct ListedLink {
-  int page = 0;     // the document page the link is on
-  QString printed;  // the page number as printed
-  qint64 target = 0;  // the page the link is made for
-  PageRect area;
-  QString text;
+// A made link as listed (its page and text filled in), with what a viewer
+// does with it.
+struct ListedLink : MadeLink {
   int level = 0;  // the entry's outline level when an outline is made, else 0
   QByteArray url;  // as written, unquoted: "#8", or "#p0008.djvu"
   int opened = 0;  // the page a viewer opens with it (0: none)
