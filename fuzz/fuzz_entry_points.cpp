@@ -166,11 +166,11 @@ void RecogniseAutoLinks(const QByteArray& input) {
   });
   try {
     const TextZone page = ParseTextLayer(zones);
-    QList<OutlineEntry> outline;
+    QList<ContentsEntry> outline;
     for (int documentPage = 1; documentPage <= 2; ++documentPage) {
-      for (const AutoEntry& entry : links.Page(page, documentPage)) {
-        OutlineEntry bookmark;
-        bookmark.title = entry.text;
+      for (const ContentsEntry& entry : links.Page(page, documentPage)) {
+        ContentsEntry bookmark;
+        bookmark.title = entry.title;
         bookmark.target = entry.target;
         bookmark.page = documentPage;
         bookmark.level = 1 + int(outline.size() % 3);
@@ -207,7 +207,7 @@ void ReadPageFolios(const QByteArray& input) {
 void QuoteOutlineTitle(const QByteArray& input) {
   QStringList words = QString::fromUtf8(input).split(QLatin1Char(' '));
   const QString title = OutlineTitle(words);
-  QList<OutlineEntry> entries(2);
+  QList<ContentsEntry> entries(2);
   entries[0].title = title;
   entries[0].target = 3;
   entries[1].title = QString::fromUtf8(input);

@@ -45,8 +45,17 @@ void AnnotationMergeTest::Merge_data() {
   QTest::newRow("a comment holding a rect is no area")
       << QByteArray("(maparea \"#5\" \"(rect 100 1400 500 40)\" (rect 1 1 2 2))")
       << QByteArray("(maparea \"#5\" \"(rect 100 1400 500 40)\" (rect 1 1 2 2))\n") + kNewLink;
+  // A list that never closes takes in what follows it: the new links go before it.
   QTest::newRow("unbalanced text is kept whole")
-      << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)") << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)\n") + kNewLink;
+      << QByteArray("(maparea \"#5\" \"\" (rect 100 1400 500 40)") << kNewLink + "\n(maparea \"#5\" \"\" (rect 100 1400 500 40)";
+  QTest::newRow("unclosed list after records, the link before it replaced")
+      << QByteArray("(zoom 100)\n(maparea \"#3\" \"\" (rect 120 1410 50 20))\n(background\n(mode bw)\n")
+      << "(zoom 100)\n" + kNewLink + "\n(background\n(mode bw)";
+  QTest::newRow("a string that never ends in a record")
+      << QByteArray("(maparea \"\" \"note\" (text 1 2 3 4))\n(maparea \"\" \"\" (line 1 2 3 \"4))")
+      << "(maparea \"\" \"note\" (text 1 2 3 4))\n" + kNewLink + "\n(maparea \"\" \"\" (line 1 2 3 \"4))";
+  QTest::newRow("a line djvused would skip, then an unclosed list")
+      << QByteArray("; comment-like garbage\n(background #ff") << kNewLink + "\n; comment-like garbage\n(background #ff";
   // What the reader cannot read stays as it is; the records around it merge as usual.
   QTest::newRow("unreadable line between records kept, the link under it replaced")
       << QByteArray("(zoom 100)\n(maparea \"#3\" \"\" (rect 120 1410 50 20))\ncomment-like garbage\n(mode bw) stray)\n(mode bw)")
@@ -77,11 +86,17 @@ void AnnotationMergeTest::Merge() {
 void AnnotationMergeTest::SecondRunGivesTheSameText() {
   for (const QByteArray& old : {QByteArray("(background #ffffff)\n(maparea \"#3\" \"\" (rect 100 1400 500 40 ) (xor ) ) \n"),
                                QByteArray("(maparea \"#3\" \"\" (rect 120 1410 50 20))\n; comment-like garbage\n"),
-                               QByteArray("(background\n.\n#ffffff)\n(maparea \"#3\" \"\" (rect 120 1410 50 20))")}) {
+                               QByteArray("(background\n.\n#ffffff)\n(maparea \"#3\" \"\" (rect 120 1410 50 20))"),
+                               QByteArray("(zoom 100)\n(background\n(maparea \"#3\" \"\" (rect 120 1410 50 20))\r\n"),
+                               QByteArray("(maparea \"\" \"note# (pushpin))\n(ma:area \"\" \"\" (line 1 2 3 4))")}) {
     const QByteArray once = MergeAnnotations(old, {kNewArea}, kNewLink).value();
     QCOMPARE(MergeAnnotations(once, {kNewArea}, kNewLink).value(), once);
     QCOMPARE(MergeAnnotations(once + "\n", {kNewArea}, kNewLink).value(), once);  // as djvused prints it back
   }
+  // A link on an empty area overlaps nothing, not even itself, and is still replaced.
+  const QByteArray flat = "(maparea \"#7\" \"\" (rect 100 1400 500 0 ) (xor ) ) ";
+  const PageRect flatArea = PageRect::Sized(100, 1400, 500, 0);
+  QCOMPARE(MergeAnnotations(MergeAnnotations(flat, {flatArea}, flat).value(), {flatArea}, flat).value(), flat);
 }
 
 void AnnotationMergeTest::ScriptBlocks() {

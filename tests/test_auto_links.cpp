@@ -36,10 +36,10 @@ QByteArray Lines(const QList<QByteArray>& lines) {
 }
 
 // Printed number, Roman mark and target of each entry: "19>25", "rvii>5".
-QStringList Found(const QList<AutoEntry>& entries) {
+QStringList Found(const QList<ContentsEntry>& entries) {
   QStringList found;
-  for (const AutoEntry& e : entries) {
-    found << (e.roman ? QStringLiteral("r") : QString()) + QString::number(e.printed) + QLatin1Char('>') +
+  for (const ContentsEntry& e : entries) {
+    found << (e.printed.roman ? QStringLiteral("r") : QString()) + QString::number(e.printed.number) + QLatin1Char('>') +
                  QString::number(e.target) + (e.lookAlike ? QStringLiteral("~") : QString());
   }
   return found;
@@ -236,34 +236,34 @@ void AutoLinksTest::Contents() {
 
 void AutoLinksTest::ContentsAreasAndTitles() {
   ContentsRecogniser recogniser({Targets(2), false, nullptr});
-  const QList<AutoEntry> entries = recogniser.Page(Layer("autolinks-mpman-ru-contents.txt"));
+  const QList<ContentsEntry> entries = recogniser.Page(Layer("autolinks-mpman-ru-contents.txt"));
   QVERIFY(entries.size() >= 4);
   // "1 Введение" and its number "2" in a zone of its own: one area over both.
-  QCOMPARE(entries[0].text, QStringLiteral("1 Введение"));
+  QCOMPARE(entries[0].title, QStringLiteral("1 Введение"));
   QCOMPARE(entries[0].area.left, 379);
   QCOMPARE(entries[0].area.left + entries[0].area.Width(), qint64(1220));
   // A title wrapped over two lines: one entry over both lines, the title
   // joined, the first line's left edge and height kept.
-  QCOMPARE(entries[3].text, QStringLiteral("3.1 Предварительный просмотр графикиMetaPost"));
+  QCOMPARE(entries[3].title, QStringLiteral("3.1 Предварительный просмотр графикиMetaPost"));
   QCOMPARE(entries[3].area.bottom, 2623);
   QCOMPARE(entries[3].area.bottom + entries[3].area.Height(), qint64(2709));
-  QCOMPARE(entries[3].firstLineLeft, 439);
+  QCOMPARE(entries[3].left, 439);
   QCOMPARE(entries[3].lineHeight, 36);
-  QCOMPARE(entries.last().text, QStringLiteral("9.2 Параметрическая работа с путями"));
+  QCOMPARE(entries.last().title, QStringLiteral("9.2 Параметрическая работа с путями"));
   // OCR's leader noise is no part of a title; a title word glued to its
   // leaders keeps its letters.
   ContentsRecogniser ocr({Targets(6), false, nullptr});
-  const QList<AutoEntry> read = ocr.Page(Layer("autolinks-r-intro-contents-ocr.txt"));
-  QCOMPARE(read[0].text, QStringLiteral("Preface"));
-  QCOMPARE(read[2].text, QStringLiteral("1.7 Getting help with functions and features"));
-  QCOMPARE(read[6].text, QStringLiteral("4.2. The function tapply© and ragged arrays"));
+  const QList<ContentsEntry> read = ocr.Page(Layer("autolinks-r-intro-contents-ocr.txt"));
+  QCOMPARE(read[0].title, QStringLiteral("Preface"));
+  QCOMPARE(read[2].title, QStringLiteral("1.7 Getting help with functions and features"));
+  QCOMPARE(read[6].title, QStringLiteral("4.2. The function tapply© and ragged arrays"));
 
   ContentsRecogniser runIn({Targets(0), false, nullptr});
-  const QList<AutoEntry> parts =
+  const QList<ContentsEntry> parts =
       runIn.Page(Layer(Lines({"2.4.1 A note on the width 13, 2.4.2 Specifying the typeblock 14"})));
   QCOMPARE(parts.size(), 2);
-  QCOMPARE(parts[0].text, QStringLiteral("2.4.1 A note on the width"));
-  QCOMPARE(parts[1].text, QStringLiteral("2.4.2 Specifying the typeblock"));
+  QCOMPARE(parts[0].title, QStringLiteral("2.4.1 A note on the width"));
+  QCOMPARE(parts[1].title, QStringLiteral("2.4.2 Specifying the typeblock"));
   QVERIFY(parts[0].area.left + parts[0].area.Width() < parts[1].area.left);
 }
 
@@ -361,17 +361,17 @@ void AutoLinksTest::Index() {
 void AutoLinksTest::IndexAreasOverTheirOwnCharacters() {
   // "crossprod.................................22,24": one word, no char zones:
   // the box is split by character count, each number over its own digits.
-  const QList<AutoEntry> entries = IndexEntries(Layer("autolinks-r-intro-index.txt"), 109, {Targets(6), false});
-  const auto at = std::find_if(entries.begin(), entries.end(), [](const AutoEntry& e) { return e.printed == 22; });
+  const QList<ContentsEntry> entries = IndexEntries(Layer("autolinks-r-intro-index.txt"), 109, {Targets(6), false});
+  const auto at = std::find_if(entries.begin(), entries.end(), [](const ContentsEntry& e) { return e.printed.number == 22; });
   QVERIFY(at != entries.end());
-  QCOMPARE(at->text, QStringLiteral("crossprod"));
+  QCOMPARE(at->title, QStringLiteral("crossprod"));
   QVERIFY(at->area.left > 1100);
   QVERIFY(at->area.Width() < 40);
-  QCOMPARE(at[1].printed, 24);
+  QCOMPARE(at[1].printed.number, 24);
   QVERIFY(at[1].area.left >= at->area.left + at->area.Width());
   QVERIFY(at[1].area.left + at[1].area.Width() <= 1236);
   // Char zones give the exact place.
-  const QList<AutoEntry> chars = IndexEntries(
+  const QList<ContentsEntry> chars = IndexEntries(
       ParseTextLayer("(page 0 0 2000 1000 (line 100 900 900 940 (word 100 900 300 940 \"alpha\")"
                      " (word 400 900 600 940 (char 400 900 420 940 \"1\") (char 420 900 450 940 \"2\")"
                      " (char 450 900 460 940 \",\") (char 500 900 530 940 \"3\") (char 530 900 560 940 \"4\"))))"),

@@ -19,6 +19,14 @@ QList<Page> Contents() {
   return WithBlankPagesUpTo({Page{}, Page{PageText({Line(1500, "Введение 3"), Line(1400, "Глава 7")}), {}}}, 7);
 }
 
+// The internal links of the book as DjVuLibre's own reader reads them.
+int ViewerLinkCount(const QString& book) {
+  QProcess reader;
+  reader.start(QStringLiteral("djvutoxml"), {book});
+  if (!reader.waitForFinished(60000) || reader.exitCode() != 0) return -1;
+  return int(reader.readAllStandardOutput().count(" href=\"#"));
+}
+
 }  // namespace
 
 class CliCreateTest : public QObject {
@@ -40,6 +48,7 @@ class CliCreateTest : public QObject {
   void ListShowsControlCharacters();
   void StoredTextNeverRuns_data();
   void StoredTextNeverRuns();
+  void UnreadableStretchKept_data();
   void UnreadableStretchKept();
   void UnreadablePageSkippedByTheOffsetCheck();
 
@@ -329,16 +338,34 @@ void CliCreateTest::StoredTextNeverRuns() {
 
 // A piece djvused stored that is no record stays as it is; the old link
 // under the new one is still replaced, so a second run gives the same book.
+// A list that never closes would take in links written after it, so they go
+// before it, where DjVuLibre's own reader (djvutoxml) finds them.
+void CliCreateTest::UnreadableStretchKept_data() {
+  QTest::addColumn<QByteArray>("annotations");
+  QTest::addColumn<QByteArray>("kept");  // what follows the new links in the page's block
+  const QByteArray oldLink = "(maparea \"#5\" \"\" (rect 120 1510 50 20 ) (xor ) )\n";
+  QTest::newRow("a line that is no record") << oldLink + "; comment-like garbage\n(zoom page)"
+                                            << QByteArray("; comment-like garbage\n(zoom page)\n.\n");
+  QTest::newRow("a list that never closes")
+      << "(zoom page)\n" + oldLink + "(background #ffffff\n(mode bw)" << QByteArray("(background #ffffff\n(mode bw)\n.\n");
+  // djvused prints the string closed at the end of the text; the list stays open.
+  QTest::newRow("a string that never ends")
+      << oldLink + "(maparea \"\" \"note (text 1 2 3 4) (pushpin))" << QByteArray("(maparea \"\" \"note (text 1 2 3 4) (pushpin))\"\n.\n");
+}
+
 void CliCreateTest::UnreadableStretchKept() {
-  const QString book = dir_.filePath("garbage.djvu");
+  QFETCH(QByteArray, annotations);
+  QFETCH(QByteArray, kept);
+  const QString book = dir_.filePath(QStringLiteral("garbage-%1.djvu").arg(QTest::currentDataTag()));
   QList<Page> pages = Contents();
-  pages[1].annotations = "(maparea \"#5\" \"\" (rect 120 1510 50 20 ) (xor ) )\n; comment-like garbage\n(zoom page)";
+  pages[1].annotations = annotations;
   BuildDocument(book, pages);
   QCOMPARE(Cli({"create", "--pages", "2-2", book}).status, 0);
   const QByteArray once = OutputAnt(book);
   QVERIFY(!once.contains("\"#5\""));
-  QVERIFY2(once.contains(") ) \n; comment-like garbage\n(zoom page)\n.\n"), once.constData());
+  QVERIFY2(once.contains(") ) \n" + kept), once.constData());
   QCOMPARE(LinksByPage(book).value("p2.djvu").size(), 2);
+  QCOMPARE(ViewerLinkCount(book), 2);
   QCOMPARE(Cli({"create", "--pages", "2-2", book}).status, 0);
   QCOMPARE(OutputAnt(book), once);
 }

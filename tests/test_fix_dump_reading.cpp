@@ -15,7 +15,7 @@ QString AreasText(const QList<align::DumpLine>& lines) {
   QStringList perLine;
   for (const align::DumpLine& line : lines) {
     QStringList parts;
-    for (const align::DumpArea& a : line.areas) parts << QStringLiteral("%1:%2").arg(a.x).arg(a.w);
+    for (const align::DumpArea& a : line.areas) parts << QStringLiteral("%1:%2").arg(a.box.left).arg(a.box.Width());
     perLine << parts.join(QLatin1Char(' '));
   }
   return perLine.join(QLatin1Char('|'));

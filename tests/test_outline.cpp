@@ -20,11 +20,11 @@ QByteArray Excerpt(const char* name) {
 }
 
 // "title|page|column|left|height"
-QList<OutlineEntry> Entries(const QStringList& rows) {
-  QList<OutlineEntry> entries;
+QList<ContentsEntry> Entries(const QStringList& rows) {
+  QList<ContentsEntry> entries;
   for (const QString& row : rows) {
     const QStringList f = row.split(QLatin1Char('|'));
-    OutlineEntry e;
+    ContentsEntry e;
     e.title = f[0];
     e.page = f[1].toInt();
     e.column = f[2].toInt();
@@ -35,9 +35,9 @@ QList<OutlineEntry> Entries(const QStringList& rows) {
   return entries;
 }
 
-QList<int> LevelsOf(const QList<OutlineEntry>& entries) {
+QList<int> LevelsOf(const QList<ContentsEntry>& entries) {
   QList<int> levels;
-  for (const OutlineEntry& e : entries) levels << e.level;
+  for (const ContentsEntry& e : entries) levels << e.level;
   return levels;
 }
 
@@ -175,7 +175,7 @@ void OutlineTest::Levels_data() {
 void OutlineTest::Levels() {
   QFETCH(QStringList, entries);
   QFETCH(QList<int>, levels);
-  QList<OutlineEntry> list = Entries(entries);
+  QList<ContentsEntry> list = Entries(entries);
   AssignLevels(list);
   QCOMPARE(LevelsOf(list), levels);
 }
@@ -207,19 +207,19 @@ void OutlineTest::LevelsOfRealContents() {
   QFETCH(QByteArray, excerpt);
   QFETCH(QStringList, titles);
   ContentsRecogniser contents({[](int printed, bool) { return std::optional<int>(printed + 6); }, false, {}});
-  QList<OutlineEntry> entries;
-  for (const AutoEntry& e : contents.Page(ParseTextLayer(Excerpt(excerpt)))) {
-    OutlineEntry entry;
-    entry.title = OutlineTitle({e.text});
+  QList<ContentsEntry> entries;
+  for (const ContentsEntry& e : contents.Page(ParseTextLayer(Excerpt(excerpt)))) {
+    ContentsEntry entry;
+    entry.title = OutlineTitle({e.title});
     entry.page = 3;
     entry.column = e.column;
-    entry.left = e.firstLineLeft;
+    entry.left = e.left;
     entry.lineHeight = e.lineHeight;
     entries << entry;
   }
   AssignLevels(entries);
   QStringList read;
-  for (const OutlineEntry& e : entries.mid(0, titles.size())) read << QStringLiteral("%1 %2").arg(e.level).arg(e.title);
+  for (const ContentsEntry& e : entries.mid(0, titles.size())) read << QStringLiteral("%1 %2").arg(e.level).arg(e.title);
   QCOMPARE(read, titles);
 }
 
@@ -248,7 +248,7 @@ void OutlineTest::DescribedTitles() {
 }
 
 void OutlineTest::Data() {
-  QList<OutlineEntry> entries = Entries({"1 Введение|3|0|100|30", "1.1 \"Quoted\" \\ back|3|0|140|30",
+  QList<ContentsEntry> entries = Entries({"1 Введение|3|0|100|30", "1.1 \"Quoted\" \\ back|3|0|140|30",
                                          "1.1.1 Deep|3|0|180|30", "2 Next|3|0|100|30"});
   for (int i = 0; i < entries.size(); ++i) {
     entries[i].level = QList<int>{1, 2, 3, 1}[i];

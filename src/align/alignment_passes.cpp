@@ -86,19 +86,16 @@ std::optional<PageTable> MeasurePages(const QString& dumpPath) {
   PageTable table(CountSections(dumpPath));
 
   // Pass 2: the extremes of the left edges and widths.
-  const bool recognized = StreamDump(dumpPath, dialect::LineEnd::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
-    page.MinLeft = std::min(page.MinLeft, area.x);
-    page.MaxLeft = std::max(page.MaxLeft, area.x);
-    page.MaxWidth = std::max(page.MaxWidth, area.w);
-    page.MinWidth = std::min(page.MinWidth, area.w);
-  }, true);
+  const bool recognized = StreamDump(
+      dumpPath, dialect::LineEnd::Dump, {}, table, [](PageGeometry& page, DumpArea& area) { page.Measure(area.box); },
+      true);
   if (!recognized) return std::nullopt;
 
   // Pass 3: the second column starts at its leftmost area (a one-column slot
   // keeps MaxLeft) ...
   for (PageGeometry& page : table) page.SecondLeft = page.MaxLeft;
   StreamDump(dumpPath, dialect::LineEnd::Dump, {}, table, [](PageGeometry& page, DumpArea& area) {
-    if (page.InSecondColumn(area.x)) page.SecondLeft = std::min(page.SecondLeft, area.x);
+    if (page.InSecondColumn(area.box.left)) page.SecondLeft = std::min(page.SecondLeft, area.box.left);
   });
   // ... but never before the right end of the widest area placed at the first
   // column's edge.
@@ -114,9 +111,9 @@ AlignmentCount RewritePages(const QString& dumpPath, const QString& scriptPath, 
   std::vector<const PageGeometry*> pageOf;
   // Pass 4: common left edges; the decision uses the measured x.
   StreamDump(dumpPath, dialect::LineEnd::Dump, scriptPath, table, [&](PageGeometry& page, DumpArea& area) {
-    const qint64 before = area.x;
-    area.x = page.TwoColumns() && page.InSecondColumn(area.x) ? page.SecondLeft : page.MinLeft;
-    changed.push_back(area.x != before);
+    const qint64 before = area.box.left;
+    area.box = area.box.MovedTo(page.TwoColumns() && page.InSecondColumn(before) ? page.SecondLeft : page.MinLeft);
+    changed.push_back(area.box.left != before);
     pageOf.push_back(&page);
   });
 
@@ -126,8 +123,8 @@ AlignmentCount RewritePages(const QString& dumpPath, const QString& scriptPath, 
     page.SecondWidth = 0;
   }
   StreamDump(scriptPath, dialect::LineEnd::OwnFile, {}, table, [](PageGeometry& page, DumpArea& area) {
-    if (area.x == page.MinLeft) page.FirstWidth = std::max(page.FirstWidth, area.w);
-    if (area.x == page.SecondLeft) page.SecondWidth = std::max(page.SecondWidth, area.w);
+    if (area.box.left == page.MinLeft) page.FirstWidth = std::max(page.FirstWidth, area.box.Width());
+    if (area.box.left == page.SecondLeft) page.SecondWidth = std::max(page.SecondWidth, area.box.Width());
   });
 
   // Pass 6: common widths. When the second column's widest area, placed at the
@@ -135,13 +132,10 @@ AlignmentCount RewritePages(const QString& dumpPath, const QString& scriptPath, 
   // first column's width throughout.
   std::size_t next = 0;
   StreamDump(scriptPath, dialect::LineEnd::OwnFile, dumpPath, table, [&](PageGeometry& page, DumpArea& area) {
-    const qint64 before = area.w;
-    if (page.MinLeft + page.SecondWidth >= page.MaxLeft || area.x == page.MinLeft) {
-      area.w = page.FirstWidth;
-    } else {
-      area.w = page.SecondWidth;
-    }
-    if (next < changed.size() && area.w != before) changed[next] = true;
+    const qint64 before = area.box.Width();
+    const bool first = page.MinLeft + page.SecondWidth >= page.MaxLeft || area.box.left == page.MinLeft;
+    area.box = area.box.WithWidth(first ? page.FirstWidth : page.SecondWidth);
+    if (next < changed.size() && area.box.Width() != before) changed[next] = true;
     ++next;
   });
 

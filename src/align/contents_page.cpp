@@ -68,11 +68,7 @@ bool WithText(const QList<PageRect>& areas, const QList<PrintedLine>& printed) {
 // lower one's height; the columns are the alignment's own.
 bool WithoutText(const QList<PageRect>& areas) {
   PageGeometry page;
-  for (const PageRect& area : areas) {
-    page.MinLeft = std::min<qint64>(page.MinLeft, area.left);
-    page.MaxLeft = std::max<qint64>(page.MaxLeft, area.left);
-    page.MinWidth = std::min<qint64>(page.MinWidth, area.Width());
-  }
+  for (const PageRect& area : areas) page.Measure(area);
   const auto column = [&](const PageRect& area) { return page.TwoColumns() && page.InSecondColumn(area.left); };
   for (qsizetype i = 0; i < areas.size(); ++i) {
     for (qsizetype j = i + 1; j < areas.size(); ++j) {
@@ -90,7 +86,7 @@ QList<PageRect> SectionAreas(const QList<QByteArray>& lines, const DumpSection& 
   DumpScanner scanner;
   for (qsizetype i = section.first; i < section.end; ++i) {
     for (const DumpArea& area : scanner.Scan(lines[i]).areas) {
-      boxes << PageRect::Sized(area.x, area.y, area.w, area.h);
+      boxes << area.box;
     }
   }
   return boxes;

@@ -60,10 +60,7 @@ qsizetype ReadArea(QByteArrayView line, qsizetype i, DumpArea& area) {
   area.xEnd = ends[0];
   area.wBegin = begins[2];
   area.wEnd = ends[2];
-  area.x = values[0];
-  area.y = values[1];
-  area.w = values[2];
-  area.h = values[3];
+  area.box = PageRect::Sized(values[0], values[1], values[2], values[3]);
   return i;
 }
 
@@ -174,8 +171,8 @@ QByteArray WithAreas(QByteArrayView line, const std::vector<DumpArea>& areas) {
     copied = end;
   };
   for (const DumpArea& area : areas) {
-    replace(area.xBegin, area.xEnd, area.x);
-    replace(area.wBegin, area.wEnd, area.w);
+    replace(area.xBegin, area.xEnd, area.box.left);
+    replace(area.wBegin, area.wEnd, area.box.Width());
   }
   out.append(line.sliced(copied));
   return out;

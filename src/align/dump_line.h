@@ -15,18 +15,18 @@
 #include <QByteArrayView>
 #include <vector>
 
+#include "core/page_rect.h"
+
 namespace align {
 
-// One rect or oval area of a line: where its x and w fields stand, and their
-// values. A writer changes x and w and rebuilds the line with WithAreas; y and
-// h are read only, to tell which text lines the area covers.
+// One rect or oval area of a line: where its x and w fields stand, and the
+// area they give. A writer moves the area's left edge and changes its width
+// and rebuilds the line with WithAreas; its bottom and height are read only,
+// to tell which text lines the area covers.
 struct DumpArea {
   qsizetype xBegin = 0, xEnd = 0;
   qsizetype wBegin = 0, wEnd = 0;
-  qint64 x = 0;
-  qint64 w = 0;
-  qint64 y = 0;
-  qint64 h = 0;
+  PageRect box;
 };
 
 struct DumpLine {

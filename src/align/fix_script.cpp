@@ -42,7 +42,7 @@ int MovedAreas(const QList<QByteArray>& before, const QList<QByteArray>& after, 
     const DumpLine a = was.Scan(before[i]);
     const DumpLine b = is.Scan(after[i]);
     for (size_t k = 0; k < a.areas.size() && k < b.areas.size(); ++k) {
-      if (a.areas[k].x != b.areas[k].x || a.areas[k].w != b.areas[k].w) ++moved;
+      if (a.areas[k].box != b.areas[k].box) ++moved;
     }
   }
   return moved;

@@ -2,8 +2,11 @@
 // The alignment's page table: what the fix job measures of one page's link
 // areas, and the column rule that decides where each area goes.
 #include <QtGlobal>
+#include <algorithm>
 #include <limits>
 #include <vector>
+
+#include "core/page_rect.h"
 
 namespace align {
 
@@ -18,6 +21,14 @@ struct PageGeometry {
   qint64 SecondLeft = 0;   // common left edge of the second column
   qint64 FirstWidth = 0;   // widest area placed at MinLeft
   qint64 SecondWidth = 0;  // widest area placed at SecondLeft
+
+  // Takes in an area's left edge and width.
+  void Measure(const PageRect& area) {
+    MinLeft = std::min(MinLeft, area.left);
+    MaxLeft = std::max(MaxLeft, area.left);
+    MinWidth = std::min(MinWidth, area.Width());
+    MaxWidth = std::max(MaxWidth, area.Width());
+  }
 
   bool HasAreas() const { return MinLeft <= MaxLeft; }
   // Some area starts to the right of where the narrowest one would end if it

@@ -205,7 +205,7 @@ void PreviewWindow::FillEntries() {
       QString text = area.text, printed;
       if (area.entry >= 0) {
         text = preview_.entries[area.entry].text;
-        printed = preview_.entries[area.entry].printed;
+        printed = PrintedText(preview_.entries[area.entry].printed);
       }
       if (text.isEmpty()) text = tr("нет текста под областью");
       const int row = list->rowCount();
@@ -232,7 +232,7 @@ void PreviewWindow::FillOutline() {
   }
   const QList<qsizetype> links = BookmarkedLinks(preview_.entries, preview_.outline);
   for (qsizetype b = 0; b < preview_.outline.size(); ++b) {
-    const OutlineEntry& entry = preview_.outline[b];
+    const ContentsEntry& entry = preview_.outline[b];
     const int level = std::max(1, std::min(entry.level, int(parents.size()) + 1));
     parents.resize(level - 1);
     auto* item = parents.isEmpty() ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(parents.last());

@@ -114,7 +114,7 @@ QString ContentsTitle(const QStringList& words) { return WithoutLeaders(JoinTitl
 
 ContentsRecogniser::ContentsRecogniser(ContentsOptions options) : options_(std::move(options)) {}
 
-QList<AutoEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage) {
+QList<ContentsEntry> ContentsRecogniser::Page(const TextZone& page, int documentPage) {
   const QList<PrintedLine> lines = PrintedLines(page);
   QList<ContentsCandidate> found;
   // Lines without a number that lead into the next line of their column.
@@ -226,8 +226,8 @@ QList<bool> ContentsRecogniser::InOrder(const QList<ContentsCandidate>& found) {
   return inOrder;
 }
 
-QList<AutoEntry> ContentsRecogniser::Accepted(QList<ContentsCandidate>& found, const QList<bool>& inOrder) {
-  QList<AutoEntry> entries;
+QList<ContentsEntry> ContentsRecogniser::Accepted(QList<ContentsCandidate>& found, const QList<bool>& inOrder) {
+  QList<ContentsEntry> entries;
   for (qsizetype i = 0; i < found.size(); ++i) {
     ContentsCandidate& c = found[i];
     bool accept = inOrder[i];
@@ -252,14 +252,13 @@ QList<AutoEntry> ContentsRecogniser::Accepted(QList<ContentsCandidate>& found, c
   return entries;
 }
 
-AutoEntry ContentsRecogniser::EntryOf(const ContentsCandidate& c) {
-  AutoEntry entry;
-  entry.printed = c.number.value;
-  entry.roman = c.number.roman;
+ContentsEntry ContentsRecogniser::EntryOf(const ContentsCandidate& c) {
+  ContentsEntry entry;
+  entry.printed = Folio{c.number.value, c.number.roman};
   entry.target = c.target;
   entry.area = c.box;
-  entry.text = ContentsTitle(c.words);
-  entry.firstLineLeft = c.firstLine.left;
+  entry.title = ContentsTitle(c.words);
+  entry.left = c.firstLine.left;
   entry.lineHeight = c.firstLine.Height();
   entry.column = c.column;
   entry.lookAlike = c.number.lookAlike;

@@ -42,7 +42,7 @@ class ContentsRecogniser {
   // The entries of one page, top to bottom in each column. A number in the
   // page's running head or foot that leads to the page itself (its folio) is
   // no entry.
-  QList<AutoEntry> Page(const TextZone& page, int documentPage = 0);
+  QList<ContentsEntry> Page(const TextZone& page, int documentPage = 0);
 
  private:
   // The entries that end on line `li` (lines before it without a number that
@@ -52,8 +52,8 @@ class ContentsRecogniser {
   // Which candidates stand in the page's order.
   static QList<bool> InOrder(const QList<ContentsCandidate>& found);
   // The candidates in order, and those the page-number question puts in order.
-  QList<AutoEntry> Accepted(QList<ContentsCandidate>& found, const QList<bool>& inOrder);
-  static AutoEntry EntryOf(const ContentsCandidate& c);
+  QList<ContentsEntry> Accepted(QList<ContentsCandidate>& found, const QList<bool>& inOrder);
+  static ContentsEntry EntryOf(const ContentsCandidate& c);
 
   ContentsOptions options_;
   int previous_ = 0;  // the number of the last accepted entry of the file

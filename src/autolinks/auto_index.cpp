@@ -109,7 +109,7 @@ PrintedLine WithSplitNumbersJoined(PrintedLine line) {
 // list) that do not ("32, 31") hold a
 // misread digit, and which of them is wrong cannot be told: neither is
 // linked. `words` holds the word index of each entry of the line from `from`.
-void DropOutOfOrder(QList<AutoEntry>& entries, qsizetype from, const QList<qsizetype>& words,
+void DropOutOfOrder(QList<ContentsEntry>& entries, qsizetype from, const QList<qsizetype>& words,
                     const PrintedLine& line) {
   const auto otherWordsBetween = [&](qsizetype a, qsizetype b) {
     if (line.words[a].text.contains(QLatin1Char(';'))) return true;
@@ -122,9 +122,9 @@ void DropOutOfOrder(QList<AutoEntry>& entries, qsizetype from, const QList<qsize
   };
   QList<bool> drop(entries.size() - from, false);
   for (qsizetype i = from + 1; i < entries.size(); ++i) {
-    if (entries[i].roman || entries[i - 1].roman) continue;
+    if (entries[i].printed.roman || entries[i - 1].printed.roman) continue;
     if (otherWordsBetween(words[i - 1 - from], words[i - from])) continue;
-    if (entries[i].printed <= entries[i - 1].printed) drop[i - from] = drop[i - 1 - from] = true;
+    if (entries[i].printed.number <= entries[i - 1].printed.number) drop[i - from] = drop[i - 1 - from] = true;
   }
   for (qsizetype i = entries.size() - 1; i >= from; --i) {
     if (drop[i - from]) entries.removeAt(i);
@@ -184,7 +184,7 @@ std::optional<std::pair<int, qsizetype>> RomanWord(QString text) {
 class LineEntries {
  public:
   LineEntries(const PrintedLine& line, int documentPage, const IndexOptions& options, QString& heading,
-              QList<AutoEntry>& entries)
+              QList<ContentsEntry>& entries)
       : line_(line), documentPage_(documentPage), options_(options), heading_(heading), entries_(entries) {}
 
   void Read() {
@@ -215,13 +215,12 @@ class LineEntries {
       headingTaken_ = true;
     }
     const PageRect box = CharsBox(line_.words[wi], start, end);
-    AutoEntry entry;
-    entry.printed = value;
-    entry.roman = roman;
+    ContentsEntry entry;
+    entry.printed = Folio{value, roman};
     entry.target = *target;
     entry.area = box;
-    entry.text = heading_;
-    entry.firstLineLeft = line_.box.left;
+    entry.title = heading_;
+    entry.left = line_.box.left;
     entry.lineHeight = line_.box.Height();
     entries_.append(entry);
     entryWords_.append(wi);
@@ -231,16 +230,16 @@ class LineEntries {
   int documentPage_;
   const IndexOptions& options_;
   QString& heading_;
-  QList<AutoEntry>& entries_;
+  QList<ContentsEntry>& entries_;
   bool headingTaken_ = false;
   QList<qsizetype> entryWords_;  // the word each entry of the line stands in
 };
 
 }  // namespace
 
-QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options) {
+QList<ContentsEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options) {
   const QList<PrintedLine> lines = PrintedLines(page);
-  QList<AutoEntry> entries;
+  QList<ContentsEntry> entries;
   QString heading;
   for (qsizetype li = 0; li < lines.size(); ++li) {
     if (IsPageFurniture(lines, li)) continue;

@@ -15,4 +15,4 @@ struct IndexOptions {
 // page's own number in the document: a number leading there is the page's
 // own folio and is never linked, nor is a number alone at the top or the
 // bottom of the page (folio, running head).
-QList<AutoEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options);
+QList<ContentsEntry> IndexEntries(const TextZone& page, int documentPage, const IndexOptions& options);

@@ -25,6 +25,10 @@ struct PageRect {
 
   qint64 Width() const { return right - left; }
   qint64 Height() const { return top - bottom; }
+  // The same size with the left edge at `x`.
+  PageRect MovedTo(qint64 x) const { return Sized(x, bottom, Width(), Height()); }
+  // The same left edge, `width` wide.
+  PageRect WithWidth(qint64 width) const { return Sized(left, bottom, width, Height()); }
   bool operator==(const PageRect& o) const {
     return left == o.left && bottom == o.bottom && right == o.right && top == o.top;
   }

@@ -17,7 +17,8 @@ bool Overlaps(const PageRect& a, const PageRect& b);
 
 // The page's new annotation text, as set-ant data: the old text without the
 // internal links that overlap one of the new areas, then `newLinks` on a line
-// of its own. nullopt when a stretch of the old text that is no record holds
+// of its own; a list of the old text that never closes (it would take in
+// whatever follows it) comes last, after the new links. nullopt when a stretch of the old text that is no record holds
 // a line djvused would read as the end of the data: such a page cannot be
 // written without running what follows that line.
 std::optional<QByteArray> MergeAnnotations(QByteArrayView oldText, const QList<PageRect>& newAreas,

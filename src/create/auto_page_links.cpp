@@ -42,13 +42,12 @@ std::optional<int> AutoPageLinks::Target(int printed, bool roman) const {
 
 void WriteAutoPage(const PageData& page, int ordinal, AutoPageLinks& links, LinkWriter& writer) {
   writer.PageSelection(ordinal - 1);
-  for (const AutoEntry& e : links.Page(ParseTextLayer(page.text), page.number)) {
-    writer.WriteEntry(e.area, LinkedEntry{e.target, {}, e.text, e.firstLineLeft, e.lineHeight, e.column, 0},
-                      Folio{e.printed, e.roman});
+  for (const ContentsEntry& e : links.Page(ParseTextLayer(page.text), page.number)) {
+    writer.WriteEntry(e.target, e.area, e.printed, LinkedEntry{e, {}, 0});
   }
 }
 
-QList<AutoEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
+QList<ContentsEntry> AutoPageLinks::Page(const TextZone& page, int documentPage) {
   page_ = documentPage;
   if (settings_.workType == WorkType::IndexAuto) {
     return IndexEntries(page, documentPage,

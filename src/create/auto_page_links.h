@@ -33,7 +33,7 @@ class AutoPageLinks {
 
   // The entries of one page of the range; the contents order carries over
   // from page to page.
-  QList<AutoEntry> Page(const TextZone& page, int documentPage);
+  QList<ContentsEntry> Page(const TextZone& page, int documentPage);
 
   // The document page a printed number leads to, if it lies in the document.
   std::optional<int> Target(int printed, bool roman) const;

@@ -64,17 +64,16 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
   for (const PageLinks& page : pages) {
     const PageData& data = *textPages.at(page.ordinal - 1);
     const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(data.text));
-    for (const MadeLink& link : page.links) {
-      const Folio printed = link.printed;
-      links.append(ListedLink{data.number, printed.roman ? RomanNumeral(printed.number) : QString::number(printed.number),
-                              link.target, link.area, TextUnder(lines, link.area), 0, targets.UrlOf(link.target),
-                              targets.Opens(link.target)});
+    for (MadeLink link : page.links) {
+      link.page = data.number;
+      link.text = TextUnder(lines, link.area);
+      links.append(ListedLink{link, 0, targets.UrlOf(link.target), targets.Opens(link.target)});
     }
   }
   return links;
 }
 
-QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks) {
   QList<qsizetype> found(bookmarks.size(), -1);
   qsizetype next = 0;
   for (qsizetype l = 0; l < links.size(); ++l) {
@@ -89,7 +88,7 @@ QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<Out
   return found;
 }
 
-void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks) {
+void MarkLevels(QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks) {
   const QList<qsizetype> found = BookmarkedLinks(links, bookmarks);
   for (qsizetype i = 0; i < bookmarks.size(); ++i) {
     if (found[i] >= 0) links[found[i]].level = bookmarks[i].level;
@@ -104,7 +103,7 @@ QByteArray LinksAsTsv(const QList<ListedLink>& links) {
     text = Visible(text);
     QString line = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
                .arg(l.page)
-               .arg(l.printed)
+               .arg(PrintedText(l.printed))
                .arg(l.opened)
                .arg(l.area.left)
                .arg(l.area.bottom)
@@ -122,7 +121,7 @@ QByteArray LinksAsJson(const QString& path, const QList<ListedLink>& links) {
   QJsonArray array;
   for (const ListedLink& l : links) {
     QJsonObject object{{"page", l.page},
-                             {"printed", l.printed},
+                             {"printed", PrintedText(l.printed)},
                              {"target", l.opened},
                              {"area", QJsonObject{{"x", double(l.area.left)},
                                                   {"y", double(l.area.bottom)},

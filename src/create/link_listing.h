@@ -9,15 +9,12 @@
 #include "create/link_writer.h"
 #include "djvused/book_pages.h"
 #include "djvused/page_targets.h"
-#include "outline/outline_entry.h"
+#include "autolinks/contents_entry.h"
 #include "page/printed_lines.h"
 
-struct ListedLink {
-  int page = 0;     // the document page the link is on
-  QString printed;  // the page number as printed
-  qint64 target = 0;  // the page the link is made for
-  PageRect area;
-  QString text;
+// A made link as listed (its page and text filled in), with what a viewer
+// does with it.
+struct ListedLink : MadeLink {
   int level = 0;  // the entry's outline level when an outline is made, else 0
   QByteArray url;  // as written, unquoted: "#8", or "#p0008.djvu"
   int opened = 0;  // the page a viewer opens with it (0: none)
@@ -37,9 +34,9 @@ QList<ListedLink> ListLinks(const QList<PageLinks>& pages, const QList<const Pag
 
 // For each bookmark, the index of the link made from the same entry, or -1:
 // the bookmarks follow the links' order, matched by page and target.
-QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
+QList<qsizetype> BookmarkedLinks(const QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks);
 // Marks each link with the level of the bookmark made from its entry.
-void MarkLevels(QList<ListedLink>& links, const QList<OutlineEntry>& bookmarks);
+void MarkLevels(QList<ListedLink>& links, const QList<ContentsEntry>& bookmarks);
 
 // One tab-separated line per link: page, printed number, target (the page a
 // viewer opens), x, y, w, h, text, the level when the links are marked with

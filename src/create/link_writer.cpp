@@ -40,9 +40,12 @@ void LinkWriter::WriteArea(qint64 target, const PageRect& area, Folio printed) {
   page.links.append(MadeLink{area, target, printed});
 }
 
-void LinkWriter::WriteEntry(const PageRect& area, LinkedEntry entry, Folio printed) {
+void LinkWriter::WriteEntry(qint64 target, const PageRect& area, Folio printed, LinkedEntry entry) {
   if (!range_.Contains(ordinal_)) return;
-  WriteArea(entry.target, area, printed);
+  WriteArea(target, area, printed);
+  entry.entry.target = int(target);
+  entry.entry.area = area;
+  entry.entry.printed = printed;
   entry.ordinal = ordinal_;
   entries_.append(std::move(entry));
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "autolinks/contents_entry.h"
 #include "create/link_style.h"
 #include "create/text_dump.h"
 #include "djvused/annotation_records.h"
@@ -38,15 +39,13 @@ struct PageLinks {
   QList<PageRect> Areas() const;
 };
 
-// A contents entry that got a link, kept for the outline: the described
-// types give the line that ends in its number, the automatic ones its title
-// and first line as the reader sees them.
+// A contents entry that got a link, kept for the outline: the automatic
+// types give its title and first line as the reader sees them, the described
+// ones the line that ends in its number, from which the outline reads them.
 struct LinkedEntry {
-  qint64 target = 0;
-  PageRect line;          // the line that ends in the number (described types)
-  QString title;         // automatic types
-  int left = 0, lineHeight = 0, column = 0;  // automatic types
-  int ordinal = 0;       // set by the writer: the page's place among the pages with hidden text
+  ContentsEntry entry;
+  PageRect line;     // the line that ends in the number (described types)
+  int ordinal = 0;   // set by the writer: the page's place among the pages with hidden text
 };
 
 class LinkWriter {
@@ -60,7 +59,7 @@ class LinkWriter {
   void PageSelection(int ordinal);
   void WriteArea(qint64 target, const PageRect& area, Folio printed);
   // The same for a contents entry, which is kept for the outline.
-  void WriteEntry(const PageRect& area, LinkedEntry entry, Folio printed);
+  void WriteEntry(qint64 target, const PageRect& area, Folio printed, LinkedEntry entry);
 
   PageLinkState& Page() { return page_; }
   // The pages of the range that got at least one link.

@@ -13,20 +13,16 @@
 #include "outline/outline_title.h"
 #include "djvused/djvu_book.h"
 
-QList<OutlineEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages) {
-  QList<OutlineEntry> entries;
+QList<ContentsEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages) {
+  QList<ContentsEntry> entries;
   int parsedOrdinal = 0;
   QList<PrintedLine> lines;
   for (const LinkedEntry& e : linked) {
     if (e.ordinal < 1 || e.ordinal > textPages.size()) continue;
-    OutlineEntry entry;
-    entry.target = int(e.target);
+    ContentsEntry entry = e.entry;
     entry.page = textPages[e.ordinal - 1]->number;
-    if (!e.title.isNull()) {
-      entry.title = OutlineTitle({e.title});
-      entry.left = e.left;
-      entry.lineHeight = e.lineHeight;
-      entry.column = e.column;
+    if (!entry.title.isNull()) {
+      entry.title = OutlineTitle({entry.title});
     } else {
       if (parsedOrdinal != e.ordinal) {
         lines = PrintedLines(ParseTextLayer(textPages[e.ordinal - 1]->text));
@@ -51,7 +47,7 @@ OutlinePlan PlanOutline(DjvusedRunner& runner, const QString& path, const QList<
                         const QList<const PageData*>& textPages, const OutlineChoice& choice,
                         const PageTargets& targets) {
   OutlinePlan plan;
-  QList<OutlineEntry> entries = OutlineEntries(linked, textPages);
+  QList<ContentsEntry> entries = OutlineEntries(linked, textPages);
   if (entries.isEmpty()) {
     plan.notes << QCoreApplication::translate("OutlineEntries",
                                               "Закладки не созданы: ни одна строка содержания не получила ссылку");

@@ -10,18 +10,18 @@
 #include "create/link_writer.h"
 #include "djvused/book_pages.h"
 #include "page/text_layer.h"
-#include "outline/outline_entry.h"
+#include "autolinks/contents_entry.h"
 
 class DjvusedRunner;
 
 // The entries in document order. `textPages` are the pages with hidden
 // text, the writer's ordinals counting from 1.
-QList<OutlineEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages);
+QList<ContentsEntry> OutlineEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages);
 
 struct OutlinePlan {
   QByteArray data;              // the set-outline data; empty: the outline stays as it is
   QStringList notes;            // log lines after the file's described lines
-  QList<OutlineEntry> entries;  // the bookmarks with their levels, in document order
+  QList<ContentsEntry> entries;  // the bookmarks with their levels, in document order
 };
 
 // What to do with the book's own bookmarks, and whether the plan is only shown.

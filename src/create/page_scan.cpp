@@ -84,7 +84,7 @@ void PageScan::LineEntry(qsizetype index, const QByteArray& line) {
   if (!target) return;  // no link, and no entry that later ones compare with
   int left = box_.left;
   const std::optional<PageRect> area = EntryArea(box_, prevLineTop_, writer_.Page(), true, &left);
-  if (area) writer_.WriteEntry(*area, LinkedEntry{*target, box_, {}, 0, 0, 0, 0}, Folio{current_, false});
+  if (area) writer_.WriteEntry(*target, *area, Folio{current_, false}, LinkedEntry{{}, box_, 0});
   Record(left);
 }
 

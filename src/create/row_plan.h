@@ -33,7 +33,7 @@ struct RowPlan {
   PageTargets targets;           // how the document's links name and find their pages
   QList<PageData> pages;         // the pages of the range the document has, as read
   QList<ListedLink> links;       // the links the plan makes, in order
-  QList<OutlineEntry> outline;   // the bookmarks it makes; empty: none
+  QList<ContentsEntry> outline;  // the bookmarks it makes; empty: none
   QByteArray script;             // the djvused script; empty: nothing is written
   QStringList notes;             // summary and warnings, logged after the file's lines
   QString linksMade;             // the summary's "links made" line among the notes, if any

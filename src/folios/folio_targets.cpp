@@ -8,7 +8,6 @@ namespace {
 constexpr int kExamples = 3;
 constexpr int kListedNumbers = 10;
 
-QString PrintedText(int number, bool roman) { return roman ? RomanNumeral(number) : QString::number(number); }
 
 }  // namespace
 
@@ -71,9 +70,9 @@ QStringList FolioTargets::CheckLines(int offset) const {
   QStringList examples;
   for (const Mismatch& m : mismatches_.mid(0, kExamples)) {
     examples << QCoreApplication::translate("FolioTargets", "%1 → стр. %2 (на ней %3)")
-                    .arg(PrintedText(m.printed, m.roman))
+                    .arg(PrintedText(Folio{m.printed, m.roman}))
                     .arg(m.target)
-                    .arg(PrintedText(m.shown.number, m.shown.roman));
+                    .arg(PrintedText(m.shown));
   }
   return {QCoreApplication::translate(
               "FolioTargets",

@@ -33,9 +33,9 @@ qsizetype Nearest(const QList<double>& rungs, double x) {
   return best;
 }
 
-int MedianHeight(const QList<OutlineEntry>& entries) {
+int MedianHeight(const QList<ContentsEntry>& entries) {
   QList<int> heights;
-  for (const OutlineEntry& e : entries) heights << e.lineHeight;
+  for (const ContentsEntry& e : entries) heights << e.lineHeight;
   std::sort(heights.begin(), heights.end());
   return heights.isEmpty() ? 0 : heights[heights.size() / 2];
 }
@@ -45,7 +45,7 @@ int MedianHeight(const QList<OutlineEntry>& entries) {
 // page share a shift (scanned pages move, odd and even pages have their own
 // margins): the ladder of left edges comes from the column with the most
 // steps, and every other column takes the shift that fits its edges to it best.
-std::optional<QList<int>> IndentSteps(const QList<OutlineEntry>& entries) {
+std::optional<QList<int>> IndentSteps(const QList<ContentsEntry>& entries) {
   const double tolerance = std::max(3.0, MedianHeight(entries) * 0.5);
   QMap<QPair<int, int>, QList<qsizetype>> groups;  // (page, column) -> entries
   for (qsizetype i = 0; i < entries.size(); ++i) groups[{entries[i].page, entries[i].column}] << i;
@@ -87,9 +87,9 @@ std::optional<QList<int>> IndentSteps(const QList<OutlineEntry>& entries) {
 
 // The type size class of each entry (0 for the largest), or nothing when the
 // line heights form one class or too many to be type sizes.
-std::optional<QList<int>> SizeSteps(const QList<OutlineEntry>& entries) {
+std::optional<QList<int>> SizeSteps(const QList<ContentsEntry>& entries) {
   QList<int> heights;
-  for (const OutlineEntry& e : entries) heights << e.lineHeight;
+  for (const ContentsEntry& e : entries) heights << e.lineHeight;
   std::sort(heights.begin(), heights.end());
   QList<int> bounds;  // the smallest height of each class, small to large
   for (qsizetype i = 0; i < heights.size(); ++i) {
@@ -97,7 +97,7 @@ std::optional<QList<int>> SizeSteps(const QList<OutlineEntry>& entries) {
   }
   if (bounds.size() < 2 || bounds.size() > 3) return std::nullopt;
   QList<int> steps;
-  for (const OutlineEntry& e : entries) {
+  for (const ContentsEntry& e : entries) {
     int cls = 0;
     while (cls + 1 < bounds.size() && e.lineHeight >= bounds[cls + 1]) ++cls;
     steps << int(bounds.size()) - 1 - cls;
@@ -128,14 +128,14 @@ std::optional<int> NumberingRank(const QString& title) {
   return 1 + int(m.captured(2).count(QLatin1Char('.')));
 }
 
-void AssignLevels(QList<OutlineEntry>& entries) {
+void AssignLevels(QList<ContentsEntry>& entries) {
   if (entries.isEmpty()) return;
   const std::optional<QList<int>> indent = IndentSteps(entries);
   QList<int> level(entries.size(), 1);
 
   QList<std::optional<int>> ranks;
   qsizetype numbered = 0;
-  for (const OutlineEntry& e : entries) {
+  for (const ContentsEntry& e : entries) {
     ranks << NumberingRank(e.title);
     if (ranks.last()) ++numbered;
   }

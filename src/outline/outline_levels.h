@@ -5,7 +5,7 @@
 #include <QList>
 #include <optional>
 
-#include "outline/outline_entry.h"
+#include "autolinks/contents_entry.h"
 
 // The rank of the numbering that opens a title: 0 for a part ("Часть II",
 // "Part 1", "II. "), 1 for a chapter ("Глава 3", "Chapter 2", "Appendix A",
@@ -15,4 +15,4 @@ std::optional<int> NumberingRank(const QString& title);
 
 // Sets the level of every entry, in document order. The first entry is on
 // level 1 and no entry is more than one level below the one before it.
-void AssignLevels(QList<OutlineEntry>& entries);
+void AssignLevels(QList<ContentsEntry>& entries);

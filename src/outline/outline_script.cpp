@@ -4,11 +4,11 @@
 
 #include "djvused/script_dialect.h"
 
-QByteArray OutlineData(const QList<OutlineEntry>& entries, const PageTargets& targets) {
+QByteArray OutlineData(const QList<ContentsEntry>& entries, const PageTargets& targets) {
   const QByteArray br = dialect::LineBreak();
   QByteArray data = "(bookmarks";
   int open = 0;  // bookmarks not yet closed
-  for (const OutlineEntry& e : entries) {
+  for (const ContentsEntry& e : entries) {
     const int level = std::clamp(e.level, 1, open + 1);
     // Close the bookmarks on this level and below: they have no more children.
     for (; open >= level; --open) data += " )";

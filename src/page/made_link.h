@@ -11,10 +11,16 @@ struct Folio {
   bool operator==(const Folio& other) const { return number == other.number && roman == other.roman; }
 };
 
-// A link a run makes on a page: its area, the document page it leads to
-// and the page number printed under it.
+// The number as it is printed: "17", or "xvii".
+QString PrintedText(const Folio& folio);
+
+// A link a run makes on a page: its area, the document page it leads to,
+// the page number printed under it, and, once the links are listed, the
+// page it stands on and the words under its area as a reader sees them.
 struct MadeLink {
   PageRect area;
   qint64 target = 0;
   Folio printed;
+  int page = 0;  // 0 while only the page's place among the pages with hidden text is known
+  QString text;
 };

@@ -60,16 +60,16 @@ ListHeading PageHeading(const QList<PrintedLine>& lines) {
 }
 
 // How many of `lines` hold the middle of one of the areas of `entries`.
-int LinesCovered(const QList<PrintedLine>& lines, const QList<AutoEntry>& entries) {
+int LinesCovered(const QList<PrintedLine>& lines, const QList<ContentsEntry>& entries) {
   return int(std::count_if(lines.begin(), lines.end(), [&](const PrintedLine& line) {
-    return std::any_of(entries.begin(), entries.end(), [&](const AutoEntry& e) { return Covers(e.area, line.box); });
+    return std::any_of(entries.begin(), entries.end(), [&](const ContentsEntry& e) { return Covers(e.area, line.box); });
   }));
 }
 
 // The entries that stand on the lines a reader reads: a number in the
 // running head or foot (the page's folio) is none.
-QList<AutoEntry> OnTextLines(QList<AutoEntry> entries, const QList<PrintedLine>& lines) {
-  entries.removeIf([&](const AutoEntry& e) {
+QList<ContentsEntry> OnTextLines(QList<ContentsEntry> entries, const QList<PrintedLine>& lines) {
+  entries.removeIf([&](const ContentsEntry& e) {
     return std::none_of(lines.begin(), lines.end(), [&](const PrintedLine& line) { return Covers(e.area, line.box); });
   });
   return entries;
@@ -80,13 +80,13 @@ QList<AutoEntry> OnTextLines(QList<AutoEntry> entries, const QList<PrintedLine>&
 // page is headed as a contents, entries on two lines in five or more (a page
 // of text with a few references "(p. 187)" at line ends is none) and most
 // lines part of an entry.
-bool ContentsLike(const QList<PrintedLine>& lines, const QList<AutoEntry>& entries, ListHeading heading) {
+bool ContentsLike(const QList<PrintedLine>& lines, const QList<ContentsEntry>& entries, ListHeading heading) {
   if (entries.size() < 3) return false;
   const int numbered = int(std::count_if(lines.begin(), lines.end(), [](const PrintedLine& line) {
     return TrailingNumber(LastWord(line), false).has_value();
   }));
-  const int titled = int(std::count_if(entries.begin(), entries.end(), [](const AutoEntry& e) {
-    return std::any_of(e.text.begin(), e.text.end(), [](QChar c) { return c.isLetter(); });
+  const int titled = int(std::count_if(entries.begin(), entries.end(), [](const ContentsEntry& e) {
+    return std::any_of(e.title.begin(), e.title.end(), [](QChar c) { return c.isLetter(); });
   }));
   if (entries.size() * 4 < numbered * 3 || titled * 3 < entries.size() * 2) return false;
   // Under a contents heading the entries in order suffice: OCR may have lost
@@ -96,7 +96,7 @@ bool ContentsLike(const QList<PrintedLine>& lines, const QList<AutoEntry>& entri
 }
 
 // An index page: five numbers or more, on at least two lines in five.
-bool IndexLike(const QList<PrintedLine>& lines, const QList<AutoEntry>& numbers) {
+bool IndexLike(const QList<PrintedLine>& lines, const QList<ContentsEntry>& numbers) {
   return numbers.size() >= 5 && LinesCovered(lines, numbers) * 5 >= lines.size() * 2;
 }
 
@@ -186,17 +186,17 @@ PageLook LookOfPage(const TextZone& page, int documentPage, int pageCount) {
     if (printed < 1 || printed > pageCount) return std::nullopt;
     return printed;
   };
-  const QList<AutoEntry> entries =
+  const QList<ContentsEntry> entries =
       OnTextLines(ContentsRecogniser(ContentsOptions{anyPage, false, {}}).Page(page, 0), lines);
-  const QList<AutoEntry> numbers = OnTextLines(IndexEntries(page, 0, IndexOptions{anyPage, false}), lines);
+  const QList<ContentsEntry> numbers = OnTextLines(IndexEntries(page, 0, IndexOptions{anyPage, false}), lines);
   // An index's short last column can happen to grow down the page: under an
   // index heading the index reading comes first.
   const bool index = IndexLike(lines, numbers);
   if (ContentsLike(lines, entries, look.heading) && !(index && look.heading == ListHeading::Index)) {
     look.kind = PageKind::Contents;
     look.entries = int(entries.size());
-    look.firstNumber = entries.first().printed;
-    look.lastNumber = entries.last().printed;
+    look.firstNumber = entries.first().printed.number;
+    look.lastNumber = entries.last().printed.number;
   } else if (index) {
     look.kind = PageKind::Index;
     look.entries = int(numbers.size());

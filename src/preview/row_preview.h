@@ -14,7 +14,7 @@
 #include "core/front_end.h"
 #include "create/link_listing.h"
 #include "djvused/page_targets.h"
-#include "outline/outline_entry.h"
+#include "autolinks/contents_entry.h"
 
 class DjvusedRunner;
 
@@ -55,7 +55,7 @@ struct RowPreview {
   QString path;
   QList<PreviewPage> pages;    // the pages of the range the document has
   QList<ListedLink> entries;   // the links the row would make, in order
-  QList<OutlineEntry> outline; // the bookmarks it would make (with "Создать закладки")
+  QList<ContentsEntry> outline;  // the bookmarks it would make (with "Создать закладки")
   PreviewStyle style;
   QStringList log;             // the dry run's log: its summary and warnings
   PageTargets targets;         // how the document's links find their pages
