@@ -61,7 +61,7 @@ void PageOcrTest::PageReadFromItsImage() {
   page.number = 1;
   page.width = testdocs::kPageWidth;
   page.height = testdocs::kPageHeight;
-  const QByteArray zones = ocr::ReadPageZones(book, page, dir.path());
+  const QByteArray zones = ocr::ReadPageZones(ocr::TesseractProgram(), book, page, dir.path());
   QStringList read;
   for (const PrintedLine& line : PrintedLines(ParseTextLayer(zones))) read << line.Text();
   QCOMPARE(read, printed);

@@ -12,10 +12,11 @@ OcrReport ReadTextlessPages(QList<PageData>& pages, const QString& bookPath, con
   OcrReport report;
   QElapsedTimer timer;
   timer.start();
+  QString tesseract;  // looked for once, before the first page is read
   for (PageData& page : pages) {
     if (!page.text.isEmpty()) continue;
-    if (report.pages.isEmpty()) ocr::TesseractProgram();  // missing: said before any page is read
-    page.text = ocr::ReadPageZones(bookPath, page, workFolder);
+    if (tesseract.isEmpty()) tesseract = ocr::TesseractProgram();
+    page.text = ocr::ReadPageZones(tesseract, bookPath, page, workFolder);
     report.pages << page.number;
   }
   report.milliseconds = timer.elapsed();

@@ -51,10 +51,10 @@ QString TesseractProgram() {
   return program;
 }
 
-QByteArray ReadPageZones(const QString& bookPath, const PageData& page, const QString& workFolder) {
+QByteArray ReadPageZones(const QString& tesseract, const QString& bookPath, const PageData& page,
+                         const QString& workFolder) {
   const QString ddjvu = QStandardPaths::findExecutable(QStringLiteral("ddjvu"));
   if (ddjvu.isEmpty()) throw InputError(QCoreApplication::translate("Ocr", "Программа ddjvu не найдена (пакет djvulibre-bin)"));
-  const QString tesseract = TesseractProgram();
   const int longest = qMax(page.width, page.height);
   const double scale = longest > kLongestSide ? double(kLongestSide) / longest : 1.0;
   const int width = qMax(1, int(page.width * scale)), height = qMax(1, int(page.height * scale));

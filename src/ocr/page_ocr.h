@@ -15,8 +15,9 @@ namespace ocr {
 QString TesseractProgram();
 
 // Reads page `page` (its number and size as djvused gives them) of the book
-// at `bookPath`, working in `workFolder`. Throws InputError when ddjvu or
-// Tesseract fails, naming the page.
-QByteArray ReadPageZones(const QString& bookPath, const PageData& page, const QString& workFolder);
+// at `bookPath` with `tesseract` (from TesseractProgram), working in
+// `workFolder`. Throws InputError when ddjvu or Tesseract fails, naming the page.
+QByteArray ReadPageZones(const QString& tesseract, const QString& bookPath, const PageData& page,
+                         const QString& workFolder);
 
 }  // namespace ocr

@@ -49,7 +49,7 @@ QByteArray Box(qint64 left, qint64 bottom, qint64 right, qint64 top) {
 }  // namespace
 
 QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeight, double scale) {
-  const auto unit = [scale](const QByteArray& cell) { return qint64(cell.toLongLong() / scale + 0.5); };
+  const auto unit = [scale](qint64 pixels) { return qint64(pixels / scale + 0.5); };
   const QList<QByteArray> rows = tsv.toByteArray().split('\n');
   if (rows.isEmpty()) throw InputError(QCoreApplication::translate("Ocr", "Tesseract вывел не таблицу слов"));
   const Columns c = ReadHeader(rows.first());
@@ -61,9 +61,9 @@ QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeig
     if (cells.size() <= c.text || cells[c.level].toInt() != 5) continue;  // 5: a word
     const QByteArray text = cells[c.text].trimmed();
     if (text.isEmpty()) continue;
-    const qint64 left = unit(cells[c.left]), top = unit(cells[c.top]);
-    const qint64 right = unit(QByteArray::number(cells[c.left].toLongLong() + cells[c.width].toLongLong()));
-    const qint64 bottom = unit(QByteArray::number(cells[c.top].toLongLong() + cells[c.height].toLongLong()));
+    const qint64 x = cells[c.left].toLongLong(), y = cells[c.top].toLongLong();
+    const qint64 left = unit(x), top = unit(y);
+    const qint64 right = unit(x + cells[c.width].toLongLong()), bottom = unit(y + cells[c.height].toLongLong());
     const auto key = std::make_tuple(cells[c.block].toInt(), cells[c.par].toInt(), cells[c.line].toInt());
     if (!lines.contains(key)) order << key;
     // From the top left to djvused's bottom left.
