@@ -20,6 +20,7 @@ class FolioBookTest : public QObject {
   void OffsetsFailures();
   void Links_data();
   void Links();
+  void DrawingSheets();
 
  private:
   QTemporaryDir dir_;
@@ -130,6 +131,39 @@ void FolioBookTest::Links() {
   } else {
     QVERIFY2(!log.contains(QStringLiteral("Внимание")), r.err.constData());
   }
+}
+
+// A document drawn in engineering frames: no running heads, each sheet's
+// number in its stamp's "Лист" cell. A cover page comes before the title
+// sheet (sheet 1, unnumbered), so sheet N is page N + 1.
+void FolioBookTest::DrawingSheets() {
+  QList<Page> pages{{PageText({Line(900, QStringLiteral("УТВЕРЖДАЮ"), 500)}), {}},
+                    {PageText({Line(900, QStringLiteral("ПОЯСНИТЕЛЬНАЯ ЗАПИСКА"), 300)}), {}}};
+  for (int sheet = 2; sheet <= 11; ++sheet) {
+    QList<TextLine> lines;
+    if (sheet == 2) {
+      lines << Line(1500, QStringLiteral("Содержание"), 500) << Line(1400, QStringLiteral("1 Общие положения 4"))
+            << Line(1340, QStringLiteral("2 Расчёт балки 7")) << Line(1280, QStringLiteral("3 Заключение 10"));
+    } else {
+      lines << Line(900, QStringLiteral("Текст листа %1").arg(sheet));
+    }
+    lines << Line(100, QStringLiteral("АБВГ.123456.001 ПЗ"), 720) << Line(100, QStringLiteral("Лист"), 1120)
+          << Line(45, QStringLiteral("Изм. Лист № докум. Подп. Дата"), 130)
+          << Line(45, QString::number(sheet), 1150) << Line(0, QStringLiteral("Копировал Формат А4"), 780);
+    pages << Page{PageText(lines), {}};
+  }
+  const QString book = dir_.filePath(QStringLiteral("записка.djvu"));
+  BuildDocument(book, pages);
+
+  const CliRun offsets = Cli({"offsets", book});
+  QCOMPARE(offsets.status, 0);
+  QVERIFY2(offsets.out.contains("стр. 2-12: номера 1-11, смещение +1"), offsets.out.constData());
+
+  const CliRun create = Cli({"create", "--mode", "contents-auto", "--pages", "3-3", "--offset", "auto", book});
+  QCOMPARE(create.status, 0);
+  QStringList targets;
+  for (const QString& link : LinksByPage(book).value(QStringLiteral("p3.djvu"))) targets << link.section(' ', 0, 0);
+  QVERIFY2(targets == (QStringList{"#5", "#8", "#11"}), create.err.constData());
 }
 
 QTEST_GUILESS_MAIN(FolioBookTest)

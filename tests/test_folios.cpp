@@ -136,6 +136,23 @@ void FoliosTest::Excerpts_data() {
       << QList<Folio>{{81, false}, {3, false}};
   QTest::newRow("misread folio still read") << QByteArray(" (line 1080 1650 1140 1690 (word 1080 1650 1140 1690 \"l9\"))")
                                             << QList<Folio>{{19, false}};
+  // A drawing frame's stamp: the sheet number under the right-most "Лист",
+  // not the changes table's column, not the count under "Листов", not the
+  // "Формат А4" printed under the frame.
+  QTest::newRow("stamp of a following sheet")
+      << QByteArray(" (line 600 60 950 95 (word 600 60 900 95 \"АБВГ.123456.001\") (word 910 60 950 95 \"ПЗ\"))\n"
+                    " (line 1160 95 1200 112 (word 1160 95 1200 112 \"Лист\"))\n"
+                    " (line 1170 40 1190 70 (word 1170 40 1190 70 \"3\"))\n"
+                    " (line 130 35 520 55 (word 130 35 170 55 \"Изм.\") (word 180 35 220 55 \"Лист\")"
+                    " (word 240 35 330 55 \"№ докум.\") (word 350 35 410 55 \"Подп.\") (word 430 35 480 55 \"Дата\"))\n"
+                    " (line 700 5 1200 25 (word 700 5 850 25 \"Копировал\") (word 1000 5 1110 25 \"Формат\")"
+                    " (word 1120 5 1150 25 \"А4\"))")
+      << QList<Folio>{{3, false}};
+  QTest::newRow("stamp of a first sheet")
+      << QByteArray(" (line 900 200 1200 220 (word 900 200 950 220 \"Лит.\") (word 1010 200 1060 220 \"Лист\")"
+                    " (word 1110 200 1190 220 \"Листов\"))\n"
+                    " (line 1020 160 1190 190 (word 1020 160 1040 190 \"1\") (word 1140 160 1170 190 \"24\"))")
+      << QList<Folio>{{1, false}, {24, false}};
   QTest::newRow("only the body") << QByteArray() << QList<Folio>{};
   QTest::newRow("a number below the head band")
       << QByteArray(" (line 600 1300 660 1340 (word 600 1300 660 1340 \"4\"))") << QList<Folio>{};
@@ -239,6 +256,7 @@ void FoliosTest::Sampled_data() {
   QTest::addColumn<QStringList>("pages");
   QTest::addColumn<int>("mostRead");
   QTest::newRow("short book") << Arabic(1, 12) << 12;
+  QTest::newRow("short book, unnumbered cover and title") << Blank(2) + Arabic(2, 10) << 12;
   QTest::newRow("front matter, plates, misreads")
       << Blank(2) + Roman(3, 4) + Blank(1) + Arabic(2, 150) + QStringList{"notext", "135", "88"} + Arabic(155, 100) +
              Blank(4) + Arabic(255, 180)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "folios/sheet_stamp.h"
 #include "page/printed_lines.h"
 
 namespace {
@@ -21,8 +22,7 @@ bool IsDecoration(const QString& text) {
 // The page's words grouped into visual rows, top row first, each row left to
 // right. A word joins the row above when its middle lies within that row's
 // height, so a head whose number the OCR put in a zone of its own is one row.
-QList<QList<PrintedWord>> Rows(const TextZone& page) {
-  QList<PrintedWord> tokens = PageWords(page);
+QList<QList<PrintedWord>> Rows(QList<PrintedWord> tokens) {
   tokens.erase(std::remove_if(tokens.begin(), tokens.end(), [](const PrintedWord& t) { return IsDecoration(t.text); }),
                tokens.end());
   std::stable_sort(tokens.begin(), tokens.end(), [](const PrintedWord& a, const PrintedWord& b) { return a.box.top > b.box.top; });
@@ -94,7 +94,8 @@ std::optional<Folio> ParseFolioToken(const QString& token) {
 }
 
 QList<Folio> ReadFolioCandidates(const TextZone& page) {
-  const QList<QList<PrintedWord>> rows = Rows(page);
+  const QList<PrintedWord> words = PageWords(page);
+  const QList<QList<PrintedWord>> rows = Rows(words);
   if (rows.isEmpty()) return {};
   const int height = page.box.Height();
   const QList<PrintedWord>* head = InBand(rows.first(), height, true) ? &rows.first() : nullptr;
@@ -102,6 +103,8 @@ QList<Folio> ReadFolioCandidates(const TextZone& page) {
   if (foot == head) foot = nullptr;  // one row in both bands: read once
 
   QList<Folio> candidates;
+  // A drawing frame's stamp names its sheet number outright.
+  if (const std::optional<Folio> sheet = StampSheetNumber(words, qint64(height * kBandShare))) candidates << *sheet;
   for (const QList<PrintedWord>* row : {head, foot}) {
     if (row && row->size() == 1) AddCandidate(row->first(), candidates);
   }

@@ -29,8 +29,11 @@ SampledFolioMap SampleFolioMap(int pageCount, const PageTextReader& read) {
     return true;
   };
 
+  // A short book is read whole: a sample of two or three pages may hold
+  // only one folio, too few to show a run.
+  const int stride = pageCount <= 3 * kStride ? 1 : kStride;
   QList<int> sample;
-  for (int page = 1; page <= pageCount; page += kStride) sample << page;
+  for (int page = 1; page <= pageCount; page += stride) sample << page;
   sample << pageCount;
   readPages(sample);
   FolioMap map = FolioMap::Build(folios, pageCount, 3 * kStride);

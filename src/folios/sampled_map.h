@@ -1,6 +1,6 @@
 #pragma once
 // The folio map read from a sample of the pages, for the create run, which
-// must not pay for the whole document's hidden text: every sixteenth page first,
+// must not pay for the whole document's hidden text: every sixteenth page first (a short book whole),
 // then every page around the places where the offset changes, until the
 // changes are pinned to the page.
 #include <QList>
