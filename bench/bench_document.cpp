@@ -82,6 +82,45 @@ QByteArray ContentsPage(int page) {
   return text + ")";
 }
 
+constexpr int kIndexPages = 6;
+
+// The book's last pages: a two-column index under "Предметный указатель",
+// each line a term and two or three growing page numbers, with the running
+// head's folio as on the other pages.
+QByteArray IndexPage(quint32& seed, int page, int folio, bool first, int lastPrinted) {
+  QByteArray text = Zone("page", 0, 0, kWidth, kHeight);
+  const int headLeft = page % 2 ? 1040 : 100, headTop = kHeight - 15;
+  text += "\n " + Zone("line", headLeft, headTop - 30, headLeft + 100, headTop) + "\n" +
+          WordZone(headLeft, headTop - 30, headLeft + 100, headTop, QString::number(folio)) + ")";
+  int firstTop = kHeight - 60;
+  if (first) {
+    text += "\n " + Zone("line", 300, firstTop - 40, 940, firstTop) + "\n" +
+            WordZone(300, firstTop - 40, 620, firstTop, QStringLiteral("Предметный")) + "\n" +
+            WordZone(640, firstTop - 40, 940, firstTop, QStringLiteral("указатель")) + ")";
+    firstTop -= 80;
+  }
+  for (int column = 0; column < 2; ++column) {
+    const int columnLeft = column ? 660 : 100;
+    for (int line = 0; line < kLinesPerPage - 2; ++line) {
+      const int top = firstTop - line * 40, bottom = top - 30;
+      QList<QByteArray> words{WordZone(columnLeft, bottom, columnLeft + 160, top, Word(seed) + ',')};
+      int number = 0, right = columnLeft + 160;
+      for (int n = 0; n < 2 + int(seed % 2); ++n) {
+        seed = seed * 1103515245u + 12345u;
+        number += 1 + int((seed >> 16) % (lastPrinted / 4));
+        if (number > lastPrinted) break;
+        words << WordZone(right + 20, bottom, right + 80, top, QString::number(number) + ',');
+        right += 80;
+      }
+      words.last().replace(",\")", "\")");
+      text += "\n " + Zone("line", columnLeft, bottom, right, top);
+      for (const QByteArray& word : words) text += "\n" + word;
+      text += ")";
+    }
+  }
+  return text + ")";
+}
+
 }  // namespace
 
 void RunTool(const QString& tool, const QStringList& arguments, const QString& stdoutFile) {
@@ -112,8 +151,16 @@ BenchDocument BuildBenchDocument(const QString& folder, int pages) {
   quint32 seed = 1;
   for (int page = 1; page <= pages; ++page) {
     const bool contents = page >= kFirstContentsPage && page <= kLastContentsPage;
+    const int firstIndexPage = pages - kIndexPages + 1;
     script += "select " + QByteArray::number(page) + "\nset-txt\n";
-    script += (contents ? ContentsPage(page) : OrdinaryPage(seed, page, page - kFrontPages)) + "\n.\n";
+    if (contents) {
+      script += ContentsPage(page);
+    } else if (page >= firstIndexPage && firstIndexPage > kLastContentsPage + 1) {
+      script += IndexPage(seed, page, page - kFrontPages, page == firstIndexPage, firstIndexPage - 1 - kFrontPages);
+    } else {
+      script += OrdinaryPage(seed, page, page - kFrontPages);
+    }
+    script += "\n.\n";
   }
   WriteBytes(dir.filePath("text.dsed"), script);
   RunTool("djvused", {book.path, "-f", dir.filePath("text.dsed"), "-s"});

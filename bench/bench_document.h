@@ -3,7 +3,8 @@
 // cjb2, copied), hidden text on every page set by one djvused script. Pages
 // 3 to 6 are contents pages whose lines end in page numbers; every other page
 // carries ordinary OCR lines of words, and from page 7 on its printed page
-// number (page minus 6) in the running head.
+// number (page minus 6) in the running head; the last six pages are a
+// two-column index.
 #include <QString>
 
 struct BenchDocument {
