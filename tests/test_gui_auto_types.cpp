@@ -1,6 +1,7 @@
 // The automatic work types in the windows: offered after the described
 // three in both work-type lists, stored in the row with the Roman offset,
-// and the question box enabled for the automatic contents type.
+// and the question box enabled for the automatic contents type. "Найти всё"
+// surveys a real book and makes its row a whole-book row.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,11 +10,16 @@
 #include <QtTest>
 
 #include "support/gui_harness.h"
+#include "support/parts_book.h"
 
 class GuiAutoTypesTest : public QObject {
   Q_OBJECT
  private slots:
   void OfferedAndStored();
+  void FindAllFillsTheRow();
+
+ private:
+  QTemporaryDir dir_;
 };
 
 void GuiAutoTypesTest::OfferedAndStored() {
@@ -57,6 +63,60 @@ void GuiAutoTypesTest::OfferedAndStored() {
   QCOMPARE(w.form1.CreateRow(0).settings.romanOffset, std::optional<int>(7));
   QCOMPARE(On<QLineEdit>(w.form1, "EditRomanOffset")->text(), QStringLiteral("7"));  // reloaded on hiding
   QVERIFY(gui.desktop().errors.isEmpty() && gui.desktop().messages.isEmpty());
+}
+
+// "Найти всё" on the list's one row (the tab for the next rows), on selected
+// rows (each from its own book), and on a book with neither part (the row
+// kept as it was).
+void GuiAutoTypesTest::FindAllFillsTheRow() {
+  const QString parts = dir_.filePath(QStringLiteral("части книги.djvu"));
+  parts_book::Build(parts, QStringLiteral("t1 s1 c2 b40 i2"));  // contents 2-4 (two lists), index 45-46
+  const QString prose = dir_.filePath(QStringLiteral("prose.djvu"));
+  parts_book::Build(prose, QStringLiteral("t1 b12"));
+  const QString found = QStringLiteral("Содержание: стр. 2–4 (2 списка), указатель: стр. 45–46, смещение +%1")
+                            .arg(parts_book::kOffset);
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  QStringList& messages = gui.desktop().messages;
+  QPushButton* findAll = On<QPushButton>(w.form1, "ButtonFindAll");
+  findAll->click();  // no row: a message, nothing filled
+  QCOMPARE(messages.size(), 1);
+  QCOMPARE(On<QComboBox>(w.form1, "ComboBox3")->currentIndex(), 0);
+
+  gui.desktop().answers << parts;
+  On<QPushButton>(w.form1, "xpButton1")->click();
+  w.form1.ListView2()->clearSelection();
+  findAll->click();
+  QCOMPARE(messages.last(), parts + QStringLiteral(":\n") + found);
+  QCOMPARE(On<QComboBox>(w.form1, "ComboBox3")->currentIndex(), int(WorkType::Book));
+  QCOMPARE(On<QLineEdit>(w.form1, "Edit1")->text(), QStringLiteral("2"));
+  QCOMPARE(On<QLineEdit>(w.form1, "Edit2")->text(), QStringLiteral("46"));
+  QCOMPARE(On<QLineEdit>(w.form1, "Edit3")->text(), QString::number(parts_book::kOffset));
+  QCOMPARE(w.form1.CreateRow(0).settings.workType, WorkType::Contents);  // not selected: kept
+
+  // Selected rows, each from its own book; with the book's page numbers the
+  // row keeps its offset and the line names the book's own.
+  On<QCheckBox>(w.form1, "CheckBoxBookNumbers")->setChecked(true);
+  On<QLineEdit>(w.form1, "Edit3")->setText("0");
+  Choose(On<QComboBox>(w.form1, "ComboBox3"), 0);
+  gui.desktop().answers << prose << parts;
+  On<QPushButton>(w.form1, "xpButton1")->click();
+  On<QPushButton>(w.form1, "xpButton1")->click();
+  w.form1.ListView2()->setSelectionMode(QAbstractItemView::MultiSelection);
+  w.form1.ListView2()->clearSelection();
+  w.form1.ListView2()->selectRow(1);
+  w.form1.ListView2()->selectRow(2);
+  findAll->click();
+  QCOMPARE(messages.last(), prose + QStringLiteral(":\nне найдено ни содержания, ни указателя\n\n") + parts +
+                                QStringLiteral(":\n") + found);
+  const CreateSettings none = w.form1.CreateRow(1).settings, whole = w.form1.CreateRow(2).settings;
+  QCOMPARE(none.workType, WorkType::Contents);
+  QCOMPARE(whole.workType, WorkType::Book);
+  QCOMPARE(std::pair(whole.firstPage, whole.lastPage), std::pair(2, 46));
+  QCOMPARE(whole.offset, 0);
+  QVERIFY(whole.bookNumbers);
+  QCOMPARE(On<QComboBox>(w.form1, "ComboBox3")->currentIndex(), 0);  // the tab shows the first selected row
+  QVERIFY(gui.desktop().errors.isEmpty());
 }
 
 QTEST_MAIN(GuiAutoTypesTest)

@@ -106,9 +106,9 @@ void DesktopTest::TabOrder_data() {
   // below them, then the settings on the right row by row; disabled controls
   // are skipped; after the last, the tabs and the list again.
   const QStringList create = {"Edit2",      "EditRomanOffset",  "ComboBox3",  "ButtonPreview",   "Edit3",
-                              "RadioButton1", "CheckBox11",     "ButtonFindOffset", "ComboBox2", "ComboBox1",
-                              "CheckBox8",  "CheckBox9",        "CheckBox7",  "CheckBoxOutline", "CheckBox10",
-                              "CheckBox12", "CheckBoxBookNumbers"};
+                              "RadioButton1", "CheckBox11",     "ButtonFindOffset", "ButtonFindAll", "ComboBox2",
+                              "ComboBox1",  "CheckBox8",        "CheckBox9",  "CheckBox7",       "CheckBoxOutline",
+                              "CheckBox10", "CheckBox12",       "CheckBoxBookNumbers", "CheckBoxReadImages"};
   QTest::newRow("main: create tab") << "main" << "Edit1" << int(Qt::Key_Tab) << create;
   QTest::newRow("main: list and buttons") << "main" << "ListView2" << int(Qt::Key_Tab)
                                           << QStringList{"xpButton1", "xpButton2", "CheckBox5", "CheckBox4", "CheckBox6", "Edit1"};

@@ -1,7 +1,9 @@
 // The desktop program on a real document with the real djvused: a file added
 // through the create tab, "Создать", the log window, the links in the
 // document, and the job commands disabled while the run works. Closing the
-// window during the run leaves the document as it was.
+// window during the run leaves the document as it was. "Распознать страницы
+// без текста" reads a scan's text-less page from its image and is kept in
+// the settings file.
 #include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -17,6 +19,7 @@
 #include "support/gui_harness.h"
 #include "support/link_areas.h"
 #include "support/parts_book.h"
+#include "support/printed_pages.h"
 
 using namespace testdocs;
 
@@ -67,6 +70,7 @@ class EndToEndTest : public QObject {
   void CreateRunThroughTheWindows();
   void ClosingDuringTheRunKeepsTheDocument();
   void ContentsAndIndexOfOneBook();
+  void ReadsPagesWithoutText();
 
  private:
   QTemporaryDir dir_;
@@ -182,6 +186,38 @@ void EndToEndTest::ContentsAndIndexOfOneBook() {
   QCOMPARE(OutputAnt(book), index);
   QVERIFY2(w.form2.Log().Text().contains("Страницы без выравнивания (не похожи на содержание): 43–44"),
            qPrintable(w.form2.Log().Text()));
+}
+
+// A contents page without hidden text: unticked, the run finds nothing to
+// link; ticked, the page is read from its image and linked; the box is kept
+// between runs of the program.
+void EndToEndTest::ReadsPagesWithoutText() {
+  RequireTool(QStringLiteral("tesseract"));
+  const QString book = dir_.filePath(QStringLiteral("scan.djvu"));
+  BookOfPrintedLines(book, {"Содержание", "Введение . . . . . . 3", "Глава первая . . . . 9", "Заключение . . . . 17"},
+                     20);
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  On<QCheckBox>(&w.form1, "CheckBox6")->setChecked(false);
+  On<QCheckBox>(&w.form1, "CheckBox4")->setChecked(true);  // each run has its own row
+  On<QLineEdit>(&w.form1, "Edit1")->setText("1");
+  On<QLineEdit>(&w.form1, "Edit2")->setText("1");
+  Choose(On<QComboBox>(&w.form1, "ComboBox3"), int(WorkType::ContentsAuto));
+  QCheckBox* read = On<QCheckBox>(&w.form1, "CheckBoxReadImages");
+  QVERIFY(!read->isChecked());
+  for (const bool ticked : {false, true}) {
+    read->setChecked(ticked);
+    gui.desktop().answers << book;
+    On<QPushButton>(&w.form1, "xpButton1")->click();
+    w.form1.Button3Click();
+    QVERIFY2(gui.desktop().errors.isEmpty(), qPrintable(gui.desktop().errors.join('\n')));
+    QCOMPARE(LinksByPage(book).value("p1.djvu").size(), ticked ? 3 : 0);
+  }
+  QVERIFY2(w.form2.Log().Text().contains("Страницы без текста прочитаны с изображения: 1 ("),
+           qPrintable(w.form2.Log().Text()));
+  gui.Stop();
+  QVERIFY(gui.ReadSettings().contains(QStringLiteral("[Quillmark]\nOutline=0\nReadImages=1\n")));
+  QVERIFY(On<QCheckBox>(&gui.Start().form1, "CheckBoxReadImages")->isChecked());
 }
 
 QTEST_MAIN(EndToEndTest)

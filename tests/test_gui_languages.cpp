@@ -77,7 +77,9 @@ void LanguagesTest::EnglishInterface() {
   // Every caption fits its control, in both languages' windows.
   for (QWidget* window : {static_cast<QWidget*>(&w.form1), static_cast<QWidget*>(&w.form4)}) {
     for (QAbstractButton* control : window->findChildren<QAbstractButton*>()) {
-      if (control->text().isEmpty() || !qobject_cast<QCheckBox*>(control) && !qobject_cast<QRadioButton*>(control)) continue;
+      const bool captioned = qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control) ||
+                             qobject_cast<QPushButton*>(control);
+      if (control->text().isEmpty() || !captioned) continue;
       QVERIFY2(control->sizeHint().width() <= control->width(),
                qPrintable(control->objectName() + ": " + control->text()));
     }

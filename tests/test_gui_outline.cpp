@@ -68,7 +68,7 @@ void GuiOutlineTest::StoredAfterTheDescribedKeys() {
   QVERIFY(!On<QCheckBox>(gui.Start().form1, "CheckBoxOutline")->isChecked());
   On<QCheckBox>(gui.main(), "CheckBoxOutline")->setChecked(true);
   gui.Stop();
-  QCOMPARE(gui.ReadSettings(), QStringLiteral("[Quillmark]\nOutline=1\n"
+  QCOMPARE(gui.ReadSettings(), QStringLiteral("[Quillmark]\nOutline=1\nReadImages=0\n"
                                               "[Create]\nClose=0\nClear=0\nBackup=1\nEdit=0\nAnswer=0\nOCR=0\nLight=0\n"
                                               "[Edit]\nClose=0\nClear=0\nBackup=1\n"));
   QVERIFY(On<QCheckBox>(gui.Start().form1, "CheckBoxOutline")->isChecked());
@@ -76,7 +76,7 @@ void GuiOutlineTest::StoredAfterTheDescribedKeys() {
   GuiHarness fresh;
   fresh.Start();
   fresh.Stop();
-  QVERIFY(fresh.ReadSettings().endsWith(QStringLiteral("[Edit]\nClose=0\nClear=0\nBackup=1\n[Quillmark]\nOutline=0\n")));
+  QVERIFY(fresh.ReadSettings().endsWith(QStringLiteral("[Edit]\nClose=0\nClear=0\nBackup=1\n[Quillmark]\nOutline=0\nReadImages=0\n")));
 }
 
 void GuiOutlineTest::OutlineQuestion_data() {

@@ -13,6 +13,7 @@
 #include <QGraphicsEllipseItem>
 #include <QGraphicsView>
 #include <QGraphicsSimpleTextItem>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,6 +29,7 @@
 #include "support/fix_links.h"
 #include "support/gui_harness.h"
 #include "support/link_areas.h"
+#include "support/parts_book.h"
 
 using namespace testdocs;
 
@@ -155,6 +157,7 @@ class PreviewTest : public QObject {
   void DrawsWhatTheRunWrites();
   void EntriesAreasAndPagesFollowEachOther();
   void FixRowShowsTheAlignment();
+  void WholeBookRowNamesItsParts();
   void PlacedBesideTheMainWindow_data();
   void PlacedBesideTheMainWindow();
   void FitsTheSmallScreenAndKeepsItsPlace();
@@ -300,6 +303,40 @@ void PreviewTest::EntriesAreasAndPagesFollowEachOther() {
     QTest::keyClick(where, Qt::Key_Escape);
     QVERIFY(!preview.isVisible());
   }
+}
+
+// A whole-book row steps through the pages of every part found, each page
+// and each entry naming its part; a row of another type names none.
+void PreviewTest::WholeBookRowNamesItsParts() {
+  const QString book = dir_.filePath(QStringLiteral("parts.djvu"));
+  parts_book::Build(book, QStringLiteral("t1 s1 c2 b40 i2"));  // short contents 2, full 3-4, index 45-46
+  GuiHarness gui;
+  PreviewWindow& preview = OpenPreview(gui, book, 1, 46, 5);
+  QList<int> pages;
+  for (const PreviewPage& page : preview.Preview().pages) pages << page.number;
+  QCOMPARE(pages, (QList<int>{2, 3, 4, 45, 46}));
+  auto* list = On<QTableWidget>(preview, "EntryList");
+  QVERIFY(!list->isColumnHidden(4));
+  const QList<QPair<int, QString>> parts{{0, "Содержание 1 из 2"},
+                                         {1, "Содержание 2 из 2 (основное)"},
+                                         {2, "Содержание 2 из 2 (основное)"},
+                                         {3, "Указатель"},
+                                         {4, "Указатель"}};
+  for (const auto& [index, part] : parts) {
+    preview.ShowPage(index);
+    const QString label = On<QLabel>(preview, "LabelPage")->text();
+    QVERIFY2(label.endsWith(QStringLiteral(" — ") + part), qPrintable(label));
+    const QList<int> rows = VisibleRows(list);
+    QVERIFY2(!rows.isEmpty(), qPrintable(label));  // every part's page has its links
+    for (const int row : rows) QCOMPARE(list->item(row, 4)->text(), part);
+  }
+
+  const QString plain = dir_.filePath(QStringLiteral("plain.djvu"));
+  BuildDocument(plain, Book());
+  GuiHarness other;
+  PreviewWindow& contents = OpenPreview(other, plain, 2, 3);
+  QVERIFY(On<QTableWidget>(contents, "EntryList")->isColumnHidden(4));
+  QVERIFY(!On<QLabel>(contents, "LabelPage")->text().contains(QStringLiteral("—")));
 }
 
 void PreviewTest::FixRowShowsTheAlignment() {

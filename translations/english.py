@@ -150,7 +150,22 @@ ENGLISH = {
     'указатель: стр. %1': 'index: pages %1',
     'смещение %1': 'offset %1',
     'смещение не найдено': 'no offset found',
-    '%1, %2, %3; создано ссылок: %4': '%1, %2, %3; links made: %4',
+    '%1, %2, %3': '%1, %2, %3',
+    '%1; создано ссылок: %2': '%1; links made: %2',
+    'Найти всё': 'Find all',
+    'Найти в книге содержание, указатель и смещение и заполнить ими строку: тип «Книга целиком (авто)», страницы от первой найденной до последней (файл — выбранная строка списка)':
+        'Find the contents, the index and the offset in the book and fill the row with them: the type "Whole book (automatic)", the pages from the first found to the last (the file is the selected row of the list)',
+    'Выберите в списке файл, содержание и указатель которого нужно найти': 'Select the file in the list whose contents and index are to be found',
+    '%1:\n%2': '%1:\n%2',
+    'Распознать страницы без текста': 'Read pages without text',
+    'Автоматические типы и «Книга целиком» читают страницы без скрытого текста с их изображения (Tesseract)':
+        'The automatic types and "Whole book" read pages without hidden text from their images (Tesseract)',
+    'Список иллюстраций': 'List of figures',
+    'Список таблиц': 'List of tables',
+    'Указатель': 'Index',
+    '%1 %2 из %3': '%1 %2 of %3',
+    ' (основное)': ' (main)',
+    'Часть книги': 'Part of the book',
     'не найдено ни содержания, ни указателя': 'found neither contents nor an index',
     'Создать закладки': 'Create bookmarks',
     'Оглавление документа (закладки) из строк содержания, получивших ссылку; прежнее оглавление заменяется':

@@ -205,10 +205,6 @@
         <translation>no offset found</translation>
     </message>
     <message>
-        <source>%1, %2, %3; создано ссылок: %4</source>
-        <translation>%1, %2, %3; links made: %4</translation>
-    </message>
-    <message>
         <source>не найдено ни содержания, ни указателя</source>
         <translation>found neither contents nor an index</translation>
     </message>
@@ -219,6 +215,14 @@
     <message>
         <source>Страницы не похожи на содержание, пропущены: %1</source>
         <translation>Pages that do not look like contents, skipped: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1; создано ссылок: %2</source>
+        <translation>%1; links made: %2</translation>
     </message>
 </context>
 <context>
@@ -719,6 +723,10 @@ The document was left unchanged.</translation>
         <source>нет текста под областью</source>
         <translation>no text under the area</translation>
     </message>
+    <message>
+        <source>Часть книги</source>
+        <translation>Part of the book</translation>
+    </message>
 </context>
 <context>
     <name>RangeRead</name>
@@ -772,6 +780,30 @@ The document was left unchanged.</translation>
     <message>
         <source>Скрытый текст стр. %1 не прочитан: %2</source>
         <translation>The hidden text of page %1 was not read: %2</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Список иллюстраций</source>
+        <translation>List of figures</translation>
+    </message>
+    <message>
+        <source>Список таблиц</source>
+        <translation>List of tables</translation>
+    </message>
+    <message>
+        <source>Указатель</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>%1 %2 из %3</source>
+        <translation>%1 %2 of %3</translation>
+    </message>
+    <message>
+        <source> (основное)</source>
+        <translation> (main)</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1232,32 @@ Check “By the book's page numbers” so that each link leads to the page with 
     <message>
         <source>Книга целиком (авто)</source>
         <translation>Whole book (automatic)</translation>
+    </message>
+    <message>
+        <source>Найти всё</source>
+        <translation>Find all</translation>
+    </message>
+    <message>
+        <source>Найти в книге содержание, указатель и смещение и заполнить ими строку: тип «Книга целиком (авто)», страницы от первой найденной до последней (файл — выбранная строка списка)</source>
+        <translation>Find the contents, the index and the offset in the book and fill the row with them: the type "Whole book (automatic)", the pages from the first found to the last (the file is the selected row of the list)</translation>
+    </message>
+    <message>
+        <source>Распознать страницы без текста</source>
+        <translation>Read pages without text</translation>
+    </message>
+    <message>
+        <source>Автоматические типы и «Книга целиком» читают страницы без скрытого текста с их изображения (Tesseract)</source>
+        <translation>The automatic types and "Whole book" read pages without hidden text from their images (Tesseract)</translation>
+    </message>
+    <message>
+        <source>Выберите в списке файл, содержание и указатель которого нужно найти</source>
+        <translation>Select the file in the list whose contents and index are to be found</translation>
+    </message>
+    <message>
+        <source>%1:
+%2</source>
+        <translation>%1:
+%2</translation>
     </message>
 </context>
 <context>

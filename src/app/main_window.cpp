@@ -39,8 +39,9 @@ TForm1::TForm1(const ProgramFolders& folders, Desktop& desktop)
   ui_->setupUi(this);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-  resize(568, 331);
-  setMinimumSize(568, 331);  // the described size; larger, the lists grow
+  // The described size and a row for the added options below its own; larger, the lists grow.
+  resize(568, 352);
+  setMinimumSize(568, 352);
   layout_ = std::make_unique<GrowingLayout>(ui_->PageControl1, QList<QWidget*>{ui_->ListView1, ui_->ListView2});
   listrows::SetupFixList(ui_->ListView1);
   listrows::SetupCreateList(ui_->ListView2);
@@ -82,9 +83,11 @@ void TForm1::FormCreate() {
   SetTabOrder({ui_->ListView1, ui_->xpButton3, ui_->xpButton4, ui_->CheckBox1, ui_->CheckBox2, ui_->CheckBox3});
   SetTabOrder({ui_->ListView2, ui_->xpButton1, ui_->xpButton2, ui_->CheckBox5, ui_->CheckBox4, ui_->CheckBox6,
                ui_->Edit1, ui_->Edit2, ui_->EditRomanOffset, ui_->ComboBox3, ui_->ButtonPreview, ui_->Edit3,
-               ui_->RadioButton1, ui_->RadioButton2, ui_->CheckBox11, ui_->ButtonFindOffset, ui_->ComboBox2,
+               ui_->RadioButton1, ui_->RadioButton2, ui_->CheckBox11, ui_->ButtonFindOffset, ui_->ButtonFindAll,
+               ui_->ComboBox2,
                ui_->ComboBox1, ui_->Edit4, ui_->JvColorButton1, ui_->CheckBox8, ui_->CheckBox9, ui_->JvColorButton2,
-               ui_->CheckBox7, ui_->CheckBoxOutline, ui_->CheckBox10, ui_->CheckBox12, ui_->CheckBoxBookNumbers});
+               ui_->CheckBox7, ui_->CheckBoxOutline, ui_->CheckBox10, ui_->CheckBox12, ui_->CheckBoxBookNumbers,
+               ui_->CheckBoxReadImages});
   ReadSettings();
 }
 
@@ -201,7 +204,7 @@ QCheckBox* TForm1::OptionBox(Option option) const {
     case Option::FixClearList: return ui_->CheckBox2;
     case Option::FixClose: return ui_->CheckBox1;
     case Option::CreateOutline: return ui_->CheckBoxOutline;
-    case Option::ReadPageImages:
+    case Option::ReadPageImages: return ui_->CheckBoxReadImages;
     case Option::StorePageText: return nullptr;  // the command line's for now
   }
   return nullptr;

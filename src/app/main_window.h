@@ -72,6 +72,10 @@ class TForm1 : public QWidget, public FrontEnd {
   void ListView2DblClick();
   void ComboBox3Change();  // work-type rule
   void FindOffsetClick();  // "Определить" on the create tab
+  // "Найти всё": each selected row (with none, the tab, from the book of the
+  // list's one row) becomes a whole-book row over the parts its book shows;
+  // a message says what was found.
+  void FindAllClick();
   // "Просмотр": the selected row's pages with the links it would get (create
   // list: the context menu and the button beside the work type) or with its
   // areas before and after alignment (fix list: the context menu).
@@ -133,7 +137,7 @@ class TForm1 : public QWidget, public FrontEnd {
   void OpenSelected(QTableWidget* list);
   // Runs one job: one at a time, under the work folder's lock, with the job
   // buttons and the remove commands disabled until it returns.
-  enum class Job { None, Create, Fix, FindOffset };
+  enum class Job { None, Create, Fix, FindOffset, FindAll };
   void RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job);
   void SetJobCommandsEnabled(bool enabled);
   // The questions before a create run ("Удалять OCR", books with bookmarks);

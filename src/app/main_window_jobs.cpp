@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/preview_window.h"
 #include "app/run_questions.h"
+#include "app/whole_book_row.h"
 #include "djvused/djvu_book.h"
 #include "outline/outline_script.h"
 #include "core/errors.h"
@@ -94,6 +95,46 @@ void TForm1::FindOffset(const QString& longPath, int afterPage, const JobControl
   });
 }
 
+void TForm1::FindAllClick() {
+  const QList<int> selected = listrows::SelectedRows(ui_->ListView2);
+  const int row = listrows::RowsInUse(ui_->ListView2).value(0, -1);
+  if (row < 0) {
+    ShowMessage(tr("Выберите в списке файл, содержание и указатель которого нужно найти"));
+    return;
+  }
+  const JobControls controls = JobControls::Of(*ui_);
+  CreateSettings tab;
+  if (selected.isEmpty()) {
+    try {
+      tab = controls.Read();  // the settings for the next rows, filled in
+    } catch (const ConversionError& e) {
+      ShowMessage(e.Message());
+      return;
+    }
+  }
+  RunJob(Job::FindAll, [&](DjvusedRunner& runner) {
+    QStringList said;
+    const auto fill = [&](const QString& longPath, const CreateSettings& settings) {
+      const FoundBook found = FindWholeBook(runner, longPath);
+      const CreateSettings filled = WholeBookSettings(settings, found);
+      said << tr("%1:\n%2").arg(longPath, FoundBookLine(found, filled));
+      return filled;
+    };
+    if (selected.isEmpty()) {
+      const CreateSettings filled = fill(listrows::CreateRowAt(ui_->ListView2, row).FullPath(), tab);
+      controls.Show(filled, JobControls::EmptyColor::KeepButton);
+    } else {
+      for (const int selectedRow : selected) {
+        const CreateJob job = listrows::CreateRowAt(ui_->ListView2, selectedRow);
+        listrows::SetCreateSettings(ui_->ListView2, selectedRow, fill(job.FullPath(), job.settings));
+      }
+      ListView2SelectionChanged();  // the tab shows the first selected row as filled
+    }
+    ComboBox3Change();
+    ShowMessage(said.join(QStringLiteral("\n\n")));
+  });
+}
+
 void TForm1::RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job) {
   if (jobRunning_) return;  // the buttons are disabled; a click queued before that does nothing
   JobLock lock(folders_.work);
@@ -119,7 +160,7 @@ void TForm1::RunJob(Job kind, const std::function<void(DjvusedRunner&)>& job) {
   SetJobCommandsEnabled(true);
   if (closing_ || closeRequested_) {
     close();
-  } else if (kind != Job::FindOffset && preview_->isVisible()) {
+  } else if (kind != Job::FindOffset && kind != Job::FindAll && preview_->isVisible()) {
     preview_->Reload();  // the links now in the document
   }
 }
@@ -138,7 +179,9 @@ void TForm1::DropTemporaryFiles() {
 }
 
 void TForm1::SetJobCommandsEnabled(bool enabled) {
-  for (QWidget* button : {ui_->xpButton2, ui_->xpButton4, ui_->ButtonFindOffset}) button->setEnabled(enabled);
+  for (QWidget* button : {ui_->xpButton2, ui_->xpButton4, ui_->ButtonFindOffset, ui_->ButtonFindAll}) {
+    button->setEnabled(enabled);
+  }
   for (const char* name : {"N1", "MenuItem1"}) findChild<QAction*>(QLatin1String(name))->setEnabled(enabled);
 }
 

@@ -56,6 +56,7 @@ void TForm1::ConnectCommands() {
   connect(ui_->xpButton3, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(ui_->xpButton2, &QPushButton::clicked, this, &TForm1::Button3Click);
   connect(ui_->ButtonFindOffset, &QPushButton::clicked, this, &TForm1::FindOffsetClick);
+  connect(ui_->ButtonFindAll, &QPushButton::clicked, this, &TForm1::FindAllClick);
   connect(ui_->xpButton1, &QPushButton::clicked, this, &TForm1::Button4Click);
   connect(ui_->ButtonPreview, &QToolButton::clicked, this, &TForm1::PreviewCreateClick);
   ui_->ButtonPreview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));

@@ -58,6 +58,9 @@ constexpr int kNoteLines = 4;
 
 QTableWidgetItem* Cell(const QString& text) { return new QTableWidgetItem(text); }
 
+// The entry list's column naming the part of the book an entry stands in.
+constexpr int kPartColumn = 4;
+
 }  // namespace
 
 PreviewWindow::PreviewWindow(const QString& programFolder, QWidget* parent)
@@ -214,9 +217,14 @@ void PreviewWindow::FillEntries() {
       list->setItem(row, 1, Cell(text));
       list->setItem(row, 2, Cell(printed));
       list->setItem(row, 3, Cell(TargetText(area) + (Existing(area) ? tr(" (в документе)") : QString())));
+      list->setItem(row, kPartColumn, Cell(page.part));
       rows_ << qMakePair(p, a);
     }
   }
+  // Only a whole-book row's pages belong to parts.
+  const bool parts = std::any_of(preview_.pages.cbegin(), preview_.pages.cend(),
+                                 [](const PreviewPage& page) { return !page.part.isEmpty(); });
+  list->setColumnHidden(kPartColumn, !parts);
 }
 
 void PreviewWindow::FillOutline() {
@@ -261,8 +269,9 @@ void PreviewWindow::ShowPage(int index) {
   if (index == pageIndex_) return;
   pageIndex_ = index;
   const PreviewPage& page = preview_.pages[index];
-  ui_->LabelPage->setText(
-      tr("Стр. %1 (%2 из %3)").arg(page.number).arg(index + 1).arg(preview_.pages.size()));
+  QString caption = tr("Стр. %1 (%2 из %3)").arg(page.number).arg(index + 1).arg(preview_.pages.size());
+  if (!page.part.isEmpty()) caption += QStringLiteral(" — ") + page.part;
+  ui_->LabelPage->setText(caption);
   ui_->ButtonPriorPage->setEnabled(index > 0);
   ui_->ButtonNextPage->setEnabled(index + 1 < preview_.pages.size());
   ShowEntriesOfPage();

@@ -14,8 +14,9 @@ const SettingKey kSettingKeys[10] = {
     {"Edit", "Clear", false, "CheckBox2"},    {"Edit", "Backup", true, "CheckBox3"},
 };
 
-const SettingKey kAddedSettingKeys[1] = {
+const SettingKey kAddedSettingKeys[2] = {
     {"Quillmark", "Outline", false, "CheckBoxOutline"},
+    {"Quillmark", "ReadImages", false, "CheckBoxReadImages"},
 };
 
 const QString IniFile::kFileName = QStringLiteral("Quillmark.ini");

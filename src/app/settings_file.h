@@ -16,7 +16,7 @@ struct SettingKey {
 extern const SettingKey kSettingKeys[10];
 // The keys of check boxes added after the described ones, read and written
 // after the ten, in a section of their own.
-extern const SettingKey kAddedSettingKeys[1];
+extern const SettingKey kAddedSettingKeys[2];
 
 // An INI text: "[Section]" lines open sections, "key=value" lines follow.
 // Section and key names match without regard to case; other lines are kept

@@ -65,7 +65,7 @@ QList<LinkedEntry> MainListEntries(const QList<LinkedEntry>& linked, const QList
   return entries;
 }
 
-QString BookFoundLine(const QList<BookPart>& parts, std::optional<int> offset, int links) {
+QString BookPartsLine(const QList<BookPart>& parts, std::optional<int> offset) {
   QList<int> contentsPages, indexPages;
   int lists = 0;
   for (const BookPart& part : parts) {
@@ -84,8 +84,12 @@ QString BookFoundLine(const QList<BookPart>& parts, std::optional<int> offset, i
                                   .arg(joblog::PageRuns(indexPages));
   const QString shift = offset ? QCoreApplication::translate("CreateRun", "смещение %1").arg(OffsetText(*offset))
                                : QCoreApplication::translate("CreateRun", "смещение не найдено");
-  return QCoreApplication::translate("CreateRun", "%1, %2, %3; создано ссылок: %4")
-      .arg(contents, index, shift, QString::number(links));
+  return QCoreApplication::translate("CreateRun", "%1, %2, %3").arg(contents, index, shift);
+}
+
+QString BookFoundLine(const QList<BookPart>& parts, std::optional<int> offset, int links) {
+  return QCoreApplication::translate("CreateRun", "%1; создано ссылок: %2")
+      .arg(BookPartsLine(parts, offset), QString::number(links));
 }
 
 QString NothingFoundLine() {

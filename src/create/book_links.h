@@ -30,9 +30,13 @@ void WriteBookLinks(const QList<const PageData*>& textPages, const QList<BookPar
 QList<LinkedEntry> MainListEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages,
                                    const QList<BookPart>& parts);
 
-// "Содержание: стр. 5–9 (2 списка), указатель: стр. 280–291, смещение +6;
-// создано ссылок: 412". `offset`: the row's fixed offset or the book's main
-// one; nothing when the book shows no page numbers.
+// "Содержание: стр. 5–9 (2 списка), указатель: стр. 280–291, смещение +6":
+// the parts found and the offset, as a run and "Найти всё" say them.
+// `offset`: the row's fixed offset or the book's main one; nothing when the
+// book shows no page numbers.
+QString BookPartsLine(const QList<BookPart>& parts, std::optional<int> offset);
+
+// The parts line and "; создано ссылок: 412".
 QString BookFoundLine(const QList<BookPart>& parts, std::optional<int> offset, int links);
 
 // The line of a run that found neither part within the row's pages.

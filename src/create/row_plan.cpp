@@ -59,6 +59,7 @@ class RowPlanner {
 
   RowPlan Make() {
     ReadRange();
+    plan_.parts = parts_;
     if (WholeBook() && parts_.isEmpty()) {
       // Nothing to link: nothing is written.
       plan_.notes << NothingFoundLine();

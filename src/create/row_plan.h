@@ -16,6 +16,7 @@
 #include "core/create_settings.h"
 #include "djvused/djvused_runner.h"
 #include "djvused/page_targets.h"
+#include "parts/book_parts.h"
 
 // What the plan needs of the run's options, read when the plan is made.
 struct PlanOptions {
@@ -39,6 +40,7 @@ struct RowPlan {
   QString linksMade;             // the summary's "links made" line among the notes, if any
   QString textRemoved;           // the notes' line of the pages whose hidden text is removed, if any
   QString partsFound;            // the whole-book type: the notes' line of the parts found and linked
+  QList<BookPart> parts;         // the whole-book type: the parts found within the row's pages
 };
 
 // Reads the pages of the row's range from the book at `path` (already open

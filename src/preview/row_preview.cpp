@@ -1,6 +1,7 @@
 #include "preview/row_preview.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QFileInfo>
 
 #include "align/alignment_passes.h"
@@ -89,7 +90,7 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
   preview.log = frontEnd.Log().Text().split(LogText::kLineBreak, Qt::SkipEmptyParts);
   preview.targets = record.targets;
   for (const PageData& data : record.pages) {
-    PreviewPage page{data.number, QSize(data.width, data.height), {}};
+    PreviewPage page{data.number, QSize(data.width, data.height), {}, PartName(record.parts, data.number)};
     QList<PreviewArea> present = AnnotationAreas(data.annotations, AreaKind::InDocument, record.targets, data.number);
     TextOfAreas(present, data, preview.log);
     QList<bool> shown(present.size(), false);
@@ -156,6 +157,28 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
     TextOfAreas(preview.pages[i].areas, read[i], preview.log);
   }
   return preview;
+}
+
+QString PartName(const QList<BookPart>& parts, int page) {
+  const auto holds = [page](const BookPart& part) { return part.firstPage <= page && page <= part.lastPage; };
+  const auto found = std::find_if(parts.cbegin(), parts.cend(), holds);
+  if (found == parts.cend()) return {};
+  QString name;
+  switch (found->kind) {
+    case PartKind::Contents: name = QCoreApplication::translate("RowPreview", "Содержание"); break;
+    case PartKind::Figures: name = QCoreApplication::translate("RowPreview", "Список иллюстраций"); break;
+    case PartKind::Tables: name = QCoreApplication::translate("RowPreview", "Список таблиц"); break;
+    case PartKind::Index: name = QCoreApplication::translate("RowPreview", "Указатель"); break;
+  }
+  int number = 0, count = 0;
+  for (auto part = parts.cbegin(); part != parts.cend(); ++part) {
+    if (part->kind != found->kind) continue;
+    ++count;
+    if (part <= found) ++number;
+  }
+  if (count > 1) name = QCoreApplication::translate("RowPreview", "%1 %2 из %3").arg(name).arg(number).arg(count);
+  if (found->main && count > 1) name += QCoreApplication::translate("RowPreview", " (основное)");
+  return name;
 }
 
 QString TargetText(const PreviewArea& area) {

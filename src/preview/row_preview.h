@@ -15,6 +15,7 @@
 #include "create/link_listing.h"
 #include "djvused/page_targets.h"
 #include "autolinks/contents_entry.h"
+#include "parts/book_parts.h"
 
 class DjvusedRunner;
 
@@ -41,6 +42,7 @@ struct PreviewPage {
   int number = 0;  // the document page
   QSize size;      // in the page's own units (djvused's "size")
   QList<PreviewArea> areas;
+  QString part;    // a whole-book row: the part the page belongs to ("Содержание 1 из 2"); else empty
 };
 
 // How the row's new links look: its shape, border and highlight colours
@@ -71,6 +73,13 @@ RowPreview PreviewCreateRow(DjvusedRunner& runner, const CreateJob& row, bool ou
 // The fix list's document: every page with links, its areas before and after
 // the fix job's alignment (computed on the dump, never applied).
 RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath);
+
+// The name of the part of `parts` that holds document page `page`, as the
+// preview labels its pages and entries: "Содержание", "Список таблиц",
+// "Указатель"; numbered "Содержание 1 из 2" when the book has more lists of
+// that kind, the main contents list marked "(основное)". Empty when no part
+// holds the page.
+QString PartName(const QList<BookPart>& parts, int page);
 
 // The link targets of a page's annotation text: the maparea records with a
 // box, in order, as areas of `kind`, each followed from `page` as a viewer
