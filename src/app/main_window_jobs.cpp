@@ -126,7 +126,14 @@ void TForm1::FindAllClick() {
     } else {
       for (const int selectedRow : selected) {
         const CreateJob job = listrows::CreateRowAt(ui_->ListView2, selectedRow);
-        listrows::SetCreateSettings(ui_->ListView2, selectedRow, fill(job.FullPath(), job.settings));
+        try {
+          listrows::SetCreateSettings(ui_->ListView2, selectedRow, fill(job.FullPath(), job.settings));
+        } catch (const QuillmarkError& e) {
+          // One book that does not read keeps its row; the others are still
+          // filled, and the message says what became of each.
+          if (closing_) throw;
+          said << tr("%1:\n%2").arg(job.FullPath(), e.Message());
+        }
       }
       ListView2SelectionChanged();  // the tab shows the first selected row as filled
     }
