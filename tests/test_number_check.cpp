@@ -61,7 +61,7 @@ TargetOf PlusTen() {
   };
 }
 
-// "K", "C53", "R47", "D", "U" for each checked number, and its target when
+// "K", "C53", "R47", "D", "U", "N" (unconfirmed) for each checked number, and its target when
 // that is not the number's page.
 QStringList Verdicts(const QList<CheckedNumber>& checked) {
   QStringList out;
@@ -69,6 +69,7 @@ QStringList Verdicts(const QList<CheckedNumber>& checked) {
     switch (c.verdict) {
       case Verdict::Kept: out << QStringLiteral("K"); break;
       case Verdict::Unchecked: out << QStringLiteral("U"); break;
+      case Verdict::Unconfirmed: out << QStringLiteral("N"); break;
       case Verdict::Doubtful: out << QStringLiteral("D"); break;
       case Verdict::Corrected: out << QStringLiteral("C%1").arg(c.printed.number); break;
       case Verdict::Reread: out << QStringLiteral("R%1").arg(c.printed.number); break;
@@ -131,11 +132,11 @@ class NumberCheckTest : public QObject {
     QTest::addColumn<QStringList>("verdicts");
     const QStringList bezier = {QString::fromUtf8("Кривые Безье строятся так")};
     const QStringList other = {QStringLiteral("nothing of the kind")};
-    QTest::newRow("kept, corrected, doubtful")
+    QTest::newRow("kept, corrected, unconfirmed")
         << QList<NumberEntry>{Index(QString::fromUtf8("Кривая Безье"), 12), Index(QString::fromUtf8("Кривая Безье"), 23),
                               Index(QStringLiteral("pens"), 40)}
         << QHash<int, QStringList>{{12, bezier}, {23, other}, {53, bezier}, {40, other}}
-        << QHash<qsizetype, int>{} << QStringList{"K", "C53", "D"};
+        << QHash<qsizetype, int>{} << QStringList{"K", "C53", "N"};
     QTest::newRow("no text on the target: unchecked")
         << QList<NumberEntry>{Index(QStringLiteral("pens"), 40)} << QHash<int, QStringList>{}
         << QHash<qsizetype, int>{} << QStringList{"U"};
@@ -160,9 +161,18 @@ class NumberCheckTest : public QObject {
     QTest::newRow("contents order decides")
         << QList<NumberEntry>{Contents(QStringLiteral("Paths"), 20), Contents(QStringLiteral("Pens"), 16),
                               Contents(QStringLiteral("Inks"), 40)}
-        << QHash<int, QStringList>{{20, {QStringLiteral("Paths")}}, {16, other}, {15, {QStringLiteral("Pens")}},
+        << QHash<int, QStringList>{{20, {QStringLiteral("Paths")}}, {16, other}, {10, {QStringLiteral("Pens")}},
                                    {26, {QStringLiteral("Pens")}}, {40, {QStringLiteral("Inks")}}}
         << QHash<qsizetype, int>{} << QStringList{"K", "C26", "K"};
+    QTest::newRow("the page after confirms")
+        << Entries{Index(QStringLiteral("pens"), 40)} << PageLines{{40, other}, {41, {QStringLiteral("pens")}}}
+        << Readings{} << QStringList{"K"};
+    // Its page lacks the words and nothing corrects it, but it stands out of order.
+    QTest::newRow("out of order: doubtful")
+        << Entries{Contents(QStringLiteral("Paths"), 20), Contents(QStringLiteral("Pens"), 12),
+                   Contents(QStringLiteral("Inks"), 40)}
+        << PageLines{{20, {QStringLiteral("Paths")}}, {12, other}, {40, {QStringLiteral("Inks")}}} << Readings{}
+        << QStringList{"K", "D", "K"};
     QTest::newRow("reading from the image taken when it passes")
         << QList<NumberEntry>{Index(QStringLiteral("pens"), 41), Index(QStringLiteral("inks"), 41)}
         << QHash<int, QStringList>{{41, other}, {47, {QStringLiteral("pens inks")}}}

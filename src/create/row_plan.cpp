@@ -180,7 +180,7 @@ class RowPlanner {
       skipped_ = SkippedLine(settings_.workType, guard.skipped);
     }
     // Every link's number checked against the text of the page it leads to.
-    checked_ = CheckEntryTargets(read, runner_, TargetCheckInput{plan_.path, plan_.pages, &links});
+    checked_ = CheckEntryTargets(read, runner_, TargetCheckInput{plan_.path, plan_.pages, &links, pageCount_});
     WriteAutoPages(read, writer_);
   }
 

@@ -29,11 +29,12 @@ class PageTexts {
     return text ? &*text : nullptr;
   }
 
-  // Reads the pages not known yet with one djvused call.
-  void Read(DjvusedRunner& runner, const QString& path, const QList<int>& pages) {
+  // Reads the pages of the document (1..pageCount) not known yet with one
+  // djvused call.
+  void Read(DjvusedRunner& runner, const QString& path, const QList<int>& pages, int pageCount) {
     QList<int> missing;
     for (const int page : pages) {
-      if (!Has(page)) missing << page;
+      if (page >= 1 && page <= pageCount && !Has(page) && !missing.contains(page)) missing << page;
     }
     if (missing.isEmpty()) return;
     runner.RunPagesDump(path, PagesCommands(missing));
@@ -79,22 +80,25 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   const TargetOf target = [&input](int printed, bool roman) { return input.links->TriedTarget(printed, roman); };
   PageTexts texts;
   for (const PageData& page : input.read) texts.Add(page);
-  texts.Read(runner, input.path, targets::PagesToRead(entries, target));
+  texts.Read(runner, input.path, targets::PagesToRead(entries, target), input.pageCount);
   const targets::PageTextOf textOf = [&texts](int page) { return texts.Of(page); };
   QList<targets::CheckedNumber> checked = targets::CheckNumbers(entries, target, textOf);
 
-  // The doubtful numbers read again from the page image.
+  // The numbers the check could not confirm read again from the page image.
   QStringList lines;
   QHash<qsizetype, int> readings;
   QList<qsizetype> doubtful;
   for (qsizetype i = 0; i < checked.size(); ++i) {
-    if (checked[i].verdict == targets::Verdict::Doubtful && !entries[i].entry.printed.roman) doubtful << i;
+    const targets::Verdict v = checked[i].verdict;
+    if ((v == targets::Verdict::Doubtful || v == targets::Verdict::Unconfirmed) && !entries[i].entry.printed.roman) {
+      doubtful << i;
+    }
   }
   if (!doubtful.isEmpty()) {
     const QString tesseract = ocr::FindTesseract();
     if (tesseract.isEmpty()) {
-      lines << QCoreApplication::translate("CreateRun", "Программа tesseract не найдена: сомнительные номера не "
-                                                        "перечитаны с изображения страниц");
+      lines << QCoreApplication::translate("CreateRun", "Программа tesseract не найдена: неподтверждённые номера "
+                                                        "не перечитаны с изображения страниц");
     } else {
       QList<int> pagesOfReadings;
       try {
@@ -111,11 +115,11 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
         lines << QCoreApplication::translate("CreateRun", "Внимание: номера не перечитаны с изображения: %1")
                      .arg(error.Message());
       }
-      texts.Read(runner, input.path, pagesOfReadings);
+      texts.Read(runner, input.path, pagesOfReadings, input.pageCount);
       checked = targets::CheckNumbers(entries, target, textOf, readings);
       int fixed = 0;
       for (const targets::CheckedNumber& c : checked) fixed += c.verdict == targets::Verdict::Reread ? 1 : 0;
-      lines << QCoreApplication::translate("CreateRun", "Перечитаны с изображения страниц сомнительные номера: %1, "
+      lines << QCoreApplication::translate("CreateRun", "Перечитаны с изображения страниц неподтверждённые номера: %1, "
                                                         "из них исправлено: %2")
                    .arg(doubtful.size())
                    .arg(fixed);

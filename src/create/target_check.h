@@ -15,6 +15,7 @@ struct TargetCheckInput {
   QString path;                // djvused's document argument, also ddjvu's
   QList<PageData> read;        // the pages the row has read already: their text is not read again
   const AutoPageLinks* links;  // gives the target of a number tried
+  int pageCount = 0;           // the document's pages
 };
 
 // Checks and corrects the entries of `pages` in place, dropping those left

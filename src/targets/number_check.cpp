@@ -54,24 +54,32 @@ class Checker {
     const NumberEntry& e = entries_[i];
     const QStringList keys = KeyWords(e.entry.title);
     const Folio printed = e.entry.printed;
-    const std::optional<bool> holds = Holds(e, e.entry.target, text_, keys);
-    if (!holds) return {Verdict::Unchecked, printed, e.entry.target};
-    if (*holds) return {Verdict::Kept, printed, e.entry.target};
-    if (printed.roman) return {Verdict::Doubtful, printed, e.entry.target};
+    const int page = e.entry.target;
+    const std::optional<bool> holds = Holds(e, page, text_, keys);
+    if (!holds) return {Verdict::Unchecked, printed, page};
+    // A term whose paragraph starts on the next page, a heading at the foot
+    // of the page before: the words next to the page confirm it too.
+    if (*holds || Holds(e, page - 1, text_, keys).value_or(false) || Holds(e, page + 1, text_, keys).value_or(false)) {
+      return {Verdict::Kept, printed, page};
+    }
+    if (printed.roman) return {Doubtful(i, false) ? Verdict::Doubtful : Verdict::Unconfirmed, printed, page};
     if (reading && *reading != printed.number) {
-      if (const std::optional<int> page = Passing(i, *reading, keys)) {
+      if (const std::optional<int> read = Passing(i, *reading, keys)) {
         numbers_[i] = Folio{*reading, false};
-        return {Verdict::Reread, numbers_[i], *page};
+        return {Verdict::Reread, numbers_[i], *read};
       }
     }
     std::optional<std::pair<int, int>> found;  // number, page
+    bool elsewhere = false;                    // an alternative's page holds the words, in order or not
     for (const int other : DigitAlternatives(printed.number)) {
-      if (const std::optional<int> page = Passing(i, other, keys)) {
-        if (found) return {Verdict::Doubtful, printed, e.entry.target};  // two would do: neither is sure
-        found = std::pair{other, *page};
+      if (const std::optional<int> passing = Passing(i, other, keys)) {
+        if (found) return {Verdict::Doubtful, printed, page};  // two would do: neither is sure
+        found = std::pair{other, *passing};
+      } else {
+        elsewhere = elsewhere || HoldsAt(i, other, keys);
       }
     }
-    if (!found) return {Verdict::Doubtful, printed, e.entry.target};
+    if (!found) return {Doubtful(i, elsewhere) ? Verdict::Doubtful : Verdict::Unconfirmed, printed, page};
     numbers_[i] = Folio{found->first, false};
     return {Verdict::Corrected, numbers_[i], found->second};
   }
@@ -80,12 +88,22 @@ class Checker {
   // The page of `number` when it holds the entry's words and the number
   // stays in order with the entry's neighbours.
   std::optional<int> Passing(qsizetype i, int number, const QStringList& keys) const {
-    if (!InOrder(i, number)) return std::nullopt;
+    if (!InOrder(i, number) || !HoldsAt(i, number, keys)) return std::nullopt;
+    return target_(number, false);
+  }
+
+  // Whether the page of `number` holds the entry's words.
+  bool HoldsAt(qsizetype i, int number, const QStringList& keys) const {
     const std::optional<int> page = target_(number, false);
-    if (!page || *page == entries_[i].entry.page) return std::nullopt;
-    const std::optional<bool> holds = Holds(entries_[i], *page, text_, keys);
-    if (!holds || !*holds) return std::nullopt;
-    return page;
+    return page && *page != entries_[i].entry.page && Holds(entries_[i], *page, text_, keys).value_or(false);
+  }
+
+  // A number whose page does not hold its words is doubtful when it shows
+  // a misreading: read from look-alike letters, out of order with its
+  // neighbours, or one digit away from a page that holds them.
+  bool Doubtful(qsizetype i, bool elsewhere) const {
+    const Folio printed = entries_[i].entry.printed;
+    return elsewhere || entries_[i].entry.lookAlike || (!printed.roman && !InOrder(i, printed.number));
   }
 
   // Contents: between the previous and next entry's numbers; index: strictly
@@ -136,7 +154,7 @@ QList<int> DigitAlternatives(int number) {
 QList<int> PagesToRead(const QList<NumberEntry>& entries, const TargetOf& target) {
   QList<int> pages;
   for (const NumberEntry& e : entries) {
-    pages << e.entry.target;
+    pages << e.entry.target - 1 << e.entry.target << e.entry.target + 1;
     if (e.entry.printed.roman) continue;
     for (const int other : DigitAlternatives(e.entry.printed.number)) {
       if (const std::optional<int> page = target(other, false)) pages << *page;

@@ -4,7 +4,8 @@
 // section starts on. A number whose page does not hold its entry's words is
 // corrected to the one-digit change OCR may have made (a 5 read for a 3, ...)
 // whose page does and which stays in order with its neighbours, or left
-// unlinked as doubtful.
+// unlinked when the number shows a misreading; a number nothing speaks
+// against stays, as a typeset book's terms are not always on their page.
 #include <QHash>
 #include <QList>
 #include <functional>
@@ -22,7 +23,8 @@ struct NumberEntry {
 };
 
 enum class Verdict {
-  Kept,       // its page holds its words
+  Kept,       // its page (or the page before or after it) holds its words
+  Unconfirmed,  // its page does not, but nothing says the number was misread: it stays
   Unchecked,  // nothing to check against: no hidden text on its page, or no words in its entry
   Corrected,  // another number's page holds them: `printed` and `target` are the new ones
   Reread,     // the number read again from the page image gave a page that holds them
@@ -43,13 +45,14 @@ using PageTextOf = std::function<const PageText*(int page)>;
 // it is often confused with, no leading zero, in increasing order.
 QList<int> DigitAlternatives(int number);
 
-// The pages the check reads: the entries' targets and the targets of their
-// numbers' alternatives, sorted, without repeats.
+// The pages the check reads: the entries' targets and the pages on either
+// side, and the targets of their numbers' alternatives, sorted, without
+// repeats.
 QList<int> PagesToRead(const QList<NumberEntry>& entries, const TargetOf& target);
 
 // Checks the entries, given in the order they were recognised. `readings`
 // holds, by entry index, numbers read again from the page image for entries
-// a first check found doubtful: such a reading is taken when its page holds
+// a first check could not confirm: such a reading is taken when its page holds
 // the entry's words and it stays in order.
 QList<CheckedNumber> CheckNumbers(const QList<NumberEntry>& entries, const TargetOf& target,
                                   const PageTextOf& text, const QHash<qsizetype, int>& readings = {});
