@@ -115,7 +115,7 @@ void TargetCheckTest::NumberReadFromTheImage() {
   BookOfPrintedPages(book, pages);
   const CliRun run = Cli({"create", "--mode", "index-auto", "--pages", "1-1", "--offset", "0", book});
   QCOMPARE(run.status, 0);
-  QVERIFY2(run.err.contains("Перечитаны с изображения страниц неподтверждённые номера: 1, из них исправлено: 1"),
+  QVERIFY2(run.err.contains("Перечитаны с изображения страниц сомнительные номера: 1, из них исправлено: 1"),
            run.err.constData());
   QVERIFY2(run.err.contains("Исправлены номера по тексту страниц: 1 (стр. 1: 23 → 53)"), run.err.constData());
   QCOMPARE(Targets(book), QStringList{"#53"});
@@ -131,7 +131,7 @@ void TargetCheckTest::TesseractMissing() {
   for (const char* tool : {"djvused", "ddjvu"}) QFile::link(RequireTool(tool), QDir(bin.path()).filePath(tool));
   const CliRun run = Cli({"create", "--mode", "index-auto", "--pages", "1-1", "--offset", "0", book}, bin.path().toUtf8());
   QCOMPARE(run.status, 0);
-  QVERIFY2(run.err.contains("Программа tesseract не найдена: неподтверждённые номера не перечитаны с изображения страниц"),
+  QVERIFY2(run.err.contains("Программа tesseract не найдена: сомнительные номера не перечитаны с изображения страниц"),
            run.err.constData());
   QVERIFY2(run.err.contains("Сомнительные номера, ссылки не созданы: 1"), run.err.constData());
   QCOMPARE(Targets(book), QStringList{"#9"});

@@ -84,20 +84,18 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   const targets::PageTextOf textOf = [&texts](int page) { return texts.Of(page); };
   QList<targets::CheckedNumber> checked = targets::CheckNumbers(entries, target, textOf);
 
-  // The numbers the check could not confirm read again from the page image.
+  // The doubtful numbers read again from the page image (a number nothing
+  // speaks against is not: a typeset book has many terms off their page).
   QStringList lines;
   QHash<qsizetype, int> readings;
   QList<qsizetype> doubtful;
   for (qsizetype i = 0; i < checked.size(); ++i) {
-    const targets::Verdict v = checked[i].verdict;
-    if ((v == targets::Verdict::Doubtful || v == targets::Verdict::Unconfirmed) && !entries[i].entry.printed.roman) {
-      doubtful << i;
-    }
+    if (checked[i].verdict == targets::Verdict::Doubtful && !entries[i].entry.printed.roman) doubtful << i;
   }
   if (!doubtful.isEmpty()) {
     const QString tesseract = ocr::FindTesseract();
     if (tesseract.isEmpty()) {
-      lines << QCoreApplication::translate("CreateRun", "Программа tesseract не найдена: неподтверждённые номера "
+      lines << QCoreApplication::translate("CreateRun", "Программа tesseract не найдена: сомнительные номера "
                                                         "не перечитаны с изображения страниц");
     } else {
       QList<int> pagesOfReadings;
@@ -119,7 +117,7 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
       checked = targets::CheckNumbers(entries, target, textOf, readings);
       int fixed = 0;
       for (const targets::CheckedNumber& c : checked) fixed += c.verdict == targets::Verdict::Reread ? 1 : 0;
-      lines << QCoreApplication::translate("CreateRun", "Перечитаны с изображения страниц неподтверждённые номера: %1, "
+      lines << QCoreApplication::translate("CreateRun", "Перечитаны с изображения страниц сомнительные номера: %1, "
                                                         "из них исправлено: %2")
                    .arg(doubtful.size())
                    .arg(fixed);

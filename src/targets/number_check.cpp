@@ -1,6 +1,7 @@
 #include "targets/number_check.h"
 
 #include <algorithm>
+#include <QSet>
 #include <optional>
 
 #include "targets/word_keys.h"
@@ -47,7 +48,10 @@ class Checker {
  public:
   Checker(const QList<NumberEntry>& entries, const TargetOf& target, const PageTextOf& text)
       : entries_(entries), target_(target), text_(text) {
-    for (const NumberEntry& e : entries) numbers_ << e.entry.printed;
+    for (const NumberEntry& e : entries) {
+      numbers_ << e.entry.printed;
+      listPages_.insert(e.entry.page);
+    }
   }
 
   CheckedNumber Check(qsizetype i, std::optional<int> reading) {
@@ -59,7 +63,7 @@ class Checker {
     if (!holds) return {Verdict::Unchecked, printed, page};
     // A term whose paragraph starts on the next page, a heading at the foot
     // of the page before: the words next to the page confirm it too.
-    if (*holds || Holds(e, page - 1, text_, keys).value_or(false) || Holds(e, page + 1, text_, keys).value_or(false)) {
+    if (*holds || HoldsNear(e, page - 1, keys) || HoldsNear(e, page + 1, keys)) {
       return {Verdict::Kept, printed, page};
     }
     if (printed.roman) return {Doubtful(i, false) ? Verdict::Doubtful : Verdict::Unconfirmed, printed, page};
@@ -92,10 +96,15 @@ class Checker {
     return target_(number, false);
   }
 
-  // Whether the page of `number` holds the entry's words.
+  // Whether the page of `number` holds the entry's words. The contents and
+  // index pages themselves hold every entry's words: they tell nothing.
   bool HoldsAt(qsizetype i, int number, const QStringList& keys) const {
     const std::optional<int> page = target_(number, false);
-    return page && *page != entries_[i].entry.page && Holds(entries_[i], *page, text_, keys).value_or(false);
+    return page && HoldsNear(entries_[i], *page, keys);
+  }
+
+  bool HoldsNear(const NumberEntry& e, int page, const QStringList& keys) const {
+    return !listPages_.contains(page) && Holds(e, page, text_, keys).value_or(false);
   }
 
   // A number whose page does not hold its words is doubtful when it shows
@@ -131,6 +140,7 @@ class Checker {
   const TargetOf& target_;
   const PageTextOf& text_;
   QList<Folio> numbers_;  // as checked so far: a corrected number orders its neighbours
+  QSet<int> listPages_;   // the pages the entries stand on
 };
 
 }  // namespace

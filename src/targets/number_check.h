@@ -52,7 +52,7 @@ QList<int> PagesToRead(const QList<NumberEntry>& entries, const TargetOf& target
 
 // Checks the entries, given in the order they were recognised. `readings`
 // holds, by entry index, numbers read again from the page image for entries
-// a first check could not confirm: such a reading is taken when its page holds
+// a first check found doubtful: such a reading is taken when its page holds
 // the entry's words and it stays in order.
 QList<CheckedNumber> CheckNumbers(const QList<NumberEntry>& entries, const TargetOf& target,
                                   const PageTextOf& text, const QHash<qsizetype, int>& readings = {});
