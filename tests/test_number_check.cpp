@@ -173,6 +173,10 @@ class NumberCheckTest : public QObject {
                    Contents(QStringLiteral("Inks"), 40)}
         << PageLines{{20, {QStringLiteral("Paths")}}, {12, other}, {40, {QStringLiteral("Inks")}}} << Readings{}
         << QStringList{"K", "D", "K"};
+    // The check alone would correct it to 53; the image shows 23.
+    QTest::newRow("the image confirms the printed number")
+        << Entries{Index(QStringLiteral("pens"), 23)} << PageLines{{23, other}, {53, {QStringLiteral("pens")}}}
+        << Readings{{0, 23}} << QStringList{"N"};
     QTest::newRow("reading from the image taken when it passes")
         << QList<NumberEntry>{Index(QStringLiteral("pens"), 41), Index(QStringLiteral("inks"), 41)}
         << QHash<int, QStringList>{{41, other}, {47, {QStringLiteral("pens inks")}}}

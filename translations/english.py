@@ -22,8 +22,8 @@ ENGLISH = {
     'Программа tesseract не найдена: сомнительные номера не перечитаны с изображения страниц':
         'The program tesseract is not found: doubtful numbers were not read again from the page images',
     'Внимание: номера не перечитаны с изображения: %1': 'Warning: numbers not read again from the image: %1',
-    'Перечитаны с изображения страниц сомнительные номера: %1, из них исправлено: %2':
-        'Doubtful numbers read again from the page images: %1, corrected: %2',
+    'Перечитаны с изображения страниц сомнительные номера: %1, из них исправлено: %2, подтверждено: %3':
+        'Doubtful numbers read again from the page images: %1, corrected: %2, confirmed: %3',
     'стр. %1: %2': 'p. %1: %2',
     'стр. %1: %2 → %3': 'p. %1: %2 → %3',
     'Исправлены номера по тексту страниц: %1 (%2)': 'Numbers corrected by the text of the pages: %1 (%2)',

@@ -84,13 +84,17 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   const targets::PageTextOf textOf = [&texts](int page) { return texts.Of(page); };
   QList<targets::CheckedNumber> checked = targets::CheckNumbers(entries, target, textOf);
 
-  // The doubtful numbers read again from the page image (a number nothing
-  // speaks against is not: a typeset book has many terms off their page).
+  // The doubtful and the corrected numbers read again from the page image:
+  // the picture shows what is printed. A number nothing speaks against is
+  // not read: a typeset book has many terms off their page.
   QStringList lines;
   QHash<qsizetype, int> readings;
   QList<qsizetype> doubtful;
   for (qsizetype i = 0; i < checked.size(); ++i) {
-    if (checked[i].verdict == targets::Verdict::Doubtful && !entries[i].entry.printed.roman) doubtful << i;
+    const targets::Verdict v = checked[i].verdict;
+    if ((v == targets::Verdict::Doubtful || v == targets::Verdict::Corrected) && !entries[i].entry.printed.roman) {
+      doubtful << i;
+    }
   }
   if (!doubtful.isEmpty()) {
     const QString tesseract = ocr::FindTesseract();
@@ -115,12 +119,16 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
       }
       texts.Read(runner, input.path, pagesOfReadings, input.pageCount);
       checked = targets::CheckNumbers(entries, target, textOf, readings);
-      int fixed = 0;
-      for (const targets::CheckedNumber& c : checked) fixed += c.verdict == targets::Verdict::Reread ? 1 : 0;
+      int fixed = 0, confirmed = 0;
+      for (const qsizetype i : doubtful) {
+        fixed += checked[i].verdict == targets::Verdict::Reread ? 1 : 0;
+        confirmed += checked[i].verdict == targets::Verdict::Unconfirmed ? 1 : 0;
+      }
       lines << QCoreApplication::translate("CreateRun", "Перечитаны с изображения страниц сомнительные номера: %1, "
-                                                        "из них исправлено: %2")
+                                                        "из них исправлено: %2, подтверждено: %3")
                    .arg(doubtful.size())
-                   .arg(fixed);
+                   .arg(fixed)
+                   .arg(confirmed);
     }
   }
 

@@ -67,7 +67,9 @@ class Checker {
       return {Verdict::Kept, printed, page};
     }
     if (printed.roman) return {Doubtful(i, false) ? Verdict::Doubtful : Verdict::Unconfirmed, printed, page};
-    if (reading && *reading != printed.number) {
+    // The page image shows the number the text says: it was not misread.
+    if (reading && *reading == printed.number) return {Verdict::Unconfirmed, printed, page};
+    if (reading) {
       if (const std::optional<int> read = Passing(i, *reading, keys)) {
         numbers_[i] = Folio{*reading, false};
         return {Verdict::Reread, numbers_[i], *read};

@@ -52,8 +52,10 @@ QList<int> PagesToRead(const QList<NumberEntry>& entries, const TargetOf& target
 
 // Checks the entries, given in the order they were recognised. `readings`
 // holds, by entry index, numbers read again from the page image for entries
-// a first check found doubtful: such a reading is taken when its page holds
-// the entry's words and it stays in order.
+// a first check found doubtful or corrected: a reading equal to the printed
+// number keeps it as it is (the image shows it so: a term off its page, not
+// a misreading); another is taken when its page holds the entry's words and
+// it stays in order.
 QList<CheckedNumber> CheckNumbers(const QList<NumberEntry>& entries, const TargetOf& target,
                                   const PageTextOf& text, const QHash<qsizetype, int>& readings = {});
 
