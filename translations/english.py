@@ -25,7 +25,6 @@ ENGLISH = {
     'Перечитаны с изображения страниц сомнительные номера: %1, из них исправлено: %2, подтверждено: %3':
         'Doubtful numbers read again from the page images: %1, corrected: %2, confirmed: %3',
     'стр. %1: %2': 'p. %1: %2',
-    'стр. %1: %2 → %3': 'p. %1: %2 → %3',
     'Исправлены номера по тексту страниц: %1 (%2)': 'Numbers corrected by the text of the pages: %1 (%2)',
     'Сомнительные номера, ссылки не созданы: %1 (%2)': 'Doubtful numbers, no links made: %1 (%2)',
     'Страницы без текста прочитаны с изображения: %1 (%2 с)': 'Pages without text read from their images: %1 (%2 s)',
