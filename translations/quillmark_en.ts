@@ -237,10 +237,6 @@
         <translation>p. %1: %2</translation>
     </message>
     <message>
-        <source>стр. %1: %2 → %3</source>
-        <translation>page %1: %2 → %3</translation>
-    </message>
-    <message>
         <source>Исправлены номера по тексту страниц: %1 (%2)</source>
         <translation>Numbers corrected by the text of the pages: %1 (%2)</translation>
     </message>

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/errors.h"
+#include "core/job_log.h"
 #include "djvused/script_dialect.h"
 #include "ocr/number_image.h"
 #include "targets/number_check.h"
@@ -133,7 +134,8 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   }
 
   // The entries corrected or dropped.
-  QStringList corrected, dropped;
+  QList<joblog::ChangedNumber> corrected;
+  QStringList dropped;
   qsizetype i = 0;
   for (PageEntries& page : pages) {
     QList<ContentsEntry> kept;
@@ -144,9 +146,7 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
         continue;
       }
       if (c.verdict == targets::Verdict::Corrected || c.verdict == targets::Verdict::Reread) {
-        corrected << QCoreApplication::translate("CreateRun", "стр. %1: %2 → %3")
-                         .arg(e.page)
-                         .arg(PrintedText(e.printed), PrintedText(c.printed));
+        corrected << joblog::ChangedNumber{e.page, e.printed.number, c.printed.number};
         e.printed = c.printed;
         e.target = c.target;
       }
@@ -157,7 +157,7 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   if (!corrected.isEmpty()) {
     lines << QCoreApplication::translate("CreateRun", "Исправлены номера по тексту страниц: %1 (%2)")
                  .arg(corrected.size())
-                 .arg(Examples(corrected));
+                 .arg(joblog::ChangeList(corrected));
   }
   if (!dropped.isEmpty()) {
     lines << QCoreApplication::translate("CreateRun", "Сомнительные номера, ссылки не созданы: %1 (%2)")
