@@ -19,6 +19,14 @@ NOTE_EN = ("                        Note\n   1. Creating contents links  \n"
            "as rectangles and ovals\n   3. Alignment leaves the border \nstyle as it is")
 
 ENGLISH = {
+    'Программа tesseract не найдена: сомнительные номера не перечитаны с изображения страниц':
+        'The program tesseract is not found: doubtful numbers were not read again from the page images',
+    'Внимание: номера не перечитаны с изображения: %1': 'Warning: numbers not read again from the image: %1',
+    'Перечитаны с изображения страниц сомнительные номера: %1, из них исправлено: %2, подтверждено: %3':
+        'Doubtful numbers read again from the page images: %1, corrected: %2, confirmed: %3',
+    'стр. %1: %2': 'p. %1: %2',
+    'Исправлены номера по тексту страниц: %1 (%2)': 'Numbers corrected by the text of the pages: %1 (%2)',
+    'Сомнительные номера, ссылки не созданы: %1 (%2)': 'Doubtful numbers, no links made: %1 (%2)',
     'Страницы без текста прочитаны с изображения: %1 (%2 с)': 'Pages without text read from their images: %1 (%2 s)',
     'Tesseract вывел не таблицу слов': 'Tesseract did not print a table of words',
     'Программа tesseract не найдена: для страниц без текста установите пакеты tesseract-ocr, tesseract-ocr-rus и tesseract-ocr-eng':

@@ -224,6 +224,30 @@
         <source>%1; создано ссылок: %2</source>
         <translation>%1; links made: %2</translation>
     </message>
+    <message>
+        <source>Программа tesseract не найдена: сомнительные номера не перечитаны с изображения страниц</source>
+        <translation>The program tesseract is not found: doubtful numbers were not read again from the page images</translation>
+    </message>
+    <message>
+        <source>Внимание: номера не перечитаны с изображения: %1</source>
+        <translation>Warning: numbers not read again from the image: %1</translation>
+    </message>
+    <message>
+        <source>Перечитаны с изображения страниц сомнительные номера: %1, из них исправлено: %2, подтверждено: %3</source>
+        <translation>Doubtful numbers read again from the page images: %1, corrected: %2, confirmed: %3</translation>
+    </message>
+    <message>
+        <source>стр. %1: %2</source>
+        <translation>p. %1: %2</translation>
+    </message>
+    <message>
+        <source>Исправлены номера по тексту страниц: %1 (%2)</source>
+        <translation>Numbers corrected by the text of the pages: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Сомнительные номера, ссылки не созданы: %1 (%2)</source>
+        <translation>Doubtful numbers, no links made: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

@@ -45,6 +45,12 @@ QString TargetsOutside(int count, const QList<int>& printed) {
 }
 
 QString ChangedNumbers(const QList<ChangedNumber>& changes) {
+  return QCoreApplication::translate("JobLog", "Номера, изменённые в ответ на вопрос: %1 (%2)")
+      .arg(changes.size())
+      .arg(ChangeList(changes));
+}
+
+QString ChangeList(const QList<ChangedNumber>& changes) {
   constexpr int kShown = 5;
   QStringList shown;
   for (qsizetype i = 0; i < changes.size() && i < kShown; ++i) {
@@ -54,9 +60,7 @@ QString ChangedNumbers(const QList<ChangedNumber>& changes) {
                  .arg(changes[i].answer);
   }
   if (changes.size() > kShown) shown << QStringLiteral("…");
-  return QCoreApplication::translate("JobLog", "Номера, изменённые в ответ на вопрос: %1 (%2)")
-      .arg(changes.size())
-      .arg(shown.join(QStringLiteral(", ")));
+  return shown.join(QStringLiteral(", "));
 }
 
 QString PageRuns(QList<int> pages) {

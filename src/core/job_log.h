@@ -36,6 +36,8 @@ struct ChangedNumber {
 // "Номера, изменённые в ответ на вопрос: 2 (стр. 3: 50 → 15, …)"; the first
 // few changes shown.
 QString ChangedNumbers(const QList<ChangedNumber>& changes);
+// The first few changes alone: "стр. 3: 50 → 15, стр. 4: 7 → 1, …".
+QString ChangeList(const QList<ChangedNumber>& changes);
 
 // Page numbers as runs, "3–5, 9".
 QString PageRuns(QList<int> pages);

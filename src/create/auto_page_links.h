@@ -35,10 +35,18 @@ class AutoPageLinks {
   // from page to page.
   QList<ContentsEntry> Page(const TextZone& page, int documentPage);
 
+  // Whether the pages are index pages.
+  bool Index() const { return settings_.workType == WorkType::IndexAuto; }
+
   // The document page a printed number leads to, if it lies in the document.
   std::optional<int> Target(int printed, bool roman) const;
+  // The same without counting the number in the check of a fixed offset
+  // against the book's numbers: for numbers only tried, not linked.
+  std::optional<int> TriedTarget(int printed, bool roman) const;
 
  private:
+  std::optional<int> Place(int printed, bool roman, bool counted) const;
+
   AutoLinkSettings settings_;
   Ask ask_;
   int page_ = 0;  // the document page being read, for the question
@@ -47,7 +55,17 @@ class AutoPageLinks {
 
 class LinkWriter;
 
-// Reads one page, the writer's page `ordinal` (from 1), and writes each
-// entry's link over its area. Throws InputError for a zone tree that does not
-// read.
-void WriteAutoPage(const PageData& page, int ordinal, AutoPageLinks& links, LinkWriter& writer);
+// The entries recognised on one page of the row, before they are written.
+struct PageEntries {
+  int ordinal = 0;                 // the writer's page: its place among the pages with hidden text (from 1)
+  QList<ContentsEntry> entries;    // each with the page it stands on
+  bool index = false;              // index entries, or a contents list's
+  int list = 0;                    // the pages of one contents list or index share it
+};
+
+// Reads one page, the writer's page `ordinal` (from 1). Throws InputError
+// for a zone tree that does not read.
+PageEntries ReadAutoPage(const PageData& page, int ordinal, AutoPageLinks& links, int list = 0);
+
+// Writes each entry's link over its area, page by page.
+void WriteAutoPages(const QList<PageEntries>& pages, LinkWriter& writer);

@@ -42,16 +42,18 @@ QList<int> PartPages(const QList<BookPart>& parts) {
   return pages;
 }
 
-void WriteBookLinks(const QList<const PageData*>& textPages, const QList<BookPart>& parts,
-                    const AutoLinkSettings& settings, const AutoPageLinks::Ask& ask, LinkWriter& writer) {
-  for (const BookPart& part : parts) {
+QList<PageEntries> ReadBookPages(const QList<const PageData*>& textPages, const QList<BookPart>& parts,
+                                 const AutoLinkSettings& settings, const AutoPageLinks::Ask& ask) {
+  QList<PageEntries> read;
+  for (qsizetype p = 0; p < parts.size(); ++p) {
     AutoLinkSettings own = settings;
-    own.workType = part.kind == PartKind::Index ? WorkType::IndexAuto : WorkType::ContentsAuto;
+    own.workType = parts[p].kind == PartKind::Index ? WorkType::IndexAuto : WorkType::ContentsAuto;
     AutoPageLinks links(own, ask);
     for (qsizetype i = 0; i < textPages.size(); ++i) {
-      if (Holds(part, textPages[i]->number)) WriteAutoPage(*textPages[i], int(i) + 1, links, writer);
+      if (Holds(parts[p], textPages[i]->number)) read << ReadAutoPage(*textPages[i], int(i) + 1, links, int(p));
     }
   }
+  return read;
 }
 
 QList<LinkedEntry> MainListEntries(const QList<LinkedEntry>& linked, const QList<const PageData*>& textPages,

@@ -18,12 +18,13 @@ QList<BookPart> PartsWithin(const QList<BookPart>& parts, int first, int last);
 // The document pages of the parts, in order.
 QList<int> PartPages(const QList<BookPart>& parts);
 
-// Links the pages of each part: `textPages` are the pages read with hidden
+// Reads the pages of each part: `textPages` are the pages read with hidden
 // text, the writer's page i + 1 being textPages[i]. Each contents list gets a
 // recogniser of its own (its numbers start again), the index the index
-// recogniser; `settings` give the targets (its work type is not read).
-void WriteBookLinks(const QList<const PageData*>& textPages, const QList<BookPart>& parts,
-                    const AutoLinkSettings& settings, const AutoPageLinks::Ask& ask, LinkWriter& writer);
+// recogniser; `settings` give the targets (its work type is not read). Each
+// part's pages carry the part's place in `parts` as their list.
+QList<PageEntries> ReadBookPages(const QList<const PageData*>& textPages, const QList<BookPart>& parts,
+                                 const AutoLinkSettings& settings, const AutoPageLinks::Ask& ask);
 
 // The entries of `linked` that stand on the main contents list's pages: a
 // short contents and lists of figures and tables add no bookmarks.

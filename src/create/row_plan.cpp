@@ -17,6 +17,7 @@
 #include "create/link_style.h"
 #include "create/link_writer.h"
 #include "create/page_scan.h"
+#include "create/target_check.h"
 #include "create/text_dump.h"
 #include "djvused/component_list.h"
 #include "djvused/djvu_book.h"
@@ -168,16 +169,20 @@ class RowPlanner {
       report_.Answered(page, current, answer);
       return answer;
     };
-    if (WholeBook()) {
-      WriteBookLinks(textPages_, parts_, autoSettings, ask, writer_);
-      return;
-    }
-    // Over a range that holds pages of another kind, only the pages of the
-    // row's kind are linked.
-    const KindGuard guard = GuardPages(textPages_, settings_.workType, pageCount_);
     AutoPageLinks links(autoSettings, ask);
-    for (const qsizetype i : guard.linked) WriteAutoPage(*textPages_[i], int(i) + 1, links, writer_);
-    skipped_ = SkippedLine(settings_.workType, guard.skipped);
+    QList<PageEntries> read;
+    if (WholeBook()) {
+      read = ReadBookPages(textPages_, parts_, autoSettings, ask);
+    } else {
+      // Over a range that holds pages of another kind, only the pages of the
+      // row's kind are linked.
+      const KindGuard guard = GuardPages(textPages_, settings_.workType, pageCount_);
+      for (const qsizetype i : guard.linked) read << ReadAutoPage(*textPages_[i], int(i) + 1, links);
+      skipped_ = SkippedLine(settings_.workType, guard.skipped);
+    }
+    // Every link's number checked against the text of the page it leads to.
+    checked_ = CheckEntryTargets(read, runner_, TargetCheckInput{plan_.path, plan_.pages, &links, pageCount_});
+    WriteAutoPages(read, writer_);
   }
 
   // The pages' new annotations. A page whose old annotations hold a line
@@ -218,6 +223,7 @@ class RowPlanner {
     plan_.notes << lines;
     if (summary.links > 0) plan_.linksMade = lines.first();
     if (!skipped_.isEmpty()) plan_.notes << skipped_;
+    plan_.notes << checked_;
     if (WholeBook()) {
       plan_.partsFound = BookFoundLine(
           parts_, settings_.bookNumbers ? survey_.folios.MainOffset() : std::optional<int>(settings_.offset),
@@ -297,6 +303,7 @@ class RowPlanner {
   BookSurvey survey_;            // the whole-book type: the book as surveyed
   QList<BookPart> parts_;        // the whole-book type: its parts within the range
   QString skipped_;              // the automatic types: the pages not of the row's kind, skipped
+  QStringList checked_;          // the automatic types: the lines of the check of their numbers
   QList<PageEdit> edits_;
   QList<PageLinks> made_;
   QList<int> refused_;

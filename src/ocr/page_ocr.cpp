@@ -8,6 +8,7 @@
 
 #include "core/errors.h"
 #include "djvused/djvused_runner.h"
+#include "ocr/program_run.h"
 #include "ocr/tesseract_words.h"
 
 namespace ocr {
@@ -16,24 +17,6 @@ namespace {
 // Pictures larger than this on their long side are rendered smaller: 300 dpi
 // on an A4 page is enough for Tesseract.
 constexpr int kLongestSide = 3600;
-constexpr int kSecondsPerStep = 120;
-
-// Runs a program to its end; its standard output, or InputError with `what`.
-QByteArray RunToEnd(const QString& program, const QStringList& arguments, const QString& what) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));  // one page per core is enough
-  process.setProcessEnvironment(environment);
-  process.start(program, arguments);
-  if (!process.waitForStarted() || !process.waitForFinished(kSecondsPerStep * 1000) ||
-      process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-    process.kill();
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed().section(QLatin1Char('\n'), 0, 0);
-    throw InputError(what + (said.isEmpty() ? QString() : QStringLiteral(": ") + said));
-  }
-  return process.readAllStandardOutput();
-}
-
 }  // namespace
 
 QString TesseractProgram() {
@@ -53,8 +36,7 @@ QString TesseractProgram() {
 
 QByteArray ReadPageZones(const QString& tesseract, const QString& bookPath, const PageData& page,
                          const QString& workFolder) {
-  const QString ddjvu = QStandardPaths::findExecutable(QStringLiteral("ddjvu"));
-  if (ddjvu.isEmpty()) throw InputError(QCoreApplication::translate("Ocr", "Программа ddjvu не найдена (пакет djvulibre-bin)"));
+  const QString ddjvu = DdjvuProgram();
   const int longest = qMax(page.width, page.height);
   const double scale = longest > kLongestSide ? double(kLongestSide) / longest : 1.0;
   const int width = qMax(1, int(page.width * scale)), height = qMax(1, int(page.height * scale));

@@ -1,0 +1,168 @@
+#include "create/target_check.h"
+
+#include <QCoreApplication>
+#include <map>
+
+#include "core/errors.h"
+#include "core/job_log.h"
+#include "djvused/script_dialect.h"
+#include "ocr/number_image.h"
+#include "targets/number_check.h"
+
+namespace {
+
+// Examples a log line gives.
+constexpr int kExamples = 3;
+
+// The text of the pages a check looks at, each page's words folded once,
+// when first asked for.
+class PageTexts {
+ public:
+  void Add(const PageData& page) { data_.insert_or_assign(page.number, page.text); }
+  bool Has(int page) const { return data_.count(page) != 0; }
+
+  const targets::PageText* Of(int page) {
+    const auto known = texts_.find(page);
+    if (known != texts_.end()) return known->second ? &*known->second : nullptr;
+    std::optional<targets::PageText>& text = texts_[page];
+    const auto data = data_.find(page);
+    if (data != data_.end() && !data->second.isEmpty()) text.emplace(ParseTextLayer(data->second));
+    return text ? &*text : nullptr;
+  }
+
+  // Reads the pages of the document (1..pageCount) not known yet with one
+  // djvused call.
+  void Read(DjvusedRunner& runner, const QString& path, const QList<int>& pages, int pageCount) {
+    QList<int> missing;
+    for (const int page : pages) {
+      if (page >= 1 && page <= pageCount && !Has(page) && !missing.contains(page)) missing << page;
+    }
+    if (missing.isEmpty()) return;
+    runner.RunPagesDump(path, PagesCommands(missing));
+    for (const PageData& page :
+         ReadPagesOutput(dialect::ReadWholeFile(runner.TempPath(DjvusedRunner::kDumpFile)), missing)) {
+      Add(page);
+    }
+  }
+
+ private:
+  std::map<int, QByteArray> data_;
+  std::map<int, std::optional<targets::PageText>> texts_;  // a node map: the pointers handed out stay valid
+};
+
+// The box of an entry's number: an index entry's area is the number; a
+// contents entry's number ends its last line, at the right of its area.
+PageRect NumberBox(const ContentsEntry& e, bool index) {
+  if (index) return e.area;
+  const qint64 height = e.lineHeight > 0 ? e.lineHeight : e.area.Height();
+  const qint64 width = height * (PrintedText(e.printed).size() + 1) * 3 / 5;
+  return PageRect::Edges(qMax(e.area.left, e.area.right - width), e.area.bottom, e.area.right,
+                         qMin(e.area.top, e.area.bottom + height));
+}
+
+QString EntryText(const ContentsEntry& e) {
+  return QStringLiteral("«%1, %2»").arg(e.title.simplified(), PrintedText(e.printed));
+}
+
+QString Examples(const QStringList& examples) {
+  QString text = examples.mid(0, kExamples).join(QStringLiteral("; "));
+  if (examples.size() > kExamples) text += QStringLiteral("; …");
+  return text;
+}
+
+}  // namespace
+
+QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, const TargetCheckInput& input) {
+  QList<targets::NumberEntry> entries;
+  for (const PageEntries& page : pages) {
+    for (const ContentsEntry& e : page.entries) entries << targets::NumberEntry{e, page.index, page.list};
+  }
+  if (entries.isEmpty()) return {};
+  const TargetOf target = [&input](int printed, bool roman) { return input.links->TriedTarget(printed, roman); };
+  PageTexts texts;
+  for (const PageData& page : input.read) texts.Add(page);
+  texts.Read(runner, input.path, targets::PagesToRead(entries, target), input.pageCount);
+  const targets::PageTextOf textOf = [&texts](int page) { return texts.Of(page); };
+  QList<targets::CheckedNumber> checked = targets::CheckNumbers(entries, target, textOf);
+
+  // The doubtful and the corrected numbers read again from the page image:
+  // the picture shows what is printed. A number nothing speaks against is
+  // not read: a typeset book has many terms off their page.
+  QStringList lines;
+  QHash<qsizetype, int> readings;
+  QList<qsizetype> doubtful;
+  for (qsizetype i = 0; i < checked.size(); ++i) {
+    const targets::Verdict v = checked[i].verdict;
+    if ((v == targets::Verdict::Doubtful || v == targets::Verdict::Corrected) && !entries[i].entry.printed.roman) {
+      doubtful << i;
+    }
+  }
+  if (!doubtful.isEmpty()) {
+    const QString tesseract = ocr::FindTesseract();
+    if (tesseract.isEmpty()) {
+      lines << QCoreApplication::translate("CreateRun", "Программа tesseract не найдена: сомнительные номера "
+                                                        "не перечитаны с изображения страниц");
+    } else {
+      QList<int> pagesOfReadings;
+      try {
+        for (const qsizetype i : doubtful) {
+          const ContentsEntry& e = entries[i].entry;
+          const std::optional<int> reading =
+              ocr::ReadNumberBox(tesseract, input.path, e.page, NumberBox(e, entries[i].index), runner.WorkFolder());
+          if (!reading) continue;
+          readings.insert(i, *reading);
+          if (const std::optional<int> page = target(*reading, false)) pagesOfReadings << *page;
+        }
+      } catch (const InputError& error) {
+        // The check stands without the readings not made.
+        lines << QCoreApplication::translate("CreateRun", "Внимание: номера не перечитаны с изображения: %1")
+                     .arg(error.Message());
+      }
+      texts.Read(runner, input.path, pagesOfReadings, input.pageCount);
+      checked = targets::CheckNumbers(entries, target, textOf, readings);
+      int fixed = 0, confirmed = 0;
+      for (const qsizetype i : doubtful) {
+        fixed += checked[i].verdict == targets::Verdict::Reread ? 1 : 0;
+        confirmed += checked[i].verdict == targets::Verdict::Unconfirmed ? 1 : 0;
+      }
+      lines << QCoreApplication::translate("CreateRun", "Перечитаны с изображения страниц сомнительные номера: %1, "
+                                                        "из них исправлено: %2, подтверждено: %3")
+                   .arg(doubtful.size())
+                   .arg(fixed)
+                   .arg(confirmed);
+    }
+  }
+
+  // The entries corrected or dropped.
+  QList<joblog::ChangedNumber> corrected;
+  QStringList dropped;
+  qsizetype i = 0;
+  for (PageEntries& page : pages) {
+    QList<ContentsEntry> kept;
+    for (ContentsEntry e : page.entries) {
+      const targets::CheckedNumber& c = checked[i++];
+      if (c.verdict == targets::Verdict::Doubtful) {
+        dropped << QCoreApplication::translate("CreateRun", "стр. %1: %2").arg(e.page).arg(EntryText(e));
+        continue;
+      }
+      if (c.verdict == targets::Verdict::Corrected || c.verdict == targets::Verdict::Reread) {
+        corrected << joblog::ChangedNumber{e.page, e.printed.number, c.printed.number};
+        e.printed = c.printed;
+        e.target = c.target;
+      }
+      kept << e;
+    }
+    page.entries = kept;
+  }
+  if (!corrected.isEmpty()) {
+    lines << QCoreApplication::translate("CreateRun", "Исправлены номера по тексту страниц: %1 (%2)")
+                 .arg(corrected.size())
+                 .arg(joblog::ChangeList(corrected));
+  }
+  if (!dropped.isEmpty()) {
+    lines << QCoreApplication::translate("CreateRun", "Сомнительные номера, ссылки не созданы: %1 (%2)")
+                 .arg(dropped.size())
+                 .arg(Examples(dropped));
+  }
+  return lines;
+}

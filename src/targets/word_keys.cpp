@@ -1,0 +1,93 @@
+#include "targets/word_keys.h"
+
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+
+namespace targets {
+namespace {
+
+// Words that say nothing of what an entry is about, in the corpus's two
+// languages.
+const QSet<QString>& StopWords() {
+  static const QSet<QString> words = [] {
+    QSet<QString> set;
+    for (const char* w : {"the", "and", "of", "in", "on", "for", "to", "an", "with", "by", "at", "from", "or", "as",
+                          "is", "its", "into", "see", "also", "vs", "via", "und", "и", "в", "во", "на", "с", "со",
+                          "к", "ко", "по", "о", "об", "обо", "от", "для", "из", "у", "не", "как", "при", "а", "но",
+                          "или", "см", "также", "до", "за", "же", "что", "это"}) {
+      set.insert(QString::fromUtf8(w));
+    }
+    return set;
+  }();
+  return words;
+}
+
+// Letters OCR reads for one another, folded to one: Cyrillic letters drawn
+// like Latin ones become the Latin letter; 0 is o; 1, i, I, | and ! are l.
+QChar FoldLetter(QChar c) {
+  static const QHash<QChar, QChar> map = [] {
+    QHash<QChar, QChar> m;
+    const QString from = QString::fromUtf8("авеёкмнорстухіј0|!1i");
+    const QString to = QString::fromUtf8("abeekmhopctyxijollll");
+    for (qsizetype i = 0; i < from.size(); ++i) m.insert(from[i], to[i]);
+    return m;
+  }();
+  return map.value(c, c);
+}
+
+// Words this long or longer are compared by their first letters.
+constexpr int kLongWord = 5;
+constexpr int kLongestKey = 5;
+// A short key is a whole word; it marks itself so.
+constexpr QChar kWholeWord = QLatin1Char('$');
+
+}  // namespace
+
+QString FoldWord(const QString& word) {
+  const QString normal = word.normalized(QString::NormalizationForm_KC).toLower();
+  QString folded;
+  if (std::none_of(normal.begin(), normal.end(), [](QChar c) { return c.isLetter(); })) return folded;
+  for (const QChar c : normal) {
+    const QChar f = FoldLetter(c);
+    if (f.isLetter()) folded += f;
+  }
+  folded.replace(QLatin1String("rn"), QLatin1String("m"));
+  return folded;
+}
+
+QStringList KeyWords(const QString& text) {
+  QStringList keys;
+  QString word;
+  const auto take = [&] {
+    const QString lower = word.toLower();
+    word.clear();
+    if (StopWords().contains(lower)) return;
+    const QString folded = FoldWord(lower);
+    if (folded.size() < 2) return;
+    const QString key = folded.size() >= kLongWord ? folded.left(qMin(kLongestKey, int(folded.size()) - 1 - (folded.size() > kLongWord)))
+                                                   : folded + kWholeWord;
+    if (!keys.contains(key)) keys << key;
+  };
+  for (const QChar c : text) {
+    // Words are split at blanks and at the punctuation between words; a
+    // hyphen or apostrophe stays inside its word.
+    if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('\'') || c == QChar(0x2019)) {
+      word += c;
+    } else if (!word.isEmpty()) {
+      take();
+    }
+  }
+  if (!word.isEmpty()) take();
+  return keys;
+}
+
+bool WordMatches(const QString& key, const QString& pageWord) {
+  if (key.endsWith(kWholeWord)) {
+    const QStringView whole = QStringView(key).chopped(1);
+    return pageWord.startsWith(whole) && pageWord.size() <= whole.size() + 2;
+  }
+  return pageWord.startsWith(key);
+}
+
+}  // namespace targets

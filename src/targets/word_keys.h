@@ -1,0 +1,25 @@
+#pragma once
+// Words folded for comparing a printed entry with the text of another page:
+// case, inflection (a long word compared by its first letters) and the
+// letters OCR takes for one another (rn and m, 0 and o, 1, l and I, Cyrillic
+// letters drawn like Latin ones) all fold to one key.
+#include <QString>
+#include <QStringList>
+
+namespace targets {
+
+// A word folded: lower case, look-alikes made one letter, everything but
+// letters dropped. Empty for a word without letters.
+QString FoldWord(const QString& word);
+
+// The keys of the words of an entry's text that say what it is about: no
+// numbers, no stop words, no single letters. A long word's key is its
+// first letters (inflection changes the end); a short word's key is the
+// whole word.
+QStringList KeyWords(const QString& text);
+
+// Whether a folded page word is the word of `key`: it starts with the key;
+// a short key's word may be only a little longer (a plural).
+bool WordMatches(const QString& key, const QString& pageWord);
+
+}  // namespace targets
