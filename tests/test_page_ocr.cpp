@@ -48,6 +48,10 @@ void PageOcrTest::WordTableToZones() {
   const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(zones));
   QCOMPARE(lines.size(), 2);
   QCOMPARE(lines[0].Text(), QStringLiteral("Глава 7\""));
+  // A blank page: a zone djvused's set-txt takes, with no line.
+  const QByteArray blank = ZonesFromTesseractTsv(kHeader + Row(4, 1, 50, 100, 300, 20, ""), 1000, 1400);
+  QCOMPARE(blank, QByteArray("(page 0 0 1000 1400 \"\")\n"));
+  QVERIFY(PrintedLines(ParseTextLayer(blank)).isEmpty());
   QVERIFY_THROWS_EXCEPTION(InputError, ZonesFromTesseractTsv("no table here\n", 10, 10));
 }
 

@@ -44,6 +44,13 @@ BOOKS = [
 # page on a busy machine.
 VARIANTS = ("typeset", "ocr", "scan")
 
+# The text-less variant: the typeset book with the hidden text removed from
+# every page, as a scan that was never recognised. The CLI reads its pages
+# from their images (--ocr), a few seconds a page, so only the scorer of the
+# work types uses it, and the whole-book type runs on it only for the books
+# marked textless_book=True (it reads up to fifty pages of each).
+TEXTLESS = "textless"
+
 
 def book_dir(book):
     return os.path.join(CACHE, book["id"])
@@ -76,8 +83,10 @@ def dpi(book):
     return book.get("dpi", DPI)
 
 
-def variants(book):
-    return [v for v in VARIANTS if v != "scan" or book.get("scan")]
+def variants(book, textless=False):
+    """The book's variants; the text-less one only when asked for."""
+    chosen = [v for v in VARIANTS if v != "scan" or book.get("scan")]
+    return chosen + [TEXTLESS] if textless else chosen
 
 # ImageMagick's convert; a stand-in may shadow it on the PATH.
 CONVERT = "/usr/bin/convert"

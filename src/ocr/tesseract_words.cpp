@@ -80,5 +80,8 @@ QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeig
     for (const Word& w : words) out += "\n  (word " + Box(w.left, w.bottom, w.right, w.top) + ' ' + dialect::Quote(w.text) + ')';
     out += ')';
   }
+  // A page without words is a zone of its own, with an empty text, as
+  // djvused takes it.
+  if (order.isEmpty()) out += " \"\"";
   return out + ")\n";
 }

@@ -39,10 +39,14 @@ QString PrintedPage(const QTemporaryDir& dir, int number, const QStringList& lin
 }  // namespace
 
 void BookOfPrintedLines(const QString& path, const QStringList& lines, int pageCount) {
+  BookOfPrintedPages(path, {{1, lines}}, pageCount);
+}
+
+void BookOfPrintedPages(const QString& path, const QMap<int, QStringList>& pages, int pageCount) {
   QTemporaryDir dir;
-  QStringList pages;
-  for (int number = 1; number <= pageCount; ++number) pages << PrintedPage(dir, number, number == 1 ? lines : QStringList());
-  Run(QStringLiteral("djvm"), QStringList{QStringLiteral("-c"), path} + pages);
+  QStringList files;
+  for (int number = 1; number <= pageCount; ++number) files << PrintedPage(dir, number, pages.value(number));
+  Run(QStringLiteral("djvm"), QStringList{QStringLiteral("-c"), path} + files);
 }
 
 }  // namespace testdocs
