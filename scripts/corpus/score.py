@@ -15,7 +15,8 @@ wrong link.
 
 The text-less variant (only with --variants textless) runs the automatic
 types and, for the books marked textless_book, the whole-book type with
---ocr: the CLI reads the pages from their images. Those runs go one after
+--ocr: the CLI reads the pages from their images. The whole-book type gets
+the true offset there: body pages without text show no folio. Those runs go one after
 another (one Tesseract at a time), and a table of the pages read from the
 image and the seconds they took follows the scores.
 """
@@ -224,7 +225,9 @@ def plan(args, cli):
                 if ocr and not (mode.endswith("-auto") or (mode == BOOK and book.get("textless_book"))):
                     continue
                 if mode == BOOK:
-                    runs.append((book, variant, mode, ["--mode", mode, "--dry-run"] + ocr +
+                    # A book without hidden text shows no folio: its offset is given.
+                    offset = ["--offset", str(truth["offset"])] if ocr else []
+                    runs.append((book, variant, mode, ["--mode", mode, "--dry-run"] + ocr + offset +
                                  [corpus.variant_path(book, variant)]))
                     continue
                 first, last = corpus.page_range(book, kind_of(mode), variant)
@@ -318,7 +321,8 @@ def score_run(book, variant, mode, kind, cmd, made, layer, misses):
     its counts; with `misses` every missed entry and wrong link is listed."""
     first, last = corpus.page_range(book, kind, variant)
     if mode == BOOK:
-        mode, offset = f"{BOOK} ({kind})", "found"
+        given = cmd[cmd.index("--offset") + 1] if "--offset" in cmd else None
+        mode, offset = f"{BOOK} ({kind})", f"{int(given):+d}" if given else "found"
     else:
         offset = cmd[cmd.index("--offset") + 1]
         offset = offset if offset == "auto" else f"{int(offset):+d}"

@@ -161,7 +161,8 @@ class RowPlanner {
 
   // Whether the targets can be placed: with the book's numbers, a book
   // whose body pages have no hidden text shows no folio, and the run says
-  // so instead of listing every number as missing from the book.
+  // so instead of listing every number as missing from the book. An offset
+  // found another way (from the pages the entries lead to) belongs here.
   bool TargetsPlaceable() {
     if (!settings_.bookNumbers || !survey_.folios.Runs().isEmpty() ||
         survey_.withText.size() == survey_.folios.PageCount()) {

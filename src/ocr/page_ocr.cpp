@@ -86,13 +86,27 @@ QByteArray ReadPageZones(const QString& tesseract, const QString& bookPath, cons
     size = QSize(qMax(1, int(page.width * fit)), qMax(1, int(page.height * fit)));
     render(QStringLiteral("-size=%1x%2").arg(size.width()).arg(size.height()));
   }
+  const auto read = [&](const char* psm) {
+    return RunToEnd(tesseract,
+                    {picture, QStringLiteral("stdout"), QStringLiteral("-l"), QStringLiteral("rus+eng"),
+                     QStringLiteral("--psm"), QString::fromLatin1(psm),
+                     // printed pages have no light text on dark: its pass is skipped
+                     QStringLiteral("-c"), QStringLiteral("tessedit_do_invert=0"), QStringLiteral("tsv")},
+                    QCoreApplication::translate("Ocr", "Tesseract не смог прочитать страницу: %1").arg(where));
+  };
   QByteArray tsv;
   try {
-    tsv = RunToEnd(tesseract, {picture, QStringLiteral("stdout"), QStringLiteral("-l"), QStringLiteral("rus+eng"),
-                               QStringLiteral("--psm"), QStringLiteral("3"),
-                               // printed pages have no light text on dark: its pass is skipped
-                               QStringLiteral("-c"), QStringLiteral("tessedit_do_invert=0"), QStringLiteral("tsv")},
-                   QCoreApplication::translate("Ocr", "Tesseract не смог прочитать страницу: %1").arg(where));
+    // One column of lines first: with its layout analysis (psm 3) Tesseract
+    // sets a contents page's column of numbers apart from the titles, or
+    // drops it. Read so, a short number alone after a row of leader dots can
+    // be lost: a page with such a line is read again with the layout
+    // analysis, and the reading with more lines ending in a number is kept.
+    tsv = read("4");
+    const TsvLineEnds ends = LineEndsOfTsv(tsv);
+    if (ends.bareLeaders > 0) {
+      QByteArray laidOut = read("3");
+      if (LineEndsOfTsv(laidOut).numbers > ends.numbers) tsv = std::move(laidOut);
+    }
   } catch (...) {
     QFile::remove(picture);
     throw;

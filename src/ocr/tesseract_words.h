@@ -12,3 +12,11 @@
 // without words is the page zone with an empty text. Throws
 // InputError when the TSV lacks the header row Tesseract writes.
 QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeight, double scale = 1.0);
+
+// How the lines of a TSV end: in a number, or in leader dots with no number
+// after them (read as one column, a page may lose a short number standing
+// alone after its dots). Throws InputError as ZonesFromTesseractTsv does.
+struct TsvLineEnds {
+  int numbers = 0, bareLeaders = 0;
+};
+TsvLineEnds LineEndsOfTsv(QByteArrayView tsv);
