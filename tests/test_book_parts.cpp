@@ -1,10 +1,12 @@
 // How a page looks (contents, index, neither), the headings that name a
-// list, and how the looks of a book's pages make its parts.
+// list, how the looks of a book's pages make its parts, and which pages the
+// search of a book without hidden text looks at.
 #include <QtTest>
 
 #include "page/text_layer.h"
 #include "parts/book_parts.h"
 #include "parts/page_look.h"
+#include "parts/page_search.h"
 #include "support/djvu_documents.h"
 
 using namespace testdocs;
@@ -20,6 +22,8 @@ class BookPartsTest : public QObject {
   void PageLooks_data();
   void PageLooks();
   void Parts();
+  void Search_data();
+  void Search();
 };
 
 void BookPartsTest::Headings_data() {
@@ -144,6 +148,68 @@ void BookPartsTest::Parts() {
       QFAIL(qPrintable(QStringLiteral("%1: %2").arg(c.name, got.join(QStringLiteral("; ")))));
     }
   }
+}
+
+// A book's pages as the search sees them: "c3-4 i90-96 h90" (contents pages,
+// index pages, the pages under a heading), every other page of neither kind.
+PageLook LookIn(const QString& layout, int page) {
+  PageLook look;
+  look.page = page;
+  for (const QString& run : layout.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const int first = run.mid(1).section(QLatin1Char('-'), 0, 0).toInt();
+    const int last = run.contains(QLatin1Char('-')) ? run.section(QLatin1Char('-'), 1).toInt() : first;
+    if (page < first || page > last) continue;
+    if (run[0] == QLatin1Char('c')) look.kind = PageKind::Contents;
+    if (run[0] == QLatin1Char('i')) look.kind = PageKind::Index;
+    if (run[0] == QLatin1Char('h')) look.heading = look.kind == PageKind::Index ? ListHeading::Index : ListHeading::Contents;
+  }
+  return look;
+}
+
+void BookPartsTest::Search_data() {
+  QTest::addColumn<int>("first");
+  QTest::addColumn<int>("last");
+  QTest::addColumn<QString>("layout");
+  QTest::addColumn<QString>("read");  // the pages looked at, in order, as runs
+  QTest::newRow("no list: the first 20 and the last 30 pages") << 1 << 300 << "" << "1-20 300-271";
+  QTest::newRow("both lists found: each side stops two pages after")
+      << 1 << 300 << "c3-4 h3 i280-290 h280" << "1-6 300-278";
+  QTest::newRow("an index read backwards ends only at its heading")
+      << 1 << 300 << "i262-295 h262" << "1-20 300-260";
+  QTest::newRow("a long contents grows the front window")
+      << 1 << 300 << "c5-27 h5" << "1-29 300-271";
+  QTest::newRow("a list under no heading at the end is read to the window's end")
+      << 1 << 300 << "c296-299" << "1-20 300-271";
+  QTest::newRow("a page of a list lost between two") << 1 << 300 << "c3-4 c6-8 h3" << "1-10 300-271";
+  QTest::newRow("a short range: each page once") << 11 << 40 << "c12 h12" << "11-14 40-15";
+  QTest::newRow("a range shorter than the front window") << 5 << 9 << "" << "5-9";
+  QTest::newRow("no pages") << 9 << 5 << "" << "";
+}
+
+void BookPartsTest::Search() {
+  QFETCH(int, first);
+  QFETCH(int, last);
+  QFETCH(QString, layout);
+  QFETCH(QString, read);
+  PageSearch search(first, last);
+  QList<int> pages;
+  while (const std::optional<int> page = search.Next()) {
+    QVERIFY2(pages.size() < 1000 && !pages.contains(*page), "a page given twice");
+    pages << *page;
+    search.Saw(LookIn(layout, *page));
+  }
+  // Runs of pages read one after another, up or down.
+  QStringList runs;
+  for (qsizetype i = 0; i < pages.size();) {
+    qsizetype j = i;
+    while (j + 1 < pages.size() && qAbs(pages[j + 1] - pages[j]) == 1 &&
+           (j == i || pages[j + 1] - pages[j] == pages[j] - pages[j - 1])) {
+      ++j;
+    }
+    runs << (i == j ? QString::number(pages[i]) : QStringLiteral("%1-%2").arg(pages[i]).arg(pages[j]));
+    i = j + 1;
+  }
+  QCOMPARE(runs.join(QLatin1Char(' ')), read);
 }
 
 QTEST_GUILESS_MAIN(BookPartsTest)

@@ -48,7 +48,19 @@ void PageOcrTest::WordTableToZones() {
   const QList<PrintedLine> lines = PrintedLines(ParseTextLayer(zones));
   QCOMPARE(lines.size(), 2);
   QCOMPARE(lines[0].Text(), QStringLiteral("Глава 7\""));
+  // A blank page: a zone djvused's set-txt takes, with no line.
+  const QByteArray blank = ZonesFromTesseractTsv(kHeader + Row(4, 1, 50, 100, 300, 20, ""), 1000, 1400);
+  QCOMPARE(blank, QByteArray("(page 0 0 1000 1400 \"\")\n"));
+  QVERIFY(PrintedLines(ParseTextLayer(blank)).isEmpty());
   QVERIFY_THROWS_EXCEPTION(InputError, ZonesFromTesseractTsv("no table here\n", 10, 10));
+  // How the lines end: "Глава 7" and "Итоги, 12;" in a number, "Введение ....."
+  // in bare leader dots, "Список" in neither.
+  const QByteArray ends = kHeader + Row(5, 1, 50, 100, 120, 20, "Глава") + Row(5, 1, 200, 100, 30, 20, "7") +
+                          Row(5, 2, 50, 150, 120, 20, "Введение") + Row(5, 2, 200, 150, 90, 20, ".....") +
+                          Row(5, 3, 50, 200, 120, 20, "Итоги,") + Row(5, 3, 200, 200, 30, 20, "12;") +
+                          Row(5, 4, 50, 250, 120, 20, "Список");
+  QCOMPARE(LineEndsOfTsv(ends).numbers, 2);
+  QCOMPARE(LineEndsOfTsv(ends).bareLeaders, 1);
 }
 
 void PageOcrTest::PageReadFromItsImage() {

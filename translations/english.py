@@ -175,6 +175,10 @@ ENGLISH = {
     ' (основное)': ' (main)',
     'Часть книги': 'Part of the book',
     'не найдено ни содержания, ни указателя': 'found neither contents nor an index',
+    'Внимание: в книге нет скрытого текста (OCR): распознайте её или прочитайте страницы с изображения (--ocr)':
+        'Warning: the book has no hidden text (OCR): recognise it or read its pages from their images (--ocr)',
+    'Внимание: номера страниц книги не прочитаны: на её страницах нет скрытого текста; ссылки не созданы, задайте смещение':
+        "Warning: the book's page numbers were not read: its pages have no hidden text; no links made, give the offset",
     'Создать закладки': 'Create bookmarks',
     'Оглавление документа (закладки) из строк содержания, получивших ссылку; прежнее оглавление заменяется':
         "The document's outline (bookmarks) from the contents lines that got a link; the old outline is replaced",

@@ -248,6 +248,14 @@
         <source>Сомнительные номера, ссылки не созданы: %1 (%2)</source>
         <translation>Doubtful numbers, no links made: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Внимание: в книге нет скрытого текста (OCR): распознайте её или прочитайте страницы с изображения (--ocr)</source>
+        <translation>Warning: the book has no hidden text (OCR): recognise it or read its pages from their images (--ocr)</translation>
+    </message>
+    <message>
+        <source>Внимание: номера страниц книги не прочитаны: на её страницах нет скрытого текста; ссылки не созданы, задайте смещение</source>
+        <translation>Warning: the book's page numbers were not read: its pages have no hidden text; no links made, give the offset</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

@@ -19,22 +19,23 @@ BOOKS = [
     # separate text; two-column index of Latin and Cyrillic terms.
     dict(id="mpman-ru", package="texlive-lang-cyrillic",
          path="usr/share/doc/texlive-doc/metapost/mpman-ru/mpman-ru.pdf",
-         contents=(3, 3), index=(101, 106), scan=True),
+         contents=(3, 3), index=(101, 106), scan=True, textless_book=True),
     # Texinfo manual: roman-numbered front matter (i-v), numbers glued to
     # leaders, two-column function and concept indexes.
     dict(id="r-exts", package="r-doc-pdf",
          path="usr/share/R/doc/manual/R-exts.pdf",
-         contents=(3, 7), index=(230, 236), scan=False),
+         contents=(3, 7), index=(230, 236), scan=False, textless_book=True),
     # Texinfo manual: roman front matter (i-iv), two-column indexes.
     dict(id="r-intro", package="r-doc-pdf",
          path="usr/share/R/doc/manual/R-intro.pdf",
-         contents=(3, 6), index=(108, 112), scan=dict(contents=(3, 4), index=(108, 108))),
+         contents=(3, 6), index=(108, 112), scan=dict(contents=(3, 4), index=(108, 108)),
+         textless_book=True),
     # LaTeX manual: eighteen contents pages with the running head and folio,
     # links over the titles, a two-column index with many numbers per entry.
     dict(id="gnuplot", package="gnuplot-doc",
          path="usr/share/doc/gnuplot/gnuplot.pdf",
          contents=(2, 19), index=(304, 311), scan=False,
-         ocr=dict(contents=(2, 7), index=(304, 305)), dpi=150),
+         ocr=dict(contents=(2, 7), index=(304, 305)), dpi=150, textless_book=True),
 ]
 
 # Book variants: the typeset conversion, its contents and index pages OCR'd
@@ -43,6 +44,14 @@ BOOKS = [
 # dict(contents=(first, last), index=(first, last)): OCR takes a minute a
 # page on a busy machine.
 VARIANTS = ("typeset", "ocr", "scan")
+
+# The text-less variant: the typeset book with the hidden text removed from
+# every page, as a scan that was never recognised. The CLI reads its pages
+# from their images (--ocr), a few seconds a page, so only the scorer of the
+# work types uses it, and the whole-book type runs on it only for the books
+# marked textless_book=True (it reads up to fifty pages of each; the front
+# and end of every corpus book take it well under ten minutes).
+TEXTLESS = "textless"
 
 
 def book_dir(book):
@@ -76,8 +85,10 @@ def dpi(book):
     return book.get("dpi", DPI)
 
 
-def variants(book):
-    return [v for v in VARIANTS if v != "scan" or book.get("scan")]
+def variants(book, textless=False):
+    """The book's variants; the text-less one only when asked for."""
+    chosen = [v for v in VARIANTS if v != "scan" or book.get("scan")]
+    return chosen + [TEXTLESS] if textless else chosen
 
 # ImageMagick's convert; a stand-in may shadow it on the PATH.
 CONVERT = "/usr/bin/convert"

@@ -4,7 +4,8 @@
 For every book of books.py: fetch its Debian package (apt-get download, never
 installed), take the PDF out of it, convert it to DjVu with pdf2djvu (its own
 links left out), write the ground truth from the PDF, and make the OCR'd and
-scan-like variants of its contents and index pages. Every step whose output
+scan-like variants of its contents and index pages, and a copy of the whole
+book without hidden text. Every step whose output
 already exists is skipped, so a rebuild after a change costs only that step;
 delete a file in the cache to make it again.
 
@@ -12,6 +13,7 @@ Usage: build.py [BOOK...]   (default: every book)
 """
 import glob
 import os
+import shutil
 import subprocess
 import sys
 
@@ -69,6 +71,19 @@ def convert(book):
     return out
 
 
+def textless(book):
+    """The text-less variant: a copy of the typeset book without hidden text."""
+    out = corpus.variant_path(book, corpus.TEXTLESS)
+    if os.path.exists(out):
+        return out
+    log(f"{book['id']}: {corpus.TEXTLESS} (remove-txt)")
+    tmp = out + ".part.djvu"
+    shutil.copyfile(corpus.variant_path(book, "typeset"), tmp)
+    run(["djvused", tmp, "-e", "remove-txt", "-s"])
+    os.replace(tmp, out)
+    return out
+
+
 def main(argv):
     wanted = set(argv[1:])
     unknown = wanted - {b["id"] for b in corpus.BOOKS}
@@ -82,6 +97,7 @@ def main(argv):
         for variant in corpus.variants(book):
             if variant != "typeset":
                 ocr.build(book, variant)
+        textless(book)
     log(f"corpus ready in {corpus.CACHE}")
 
 

@@ -12,6 +12,13 @@ contents pages are scored as a contents type's, those on the true index pages
 as an index type's, and links on any other page are listed after the tables.
 Prints a Markdown table; --misses also lists every missed entry and every
 wrong link.
+
+The text-less variant (only with --variants textless) runs the automatic
+types and, for the books marked textless_book, the whole-book type with
+--ocr: the CLI reads the pages from their images. The whole-book type gets
+the true offset there: body pages without text show no folio. Those runs go one after
+another (one Tesseract at a time), and a table of the pages read from the
+image and the seconds they took follows the scores.
 """
 import argparse
 import concurrent.futures
@@ -33,7 +40,20 @@ BOOK = "book"
 MAPAREA = re.compile(r'\(maparea\s+"((?:[^"\\]|\\.)*)"\s+"(?:[^"\\]|\\.)*"\s+'
                      r'\((rect|oval)\s+(-?\d+)\s+(-?\d+)\s+(-?\d+)\s+(-?\d+)\s*\)')
 SELECT = re.compile(r'^select\s+(?:(\d+)\s*$|["\'].*#\s*page\s+(\d+)\s*$)')
+OCR_LINE = re.compile(r"прочитаны с изображения: (.*) \(([\d,]+) с\)")
 WORD = re.compile(r'\((?:word|line|char)\s+(-?\d+)\s+(-?\d+)\s+(-?\d+)\s+(-?\d+)\s+"((?:[^"\\]|\\.)*)"')
+
+
+def ocr_time(stderr):
+    """(pages read from the image, seconds) from the CLI's log, or None."""
+    m = OCR_LINE.search(stderr)
+    if not m:
+        return None
+    pages = 0
+    for run in m.group(1).split(", "):
+        first, _, last = run.partition("–")
+        pages += int(last or first) - int(first) + 1
+    return pages, float(m.group(2).replace(",", "."))
 
 
 def kind_of(mode):
@@ -191,19 +211,27 @@ def plan(args, cli):
         if args.books and book["id"] not in args.books:
             continue
         truth = truths.load(book)
-        for variant in corpus.variants(book):
+        textless = bool(args.variants) and corpus.TEXTLESS in args.variants
+        for variant in corpus.variants(book, textless):
             if args.variants and variant not in args.variants:
                 continue
             if not os.path.exists(corpus.variant_path(book, variant)):
                 print(f"{book['id']}: {variant} not built; left out", file=sys.stderr)
                 continue
+            # The text-less book is read from its images: the automatic types
+            # only, the whole book where its time allows.
+            ocr = ["--ocr"] if variant == corpus.TEXTLESS else []
             for mode in modes:
+                if ocr and not (mode.endswith("-auto") or (mode == BOOK and book.get("textless_book"))):
+                    continue
                 if mode == BOOK:
-                    runs.append((book, variant, mode, ["--mode", mode, "--dry-run",
-                                                       corpus.variant_path(book, variant)]))
+                    # A book without hidden text shows no folio: its offset is given.
+                    offset = ["--offset", str(truth["offset"])] if ocr else []
+                    runs.append((book, variant, mode, ["--mode", mode, "--dry-run"] + ocr + offset +
+                                 [corpus.variant_path(book, variant)]))
                     continue
                 first, last = corpus.page_range(book, kind_of(mode), variant)
-                cmd = ["--mode", mode, "--pages", f"{first}-{last}", "--dry-run",
+                cmd = ["--mode", mode, "--pages", f"{first}-{last}", "--dry-run"] + ocr + [
                        "--offset", "auto" if args.offset_auto else str(truth["offset"])]
                 if mode.endswith("-auto") and roman and truth["roman_offset"] is not None:
                     cmd += ["--roman-offset", str(truth["roman_offset"])]
@@ -225,10 +253,11 @@ def main():
     started = time.time()
     runs, not_offered = plan(args, cli)
     # quillmark-cli locks a document while it works on it, dry runs too: the
-    # runs on one document go one after another, documents side by side.
+    # runs on one document go one after another, documents side by side; the
+    # runs that read pages with Tesseract all go one after another.
     by_document = {}
     for i, run in enumerate(runs):
-        by_document.setdefault(run[3][-1], []).append(i)
+        by_document.setdefault("--ocr" if "--ocr" in run[3] else run[3][-1], []).append(i)
     results = [None] * len(runs)
 
     def run_document(indexes):
@@ -237,7 +266,7 @@ def main():
 
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
         list(pool.map(run_document, by_document.values()))
-    rows, totals, layers, off_parts = [], {}, {}, []
+    rows, totals, layers, off_parts, ocr_rows = [], {}, {}, [], []
     for (book, variant, mode, cmd), r in zip(runs, results):
         if r.returncode != 0:
             reason = r.stderr.strip().splitlines()[-1] if r.stderr.strip() else f"exit status {r.returncode}"
@@ -245,9 +274,14 @@ def main():
             continue
         key = (book["id"], variant)
         if key not in layers:
+            # A text-less page has no words to lose a number: every entry is reachable.
             layers[key] = (turned_truth(book, variant, truths.load(book)),
+                           {} if variant == corpus.TEXTLESS else
                            text_words(corpus.variant_path(book, variant),
                                       corpus.pages(book, "contents", variant) + corpus.pages(book, "index", variant)))
+        read = ocr_time(r.stderr)
+        if read:
+            ocr_rows.append((book["id"], mode) + read)
         made = parse_script(r.stdout, viewer.Pages.of(corpus.variant_path(book, variant)))
         if mode == BOOK:
             true_pages = set(corpus.pages(book, "contents") + corpus.pages(book, "index"))
@@ -272,6 +306,11 @@ def main():
         print("\nLinks of mode book on pages that are neither the true contents nor the true index pages:")
         for book_id, variant, count, pages in off_parts:
             print(f"- {book_id} {variant}: {count}" + (f" (pages {', '.join(map(str, pages))})" if pages else ""))
+    if ocr_rows:
+        print("\n| book | mode | pages read from the image | seconds | seconds per page |")
+        print("|---|---|---|---|---|")
+        for book_id, mode, pages, seconds in ocr_rows:
+            print(f"| {book_id} | {mode} | {pages} | {seconds:.1f} | {seconds / pages:.1f} |")
     if not_offered:
         print(f"\nNot offered by this quillmark-cli: {', '.join(not_offered)}.")
     print(f"\nScored in {time.time() - started:.1f} s.", file=sys.stderr)
@@ -282,14 +321,15 @@ def score_run(book, variant, mode, kind, cmd, made, layer, misses):
     its counts; with `misses` every missed entry and wrong link is listed."""
     first, last = corpus.page_range(book, kind, variant)
     if mode == BOOK:
-        mode, offset = f"{BOOK} ({kind})", "found"
+        given = cmd[cmd.index("--offset") + 1] if "--offset" in cmd else None
+        mode, offset = f"{BOOK} ({kind})", f"{int(given):+d}" if given else "found"
     else:
         offset = cmd[cmd.index("--offset") + 1]
         offset = offset if offset == "auto" else f"{int(offset):+d}"
     vtruth, words = layer
     made = [m for m in made if first <= m["page"] <= last]
     entries = [e for e in vtruth[kind] if first <= e["page"] <= last]
-    lost = [e for e in entries if not reachable(e, words)]
+    lost = [e for e in entries if variant != corpus.TEXTLESS and not reachable(e, words)]
     right, missed, extra_links, wrong_target = score(kind, made, entries)
     counts = [len(entries), len(lost), len(made), right, len(wrong_target)]
     if misses:

@@ -97,3 +97,15 @@ QString BookFoundLine(const QList<BookPart>& parts, std::optional<int> offset, i
 QString NothingFoundLine() {
   return QCoreApplication::translate("CreateRun", "не найдено ни содержания, ни указателя");
 }
+
+QString NoHiddenTextLine() {
+  return QCoreApplication::translate("CreateRun",
+                                     "Внимание: в книге нет скрытого текста (OCR): распознайте её или прочитайте "
+                                     "страницы с изображения (--ocr)");
+}
+
+QString NoFoliosLine() {
+  return QCoreApplication::translate("CreateRun",
+                                     "Внимание: номера страниц книги не прочитаны: на её страницах нет скрытого "
+                                     "текста; ссылки не созданы, задайте смещение");
+}

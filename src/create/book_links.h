@@ -42,3 +42,11 @@ QString BookFoundLine(const QList<BookPart>& parts, std::optional<int> offset, i
 
 // The line of a run that found neither part within the row's pages.
 QString NothingFoundLine();
+
+// The line of a run over a book without any hidden text that was not asked
+// to read its pages from their images.
+QString NoHiddenTextLine();
+
+// The line of a run whose targets go by the book's page numbers when its
+// body pages have no hidden text to read them from.
+QString NoFoliosLine();

@@ -3,24 +3,79 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <algorithm>
 
 #include "core/job_log.h"
 #include "djvused/script_dialect.h"
 #include "ocr/page_ocr.h"
+#include "page/text_layer.h"
+#include "parts/page_search.h"
+
+namespace {
+
+// Reads pages from their images one after another, Tesseract looked for
+// before the first, and keeps the report of the pages read.
+class ImageReader {
+ public:
+  ImageReader(const QString& bookPath, const QString& workFolder) : bookPath_(bookPath), workFolder_(workFolder) {}
+  void Read(PageData& page) {
+    if (tesseract_.isEmpty()) tesseract_ = ocr::TesseractProgram();
+    QElapsedTimer timer;
+    timer.start();
+    page.text = ocr::ReadPageZones(tesseract_, bookPath_, page, workFolder_);
+    report_.pages << page.number;
+    report_.milliseconds += timer.elapsed();
+  }
+  const OcrReport& Report() const { return report_; }
+
+ private:
+  const QString& bookPath_;
+  const QString& workFolder_;
+  QString tesseract_;
+  OcrReport report_;
+};
+
+}  // namespace
 
 OcrReport ReadTextlessPages(QList<PageData>& pages, const QString& bookPath, const QString& workFolder) {
-  OcrReport report;
-  QElapsedTimer timer;
-  timer.start();
-  QString tesseract;  // looked for once, before the first page is read
+  ImageReader reader(bookPath, workFolder);
   for (PageData& page : pages) {
-    if (!page.text.isEmpty()) continue;
-    if (tesseract.isEmpty()) tesseract = ocr::TesseractProgram();
-    page.text = ocr::ReadPageZones(tesseract, bookPath, page, workFolder);
-    report.pages << page.number;
+    if (page.text.isEmpty()) reader.Read(page);
   }
-  report.milliseconds = timer.elapsed();
-  return report;
+  return reader.Report();
+}
+
+TextlessLooks LookAtTextlessPages(const QList<PageData>& textless, const BookSurvey& survey, int first, int last,
+                                  const QString& bookPath, const QString& workFolder) {
+  TextlessLooks found;
+  ImageReader reader(bookPath, workFolder);
+  PageSearch search(first, last);
+  while (const std::optional<int> number = search.Next()) {
+    const auto blank = std::find_if(textless.begin(), textless.end(), [&](const PageData& p) { return p.number == *number; });
+    PageLook look;
+    look.page = *number;
+    if (blank == textless.end()) {
+      // A page with hidden text: the survey has looked at it.
+      const auto seen = std::find_if(survey.looks.begin(), survey.looks.end(), [&](const PageLook& l) { return l.page == *number; });
+      if (seen != survey.looks.end()) look = *seen;
+    } else {
+      PageData page = *blank;
+      reader.Read(page);
+      look = LookOfPage(ParseTextLayer(page.text), page.number, survey.folios.PageCount());
+      if (look.kind != PageKind::Other) found.looks << look;
+      found.read << page;
+    }
+    search.Saw(look);
+  }
+  found.report = reader.Report();
+  return found;
+}
+
+void TakeReadText(QList<PageData>& pages, const QList<PageData>& read) {
+  for (PageData& page : pages) {
+    const auto it = std::find_if(read.begin(), read.end(), [&](const PageData& r) { return r.number == page.number; });
+    if (page.text.isEmpty() && it != read.end()) page.text = it->text;
+  }
 }
 
 QByteArray StoreReadText(const QList<PageData>& pages, const QList<int>& read) {

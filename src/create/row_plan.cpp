@@ -64,6 +64,7 @@ class RowPlanner {
     if (WholeBook() && parts_.isEmpty()) {
       // Nothing to link: nothing is written.
       plan_.notes << NothingFoundLine();
+      if (survey_.withText.isEmpty() && options_.ocr == OcrUse::Off) plan_.notes << NoHiddenTextLine();
       return std::move(plan_);
     }
     Recognise();
@@ -116,8 +117,9 @@ class RowPlanner {
     } else if (!parts_.isEmpty()) {
       plan_.pages = ReadPagesOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)),
                                     PartPages(parts_));
+      TakeReadText(plan_.pages, ocrRead_);
     }
-    if (options_.ocr != OcrUse::Off && IsAutomatic(settings_.workType)) {
+    if (options_.ocr != OcrUse::Off && IsAutomatic(settings_.workType) && !WholeBook()) {
       ocr_ = ReadTextlessPages(plan_.pages, plan_.path, runner_.WorkFolder());
       if (!ocr_.pages.isEmpty()) plan_.notes << OcrLine(ocr_);
     }
@@ -135,8 +137,41 @@ class RowPlanner {
   void SurveyRange(int first, int last, const std::function<void()>& reading) {
     reading();
     survey_ = SurveyBook(runner_, plan_.path);
+    if (options_.ocr != OcrUse::Off) LookAtTextlessPages(first, last);
     parts_ = PartsWithin(survey_.parts, first, last);
     if (!parts_.isEmpty()) runner_.RunPagesDump(plan_.path, PagesCommands(PartPages(parts_)));
+  }
+
+  // The pages of first..last without hidden text that the search reaches,
+  // read from their images and judged like the others; the parts are found
+  // again with them. The text read stays for the pages of the parts.
+  void LookAtTextlessPages(int first, int last) {
+    QList<int> textless;
+    for (int page = first; page <= last; ++page) {
+      if (!std::binary_search(survey_.withText.begin(), survey_.withText.end(), page)) textless << page;
+    }
+    if (textless.isEmpty()) return;
+    runner_.RunPagesDump(plan_.path, PagesCommands(textless));  // their sizes
+    const QList<PageData> blank =
+        ReadPagesOutput(dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kDumpFile)), textless);
+    TextlessLooks found = ::LookAtTextlessPages(blank, survey_, first, last, plan_.path, runner_.WorkFolder());
+    AddPageLooks(survey_, found.looks);
+    ocr_ = found.report;
+    ocrRead_ = std::move(found.read);
+    if (!ocr_.pages.isEmpty()) plan_.notes << OcrLine(ocr_);
+  }
+
+  // Whether the targets can be placed: with the book's numbers, a book
+  // whose body pages have no hidden text shows no folio, and the run says
+  // so instead of listing every number as missing from the book. An offset
+  // found another way (from the pages the entries lead to) belongs here.
+  bool TargetsPlaceable() {
+    if (!settings_.bookNumbers || !survey_.folios.Runs().isEmpty() ||
+        survey_.withText.size() == survey_.folios.PageCount()) {
+      return true;
+    }
+    plan_.notes << NoFoliosLine();
+    return false;
   }
 
   // The entries of the range's pages, written as links by the writer. With
@@ -144,6 +179,7 @@ class RowPlanner {
   // book's folio map (read only when the range has hidden text to link).
   void Recognise() {
     if (WholeBook()) {
+      if (!TargetsPlaceable()) return;
       // The survey's map places the targets, or checks those of a fixed offset.
       folios_.emplace(survey_.folios, settings_.bookNumbers);
     } else if (settings_.bookNumbers && !textPages_.isEmpty()) {
@@ -272,7 +308,8 @@ class RowPlanner {
     }
     plan_.script = LinkScript(options_.removeOcr, edits_, outline.data);
     if (options_.ocr == OcrUse::Write && !ocr_.pages.isEmpty()) {
-      plan_.script += StoreReadText(plan_.pages, ocr_.pages);  // after the links: their pages' text
+      // After the links: their pages' text (the whole book: every page read).
+      plan_.script += StoreReadText(WholeBook() ? ocrRead_ : plan_.pages, ocr_.pages);
     }
     if (options_.removeOcr) {
       // The script removes the whole document's hidden text: the log says how much that is.
@@ -297,6 +334,7 @@ class RowPlanner {
   QList<const PageData*> textPages_;  // point into plan_.pages, which stays in place until Make returns
   LinkStyle style_;
   OcrReport ocr_;
+  QList<PageData> ocrRead_;     // the whole-book type: the pages read from their images
   LinkWriter writer_;
   ScanReport report_;
   std::optional<FolioTargets> folios_;

@@ -46,16 +46,21 @@ QByteArray Box(qint64 left, qint64 bottom, qint64 right, qint64 top) {
          QByteArray::number(top);
 }
 
-}  // namespace
+// The words of a TSV by their line (block, paragraph, line), lines in
+// reading order; boxes in page units from the bottom left.
+struct WordLines {
+  QMap<std::tuple<int, int, int>, QList<Word>> lines;
+  QList<std::tuple<int, int, int>> order;
+};
 
-QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeight, double scale) {
+WordLines ReadWordLines(QByteArrayView tsv, int pageHeight, double scale) {
   const auto unit = [scale](qint64 pixels) { return qint64(pixels / scale + 0.5); };
   const QList<QByteArray> rows = tsv.toByteArray().split('\n');
   if (rows.isEmpty()) throw InputError(QCoreApplication::translate("Ocr", "Tesseract вывел не таблицу слов"));
   const Columns c = ReadHeader(rows.first());
-  // Words by their line (block, paragraph, line), in reading order.
-  QMap<std::tuple<int, int, int>, QList<Word>> lines;
-  QList<std::tuple<int, int, int>> order;
+  WordLines read;
+  auto& lines = read.lines;
+  auto& order = read.order;
   for (qsizetype r = 1; r < rows.size(); ++r) {
     const QList<QByteArray> cells = rows[r].split('\t');
     if (cells.size() <= c.text || cells[c.level].toInt() != 5) continue;  // 5: a word
@@ -69,6 +74,30 @@ QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeig
     // From the top left to djvused's bottom left.
     lines[key] << Word{left, pageHeight - bottom, right, pageHeight - top, text};
   }
+  return read;
+}
+
+}  // namespace
+
+TsvLineEnds LineEndsOfTsv(QByteArrayView tsv) {
+  TsvLineEnds ends;
+  const WordLines read = ReadWordLines(tsv, 0, 1.0);
+  for (const auto& key : read.order) {
+    QByteArray last = read.lines[key].last().text;
+    while (!last.isEmpty() && QByteArrayView(",;:)]").contains(last.back())) last.chop(1);
+    if (!last.isEmpty() && last.back() >= '0' && last.back() <= '9') {
+      ++ends.numbers;
+    } else if (last.endsWith("...")) {
+      ++ends.bareLeaders;
+    }
+  }
+  return ends;
+}
+
+QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeight, double scale) {
+  const WordLines read = ReadWordLines(tsv, pageHeight, scale);
+  const auto& lines = read.lines;
+  const auto& order = read.order;
   QByteArray out = "(page 0 0 " + QByteArray::number(pageWidth) + ' ' + QByteArray::number(pageHeight);
   for (const auto& key : order) {
     const QList<Word>& words = lines[key];
@@ -80,5 +109,8 @@ QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeig
     for (const Word& w : words) out += "\n  (word " + Box(w.left, w.bottom, w.right, w.top) + ' ' + dialect::Quote(w.text) + ')';
     out += ')';
   }
+  // A page without words is a zone of its own, with an empty text, as
+  // djvused takes it.
+  if (order.isEmpty()) out += " \"\"";
   return out + ")\n";
 }

@@ -8,6 +8,15 @@
 
 // The zone tree of a page of pageWidth × pageHeight units from the TSV of its
 // picture rendered at `scale` picture pixels per page unit. Words Tesseract
-// found no text in are left out, and so is a line without words. Throws
+// found no text in are left out, and so is a line without words; a page
+// without words is the page zone with an empty text. Throws
 // InputError when the TSV lacks the header row Tesseract writes.
 QByteArray ZonesFromTesseractTsv(QByteArrayView tsv, int pageWidth, int pageHeight, double scale = 1.0);
+
+// How the lines of a TSV end: in a number, or in leader dots with no number
+// after them (read as one column, a page may lose a short number standing
+// alone after its dots). Throws InputError as ZonesFromTesseractTsv does.
+struct TsvLineEnds {
+  int numbers = 0, bareLeaders = 0;
+};
+TsvLineEnds LineEndsOfTsv(QByteArrayView tsv);

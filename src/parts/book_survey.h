@@ -14,7 +14,13 @@ struct BookSurvey {
   QList<BookPart> parts;
   // The pages that look like contents or index pages, in page order.
   QList<PageLook> looks;
+  // The pages with hidden text, in page order.
+  QList<int> withText;
 };
+
+// Adds the looks of pages read otherwise (from their images) and finds the
+// parts again from all of them.
+void AddPageLooks(BookSurvey& survey, const QList<PageLook>& looks);
 
 // Has djvused dump the book's page list and hidden text once (through the
 // runner) and reads each page as it arrives. Throws DjvusedError, IoError,

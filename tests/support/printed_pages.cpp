@@ -39,7 +39,7 @@ QString PrintedPageFile(const QTemporaryDir& dir, int number, const QStringList&
   const QString pbm = dir.filePath(QStringLiteral("p%1.pbm").arg(number));
   const QString page = dir.filePath(QStringLiteral("p%1.djvu").arg(number));
   if (!picture.convertToFormat(QImage::Format_Mono).save(pbm, "PBM")) throw std::runtime_error("no PBM written");
-  Run(QStringLiteral("cjb2"), {QStringLiteral("-dpi"), QStringLiteral("150"), pbm, page});
+  Run(QStringLiteral("cjb2"), {QStringLiteral("-dpi"), QStringLiteral("300"), pbm, page});
   return page;
 }
 
