@@ -65,6 +65,8 @@ class CreateBookTest : public QObject {
   void FixedOffsetIsChecked();
   void NothingFound();
   void CommandLine();
+  void TitlesGiveTheOffset_data();
+  void TitlesGiveTheOffset();
   void AutomaticTypesKeepToTheirKind_data();
   void AutomaticTypesKeepToTheirKind();
 
@@ -196,6 +198,58 @@ void CreateBookTest::CommandLine() {
   QVERIFY2(log.contains(QStringLiteral("Содержание: стр. 2–3, указатель: стр. 57–59, смещение +4")), qPrintable(log));
   QCOMPARE(LinkCounts(book).keys(), (QList<int>{2, 3, 57, 58, 59}));
   QCOMPARE(BookmarkCount(book), 24);
+}
+
+// A book that prints no page numbers: its chapters start on pages under
+// their titles, three pages on from the numbers the contents give. With the
+// offset from the book, the run takes the offset the titles show, or, when
+// the chapters carry no titles, says it found none and writes nothing.
+void CreateBookTest::TitlesGiveTheOffset_data() {
+  QTest::addColumn<QString>("type");
+  QTest::addColumn<bool>("titled");
+  QTest::newRow("whole book, titled chapters") << "5" << true;
+  QTest::newRow("automatic contents, titled chapters") << "3" << true;
+  QTest::newRow("whole book, untitled chapters") << "5" << false;
+}
+
+void CreateBookTest::TitlesGiveTheOffset() {
+  QFETCH(QString, type);
+  QFETCH(bool, titled);
+  const QList<QPair<QString, int>> chapters{{"Введение", 1},         {"Основные понятия", 3},
+                                            {"Методы решения", 6},   {"Численные примеры", 9},
+                                            {"Обсуждение итогов", 12}, {"Заключение", 15}};
+  constexpr int kTitleOffset = 3;
+  QList<TextLine> contents{Line(1500, QStringLiteral("Содержание"), 500)};
+  QList<Page> pages(20, Page{PageText({Line(900, QStringLiteral("Обычный текст страницы без номера"))}), {}});
+  for (qsizetype i = 0; i < chapters.size(); ++i) {
+    TextLine line = Line(1400 - 60 * int(i), chapters[i].first);
+    line.words << Word{1060, line.bottom, 1100, line.top, QString::number(chapters[i].second)};
+    line.right = 1100;
+    contents << line;
+    if (titled) {
+      pages[chapters[i].second + kTitleOffset - 1] =
+          Page{PageText({Line(1500, chapters[i].first, 300), Line(900, QStringLiteral("Текст главы"))}), {}};
+    }
+  }
+  pages[1] = Page{PageText(contents), {}};
+  const QString book = dir_.filePath(QStringLiteral("без номеров %1.djvu").arg(QTest::currentDataTag()));
+  BuildDocument(book, pages);
+  const QByteArray before = ReadFile(book);
+
+  CreateJob row = BookRow(book, type == QLatin1String("5") ? 1 : 2, type == QLatin1String("5") ? 20 : 2);
+  row.settings.workType = WorkType(type.toInt());
+  const QString log = Run(row);
+  if (!titled) {
+    QVERIFY2(log.contains(QStringLiteral("смещение по заголовкам глав не определено")), qPrintable(log));
+    QCOMPARE(ReadFile(book), before);
+    return;
+  }
+  QVERIFY2(log.contains(QStringLiteral("Номера страниц в книге не найдены; смещение +3 найдено по заголовкам глав "
+                                       "(6 из 6 записей содержания)")),
+           qPrintable(log));
+  QStringList expected;
+  for (const auto& chapter : chapters) expected << QStringLiteral("#%1").arg(chapter.second + kTitleOffset);
+  QCOMPARE(Targets(LinksByPage(book).value("p2.djvu")), expected);
 }
 
 void CreateBookTest::AutomaticTypesKeepToTheirKind_data() {

@@ -238,6 +238,8 @@ ENGLISH = {
     'римские номера': 'Roman numbers',
     'нет ссылок': 'no links',
     'Номера, которых нет в книге, ссылки не созданы (%1): %2': 'Numbers the book does not have, no links created (%1): %2',
+    'Номера страниц в книге не найдены, смещение по заголовкам глав не определено: ссылки по номерам не созданы': 'No page numbers found in the book, and the chapter titles give no offset: no links by page numbers created',
+    'Номера страниц в книге не найдены; смещение %1 найдено по заголовкам глав (%2 из %3 записей содержания)': 'No page numbers found in the book; offset %1 found from the chapter titles (%2 of %3 contents entries)',
     '%1 → стр. %2 (на ней %3)': '%1 → page %2 (which carries %3)',
     'Внимание: смещение %1 не совпадает с номерами страниц книги у %2 из %3 проверенных ссылок, например: %4':
         "Attention: the offset %1 does not match the book's page numbers for %2 of %3 links checked, for example: %4",

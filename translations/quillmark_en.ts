@@ -256,6 +256,14 @@
         <source>Внимание: номера страниц книги не прочитаны: на её страницах нет скрытого текста; ссылки не созданы, задайте смещение</source>
         <translation>Warning: the book's page numbers were not read: its pages have no hidden text; no links made, give the offset</translation>
     </message>
+    <message>
+        <source>Номера страниц в книге не найдены, смещение по заголовкам глав не определено: ссылки по номерам не созданы</source>
+        <translation>No page numbers found in the book, and the chapter titles give no offset: no links by page numbers created</translation>
+    </message>
+    <message>
+        <source>Номера страниц в книге не найдены; смещение %1 найдено по заголовкам глав (%2 из %3 записей содержания)</source>
+        <translation>No page numbers found in the book; offset %1 found from the chapter titles (%2 of %3 contents entries)</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

@@ -19,6 +19,7 @@
 #include "create/page_scan.h"
 #include "create/target_check.h"
 #include "create/text_dump.h"
+#include "create/title_offset.h"
 #include "djvused/component_list.h"
 #include "djvused/djvu_book.h"
 #include "djvused/script_dialect.h"
@@ -185,6 +186,10 @@ class RowPlanner {
     } else if (settings_.bookNumbers && !textPages_.isEmpty()) {
       folios_.emplace(ReadBookPageNumbers(runner_, plan_.path, components_), true);
     }
+    if (folios_ && settings_.bookNumbers && !folios_->Map().MainOffset() && LinksContents(settings_.workType) &&
+        IsAutomatic(settings_.workType)) {
+      OffsetFromTitles();
+    }
     FolioTargets* const folioTargets = folios_ ? &*folios_ : nullptr;
     if (!IsAutomatic(settings_.workType)) {
       const TextDumpLines dump = TextDumpLines::FromText(AsTextDump(plan_.pages));
@@ -196,8 +201,8 @@ class RowPlanner {
       report_ = scan.Report();
       return;
     }
-    const AutoLinkSettings autoSettings{settings_.workType, settings_.offset,  settings_.halve,
-                                        settings_.romanOffset, pageCount_, folioTargets};
+    const AutoLinkSettings autoSettings{settings_.workType, titleOffset_ ? titleOffset_->offset : settings_.offset,
+                                        settings_.halve, settings_.romanOffset, pageCount_, folioTargets};
     const AutoPageLinks::Ask ask = [this](int previous, int current, int page,
                                           const QString& lineText) -> std::optional<int> {
       if (!RunOptions(frontEnd_).AskWhenUnclear()) return std::nullopt;
@@ -219,6 +224,35 @@ class RowPlanner {
     // Every link's number checked against the text of the page it leads to.
     checked_ = CheckEntryTargets(read, runner_, TargetCheckInput{plan_.path, plan_.pages, &links, pageCount_});
     WriteAutoPages(read, writer_);
+  }
+
+  // A book that shows no page numbers: the offset under which the contents
+  // entries lead to pages that begin with their titles, found from every
+  // page's first lines, takes the folio map's place; without one no entry
+  // gets a link, and the log says why.
+  void OffsetFromTitles() {
+    const AutoLinkSettings plain{settings_.workType, 0, settings_.halve, settings_.romanOffset, pageCount_, nullptr};
+    QList<PageEntries> read;
+    if (WholeBook()) {
+      read = ReadBookPages(textPages_, parts_, plain, {});
+    } else {
+      AutoPageLinks links(plain, {});
+      for (const qsizetype i : GuardPages(textPages_, settings_.workType, pageCount_).linked) {
+        read << ReadAutoPage(*textPages_[i], int(i) + 1, links);
+      }
+    }
+    QList<TitledNumber> entries;
+    for (const PageEntries& page : read) {
+      if (page.index) continue;
+      for (const ContentsEntry& entry : page.entries) entries << TitledNumber{entry.target, entry.title};
+    }
+    const QHash<int, QString> headings = ReadBookHeadings(runner_, plan_.path);
+    const std::optional<TitleOffset> found =
+        OffsetByTitles(entries, pageCount_, [&](int page) { return headings.value(page); });
+    titleLine_ = TitleOffsetLine(found);
+    if (!found) return;
+    titleOffset_ = found;
+    folios_.reset();  // the targets go by the offset found
   }
 
   // The pages' new annotations. A page whose old annotations hold a line
@@ -262,7 +296,9 @@ class RowPlanner {
     plan_.notes << checked_;
     if (WholeBook()) {
       plan_.partsFound = BookFoundLine(
-          parts_, settings_.bookNumbers ? survey_.folios.MainOffset() : std::optional<int>(settings_.offset),
+          parts_,
+          titleOffset_ ? std::optional<int>(titleOffset_->offset)
+          : settings_.bookNumbers ? survey_.folios.MainOffset() : std::optional<int>(settings_.offset),
           summary.links);
       plan_.notes << plan_.partsFound;
     }
@@ -280,6 +316,7 @@ class RowPlanner {
   void CheckTargets() {
     plan_.notes << report_.Lines();
     if (!made_.isEmpty()) plan_.notes << TargetsLines(plan_.targets);
+    if (!titleLine_.isEmpty()) plan_.notes << titleLine_;
     if (folios_) plan_.notes << folios_->Lines(settings_.offset);
     if (settings_.bookNumbers || settings_.halve || WholeBook()) return;  // the whole book's map checked it
     QList<int> unreadable;
@@ -338,6 +375,8 @@ class RowPlanner {
   LinkWriter writer_;
   ScanReport report_;
   std::optional<FolioTargets> folios_;
+  std::optional<TitleOffset> titleOffset_;  // a book without page numbers: the offset its chapter titles give
+  QString titleLine_;                       // ... and the log's line on it
   BookSurvey survey_;            // the whole-book type: the book as surveyed
   QList<BookPart> parts_;        // the whole-book type: its parts within the range
   QString skipped_;              // the automatic types: the pages not of the row's kind, skipped
