@@ -137,7 +137,10 @@ class RowPlanner {
   // whole (their annotations and sizes).
   void SurveyRange(int first, int last, const std::function<void()>& reading) {
     reading();
-    survey_ = SurveyBook(runner_, plan_.path);
+    // Each page's words are kept folded for the check of the links' targets,
+    // so the book is not read twice.
+    survey_ = SurveyBook(runner_, plan_.path,
+                         [this](int page, const TextZone& zones) { surveyWords_.insert(page, targets::PageText(zones)); });
     if (options_.ocr != OcrUse::Off) LookAtTextlessPages(first, last);
     parts_ = PartsWithin(survey_.parts, first, last);
     if (!parts_.isEmpty()) runner_.RunPagesDump(plan_.path, PagesCommands(PartPages(parts_)));
@@ -222,7 +225,9 @@ class RowPlanner {
       skipped_ = SkippedLine(settings_.workType, guard.skipped);
     }
     // Every link's number checked against the text of the page it leads to.
-    checked_ = CheckEntryTargets(read, runner_, TargetCheckInput{plan_.path, plan_.pages, &links, pageCount_});
+    checked_ = CheckEntryTargets(read, runner_,
+                                 TargetCheckInput{plan_.path, plan_.pages, &links, pageCount_,
+                                                  WholeBook() ? &surveyWords_ : nullptr});
     WriteAutoPages(read, writer_);
   }
 
@@ -378,6 +383,7 @@ class RowPlanner {
   std::optional<TitleOffset> titleOffset_;  // a book without page numbers: the offset its chapter titles give
   QString titleLine_;                       // ... and the log's line on it
   BookSurvey survey_;            // the whole-book type: the book as surveyed
+  QHash<int, targets::PageText> surveyWords_;  // the whole-book type: every page's words, folded
   QList<BookPart> parts_;        // the whole-book type: its parts within the range
   QString skipped_;              // the automatic types: the pages not of the row's kind, skipped
   QStringList checked_;          // the automatic types: the lines of the check of their numbers

@@ -18,10 +18,15 @@ constexpr int kExamples = 3;
 // when first asked for.
 class PageTexts {
  public:
+  explicit PageTexts(const QHash<int, targets::PageText>* known) : known_(known) {}
   void Add(const PageData& page) { data_.insert_or_assign(page.number, page.text); }
-  bool Has(int page) const { return data_.count(page) != 0; }
+  bool Has(int page) const { return known_ || data_.count(page) != 0; }
 
   const targets::PageText* Of(int page) {
+    if (known_ && data_.count(page) == 0) {
+      const auto folded = known_->find(page);
+      return folded != known_->end() ? &*folded : nullptr;
+    }
     const auto known = texts_.find(page);
     if (known != texts_.end()) return known->second ? &*known->second : nullptr;
     std::optional<targets::PageText>& text = texts_[page];
@@ -46,6 +51,7 @@ class PageTexts {
   }
 
  private:
+  const QHash<int, targets::PageText>* known_;
   std::map<int, QByteArray> data_;
   std::map<int, std::optional<targets::PageText>> texts_;  // a node map: the pointers handed out stay valid
 };
@@ -79,7 +85,7 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   }
   if (entries.isEmpty()) return {};
   const TargetOf target = [&input](int printed, bool roman) { return input.links->TriedTarget(printed, roman); };
-  PageTexts texts;
+  PageTexts texts(input.known);
   for (const PageData& page : input.read) texts.Add(page);
   texts.Read(runner, input.path, targets::PagesToRead(entries, target), input.pageCount);
   const targets::PageTextOf textOf = [&texts](int page) { return texts.Of(page); };

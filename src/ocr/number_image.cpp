@@ -10,6 +10,29 @@
 
 namespace ocr {
 
+namespace {
+
+// Whether a PGM picture holds any dark pixel: a segment with no ink shows no
+// number, and Tesseract is not asked to read it.
+bool HasInk(const QString& picture) {
+  QFile file(picture);
+  if (!file.open(QIODevice::ReadOnly)) return true;
+  const QByteArray bytes = file.readAll();
+  // The header: "P5", width, height and the largest value, each followed by a blank.
+  qsizetype at = 0;
+  for (int field = 0; field < 4; ++field) {
+    while (at < bytes.size() && QChar::isSpace(uchar(bytes[at]))) ++at;
+    while (at < bytes.size() && !QChar::isSpace(uchar(bytes[at]))) ++at;
+  }
+  if (!bytes.startsWith("P5") || at >= bytes.size()) return true;
+  for (qsizetype i = at + 1; i < bytes.size(); ++i) {
+    if (uchar(bytes[i]) < 128) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 QString FindTesseract() { return QStandardPaths::findExecutable(QStringLiteral("tesseract")); }
 
 std::optional<int> ReadNumberBox(const QString& tesseract, const QString& bookPath, int page, const PageRect& box,
@@ -27,6 +50,10 @@ std::optional<int> ReadNumberBox(const QString& tesseract, const QString& bookPa
             QStringLiteral("-segment=%1x%2+%3+%4").arg(width).arg(height).arg(left).arg(bottom),
             DjvusedRunner::ShortPathOf(bookPath), picture},
            QCoreApplication::translate("Ocr", "ddjvu не смог отрисовать страницу: %1").arg(where));
+  if (!HasInk(picture)) {
+    QFile::remove(picture);
+    return std::nullopt;
+  }
   QByteArray text;
   try {
     text = RunToEnd(tesseract,

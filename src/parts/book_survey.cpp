@@ -4,13 +4,15 @@
 
 #include "folios/book_folios.h"
 
-BookSurvey SurveyBook(DjvusedRunner& runner, const QString& path) {
+BookSurvey SurveyBook(DjvusedRunner& runner, const QString& path, const SurveyedPageSink& eachPage) {
   BookSurvey survey;
   // Only the looks are kept of each page: the book's text never stays whole
   // in memory.
   survey.folios = ReadBookFolios(runner, path, [&](const PageData& page, int pageCount) {
     survey.withText.append(page.number);
-    const PageLook look = LookOfPage(ParseTextLayer(page.text), page.number, pageCount);
+    const TextZone zones = ParseTextLayer(page.text);
+    if (eachPage) eachPage(page.number, zones);
+    const PageLook look = LookOfPage(zones, page.number, pageCount);
     if (look.kind != PageKind::Other) survey.looks.append(look);
   });
   survey.parts = FindBookParts(survey.looks, survey.folios.PageCount());

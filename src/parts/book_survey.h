@@ -3,6 +3,7 @@
 // "offsets" gives it) and its parts (contents lists, index).
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "folios/folio_map.h"
 #include "parts/book_parts.h"
@@ -22,7 +23,11 @@ struct BookSurvey {
 // parts again from all of them.
 void AddPageLooks(BookSurvey& survey, const QList<PageLook>& looks);
 
+// Receives each page with hidden text as the survey parses it, for a reader
+// that keeps more of the pages than the survey does.
+using SurveyedPageSink = std::function<void(int page, const TextZone& zones)>;
+
 // Has djvused dump the book's page list and hidden text once (through the
 // runner) and reads each page as it arrives. Throws DjvusedError, IoError,
 // and InputError for a page whose hidden text is not well formed.
-BookSurvey SurveyBook(DjvusedRunner& runner, const QString& path);
+BookSurvey SurveyBook(DjvusedRunner& runner, const QString& path, const SurveyedPageSink& eachPage = {});

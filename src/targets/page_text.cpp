@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "page/printed_lines.h"
 #include "targets/word_keys.h"
 
 namespace targets {
@@ -13,19 +12,51 @@ bool EndsInHyphen(const QString& text) {
                              text.endsWith(QChar(0x2010)));
 }
 
+// The blank-separated words of a zone's text, or of its characters' texts
+// joined.
+void AddWords(const TextZone& zone, QStringList& words) {
+  QString text = zone.text;
+  for (const TextZone& c : zone.children) text += c.text;
+  words << text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// The words of one line zone (or of a leaf zone above the lines).
+void LineWords(const TextZone& zone, QStringList& words) {
+  if (zone.children.isEmpty() || zone.kind == ZoneKind::Word || zone.children.first().kind == ZoneKind::Char) {
+    AddWords(zone, words);
+    return;
+  }
+  for (const TextZone& child : zone.children) LineWords(child, words);
+}
+
+// The page's lines in the zone tree's order, which is its reading order: the
+// words are only looked up, so the lines need not be regrouped as a reader
+// sees them (which costs more than the lookup on a whole book).
+void CollectLines(const TextZone& zone, QList<QStringList>& lines) {
+  if (zone.kind >= ZoneKind::Line || zone.children.isEmpty()) {
+    QStringList words;
+    LineWords(zone, words);
+    if (!words.isEmpty()) lines << words;
+    return;
+  }
+  for (const TextZone& child : zone.children) CollectLines(child, lines);
+}
+
 }  // namespace
 
 PageText::PageText(const TextZone& page) {
+  QList<QStringList> lines;
+  CollectLines(page, lines);
   QString broken;  // the first part of a word broken at the end of the line before
-  for (const PrintedLine& line : PrintedLines(page)) {
-    for (qsizetype i = 0; i < line.words.size(); ++i) {
-      QString text = line.words[i].text;
+  for (const QStringList& line : lines) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+      QString text = line[i];
       if (i == 0 && !broken.isEmpty()) {
         words_ << FoldWord(broken);  // either half may stand alone
         text = broken + text;
       }
       if (i == 0) broken.clear();
-      if (i + 1 == line.words.size() && EndsInHyphen(text)) {
+      if (i + 1 == line.size() && EndsInHyphen(text)) {
         broken = text.chopped(1);
         continue;
       }
