@@ -45,9 +45,11 @@ QByteArray WordZone(int left, int bottom, int right, int top, const QString& tex
 }
 
 // Ordinary pages carry their printed number (folio > 0) in the running head,
-// at the outer side, as a book does.
-QByteArray OrdinaryPage(quint32& seed, int page, int folio) {
+// at the outer side, as a book does; a chapter's first page (chapter > 0)
+// starts under its heading "Глава N".
+QByteArray OrdinaryPage(quint32& seed, int page, int folio, int chapter) {
   QByteArray text = Zone("page", 0, 0, kWidth, kHeight);
+
   if (folio > 0) {
     const int left = page % 2 ? 1040 : 100, top = kHeight - 15, bottom = top - 30;
     text += "\n " + Zone("line", left, bottom, left + 100, top) + "\n" +
@@ -55,6 +57,12 @@ QByteArray OrdinaryPage(quint32& seed, int page, int folio) {
   }
   for (int line = 0; line < kLinesPerPage; ++line) {
     const int top = kHeight - 60 - line * 40, bottom = top - 30;
+    if (line == 0 && chapter > 0) {
+      text += "\n " + Zone("line", 400, bottom, 700, top) + "\n" +
+              WordZone(400, bottom, 600, top, QStringLiteral("Глава")) + "\n" +
+              WordZone(620, bottom, 700, top, QString::number(chapter)) + ")";
+      continue;
+    }
     text += "\n " + Zone("line", 100, bottom, 1140, top);
     for (int word = 0; word < kWordsPerLine; ++word) {
       const int left = 100 + word * 130;
@@ -158,7 +166,13 @@ BenchDocument BuildBenchDocument(const QString& folder, int pages) {
     } else if (page >= firstIndexPage && firstIndexPage > kLastContentsPage + 1) {
       script += IndexPage(seed, page, page - kFrontPages, page == firstIndexPage, firstIndexPage - 1 - kFrontPages);
     } else {
-      script += OrdinaryPage(seed, page, page - kFrontPages);
+      // Chapter n is printed on page 4n + 6 (see ContentsPage).
+      const int printed = page - kFrontPages;
+      const int chapter = printed > 6 && (printed - 6) % 4 == 0 &&
+                                  (printed - 6) / 4 <= (kLastContentsPage - kFirstContentsPage + 1) * kEntriesPerContentsPage
+                              ? (printed - 6) / 4
+                              : 0;
+      script += OrdinaryPage(seed, page, printed, chapter);
     }
     script += "\n.\n";
   }

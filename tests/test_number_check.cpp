@@ -164,6 +164,13 @@ class NumberCheckTest : public QObject {
         << QHash<int, QStringList>{{20, {QStringLiteral("Paths")}}, {16, other}, {10, {QStringLiteral("Pens")}},
                                    {26, {QStringLiteral("Pens")}}, {40, {QStringLiteral("Inks")}}}
         << QHash<qsizetype, int>{} << QStringList{"K", "C26", "K"};
+    // Numbers are no words: "Глава 2" and "Глава 3" look alike to the check,
+    // which would otherwise move 13 onto chapter 3's page.
+    QTest::newRow("titles alike: unchecked")
+        << Entries{Contents(QString::fromUtf8("Глава 1"), 10), Contents(QString::fromUtf8("Глава 2"), 13),
+                   Contents(QString::fromUtf8("Глава 3"), 18)}
+        << PageLines{{10, {QString::fromUtf8("Глава 1")}}, {13, other}, {18, {QString::fromUtf8("Глава 3")}}}
+        << Readings{} << QStringList{"U", "U", "U"};
     QTest::newRow("the page after confirms")
         << Entries{Index(QStringLiteral("pens"), 40)} << PageLines{{40, other}, {41, {QStringLiteral("pens")}}}
         << Readings{} << QStringList{"K"};

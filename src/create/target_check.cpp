@@ -87,8 +87,23 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   const TargetOf target = [&input](int printed, bool roman) { return input.links->TriedTarget(printed, roman); };
   PageTexts texts(input.known);
   for (const PageData& page : input.read) texts.Add(page);
-  texts.Read(runner, input.path, targets::PagesToRead(entries, target), input.pageCount);
   const targets::PageTextOf textOf = [&texts](int page) { return texts.Of(page); };
+  // The targets first: most pages hold their entries' words, and only the
+  // entries whose page does not need the pages beside it and those of the
+  // numbers they may have been misread from (a second djvused call).
+  // Entries whose words do not tell them from another of their list are not
+  // checked, and their pages not read.
+  const QSet<qsizetype> unidentified = targets::Unidentified(entries);
+  QList<int> targetPages;
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    if (!unidentified.contains(i)) targetPages << entries[i].entry.target;
+  }
+  texts.Read(runner, input.path, targetPages, input.pageCount);
+  QList<targets::NumberEntry> unconfirmed;
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    if (!unidentified.contains(i) && !targets::TargetHolds(entries[i], textOf)) unconfirmed << entries[i];
+  }
+  texts.Read(runner, input.path, targets::PagesToRead(unconfirmed, target), input.pageCount);
   QList<targets::CheckedNumber> checked = targets::CheckNumbers(entries, target, textOf);
 
   // The doubtful and the corrected numbers read again from the page image:

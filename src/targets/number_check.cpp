@@ -47,7 +47,7 @@ bool Neighbours(const NumberEntry& a, const NumberEntry& b) {
 class Checker {
  public:
   Checker(const QList<NumberEntry>& entries, const TargetOf& target, const PageTextOf& text)
-      : entries_(entries), target_(target), text_(text) {
+      : entries_(entries), target_(target), text_(text), unidentified_(Unidentified(entries)) {
     for (const NumberEntry& e : entries) {
       numbers_ << e.entry.printed;
       listPages_.insert(e.entry.page);
@@ -59,6 +59,7 @@ class Checker {
     const QStringList keys = KeyWords(e.entry.title);
     const Folio printed = e.entry.printed;
     const int page = e.entry.target;
+    if (unidentified_.contains(i)) return {Verdict::Unchecked, printed, page};
     const std::optional<bool> holds = Holds(e, page, text_, keys);
     if (!holds) return {Verdict::Unchecked, printed, page};
     // A term whose paragraph starts on the next page, a heading at the foot
@@ -143,9 +144,22 @@ class Checker {
   const PageTextOf& text_;
   QList<Folio> numbers_;  // as checked so far: a corrected number orders its neighbours
   QSet<int> listPages_;   // the pages the entries stand on
+  QSet<qsizetype> unidentified_;
 };
 
 }  // namespace
+
+QSet<qsizetype> Unidentified(const QList<NumberEntry>& entries) {
+  QHash<QPair<int, QStringList>, QList<qsizetype>> byKeys;  // a contents list's entries by their words
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    if (!entries[i].index) byKeys[{entries[i].list, KeyWords(entries[i].entry.title)}] << i;
+  }
+  QSet<qsizetype> shared;
+  for (const QList<qsizetype>& same : std::as_const(byKeys)) {
+    if (same.size() > 1) shared.unite(QSet<qsizetype>(same.begin(), same.end()));
+  }
+  return shared;
+}
 
 QList<int> DigitAlternatives(int number) {
   QList<int> alternatives;
@@ -175,6 +189,10 @@ QList<int> PagesToRead(const QList<NumberEntry>& entries, const TargetOf& target
   std::sort(pages.begin(), pages.end());
   pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
   return pages;
+}
+
+bool TargetHolds(const NumberEntry& entry, const PageTextOf& text) {
+  return Holds(entry, entry.entry.target, text, KeyWords(entry.entry.title)).value_or(false);
 }
 
 QList<CheckedNumber> CheckNumbers(const QList<NumberEntry>& entries, const TargetOf& target,

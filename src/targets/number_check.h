@@ -8,6 +8,7 @@
 // against stays, as a typeset book's terms are not always on their page.
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <functional>
 
 #include "autolinks/auto_entry.h"
@@ -49,6 +50,16 @@ QList<int> DigitAlternatives(int number);
 // side, and the targets of their numbers' alternatives, sorted, without
 // repeats.
 QList<int> PagesToRead(const QList<NumberEntry>& entries, const TargetOf& target);
+
+// The contents entries whose words another entry of their list has too
+// ("Глава 5", "Глава 7": numbers are no words): the words on a page cannot
+// tell which of them it starts, so they are not checked.
+QSet<qsizetype> Unidentified(const QList<NumberEntry>& entries);
+
+// Whether the page the entry leads to holds its words (false when it has no
+// text or the entry no words): such an entry is kept whatever else the check
+// reads.
+bool TargetHolds(const NumberEntry& entry, const PageTextOf& text);
 
 // Checks the entries, given in the order they were recognised. `readings`
 // holds, by entry index, numbers read again from the page image for entries
