@@ -1,6 +1,7 @@
 #include "create/target_check.h"
 
 #include <QCoreApplication>
+#include <future>
 #include <map>
 
 #include "core/errors.h"
@@ -125,14 +126,30 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
                                                         "не перечитаны с изображения страниц");
     } else {
       QList<int> pagesOfReadings;
+      const auto readAgain = [&](qsizetype i) {
+        const ContentsEntry& e = entries[i].entry;
+        return ocr::ReadNumberBox(tesseract, input.path, e.page, NumberBox(e, entries[i].index), runner.WorkFolder());
+      };
+      const auto take = [&](qsizetype i, const std::optional<int>& reading) {
+        if (!reading) return;
+        readings.insert(i, *reading);
+        if (const std::optional<int> page = target(*reading, false)) pagesOfReadings << *page;
+      };
       try {
-        for (const qsizetype i : doubtful) {
-          const ContentsEntry& e = entries[i].entry;
-          const std::optional<int> reading =
-              ocr::ReadNumberBox(tesseract, input.path, e.page, NumberBox(e, entries[i].index), runner.WorkFolder());
-          if (!reading) continue;
-          readings.insert(i, *reading);
-          if (const std::optional<int> page = target(*reading, false)) pagesOfReadings << *page;
+        // Two numbers at a time: each is a ddjvu and a Tesseract process of
+        // one thread, and the machine has two cores or more.
+        for (qsizetype k = 0; k < doubtful.size(); k += 2) {
+          std::future<std::optional<int>> other;
+          if (k + 1 < doubtful.size()) other = std::async(std::launch::async, readAgain, doubtful[k + 1]);
+          std::optional<int> reading;
+          try {
+            reading = readAgain(doubtful[k]);
+          } catch (...) {
+            if (other.valid()) other.wait();
+            throw;
+          }
+          take(doubtful[k], reading);
+          if (other.valid()) take(doubtful[k + 1], other.get());
         }
       } catch (const InputError& error) {
         // The check stands without the readings not made.

@@ -43,7 +43,9 @@ std::optional<int> ReadNumberBox(const QString& tesseract, const QString& bookPa
   const qint64 left = qMax<qint64>(0, box.left - margin);
   const qint64 bottom = qMax<qint64>(0, box.bottom - margin);  // ddjvu's segment too counts from the bottom
   const qint64 width = box.Width() + 2 * margin, height = box.Height() + 2 * margin;
-  const QString picture = QDir(workFolder).filePath(QStringLiteral("number-%1.pgm").arg(page));
+  // Named by the box too: two numbers of one page may be read at once.
+  const QString picture =
+      QDir(workFolder).filePath(QStringLiteral("number-%1-%2-%3.pgm").arg(page).arg(box.left).arg(box.bottom));
   const QString where = QCoreApplication::translate("Ocr", "страница %1").arg(page);
   RunToEnd(DdjvuProgram(),
            {QStringLiteral("-format=pgm"), QStringLiteral("-page=%1").arg(page),
