@@ -32,13 +32,6 @@ QStringList ContentsTargets(int pages) {
   return targets;
 }
 
-// The targets alone of the links on one page.
-QStringList Targets(const QStringList& links) {
-  QStringList targets;
-  for (const QString& link : links) targets << link.section(QLatin1Char(' '), 0, 0);
-  return targets;
-}
-
 using PageCounts = QMap<int, int>;
 
 // Page id "p12.djvu" -> its number of links.
@@ -155,7 +148,7 @@ void CreateBookTest::PartsLinked() {
   QCOMPARE(LinkCounts(book), links);
   // The main list's entries lead to the pages that carry their numbers.
   QStringList mainTargets;
-  for (const int page : mainPages) mainTargets << Targets(LinksByPage(book).value(QStringLiteral("p%1.djvu").arg(page)));
+  for (const int page : mainPages) mainTargets << LinkTargets(book, QStringLiteral("p%1.djvu").arg(page));
   QCOMPARE(mainTargets, ContentsTargets(int(mainPages.size())));
   // One bookmark for each entry of the main list, none from the other lists.
   QCOMPARE(BookmarkCount(book), int(mainPages.size()) * parts_book::kEntriesPerPage);
@@ -175,7 +168,7 @@ void CreateBookTest::FixedOffsetIsChecked() {
   const QString log = Run(Row(book, 1, 59, QStringLiteral("5"), QStringLiteral("3")));
   QVERIFY2(log.contains(QStringLiteral("указатель: стр. 57–59, смещение +3; создано ссылок:")), qPrintable(log));
   QVERIFY2(log.contains(QStringLiteral("Внимание")), qPrintable(log));
-  QCOMPARE(Targets(LinksByPage(book).value("p2.djvu")).first(), QStringLiteral("#4"));
+  QCOMPARE(LinkTargets(book, "p2.djvu").first(), QStringLiteral("#4"));
 }
 
 void CreateBookTest::NothingFound() {
@@ -249,7 +242,7 @@ void CreateBookTest::TitlesGiveTheOffset() {
            qPrintable(log));
   QStringList expected;
   for (const auto& chapter : chapters) expected << QStringLiteral("#%1").arg(chapter.second + kTitleOffset);
-  QCOMPARE(Targets(LinksByPage(book).value("p2.djvu")), expected);
+  QCOMPARE(LinkTargets(book, "p2.djvu"), expected);
 }
 
 void CreateBookTest::AutomaticTypesKeepToTheirKind_data() {

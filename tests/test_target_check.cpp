@@ -31,11 +31,7 @@ QList<Page> Book(const QList<TextLine>& lines, const PageTexts& texts) {
 }
 
 // The targets of the links on page 1: "#53", ...
-QStringList Targets(const QString& book) {
-  QStringList targets;
-  for (const QString& link : LinksByPage(book).value(QStringLiteral("p1.djvu"))) targets << link.section(' ', 0, 0);
-  return targets;
-}
+QStringList Targets(const QString& book) { return LinkTargets(book, QStringLiteral("p1.djvu")); }
 
 }  // namespace
 

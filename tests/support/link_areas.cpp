@@ -28,4 +28,10 @@ QMap<QString, QStringList> LinksByPage(const QString& document) {
   return links;
 }
 
+QStringList LinkTargets(const QString& document, const QString& pageId) {
+  QStringList targets;
+  for (const QString& link : LinksByPage(document).value(pageId)) targets << link.section(QLatin1Char(' '), 0, 0);
+  return targets;
+}
+
 }  // namespace testdocs
