@@ -78,10 +78,24 @@ class RowPlanner {
 
  private:
   // The page list and how links name the pages, then only the pages of the
-  // range that the document has.
+  // range that the document has. The whole-book type reads the whole book's
+  // text anyway, and takes the page list from that same djvused call.
   void ReadRange() {
-    runner_.RunDump(plan_.path, DumpUse::PageList);
-    plan_.componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
+    const auto reading = [&] {
+      if (options_.continuesLog) {
+        frontEnd_.LogAddLine(joblog::Reading());
+      } else {
+        frontEnd_.LogAppend(joblog::Reading());
+      }
+    };
+    if (WholeBook()) {
+      frontEnd_.LogShow();
+      reading();
+      SurveyBook();
+    } else {
+      runner_.RunDump(plan_.path, DumpUse::PageList);
+      plan_.componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
+    }
     components_ = ReadComponentList(plan_.componentList);
     plan_.targets = PageTargets(components_);
     if (plan_.targets.WritesIds() && !djvubook::SelectsEvery(runner_, plan_.path, plan_.targets.UncertainIds())) {
@@ -90,20 +104,15 @@ class RowPlanner {
     pageCount_ = plan_.targets.PageCount();
     const int first = std::max(settings_.firstPage, 1);
     const int last = std::min(settings_.lastPage, pageCount_);
-    frontEnd_.LogShow();
-    const auto reading = [&] {
-      if (options_.continuesLog) {
-        frontEnd_.LogAddLine(joblog::Reading());
-      } else {
-        frontEnd_.LogAppend(joblog::Reading());
-      }
-    };
-    if (first <= last && WholeBook()) {
-      SurveyRange(first, last, reading);
-    } else if (first <= last) {
-      runner_.RunPagesDump(plan_.path, RangeCommands(first, last), reading);
+    if (WholeBook()) {
+      if (first <= last) SurveyRange(first, last);
     } else {
-      reading();
+      frontEnd_.LogShow();
+      if (first <= last) {
+        runner_.RunPagesDump(plan_.path, RangeCommands(first, last), reading);
+      } else {
+        reading();
+      }
     }
     frontEnd_.LogAppend(joblog::kOk);
     frontEnd_.LogAddLine(QCoreApplication::translate("CreateRun", "Создание содержания"));
@@ -132,15 +141,21 @@ class RowPlanner {
 
   bool WholeBook() const { return settings_.workType == WorkType::Book; }
 
-  // The whole-book type: the book's hidden text read once for its parts and
-  // its page numbers, then only the pages of the parts within the range read
-  // whole (their annotations and sizes).
-  void SurveyRange(int first, int last, const std::function<void()>& reading) {
-    reading();
+  // The whole-book type: the book's page list and hidden text read once for
+  // its parts and its page numbers.
+  void SurveyBook() {
     // Each page's words are kept folded for the check of the links' targets,
     // so the book is not read twice.
-    survey_ = SurveyBook(runner_, plan_.path,
-                         [this](int page, const TextZone& zones) { surveyWords_.insert(page, targets::PageText(zones)); });
+    survey_ = ::SurveyBook(runner_, plan_.path, [this](int page, const TextZone& zones) {
+      surveyWords_.insert(page, targets::PageText(zones));
+    });
+    plan_.componentList = survey_.componentList;
+  }
+
+  // Then the pages of first..last without text read from their images when
+  // asked, and only the pages of the parts within the range read whole
+  // (their annotations and sizes).
+  void SurveyRange(int first, int last) {
     if (options_.ocr != OcrUse::Off) LookAtTextlessPages(first, last);
     parts_ = PartsWithin(survey_.parts, first, last);
     if (!parts_.isEmpty()) runner_.RunPagesDump(plan_.path, PagesCommands(PartPages(parts_)));

@@ -28,6 +28,8 @@ void AppendPages(QByteArrayView dump, QList<PageFolios>& pages) {
 class StreamedFolios {
  public:
   explicit StreamedFolios(PageTextSink eachPage) : eachPage_(std::move(eachPage)) {}
+  // The component list as djvused printed it, once it has come.
+  const QByteArray& ComponentList() const { return componentList_; }
   // Called from djvused's output signal: an error is kept for Finish, as an
   // exception must not pass through the event loop.
   void Take(const QByteArray& piece) {
@@ -64,7 +66,8 @@ class StreamedFolios {
   bool ReadPageList() {
     const qsizetype dump = pending_.startsWith(kDumpStart) ? 0 : pending_.indexOf("\n" + kDumpStart);
     if (dump < 0) return false;
-    const QList<ComponentLine> components = ReadComponentList(QByteArrayView(pending_).first(dump));
+    componentList_ = pending_.first(dump);
+    const QList<ComponentLine> components = ReadComponentList(componentList_);
     count_ = int(std::count_if(components.begin(), components.end(), [](const ComponentLine& c) { return c.type == 'P'; }));
     titles_ = TitleFolioMap(components);
     pending_.remove(0, dump);
@@ -86,6 +89,7 @@ class StreamedFolios {
 
   inline static const QByteArray kDumpStart = "select; remove-txt";
   QByteArray pending_;
+  QByteArray componentList_;
   int count_ = -1;
   std::optional<FolioMap> titles_;
   QList<PageFolios> pages_;
@@ -101,8 +105,11 @@ FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount) {
   return FolioMap::Build(pages, pageCount);
 }
 
-FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path, const PageTextSink& eachPage) {
+FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path, const PageTextSink& eachPage,
+                        QByteArray* componentList) {
   StreamedFolios folios(eachPage);
   runner.StreamPageListAndText(path, [&](const QByteArray& piece) { folios.Take(piece); });
-  return folios.Finish(path);
+  FolioMap map = folios.Finish(path);
+  if (componentList) *componentList = folios.ComponentList();
+  return map;
 }

@@ -21,6 +21,9 @@ using PageTextSink = std::function<void(const PageData& page, int pageCount)>;
 // has djvused dump the document's hidden text and count its pages (through
 // the runner), and builds the map. With `eachPage`, the whole dump is read
 // (titles or not) and every page with hidden text goes to it: one djvused
-// call serves a reader of the whole book's text as well. Throws
-// DjvusedError, IoError, InputError (also one thrown by `eachPage`).
-FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path, const PageTextSink& eachPage = {});
+// call serves a reader of the whole book's text as well. With
+// `componentList`, the page list is kept there as djvused printed it ("-e
+// ls"), so a caller needs no call of its own for it. Throws DjvusedError,
+// IoError, InputError (also one thrown by `eachPage`).
+FolioMap ReadBookFolios(DjvusedRunner& runner, const QString& path, const PageTextSink& eachPage = {},
+                        QByteArray* componentList = nullptr);

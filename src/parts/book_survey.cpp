@@ -14,7 +14,7 @@ BookSurvey SurveyBook(DjvusedRunner& runner, const QString& path, const Surveyed
     if (eachPage) eachPage(page.number, zones);
     const PageLook look = LookOfPage(zones, page.number, pageCount);
     if (look.kind != PageKind::Other) survey.looks.append(look);
-  });
+  }, &survey.componentList);
   survey.parts = FindBookParts(survey.looks, survey.folios.PageCount());
   return survey;
 }

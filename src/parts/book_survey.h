@@ -1,6 +1,7 @@
 #pragma once
 // A whole book surveyed in one read of its hidden text: its folio map (as
 // "offsets" gives it) and its parts (contents lists, index).
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -17,6 +18,8 @@ struct BookSurvey {
   QList<PageLook> looks;
   // The pages with hidden text, in page order.
   QList<int> withText;
+  // The book's page list as djvused printed it ("-e ls").
+  QByteArray componentList;
 };
 
 // Adds the looks of pages read otherwise (from their images) and finds the
