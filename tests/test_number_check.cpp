@@ -102,6 +102,9 @@ class NumberCheckTest : public QObject {
     row("broken at line end", "function calls", {QStringLiteral("a func-"), QStringLiteral("tion calls it")}, true,
         true);
     row("ligature", "definition", {QString::fromUtf8("the deﬁnition of x")}, false, true);
+    row("capitals and a combining mark", "Ёмкость канала", {QString::fromUtf8("ЕМКОСТЬ КАНАЛА")}, false, true);
+    row("decomposed letter", "ёмкость", {QString::fromUtf8("е\u0308мкость")}, true, true);
+    row("full-width letters", "format", {QString::fromUtf8("ｆｏｒｍａｔ")}, true, true);
     row("word missing", "Кривая Безье", {QString::fromUtf8("кривая третьего порядка")}, true, false);
     row("one of three missing, index", "draw closed path", {QStringLiteral("draw a path")}, true, true);
     row("one of three missing, contents", "Drawing closed paths", {QStringLiteral("Drawing paths")}, false, false);

@@ -15,6 +15,10 @@ bool EndsInHyphen(const QString& text) {
 // The blank-separated words of a zone's text, or of its characters' texts
 // joined.
 void AddWords(const TextZone& zone, QStringList& words) {
+  if (zone.children.isEmpty() && !zone.text.contains(QLatin1Char(' '))) {
+    if (!zone.text.isEmpty()) words << zone.text;  // a word zone: most of a book's words
+    return;
+  }
   QString text = zone.text;
   for (const TextZone& c : zone.children) text += c.text;
   words << text.split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -1,8 +1,8 @@
 #include "targets/word_keys.h"
 
-#include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <array>
 
 namespace targets {
 namespace {
@@ -25,15 +25,29 @@ const QSet<QString>& StopWords() {
 
 // Letters OCR reads for one another, folded to one: Cyrillic letters drawn
 // like Latin ones become the Latin letter; 0 is o; 1, i, I, | and ! are l.
+// A table over Latin and Cyrillic, as a whole book's words pass through it.
+constexpr char16_t kFoldedRange = 0x0500;
 QChar FoldLetter(QChar c) {
-  static const QHash<QChar, QChar> map = [] {
-    QHash<QChar, QChar> m;
+  static const std::array<char16_t, kFoldedRange> table = [] {
+    std::array<char16_t, kFoldedRange> t{};
+    for (char16_t u = 0; u < kFoldedRange; ++u) t[u] = u;
     const QString from = QString::fromUtf8("авеёкмнорстухіј0|!1i");
     const QString to = QString::fromUtf8("abeekmhopctyxijollll");
-    for (qsizetype i = 0; i < from.size(); ++i) m.insert(from[i], to[i]);
-    return m;
+    for (qsizetype i = 0; i < from.size(); ++i) t[from[i].unicode()] = to[i].unicode();
+    return t;
   }();
-  return map.value(c, c);
+  return c.unicode() < kFoldedRange ? QChar(table[c.unicode()]) : c;
+}
+
+// Whether the word's characters are their own compatibility forms, in
+// lower case as QChar::toLower gives it: ASCII and the Cyrillic letters. A
+// ligature, a full-width letter, a superscript or a combining mark needs the
+// whole normalisation.
+bool PlainForms(const QString& word) {
+  return std::all_of(word.begin(), word.end(), [](QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x00A0 || (u >= 0x0400 && u < 0x0483) || (u >= 0x048A && u < kFoldedRange);
+  });
 }
 
 // Words this long or longer are compared by their first letters.
@@ -45,14 +59,19 @@ constexpr QChar kWholeWord = QLatin1Char('$');
 }  // namespace
 
 QString FoldWord(const QString& word) {
-  const QString normal = word.normalized(QString::NormalizationForm_KC).toLower();
+  const bool plain = PlainForms(word);
+  const QString normal = plain ? word : word.normalized(QString::NormalizationForm_KC).toLower();
   QString folded;
-  if (std::none_of(normal.begin(), normal.end(), [](QChar c) { return c.isLetter(); })) return folded;
-  for (const QChar c : normal) {
+  folded.reserve(normal.size());
+  bool letters = false;
+  for (QChar c : normal) {
+    if (plain) c = c.toLower();
+    letters = letters || c.isLetter();
     const QChar f = FoldLetter(c);
     if (f.isLetter()) folded += f;
   }
-  folded.replace(QLatin1String("rn"), QLatin1String("m"));
+  if (!letters) return {};
+  if (folded.contains(QLatin1String("rn"))) folded.replace(QLatin1String("rn"), QLatin1String("m"));
   return folded;
 }
 
