@@ -81,8 +81,8 @@ std::optional<TitleOffset> OffsetByTitles(const QList<TitledNumber>& entries, in
 
 QHash<int, QString> ReadBookHeadings(DjvusedRunner& runner, const QString& path) {
   QHash<int, QString> headings;
-  ReadBookFolios(runner, path, [&](const PageData& page, int) {
-    headings.insert(page.number, HeadingOf(ParseTextLayer(page.text)));
+  ReadBookFolios(runner, path, [&](const PageData& page, const TextZone& zones, int) {
+    headings.insert(page.number, HeadingOf(zones));
   });
   return headings;
 }

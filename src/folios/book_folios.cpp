@@ -78,8 +78,9 @@ class StreamedFolios {
     if (eachPage_) {
       for (const PageData& page : SplitTextDump(piece)) {
         if (page.number < 1 || page.text.isEmpty()) continue;
-        eachPage_(page, count_);
-        if (!titles_) pages_.append(PageFolios{page.number, ReadFolioCandidates(page.text)});
+        const TextZone zones = ParseTextLayer(page.text);
+        eachPage_(page, zones, count_);
+        if (!titles_) pages_.append(PageFolios{page.number, ReadFolioCandidates(zones)});
       }
     } else {
       AppendPages(piece, pages_);

@@ -14,8 +14,9 @@ class DjvusedRunner;
 FolioMap FolioMapOfDump(QByteArrayView dump, int pageCount);
 
 // Receives each page of the dump with hidden text, in page order, while
-// djvused is still dumping the later ones, and the book's page count.
-using PageTextSink = std::function<void(const PageData& page, int pageCount)>;
+// djvused is still dumping the later ones, its zones parsed (once, for the
+// folios as well), and the book's page count.
+using PageTextSink = std::function<void(const PageData& page, const TextZone& zones, int pageCount)>;
 
 // The map of the pages' titles when they are the printed numbers; otherwise
 // has djvused dump the document's hidden text and count its pages (through

@@ -93,7 +93,11 @@ std::optional<Folio> ParseFolioToken(const QString& token) {
   return std::nullopt;
 }
 
-QList<Folio> ReadFolioCandidates(const TextZone& page) {
+namespace {
+
+// The candidates of a page of which only the zones that reach into the top or
+// bottom band are left.
+QList<Folio> BandCandidates(const TextZone& page) {
   const QList<PrintedWord> words = PageWords(page);
   const QList<QList<PrintedWord>> rows = Rows(words);
   if (rows.isEmpty()) return {};
@@ -117,4 +121,8 @@ QList<Folio> ReadFolioCandidates(const TextZone& page) {
   return candidates;
 }
 
-QList<Folio> ReadFolioCandidates(QByteArrayView zones) { return ReadFolioCandidates(ParseTextLayer(zones, ReachesBand)); }
+}  // namespace
+
+QList<Folio> ReadFolioCandidates(const TextZone& page) { return BandCandidates(KeptZones(page, ReachesBand)); }
+
+QList<Folio> ReadFolioCandidates(QByteArrayView zones) { return BandCandidates(ParseTextLayer(zones, ReachesBand)); }

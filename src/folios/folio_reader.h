@@ -21,7 +21,8 @@ std::optional<Folio> ParseFolioToken(const QString& token);
 // or bottom line, then the numbers at the two ends of the top line, then those
 // at the ends of the bottom line. Only lines within the top or bottom fifth of
 // the page count. Several candidates when the page is unclear; the map keeps
-// the one that agrees with the pages around.
+// the one that agrees with the pages around. Zones that do not reach into
+// those fifths are left out, with all they hold.
 QList<Folio> ReadFolioCandidates(const TextZone& page);
 // The same from a page's zone text; only the zones that reach into the top or
 // bottom fifth of the page are decoded. Throws InputError for a zone text

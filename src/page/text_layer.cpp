@@ -143,6 +143,25 @@ TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep) {
   return page;
 }
 
+namespace {
+
+void KeepChildren(const TextZone& from, TextZone& to, const PageRect& page, ZoneFilter keep) {
+  for (const TextZone& child : from.children) {
+    if (!keep(child.box, page)) continue;
+    TextZone kept{child.kind, child.box, child.text, {}};
+    KeepChildren(child, kept, page, keep);
+    to.children.append(std::move(kept));
+  }
+}
+
+}  // namespace
+
+TextZone KeptZones(const TextZone& page, ZoneFilter keep) {
+  TextZone kept{page.kind, page.box, page.text, {}};
+  KeepChildren(page, kept, page.box, keep);
+  return kept;
+}
+
 QList<PageData> SplitTextDump(QByteArrayView dump, QByteArrayView blockCommand) {
   QList<PageData> pages;
   qsizetype start = 0;

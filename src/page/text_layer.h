@@ -28,6 +28,10 @@ TextZone ParseTextLayer(QByteArrayView zones);
 // not pay for decoding the rest. Such zones are skipped, not checked.
 using ZoneFilter = bool (*)(const PageRect& zone, const PageRect& page);
 TextZone ParseTextLayer(QByteArrayView zones, ZoneFilter keep);
+// The zones of a page parsed whole that ParseTextLayer(zones, keep) would
+// have given: for a reader that needs part of a page another reader has
+// parsed whole.
+TextZone KeptZones(const TextZone& page, ZoneFilter keep);
 
 // Splits a whole-document dump into its pages, in dump order, each page's
 // zone tree (from "(page" to its closing parenthesis) in `text`. A selection

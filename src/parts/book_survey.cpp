@@ -8,9 +8,8 @@ BookSurvey SurveyBook(DjvusedRunner& runner, const QString& path, const Surveyed
   BookSurvey survey;
   // Only the looks are kept of each page: the book's text never stays whole
   // in memory.
-  survey.folios = ReadBookFolios(runner, path, [&](const PageData& page, int pageCount) {
+  survey.folios = ReadBookFolios(runner, path, [&](const PageData& page, const TextZone& zones, int pageCount) {
     survey.withText.append(page.number);
-    const TextZone zones = ParseTextLayer(page.text);
     if (eachPage) eachPage(page.number, zones);
     const PageLook look = LookOfPage(zones, page.number, pageCount);
     if (look.kind != PageKind::Other) survey.looks.append(look);
