@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QStandardPaths>
 #include <stdexcept>
 
@@ -46,8 +47,10 @@ QByteArray WordZone(int left, int bottom, int right, int top, const QString& tex
 
 // Ordinary pages carry their printed number (folio > 0) in the running head,
 // at the outer side, as a book does; a chapter's first page (chapter > 0)
-// starts under its heading "Глава N".
-QByteArray OrdinaryPage(quint32& seed, int page, int folio, int chapter) {
+// starts under its heading "Глава N". The index terms that list the page
+// (`terms`) stand at the start of its lines, as a term is on the pages its
+// index entry gives.
+QByteArray OrdinaryPage(quint32& seed, int page, int folio, int chapter, const QStringList& terms) {
   QByteArray text = Zone("page", 0, 0, kWidth, kHeight);
 
   if (folio > 0) {
@@ -66,7 +69,9 @@ QByteArray OrdinaryPage(quint32& seed, int page, int folio, int chapter) {
     text += "\n " + Zone("line", 100, bottom, 1140, top);
     for (int word = 0; word < kWordsPerLine; ++word) {
       const int left = 100 + word * 130;
-      text += "\n" + WordZone(left, bottom, left + 120, top, Word(seed));
+      const QString drawn = Word(seed);
+      const bool term = word == 0 && line > 0 && line <= terms.size();
+      text += "\n" + WordZone(left, bottom, left + 120, top, term ? terms[line - 1] : drawn);
     }
     text += ")";
   }
@@ -90,12 +95,37 @@ QByteArray ContentsPage(int page) {
   return text + ")";
 }
 
-constexpr int kIndexPages = 6;
+constexpr int kIndexPages = 6, kIndexLinesPerColumn = kLinesPerPage - 2;
+
+// An index line: a term and two or three growing printed page numbers.
+struct IndexLine {
+  QString term;
+  QList<int> numbers;
+};
+
+// The lines of the whole index, drawn before the pages so each page can
+// carry the terms that list it.
+QList<IndexLine> DrawIndex(int lastPrinted) {
+  quint32 seed = 7;
+  QList<IndexLine> lines;
+  for (int i = 0; i < kIndexPages * 2 * kIndexLinesPerColumn; ++i) {
+    IndexLine line{Word(seed), {}};
+    int number = 0;
+    for (int n = 0; n < 2 + int(seed % 2); ++n) {
+      seed = seed * 1103515245u + 12345u;
+      number += 1 + int((seed >> 16) % (lastPrinted / 4));
+      if (number > lastPrinted) break;
+      line.numbers << number;
+    }
+    lines << line;
+  }
+  return lines;
+}
 
 // The book's last pages: a two-column index under "Предметный указатель",
-// each line a term and two or three growing page numbers, with the running
-// head's folio as on the other pages.
-QByteArray IndexPage(quint32& seed, int page, int folio, bool first, int lastPrinted) {
+// each line a term and its page numbers, with the running head's folio as
+// on the other pages. `lines` are the page's own.
+QByteArray IndexPage(int page, int folio, bool first, const QList<IndexLine>& lines) {
   QByteArray text = Zone("page", 0, 0, kWidth, kHeight);
   const int headLeft = page % 2 ? 1040 : 100, headTop = kHeight - 15;
   text += "\n " + Zone("line", headLeft, headTop - 30, headLeft + 100, headTop) + "\n" +
@@ -109,14 +139,12 @@ QByteArray IndexPage(quint32& seed, int page, int folio, bool first, int lastPri
   }
   for (int column = 0; column < 2; ++column) {
     const int columnLeft = column ? 660 : 100;
-    for (int line = 0; line < kLinesPerPage - 2; ++line) {
+    for (int line = 0; line < kIndexLinesPerColumn; ++line) {
       const int top = firstTop - line * 40, bottom = top - 30;
-      QList<QByteArray> words{WordZone(columnLeft, bottom, columnLeft + 160, top, Word(seed) + ',')};
-      int number = 0, right = columnLeft + 160;
-      for (int n = 0; n < 2 + int(seed % 2); ++n) {
-        seed = seed * 1103515245u + 12345u;
-        number += 1 + int((seed >> 16) % (lastPrinted / 4));
-        if (number > lastPrinted) break;
+      const IndexLine& entry = lines[column * kIndexLinesPerColumn + line];
+      QList<QByteArray> words{WordZone(columnLeft, bottom, columnLeft + 160, top, entry.term + ',')};
+      int right = columnLeft + 160;
+      for (const int number : entry.numbers) {
         words << WordZone(right + 20, bottom, right + 80, top, QString::number(number) + ',');
         right += 80;
       }
@@ -157,14 +185,21 @@ BenchDocument BuildBenchDocument(const QString& folder, int pages) {
 
   QByteArray script;
   quint32 seed = 1;
+  const int firstIndexPage = pages - kIndexPages + 1;
+  const QList<IndexLine> index = DrawIndex(firstIndexPage - 1 - kFrontPages);
+  QHash<int, QStringList> termsOf;  // by printed number
+  for (const IndexLine& line : index) {
+    for (const int number : line.numbers) termsOf[number] << line.term;
+  }
   for (int page = 1; page <= pages; ++page) {
     const bool contents = page >= kFirstContentsPage && page <= kLastContentsPage;
-    const int firstIndexPage = pages - kIndexPages + 1;
     script += "select " + QByteArray::number(page) + "\nset-txt\n";
     if (contents) {
       script += ContentsPage(page);
     } else if (page >= firstIndexPage && firstIndexPage > kLastContentsPage + 1) {
-      script += IndexPage(seed, page, page - kFrontPages, page == firstIndexPage, firstIndexPage - 1 - kFrontPages);
+      const qsizetype perPage = 2 * kIndexLinesPerColumn;
+      script += IndexPage(page, page - kFrontPages, page == firstIndexPage,
+                          index.mid((page - firstIndexPage) * perPage, perPage));
     } else {
       // Chapter n is printed on page 4n + 6 (see ContentsPage).
       const int printed = page - kFrontPages;
@@ -172,7 +207,7 @@ BenchDocument BuildBenchDocument(const QString& folder, int pages) {
                                   (printed - 6) / 4 <= (kLastContentsPage - kFirstContentsPage + 1) * kEntriesPerContentsPage
                               ? (printed - 6) / 4
                               : 0;
-      script += OrdinaryPage(seed, page, printed, chapter);
+      script += OrdinaryPage(seed, page, printed, chapter, termsOf.value(printed).mid(0, kLinesPerPage - 1));
     }
     script += "\n.\n";
   }
