@@ -17,6 +17,7 @@ class GuiAutoTypesTest : public QObject {
  private slots:
   void OfferedAndStored();
   void FindAllFillsTheRow();
+  void FindAllInTheRowDialog();
 
  private:
   QTemporaryDir dir_;
@@ -122,6 +123,35 @@ void GuiAutoTypesTest::FindAllFillsTheRow() {
   QCOMPARE(whole.offset, 0);
   QVERIFY(whole.bookNumbers);
   QCOMPARE(On<QComboBox>(w.form1, "ComboBox3")->currentIndex(), 0);  // the tab shows the first selected row
+  QVERIFY(gui.desktop().errors.isEmpty());
+}
+
+// "Найти всё" in the row dialog fills the dialog from the row's book; the row
+// takes it on "OK" only.
+void GuiAutoTypesTest::FindAllInTheRowDialog() {
+  const QString parts = dir_.filePath(QStringLiteral("dialog.djvu"));
+  parts_book::Build(parts, QStringLiteral("t1 c2 b30 i1"));
+  GuiHarness gui;
+  AppWindows& w = gui.Start();
+  gui.desktop().answers << parts;
+  On<QPushButton>(w.form1, "xpButton1")->click();
+  w.form1.ListView2()->selectRow(0);
+  for (const bool ok : {false, true}) {
+    WhenModal([&] {
+      On<QPushButton>(&w.form4, "ButtonFindAll")->click();
+      QCOMPARE(On<QComboBox>(&w.form4, "ComboBox3")->currentIndex(), int(WorkType::Book));
+      QCOMPARE(On<QLineEdit>(&w.form4, "Edit1")->text(), QStringLiteral("2"));
+      QCOMPARE(w.form1.CreateRow(0).settings.workType, WorkType::Contents);  // the row waits for "OK"
+      On<QPushButton>(&w.form4, ok ? "BitBtn1" : "BitBtn2")->click();
+    });
+    w.form1.ListView2DblClick();
+    QCOMPARE(w.form1.CreateRow(0).settings.workType, ok ? WorkType::Book : WorkType::Contents);
+  }
+  const CreateSettings whole = w.form1.CreateRow(0).settings;
+  QCOMPARE(std::pair(whole.firstPage, whole.offset), std::pair(2, parts_book::kOffset));
+  QCOMPARE(gui.desktop().messages.size(), 2);
+  QVERIFY2(gui.desktop().messages.last().startsWith(parts + QStringLiteral(":\nСодержание: стр. 2")),
+           qPrintable(gui.desktop().messages.last()));
   QVERIFY(gui.desktop().errors.isEmpty());
 }
 

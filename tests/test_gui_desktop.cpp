@@ -122,7 +122,7 @@ void DesktopTest::TabOrder_data() {
                                                       << QStringList{"ListView2", "qt_tabwidget_tabbar"};
   // The dialog in reading order, its buttons at the bottom last.
   QTest::newRow("dialog") << "dialog" << "Edit1" << int(Qt::Key_Tab)
-                          << QStringList{"Edit2", "Edit3", "RadioButton1", "CheckBox11", "ButtonFindOffset", "ComboBox2",
+                          << QStringList{"Edit2", "Edit3", "RadioButton1", "CheckBox11", "ButtonFindOffset", "ButtonFindAll", "ComboBox2",
                                          "ComboBox1", "CheckBox8", "CheckBox9", "EditRomanOffset", "CheckBoxBookNumbers",
                                          "BitBtn1", "BitBtn2", "ComboBox3", "Edit1"};
   QTest::newRow("dialog: back") << "dialog" << "Edit3" << int(Qt::Key_Backtab)

@@ -161,6 +161,8 @@ ENGLISH = {
     '%1, %2, %3': '%1, %2, %3',
     '%1; создано ссылок: %2': '%1; links made: %2',
     'Найти всё': 'Find all',
+    'Найти в книге содержание, указатель и смещение и заполнить ими установки строки: тип «Книга целиком (авто)», страницы от первой найденной до последней':
+        'Find the contents, the index and the offset in the book and fill the row\'s settings with them: type "Whole book (auto)", pages from the first found to the last',
     'Найти в книге содержание, указатель и смещение и заполнить ими строку: тип «Книга целиком (авто)», страницы от первой найденной до последней (файл — выбранная строка списка)':
         'Find the contents, the index and the offset in the book and fill the row with them: the type "Whole book (automatic)", the pages from the first found to the last (the file is the selected row of the list)',
     'Выберите в списке файл, содержание и указатель которого нужно найти': 'Select the file in the list whose contents and index are to be found',

@@ -1492,6 +1492,14 @@ Check “By the book's page numbers” so that each link leads to the page with 
         <source>Книга целиком (авто)</source>
         <translation>Whole book (automatic)</translation>
     </message>
+    <message>
+        <source>Найти всё</source>
+        <translation>Find all</translation>
+    </message>
+    <message>
+        <source>Найти в книге содержание, указатель и смещение и заполнить ими установки строки: тип «Книга целиком (авто)», страницы от первой найденной до последней</source>
+        <translation>Find the contents, the index and the offset in the book and fill the row's settings with them: type "Whole book (auto)", pages from the first found to the last</translation>
+    </message>
 </context>
 <context>
     <name>TextLayer</name>

@@ -85,6 +85,10 @@ class TForm1 : public QWidget, public FrontEnd {
   // Finds the offset of the book at longPath for the pages after afterPage
   // and shows it in the controls; the map when the offset changes.
   void FindOffset(const QString& longPath, int afterPage, const JobControls& controls);
+  // Fills the controls with a whole-book row's settings over the parts the
+  // book at longPath shows, from the settings they hold, and says what was
+  // found; no row changes (the tab with no row selected, the row dialog).
+  void FindAll(const QString& longPath, const JobControls& controls);
 
   // Files named on the command line or dropped onto the create list: rows
   // with the tab's settings, as "Добавить" adds them (the settings' boxes are

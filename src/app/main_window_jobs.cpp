@@ -102,43 +102,46 @@ void TForm1::FindAllClick() {
     ShowMessage(tr("Выберите в списке файл, содержание и указатель которого нужно найти"));
     return;
   }
-  const JobControls controls = JobControls::Of(*ui_);
-  CreateSettings tab;
   if (selected.isEmpty()) {
-    try {
-      tab = controls.Read();  // the settings for the next rows, filled in
-    } catch (const ConversionError& e) {
-      ShowMessage(e.Message());
-      return;
-    }
+    FindAll(listrows::CreateRowAt(ui_->ListView2, row).FullPath(), JobControls::Of(*ui_));  // the next rows' settings
+    return;
   }
   RunJob(Job::FindAll, [&](DjvusedRunner& runner) {
     QStringList said;
-    const auto fill = [&](const QString& longPath, const CreateSettings& settings) {
-      const FoundBook found = FindWholeBook(runner, longPath);
-      const CreateSettings filled = WholeBookSettings(settings, found);
-      said << tr("%1:\n%2").arg(longPath, FoundBookLine(found, filled));
-      return filled;
-    };
-    if (selected.isEmpty()) {
-      const CreateSettings filled = fill(listrows::CreateRowAt(ui_->ListView2, row).FullPath(), tab);
-      controls.Show(filled, JobControls::EmptyColor::KeepButton);
-    } else {
-      for (const int selectedRow : selected) {
-        const CreateJob job = listrows::CreateRowAt(ui_->ListView2, selectedRow);
-        try {
-          listrows::SetCreateSettings(ui_->ListView2, selectedRow, fill(job.FullPath(), job.settings));
-        } catch (const QuillmarkError& e) {
-          // One book that does not read keeps its row; the others are still
-          // filled, and the message says what became of each.
-          if (closing_) throw;
-          said << tr("%1:\n%2").arg(job.FullPath(), e.Message());
-        }
+    for (const int selectedRow : selected) {
+      const CreateJob job = listrows::CreateRowAt(ui_->ListView2, selectedRow);
+      try {
+        const FoundBook found = FindWholeBook(runner, job.FullPath());
+        const CreateSettings filled = WholeBookSettings(job.settings, found);
+        listrows::SetCreateSettings(ui_->ListView2, selectedRow, filled);
+        said << tr("%1:\n%2").arg(job.FullPath(), FoundBookLine(found, filled));
+      } catch (const QuillmarkError& e) {
+        // One book that does not read keeps its row; the others are still
+        // filled, and the message says what became of each.
+        if (closing_) throw;
+        said << tr("%1:\n%2").arg(job.FullPath(), e.Message());
       }
-      ListView2SelectionChanged();  // the tab shows the first selected row as filled
     }
+    ListView2SelectionChanged();  // the tab shows the first selected row as filled
     ComboBox3Change();
     ShowMessage(said.join(QStringLiteral("\n\n")));
+  });
+}
+
+void TForm1::FindAll(const QString& longPath, const JobControls& controls) {
+  CreateSettings shown;
+  try {
+    shown = controls.Read();
+  } catch (const ConversionError& e) {
+    ShowMessage(e.Message());
+    return;
+  }
+  RunJob(Job::FindAll, [&](DjvusedRunner& runner) {
+    const FoundBook found = FindWholeBook(runner, longPath);
+    const CreateSettings filled = WholeBookSettings(shown, found);
+    controls.Show(filled, JobControls::EmptyColor::KeepButton);
+    if (controls.ComboBox3 == ui_->ComboBox3) ComboBox3Change();
+    ShowMessage(tr("%1:\n%2").arg(longPath, FoundBookLine(found, filled)));
   });
 }
 

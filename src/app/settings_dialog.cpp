@@ -20,7 +20,7 @@ TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) 
   StylePanel::Of(*ui_).Connect(this);
   // Reading order, the buttons at the bottom last.
   SetTabOrder({ui_->ComboBox3, ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->RadioButton1, ui_->RadioButton2,
-               ui_->CheckBox11, ui_->ButtonFindOffset, ui_->ComboBox2, ui_->ComboBox1, ui_->Edit4, ui_->JvColorButton1,
+               ui_->CheckBox11, ui_->ButtonFindOffset, ui_->ButtonFindAll, ui_->ComboBox2, ui_->ComboBox1, ui_->Edit4, ui_->JvColorButton1,
                ui_->CheckBox8, ui_->CheckBox9, ui_->JvColorButton2, ui_->EditRomanOffset, ui_->CheckBoxBookNumbers,
                ui_->BitBtn1, ui_->BitBtn2});
   connect(ui_->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
@@ -31,6 +31,12 @@ TForm4::TForm4(TForm1& main) : ui_(std::make_unique<Ui::TForm4>()), main_(main) 
     if (row >= 0) {
       main_.FindOffset(listrows::CreateRowAt(list, row).FullPath(), ui_->Edit2->text().toInt(), JobControls::Of(*ui_));
     }
+  });
+  // The row's settings filled from its book in the dialog: "OK" keeps them.
+  connect(ui_->ButtonFindAll, &QPushButton::clicked, this, [this] {
+    QTableWidget* list = main_.ListView2();
+    const int row = listrows::SelectedRow(list);
+    if (row >= 0) main_.FindAll(listrows::CreateRowAt(list, row).FullPath(), JobControls::Of(*ui_));
   });
 }
 
