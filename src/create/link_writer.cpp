@@ -37,7 +37,7 @@ void LinkWriter::WriteArea(qint64 target, const PageRect& area, Folio printed) {
   page.text += "(maparea " + dialect::Quote(targets_.UrlOf(target)) + " \"\" (" + style_.shape + ' ' + NumberText(area.left) + ' ' +
                NumberText(area.bottom) + ' ' + NumberText(area.Width()) + ' ' + NumberText(area.Height()) + " ) " +
                style_.options + " ) ";
-  page.links.append(MadeLink{area, target, printed});
+  page.links.append(MadeLink{area, target, printed, 0, {}});
 }
 
 void LinkWriter::WriteEntry(qint64 target, const PageRect& area, Folio printed, LinkedEntry entry) {

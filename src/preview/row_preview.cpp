@@ -146,7 +146,7 @@ RowPreview PreviewFixRow(DjvusedRunner& runner, const QString& longPath) {
         areas << AnnotationAreas(aligned.annotations, AreaKind::AfterAlignment, targets, page.number);
       }
     }
-    preview.pages << PreviewPage{page.number, QSize(), areas};
+    preview.pages << PreviewPage{page.number, QSize(), areas, {}};
     numbers << page.number;
   }
   if (numbers.isEmpty()) return preview;
