@@ -15,15 +15,37 @@ struct Glyph {
   PageRect box;
 };
 
+// The box of character i of n spread over `box`, one equal share each.
+PageRect ShareOf(const PageRect& box, qsizetype i, qsizetype n) {
+  PageRect share = box;
+  share.left = box.left + int(std::lround(double(box.Width()) * double(i) / double(n)));
+  share.right = box.left + int(std::lround(double(box.Width()) * double(i + 1) / double(n)));
+  return share;
+}
+
 // Spreads a leaf zone's text over its box, one equal share per character.
 void AddLeafText(const TextZone& zone, QList<Glyph>& run) {
   const qsizetype n = zone.text.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    PageRect box = zone.box;
-    box.left = zone.box.left + int(std::lround(double(zone.box.Width()) * double(i) / double(n)));
-    box.right = zone.box.left + int(std::lround(double(zone.box.Width()) * double(i + 1) / double(n)));
-    run.append({zone.text[i], box});
+  for (qsizetype i = 0; i < n; ++i) run.append({zone.text[i], ShareOf(zone.box, i, n)});
+}
+
+// A leaf zone whose text holds no blank is one word as it stands (most
+// words of a page are such zones): it needs no run of characters cut at
+// blanks. False for any other zone.
+bool AddWholeWord(const TextZone& zone, QList<PrintedWord>& words) {
+  if (!zone.children.isEmpty() || zone.text.isEmpty() ||
+      std::any_of(zone.text.begin(), zone.text.end(), [](QChar c) { return c.isSpace(); })) {
+    return false;
   }
+  const qsizetype n = zone.text.size();
+  PrintedWord word{zone.text, {}, ShareOf(zone.box, 0, n)};
+  word.chars.reserve(n);
+  for (qsizetype i = 0; i < n; ++i) {
+    word.chars.append(ShareOf(zone.box, i, n));
+    word.box = Union(word.box, word.chars.last());
+  }
+  words.append(std::move(word));
+  return true;
 }
 
 void AddText(const TextZone& zone, QList<Glyph>& run) {
@@ -58,6 +80,7 @@ void Collect(const TextZone& zone, QList<PrintedWord>& words) {
                          std::all_of(zone.children.begin(), zone.children.end(),
                                      [](const TextZone& child) { return child.kind == ZoneKind::Char; });
   if (zone.kind == ZoneKind::Word || zone.kind == ZoneKind::Char || zone.children.isEmpty() || charsOnly) {
+    if (AddWholeWord(zone, words)) return;
     QList<Glyph> run;
     AddText(zone, run);
     Flush(run, words);
