@@ -7,6 +7,12 @@
 namespace targets {
 namespace {
 
+// The kinds of key a page word's start answers (see word_keys.h): a long
+// word's first letters, or a short word whole.
+constexpr size_t kLongKey = 0x4c4f4e47, kShortKey = 0x53484f52;
+
+size_t StartHash(QStringView start, size_t kind) { return qHash(start, kind); }
+
 bool EndsInHyphen(const QString& text) {
   return text.size() > 1 && (text.endsWith(QLatin1Char('-')) || text.endsWith(QChar(0x00AD)) ||
                              text.endsWith(QChar(0x2010)));
@@ -56,7 +62,7 @@ PageText::PageText(const TextZone& page) {
     for (qsizetype i = 0; i < line.size(); ++i) {
       QString text = line[i];
       if (i == 0 && !broken.isEmpty()) {
-        words_ << FoldWord(broken);  // either half may stand alone
+        Add(FoldWord(broken));  // either half may stand alone
         text = broken + text;
       }
       if (i == 0) broken.clear();
@@ -64,26 +70,33 @@ PageText::PageText(const TextZone& page) {
         broken = text.chopped(1);
         continue;
       }
-      words_ << FoldWord(text);
+      Add(FoldWord(text));
     }
   }
-  if (!broken.isEmpty()) words_ << FoldWord(broken);
-  words_.removeAll(QString());
-  std::sort(words_.begin(), words_.end());
-  words_.erase(std::unique(words_.begin(), words_.end()), words_.end());
+  if (!broken.isEmpty()) Add(FoldWord(broken));
+  std::sort(starts_.begin(), starts_.end());
+  starts_.erase(std::unique(starts_.begin(), starts_.end()), starts_.end());
+  starts_.shrink_to_fit();
+}
+
+// Each start of the word that a key of the word can be.
+void PageText::Add(const QString& folded) {
+  const QStringView word(folded);
+  for (qsizetype length = kShortestKey; length <= std::min(kLongestKey, word.size()); ++length) {
+    starts_.push_back(StartHash(word.first(length), kLongKey));
+    if (length <= kLongestShortKey && word.size() <= length + kShortKeyGrowth) {
+      starts_.push_back(StartHash(word.first(length), kShortKey));
+    }
+  }
 }
 
 int PageText::Found(const QStringList& keys) const {
   int found = 0;
   for (const QString& key : keys) {
-    const QString start = key.endsWith(QLatin1Char('$')) ? key.chopped(1) : key;
-    for (auto w = std::lower_bound(words_.begin(), words_.end(), start); w != words_.end() && w->startsWith(start);
-         ++w) {
-      if (WordMatches(key, *w)) {
-        ++found;
-        break;
-      }
-    }
+    const bool whole = key.endsWith(QChar(kWholeWord));
+    const QStringView start = whole ? QStringView(key).chopped(1) : QStringView(key);
+    if (start.size() < kShortestKey || start.size() > (whole ? kLongestShortKey : kLongestKey)) continue;
+    found += std::binary_search(starts_.begin(), starts_.end(), StartHash(start, whole ? kShortKey : kLongKey)) ? 1 : 0;
   }
   return found;
 }

@@ -3,6 +3,7 @@
 // whether the page holds an entry's words.
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "page/text_layer.h"
 
@@ -19,7 +20,11 @@ class PageText {
   int Found(const QStringList& keys) const;
 
  private:
-  QStringList words_;  // folded, sorted, without repeats
+  void Add(const QString& folded);
+  // The starts of the page's folded words that a key can be, hashed with
+  // what kind of key each answers (sorted, without repeats): a whole book's
+  // pages are kept so, without a string per word.
+  std::vector<size_t> starts_;
 };
 
 // Whether a page holding `found` of an entry's `keys` words holds the entry:

@@ -51,10 +51,7 @@ bool PlainForms(const QString& word) {
 }
 
 // Words this long or longer are compared by their first letters.
-constexpr int kLongWord = 5;
-constexpr int kLongestKey = 5;
-// A short key is a whole word; it marks itself so.
-constexpr QChar kWholeWord = QLatin1Char('$');
+constexpr qsizetype kLongWord = kLongestShortKey + 1;
 
 }  // namespace
 
@@ -83,9 +80,10 @@ QStringList KeyWords(const QString& text) {
     word.clear();
     if (StopWords().contains(lower)) return;
     const QString folded = FoldWord(lower);
-    if (folded.size() < 2) return;
-    const QString key = folded.size() >= kLongWord ? folded.left(qMin(kLongestKey, int(folded.size()) - 1 - (folded.size() > kLongWord)))
-                                                   : folded + kWholeWord;
+    if (folded.size() < kShortestKey) return;
+    const QString key = folded.size() >= kLongWord
+                            ? folded.left(qMin(kLongestKey, folded.size() - 1 - (folded.size() > kLongWord ? 1 : 0)))
+                            : folded + QChar(kWholeWord);
     if (!keys.contains(key)) keys << key;
   };
   for (const QChar c : text) {
@@ -99,14 +97,6 @@ QStringList KeyWords(const QString& text) {
   }
   if (!word.isEmpty()) take();
   return keys;
-}
-
-bool WordMatches(const QString& key, const QString& pageWord) {
-  if (key.endsWith(kWholeWord)) {
-    const QStringView whole = QStringView(key).chopped(1);
-    return pageWord.startsWith(whole) && pageWord.size() <= whole.size() + 2;
-  }
-  return pageWord.startsWith(key);
 }
 
 }  // namespace targets

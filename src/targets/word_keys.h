@@ -18,8 +18,12 @@ QString FoldWord(const QString& word);
 // whole word.
 QStringList KeyWords(const QString& text);
 
-// Whether a folded page word is the word of `key`: it starts with the key;
-// a short key's word may be only a little longer (a plural).
-bool WordMatches(const QString& key, const QString& pageWord);
+// What a key holds. A long word's key is its first letters, 4 or 5 of them:
+// a page word that starts with them is the word. A short word's key is the
+// whole word, 2 to 4 letters, marked by kWholeWord at its end: a page word
+// that starts with it and is at most kShortKeyGrowth letters longer (a
+// plural) is the word.
+inline constexpr qsizetype kShortestKey = 2, kLongestShortKey = 4, kLongestKey = 5, kShortKeyGrowth = 2;
+inline constexpr char16_t kWholeWord = u'$';
 
 }  // namespace targets
