@@ -58,11 +58,13 @@ PageText::PageText(const TextZone& page) {
   QList<QStringList> lines;
   CollectLines(page, lines);
   QString broken;  // the first part of a word broken at the end of the line before
+  QString folded;
   for (const QStringList& line : lines) {
     for (qsizetype i = 0; i < line.size(); ++i) {
       QString text = line[i];
       if (i == 0 && !broken.isEmpty()) {
-        Add(FoldWord(broken));  // either half may stand alone
+        FoldWordInto(broken, folded);
+        Add(folded);  // either half may stand alone
         text = broken + text;
       }
       if (i == 0) broken.clear();
@@ -70,10 +72,14 @@ PageText::PageText(const TextZone& page) {
         broken = text.chopped(1);
         continue;
       }
-      Add(FoldWord(text));
+      FoldWordInto(text, folded);
+      Add(folded);
     }
   }
-  if (!broken.isEmpty()) Add(FoldWord(broken));
+  if (!broken.isEmpty()) {
+    FoldWordInto(broken, folded);
+    Add(folded);
+  }
   std::sort(starts_.begin(), starts_.end());
   starts_.erase(std::unique(starts_.begin(), starts_.end()), starts_.end());
   starts_.shrink_to_fit();

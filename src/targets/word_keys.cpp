@@ -43,7 +43,7 @@ QChar FoldLetter(QChar c) {
 // lower case as QChar::toLower gives it: ASCII and the Cyrillic letters. A
 // ligature, a full-width letter, a superscript or a combining mark needs the
 // whole normalisation.
-bool PlainForms(const QString& word) {
+bool PlainForms(QStringView word) {
   return std::all_of(word.begin(), word.end(), [](QChar c) {
     const char16_t u = c.unicode();
     return u < 0x00A0 || (u >= 0x0400 && u < 0x0483) || (u >= 0x048A && u < kFoldedRange);
@@ -55,20 +55,29 @@ constexpr qsizetype kLongWord = kLongestShortKey + 1;
 
 }  // namespace
 
-QString FoldWord(const QString& word) {
+void FoldWordInto(QStringView word, QString& folded) {
+  folded.resize(0);  // keeps its room for the next word
   const bool plain = PlainForms(word);
-  const QString normal = plain ? word : word.normalized(QString::NormalizationForm_KC).toLower();
-  QString folded;
-  folded.reserve(normal.size());
-  bool letters = false;
-  for (QChar c : normal) {
+  const QString normal = plain ? QString() : word.toString().normalized(QString::NormalizationForm_KC).toLower();
+  const QStringView letters = plain ? word : QStringView(normal);
+  bool anyLetter = false;
+  for (QChar c : letters) {
     if (plain) c = c.toLower();
-    letters = letters || c.isLetter();
+    anyLetter = anyLetter || c.isLetter();
     const QChar f = FoldLetter(c);
     if (f.isLetter()) folded += f;
   }
-  if (!letters) return {};
+  if (!anyLetter) {
+    folded.resize(0);
+    return;
+  }
   if (folded.contains(QLatin1String("rn"))) folded.replace(QLatin1String("rn"), QLatin1String("m"));
+}
+
+QString FoldWord(const QString& word) {
+  QString folded;
+  folded.reserve(word.size());
+  FoldWordInto(word, folded);
   return folded;
 }
 

@@ -11,6 +11,9 @@ namespace targets {
 // A word folded: lower case, look-alikes made one letter, everything but
 // letters dropped. Empty for a word without letters.
 QString FoldWord(const QString& word);
+// The same into `folded`, whose room is kept for the next word: a page's
+// words are folded one after another without a string each.
+void FoldWordInto(QStringView word, QString& folded);
 
 // The keys of the words of an entry's text that say what it is about: no
 // numbers, no stop words, no single letters. A long word's key is its
