@@ -89,7 +89,7 @@ PageText::PageText(const TextZone& page) {
 void PageText::Add(const QString& folded) {
   const QStringView word(folded);
   for (qsizetype length = kShortestKey; length <= std::min(kLongestKey, word.size()); ++length) {
-    starts_.push_back(StartHash(word.first(length), kLongKey));
+    if (length >= kShortestLongKey) starts_.push_back(StartHash(word.first(length), kLongKey));
     if (length <= kLongestShortKey && word.size() <= length + kShortKeyGrowth) {
       starts_.push_back(StartHash(word.first(length), kShortKey));
     }
@@ -101,7 +101,10 @@ int PageText::Found(const QStringList& keys) const {
   for (const QString& key : keys) {
     const bool whole = key.endsWith(QChar(kWholeWord));
     const QStringView start = whole ? QStringView(key).chopped(1) : QStringView(key);
-    if (start.size() < kShortestKey || start.size() > (whole ? kLongestShortKey : kLongestKey)) continue;
+    if (start.size() < (whole ? kShortestKey : kShortestLongKey) ||
+        start.size() > (whole ? kLongestShortKey : kLongestKey)) {
+      continue;
+    }
     found += std::binary_search(starts_.begin(), starts_.end(), StartHash(start, whole ? kShortKey : kLongKey)) ? 1 : 0;
   }
   return found;

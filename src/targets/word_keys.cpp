@@ -52,6 +52,8 @@ bool PlainForms(QStringView word) {
 
 // Words this long or longer are compared by their first letters.
 constexpr qsizetype kLongWord = kLongestShortKey + 1;
+// The shortest long word keeps all but its last letter.
+static_assert(kLongWord - 1 == kShortestLongKey);
 
 }  // namespace
 

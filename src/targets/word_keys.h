@@ -26,7 +26,8 @@ QStringList KeyWords(const QString& text);
 // whole word, 2 to 4 letters, marked by kWholeWord at its end: a page word
 // that starts with it and is at most kShortKeyGrowth letters longer (a
 // plural) is the word.
-inline constexpr qsizetype kShortestKey = 2, kLongestShortKey = 4, kLongestKey = 5, kShortKeyGrowth = 2;
+inline constexpr qsizetype kShortestKey = 2, kLongestShortKey = 4, kShortKeyGrowth = 2;
+inline constexpr qsizetype kShortestLongKey = 4, kLongestKey = 5;
 inline constexpr char16_t kWholeWord = u'$';
 
 }  // namespace targets
