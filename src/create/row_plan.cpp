@@ -91,7 +91,7 @@ class RowPlanner {
     if (WholeBook()) {
       frontEnd_.LogShow();
       reading();
-      SurveyBook();
+      SurveyWholeBook();
     } else {
       runner_.RunDump(plan_.path, DumpUse::PageList);
       plan_.componentList = dialect::ReadWholeFile(runner_.TempPath(DjvusedRunner::kPageListFile));
@@ -143,10 +143,10 @@ class RowPlanner {
 
   // The whole-book type: the book's page list and hidden text read once for
   // its parts and its page numbers.
-  void SurveyBook() {
+  void SurveyWholeBook() {
     // Each page's words are kept folded for the check of the links' targets,
     // so the book is not read twice.
-    survey_ = ::SurveyBook(runner_, plan_.path, [this](int page, const TextZone& zones) {
+    survey_ = SurveyBook(runner_, plan_.path, [this](int page, const TextZone& zones) {
       surveyWords_.insert(page, targets::PageText(zones));
     });
     plan_.componentList = survey_.componentList;
