@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "djvused/djvused_runner.h"
+#include "ocr/picture_file.h"
 #include "ocr/program_run.h"
 
 namespace ocr {
@@ -18,14 +19,9 @@ bool HasInk(const QString& picture) {
   QFile file(picture);
   if (!file.open(QIODevice::ReadOnly)) return true;
   const QByteArray bytes = file.readAll();
-  // The header: "P5", width, height and the largest value, each followed by a blank.
-  qsizetype at = 0;
-  for (int field = 0; field < 4; ++field) {
-    while (at < bytes.size() && QChar::isSpace(uchar(bytes[at]))) ++at;
-    while (at < bytes.size() && !QChar::isSpace(uchar(bytes[at]))) ++at;
-  }
-  if (!bytes.startsWith("P5") || at >= bytes.size()) return true;
-  for (qsizetype i = at + 1; i < bytes.size(); ++i) {
+  const std::optional<PictureHeader> header = ReadPictureHeader(bytes);
+  if (!header) return true;
+  for (qsizetype i = header->dataStart; i < bytes.size(); ++i) {
     if (uchar(bytes[i]) < 128) return true;
   }
   return false;

@@ -9,6 +9,7 @@
 
 #include "core/errors.h"
 #include "djvused/djvused_runner.h"
+#include "ocr/picture_file.h"
 #include "ocr/program_run.h"
 #include "ocr/tesseract_words.h"
 
@@ -26,9 +27,8 @@ constexpr int kLongestSide = 3600;
 QSize PictureSize(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  const QList<QByteArray> fields = file.read(64).simplified().split(' ');
-  if (fields.size() < 3 || fields[0] != "P5") return {};
-  return QSize(fields[1].toInt(), fields[2].toInt());
+  const std::optional<PictureHeader> header = ReadPictureHeader(file.read(64));
+  return header ? QSize(header->width, header->height) : QSize();
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ QString TesseractProgram() {
                         "tesseract-ocr, tesseract-ocr-rus и tesseract-ocr-eng"));
   }
   const QByteArray languages = RunToEnd(program, {QStringLiteral("--list-langs")}, QCoreApplication::translate("Ocr", "Tesseract не запускается"));
-  for (const QByteArray language : {QByteArrayLiteral("rus"), QByteArrayLiteral("eng")}) {
+  for (const QByteArray& language : {QByteArrayLiteral("rus"), QByteArrayLiteral("eng")}) {
     if (!languages.split('\n').contains(language)) {
       throw InputError(QCoreApplication::translate("Ocr", "У Tesseract нет языка %1: установите пакет tesseract-ocr-%1").arg(QString::fromLatin1(language)));
     }
