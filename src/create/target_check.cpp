@@ -6,6 +6,7 @@
 
 #include "core/errors.h"
 #include "core/job_log.h"
+#include "create/shape_readings.h"
 #include "djvused/script_dialect.h"
 #include "ocr/number_image.h"
 #include "targets/number_check.h"
@@ -57,16 +58,6 @@ class PageTexts {
   std::map<int, std::optional<targets::PageText>> texts_;  // a node map: the pointers handed out stay valid
 };
 
-// The box of an entry's number: an index entry's area is the number; a
-// contents entry's number ends its last line, at the right of its area.
-PageRect NumberBox(const ContentsEntry& e, bool index) {
-  if (index) return e.area;
-  const qint64 height = e.lineHeight > 0 ? e.lineHeight : e.area.Height();
-  const qint64 width = height * (PrintedText(e.printed).size() + 1) * 3 / 5;
-  return PageRect::Edges(qMax(e.area.left, e.area.right - width), e.area.bottom, e.area.right,
-                         qMin(e.area.top, e.area.bottom + height));
-}
-
 QString EntryText(const ContentsEntry& e) {
   return QStringLiteral("«%1, %2»").arg(e.title.simplified(), PrintedText(e.printed));
 }
@@ -107,15 +98,38 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   texts.Read(runner, input.path, targets::PagesToRead(unconfirmed, target), input.pageCount);
   QList<targets::CheckedNumber> checked = targets::CheckNumbers(entries, target, textOf);
 
+  // An index whose text shows misreadings: its numbers read again by the
+  // book's own digit shapes, and those that surely show another number
+  // checked as that number.
+  QStringList lines;
+  QHash<qsizetype, int> shapes;
+  if (ShowsMisreadings(entries, checked)) {
+    try {
+      shapes = ShapeReadings(entries, checked, input.path, runner.WorkFolder());
+    } catch (const InputError& error) {
+      // The check stands without the readings not made.
+      lines << QCoreApplication::translate("CreateRun", "Внимание: номера не перечитаны с изображения: %1")
+                   .arg(error.Message());
+    }
+    if (!shapes.isEmpty()) {
+      QList<int> pagesOfShapes;
+      for (const int number : std::as_const(shapes)) {
+        if (const std::optional<int> page = target(number, false)) pagesOfShapes << *page - 1 << *page << *page + 1;
+      }
+      texts.Read(runner, input.path, pagesOfShapes, input.pageCount);
+      checked = targets::CheckNumbers(entries, target, textOf, {}, shapes);
+    }
+  }
+
   // The doubtful and the corrected numbers read again from the page image:
   // the picture shows what is printed. A number nothing speaks against is
   // not read: a typeset book has many terms off their page.
-  QStringList lines;
   QHash<qsizetype, int> readings;
   QList<qsizetype> doubtful;
   for (qsizetype i = 0; i < checked.size(); ++i) {
     const targets::Verdict v = checked[i].verdict;
-    if ((v == targets::Verdict::Doubtful || v == targets::Verdict::Corrected) && !entries[i].entry.printed.roman) {
+    if ((v == targets::Verdict::Doubtful || v == targets::Verdict::Corrected) && !entries[i].entry.printed.roman &&
+        !shapes.contains(i)) {
       doubtful << i;
     }
   }
@@ -157,7 +171,7 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
                      .arg(error.Message());
       }
       texts.Read(runner, input.path, pagesOfReadings, input.pageCount);
-      checked = targets::CheckNumbers(entries, target, textOf, readings);
+      checked = targets::CheckNumbers(entries, target, textOf, readings, shapes);
       int fixed = 0, confirmed = 0;
       for (const qsizetype i : doubtful) {
         fixed += checked[i].verdict == targets::Verdict::Reread ? 1 : 0;

@@ -54,12 +54,13 @@ class Checker {
     }
   }
 
-  CheckedNumber Check(qsizetype i, std::optional<int> reading) {
+  CheckedNumber Check(qsizetype i, std::optional<int> reading, std::optional<int> shapes) {
     const NumberEntry& e = entries_[i];
     const QStringList keys = KeyWords(e.entry.title);
     const Folio printed = e.entry.printed;
     const int page = e.entry.target;
     if (unidentified_.contains(i)) return {Verdict::Unchecked, printed, page};
+    if (shapes && !printed.roman && *shapes != printed.number) return Reshaped(i, *shapes, keys);
     const std::optional<bool> holds = Holds(e, page, text_, keys);
     if (!holds) return {Verdict::Unchecked, printed, page};
     // A term whose paragraph starts on the next page, a heading at the foot
@@ -92,6 +93,22 @@ class Checker {
   }
 
  private:
+  // The book's own digit shapes read the number otherwise: their reading is
+  // taken when its page holds the entry's words, or when there is nothing to
+  // check it against; otherwise the number is not linked, whatever the page
+  // of the number as read holds (a common term is on many pages).
+  CheckedNumber Reshaped(qsizetype i, int number, const QStringList& keys) {
+    const Folio printed = entries_[i].entry.printed;
+    const std::optional<int> page = target_(number, false);
+    if (!page || !InOrder(i, number)) return {Verdict::Doubtful, printed, entries_[i].entry.target};
+    const std::optional<bool> holds = Holds(entries_[i], *page, text_, keys);
+    if (holds && !*holds && !HoldsNear(entries_[i], *page - 1, keys) && !HoldsNear(entries_[i], *page + 1, keys)) {
+      return {Verdict::Doubtful, printed, entries_[i].entry.target};
+    }
+    numbers_[i] = Folio{number, false};
+    return {Verdict::Reread, numbers_[i], *page};
+  }
+
   // The page of `number` when it holds the entry's words and the number
   // stays in order with the entry's neighbours.
   std::optional<int> Passing(qsizetype i, int number, const QStringList& keys) const {
@@ -196,12 +213,14 @@ bool TargetHolds(const NumberEntry& entry, const PageTextOf& text) {
 }
 
 QList<CheckedNumber> CheckNumbers(const QList<NumberEntry>& entries, const TargetOf& target,
-                                  const PageTextOf& text, const QHash<qsizetype, int>& readings) {
+                                  const PageTextOf& text, const QHash<qsizetype, int>& readings,
+                                  const QHash<qsizetype, int>& shapes) {
   Checker checker(entries, target, text);
   QList<CheckedNumber> checked;
-  for (qsizetype i = 0; i < entries.size(); ++i) {
-    checked << checker.Check(i, readings.contains(i) ? std::optional<int>(readings.value(i)) : std::nullopt);
-  }
+  const auto of = [](const QHash<qsizetype, int>& numbers, qsizetype i) {
+    return numbers.contains(i) ? std::optional<int>(numbers.value(i)) : std::nullopt;
+  };
+  for (qsizetype i = 0; i < entries.size(); ++i) checked << checker.Check(i, of(readings, i), of(shapes, i));
   return checked;
 }
 

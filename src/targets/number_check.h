@@ -66,8 +66,12 @@ bool TargetHolds(const NumberEntry& entry, const PageTextOf& text);
 // a first check found doubtful or corrected: a reading equal to the printed
 // number keeps it as it is (the image shows it so: a term off its page, not
 // a misreading); another is taken when its page holds the entry's words and
-// it stays in order.
+// it stays in order. `shapes` holds, by entry index, the numbers the book's
+// own digit shapes read surely otherwise than the text: such a number is
+// taken when its page holds the entry's words or cannot be checked, and
+// left unlinked when not.
 QList<CheckedNumber> CheckNumbers(const QList<NumberEntry>& entries, const TargetOf& target,
-                                  const PageTextOf& text, const QHash<qsizetype, int>& readings = {});
+                                  const PageTextOf& text, const QHash<qsizetype, int>& readings = {},
+                                  const QHash<qsizetype, int>& shapes = {});
 
 }  // namespace targets

@@ -1,0 +1,27 @@
+#pragma once
+// Index numbers read again from the pictures of the pages they stand on, by
+// the digit shapes of the same book: the numbers the check of targets
+// confirmed teach the shapes, and a number that surely shows other digits
+// than its text says is handed back to the check.
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include "core/page_rect.h"
+#include "targets/number_check.h"
+
+// The box of an entry's number: an index entry's area is the number; a
+// contents entry's number ends its last line, at the right of its area.
+PageRect NumberBox(const ContentsEntry& e, bool index);
+
+// Whether the check found the text of an index misread often enough for its
+// numbers to be read again from the pictures: a clean text layer's few
+// terms off their pages are no reason to render its pages.
+bool ShowsMisreadings(const QList<targets::NumberEntry>& entries, const QList<targets::CheckedNumber>& checked);
+
+// The index numbers whose picture surely shows another number, by entry
+// index. Renders the pages the index numbers stand on with ddjvu, in
+// `workFolder`. Throws InputError when ddjvu fails.
+QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
+                                    const QList<targets::CheckedNumber>& checked, const QString& bookPath,
+                                    const QString& workFolder);
