@@ -1,7 +1,8 @@
 // Automatic links checked against the text of the pages they lead to, end to
 // end on built books: a misread number corrected, one left unlinked and
 // listed while the book gets its other links, a page without hidden text
-// trusted, and a number read again from the page image.
+// trusted, and a number read again from the page image, by Tesseract or by
+// the book's own digit shapes.
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,6 +44,7 @@ class TargetCheckTest : public QObject {
   void LinksChecked_data();
   void LinksChecked();
   void NumberReadFromTheImage();
+  void NumberReadByTheBooksDigits();
   void TesseractMissing();
 
  private:
@@ -115,6 +117,39 @@ void TargetCheckTest::NumberReadFromTheImage() {
            run.err.constData());
   QVERIFY2(run.err.contains("Исправлены номера по тексту страниц: 1 (стр. 1: 23 → 53)"), run.err.constData());
   QCOMPARE(Targets(book), QStringList{"#53"});
+}
+
+void TargetCheckTest::NumberReadByTheBooksDigits() {
+  // An index of 22 numbers on two pages, each term on its page. It shows
+  // 54 where the hidden text says 51, and both pages hold the term, so the
+  // text alone keeps 51; a 58 read as 53, and corrected by the text, makes
+  // the index show misreadings. The digits of the other numbers tell the
+  // picture's 4 from a 1.
+  const QStringList syllables{"ба", "ве", "ги", "до", "жу", "зе", "ки", "ло", "му", "не", "по"};
+  QList<PrintedPage> pages(kBookPages, PrintedPage{{"Прочий текст"}, true, {}});
+  pages[0].lines.clear();
+  pages[1].lines.clear();
+  QMap<int, QStringList> termsOn;
+  const auto add = [&](int drawn, const QString& term) {
+    pages[pages[0].lines.size() < 14 ? 0 : 1].lines << QStringLiteral("%1, %2").arg(term).arg(drawn);
+    termsOn[drawn] << term;
+  };
+  for (int number = 10; number <= 29; ++number) {
+    add(number, syllables[number % 11] + syllables[number / 11] + syllables[(number * 7) % 11]);
+  }
+  add(54, QStringLiteral("мерило"));
+  termsOn[51] << QStringLiteral("мерило");
+  add(58, QStringLiteral("дугами"));
+  pages[1].misread = {{"54", "51"}, {"58", "53"}};
+  for (auto on = termsOn.begin(); on != termsOn.end(); ++on) pages[on.key() - 1].lines << on.value().join(u' ');
+  const QString book = dir_.filePath(QStringLiteral("digits.djvu"));
+  BookOfPrintedPages(book, pages);
+  const CliRun run = Cli({"create", "--mode", "index-auto", "--pages", "1-2", "--offset", "0", book});
+  QCOMPARE(run.status, 0);
+  QVERIFY2(run.err.contains("Исправлены номера по тексту страниц: 2 (стр. 2: 51 → 54, стр. 2: 53 → 58)"), run.err.constData());
+  const QStringList targets = Targets(book) + LinkTargets(book, QStringLiteral("p2.djvu"));
+  QVERIFY2(targets.contains("#54") && !targets.contains("#51"), qPrintable(targets.join(u' ')));
+  QCOMPARE(targets.size(), 22);
 }
 
 void TargetCheckTest::TesseractMissing() {
