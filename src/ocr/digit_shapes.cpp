@@ -181,7 +181,10 @@ std::optional<DigitShapes::Cells> DigitShapes::CellsOf(const PrintedNumber& numb
   int top = ink->top;
   if (std::abs(ink->Height() - height) * 100 > height * 15) top = ink->bottom - height;
   const double pitch = pitch_ * height;
-  const double start = (ink->left + ink->right) / 2.0 - pitch * count / 2;
+  // The cells are laid from the number's right edge: a scan loses a 4's
+  // thin diagonal at the left of the number more often than the last
+  // digit's right side.
+  const double start = ink->right + bearings_ * height / 2 - pitch * count;
   Cells cells;
   cells.reach = qMax(1, int(std::lround(pitch * (kNumberShift + kCellShift))));
   for (int cell = 0; cell < count; ++cell) {
@@ -310,7 +313,7 @@ std::optional<ShapeReading> DigitShapes::Read(const PrintedNumber& number) const
     for (const QChar digit : best.digits) {
       if (!Knows(digit)) return std::nullopt;
     }
-    return ShapeReading{best.digits, std::numeric_limits<double>::infinity()};
+    return ShapeReading{best.digits, std::numeric_limits<double>::infinity(), best.misfit / inkDigits / usualMisfit_};
   }
   for (const QChar digit : number.digits) {
     if (!Knows(digit)) return std::nullopt;
@@ -319,8 +322,9 @@ std::optional<ShapeReading> DigitShapes::Read(const PrintedNumber& number) const
   if (!cells) return std::nullopt;
   const Fit asRead = BestFit(*cells, number.digits, false);
   const Fit best = BestFit(*cells, number.digits, true);
-  if (best.digits == number.digits || best.misfit >= asRead.misfit) return ShapeReading{number.digits, 0};
-  return ShapeReading{best.digits, (asRead.misfit - best.misfit) / usualMisfit_};
+  const double misfit = asRead.misfit / number.digits.size() / usualMisfit_;
+  if (best.digits == number.digits || best.misfit >= asRead.misfit) return ShapeReading{number.digits, 0, misfit};
+  return ShapeReading{best.digits, (asRead.misfit - best.misfit) / usualMisfit_, misfit};
 }
 
 }  // namespace ocr

@@ -31,6 +31,7 @@ struct PrintedNumber {
 struct ShapeReading {
   QString digits;
   double margin = 0;
+  double misfit = 0;  // of the digits as read, a digit's in the same units
 };
 
 class DigitShapes {
