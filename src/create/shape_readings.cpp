@@ -10,6 +10,8 @@ namespace {
 // How much better another reading must fit the learnt shapes than the text's
 // digits, in units of a confirmed digit's usual misfit.
 constexpr double kSureMargin = 2.0;
+// And against a number whose page holds its term.
+constexpr double kSureMarginAgainstText = 2.5;
 
 // The share of an index's numbers the check must find misread (corrected,
 // doubtful or read from look-alike letters) before its pages are rendered.
@@ -18,6 +20,10 @@ constexpr int kMisreadPercent = 2;
 // With fewer confirmed numbers than this the shapes are learnt from the
 // unconfirmed ones too.
 constexpr int kFewConfirmed = 30;
+
+// A page whose digits as read misfit the book's shapes by this many times a
+// confirmed digit's usual misfit (the median of its numbers) learns its own.
+constexpr double kUnlikeMisfit = 2.0;
 
 bool Readable(const targets::NumberEntry& e) { return e.index && !e.entry.printed.roman; }
 
@@ -31,44 +37,78 @@ PageRect NumberBox(const ContentsEntry& e, bool index) {
                          qMin(e.area.top, e.area.bottom + height));
 }
 
-bool ShowsMisreadings(const QList<targets::NumberEntry>& entries, const QList<targets::CheckedNumber>& checked) {
-  int numbers = 0, misread = 0;
+QSet<int> PagesShowingMisreadings(const QList<targets::NumberEntry>& entries,
+                                  const QList<targets::CheckedNumber>& checked) {
+  std::map<int, std::pair<int, int>> counts;  // by page: numbers, misread
   for (qsizetype i = 0; i < entries.size(); ++i) {
     if (!Readable(entries[i])) continue;
-    ++numbers;
+    std::pair<int, int>& count = counts[entries[i].entry.page];
+    ++count.first;
     const targets::Verdict v = checked[i].verdict;
-    if (v == targets::Verdict::Corrected || v == targets::Verdict::Doubtful || entries[i].entry.lookAlike) ++misread;
+    if (v == targets::Verdict::Corrected || v == targets::Verdict::Doubtful || entries[i].entry.lookAlike) ++count.second;
   }
-  return numbers > 0 && misread * 100 >= numbers * kMisreadPercent;
+  QSet<int> pages;
+  for (const auto& [page, count] : counts) {
+    if (count.second > 0 && count.second * 100 >= count.first * kMisreadPercent) pages.insert(page);
+  }
+  return pages;
 }
 
 QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
-                                    const QList<targets::CheckedNumber>& checked, const QString& bookPath,
-                                    const QString& workFolder) {
-  QList<int> pages;
+                                    const QList<targets::CheckedNumber>& checked, const QSet<int>& pages,
+                                    const QString& bookPath, const QString& workFolder) {
+  QList<int> indexPages;
   for (const targets::NumberEntry& e : entries) {
-    if (Readable(e) && !pages.contains(e.entry.page)) pages << e.entry.page;
+    if (Readable(e) && !indexPages.contains(e.entry.page)) indexPages << e.entry.page;
   }
-  const std::map<int, ocr::Picture> pictures = ocr::RenderPages(bookPath, pages, workFolder);
+  const std::map<int, ocr::Picture> pictures = ocr::RenderPages(bookPath, indexPages, workFolder);
   const auto printedOf = [&](const targets::NumberEntry& e) {
     return ocr::PrintedNumber{&pictures.at(e.entry.page), NumberBox(e.entry, e.index), PrintedText(e.entry.printed)};
   };
   // The shapes are learnt from the numbers whose pages hold their terms,
   // read from digits, not from look-alike letters; with few such numbers,
   // from those nothing speaks against too.
-  QList<ocr::PrintedNumber> confirmed, unconfirmed;
-  for (qsizetype i = 0; i < entries.size(); ++i) {
-    if (!Readable(entries[i]) || entries[i].entry.lookAlike) continue;
-    if (checked[i].verdict == targets::Verdict::Kept) confirmed << printedOf(entries[i]);
-    if (checked[i].verdict == targets::Verdict::Unconfirmed) unconfirmed << printedOf(entries[i]);
-  }
-  if (confirmed.size() < kFewConfirmed) confirmed << unconfirmed;
-  const ocr::DigitShapes shapes(confirmed);
-  QHash<qsizetype, int> readings;
+  const auto learn = [&](std::optional<int> page) {
+    QList<ocr::PrintedNumber> confirmed, unconfirmed;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+      if (!Readable(entries[i]) || entries[i].entry.lookAlike || (page && entries[i].entry.page != *page)) continue;
+      if (checked[i].verdict == targets::Verdict::Kept) confirmed << printedOf(entries[i]);
+      if (checked[i].verdict == targets::Verdict::Unconfirmed) unconfirmed << printedOf(entries[i]);
+    }
+    if (confirmed.size() < kFewConfirmed) confirmed << unconfirmed;
+    return ocr::DigitShapes(confirmed);
+  };
+  const ocr::DigitShapes bookShapes = learn(std::nullopt);
+  QHash<qsizetype, ocr::ShapeReading> read;
+  std::map<int, std::vector<double>> misfits;  // by page
   for (qsizetype i = 0; i < entries.size(); ++i) {
     if (!Readable(entries[i])) continue;
-    const std::optional<ocr::ShapeReading> reading = shapes.Read(printedOf(entries[i]));
-    if (reading && reading->margin >= kSureMargin) readings.insert(i, reading->digits.toInt());
+    if (const std::optional<ocr::ShapeReading> reading = bookShapes.Read(printedOf(entries[i]))) {
+      read.insert(i, *reading);
+      misfits[entries[i].entry.page].push_back(reading->misfit);
+    }
+  }
+  // A page whose digits fit the book's shapes far worse than the book's own
+  // do was printed or scanned otherwise (a page scanned apart, a typeset
+  // page among scans): it learns its own shapes.
+  for (auto& [page, fits] : misfits) {
+    std::nth_element(fits.begin(), fits.begin() + fits.size() / 2, fits.end());
+    if (fits[fits.size() / 2] < kUnlikeMisfit) continue;
+    const ocr::DigitShapes pageShapes = learn(page);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+      if (!Readable(entries[i]) || entries[i].entry.page != page) continue;
+      read.remove(i);
+      if (const std::optional<ocr::ShapeReading> reading = pageShapes.Read(printedOf(entries[i]))) read.insert(i, *reading);
+    }
+  }
+  QHash<qsizetype, int> readings;
+  for (auto reading = read.cbegin(); reading != read.cend(); ++reading) {
+    const qsizetype i = reading.key();
+    if (!pages.contains(entries[i].entry.page)) continue;
+    const bool confirmedByText = checked[i].verdict == targets::Verdict::Kept;
+    if (reading->margin >= (confirmedByText ? kSureMarginAgainstText : kSureMargin)) {
+      readings.insert(i, reading->digits.toInt());
+    }
   }
   return readings;
 }

@@ -5,6 +5,7 @@
 // than its text says is handed back to the check.
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include "core/page_rect.h"
@@ -14,14 +15,16 @@
 // contents entry's number ends its last line, at the right of its area.
 PageRect NumberBox(const ContentsEntry& e, bool index);
 
-// Whether the check found the text of an index misread often enough for its
-// numbers to be read again from the pictures: a clean text layer's few
-// terms off their pages are no reason to render its pages.
-bool ShowsMisreadings(const QList<targets::NumberEntry>& entries, const QList<targets::CheckedNumber>& checked);
+// The index pages whose text the check found misread often enough for
+// their numbers to be read again from the pictures: a clean text layer's
+// few terms off their pages are no reason to render its pages.
+QSet<int> PagesShowingMisreadings(const QList<targets::NumberEntry>& entries,
+                                  const QList<targets::CheckedNumber>& checked);
 
-// The index numbers whose picture surely shows another number, by entry
-// index. Renders the pages the index numbers stand on with ddjvu, in
-// `workFolder`. Throws InputError when ddjvu fails.
+// The index numbers on `pages` whose picture surely shows another number, by
+// entry index. Renders every page the index numbers stand on with ddjvu, in
+// `workFolder`: the shapes are learnt from all of them. Throws InputError
+// when ddjvu fails.
 QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
-                                    const QList<targets::CheckedNumber>& checked, const QString& bookPath,
-                                    const QString& workFolder);
+                                    const QList<targets::CheckedNumber>& checked, const QSet<int>& pages,
+                                    const QString& bookPath, const QString& workFolder);
