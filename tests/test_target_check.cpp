@@ -146,6 +146,8 @@ void TargetCheckTest::NumberReadByTheBooksDigits() {
   BookOfPrintedPages(book, pages);
   const CliRun run = Cli({"create", "--mode", "index-auto", "--pages", "1-2", "--offset", "0", book});
   QCOMPARE(run.status, 0);
+  // Page 1 shows no misreading: only page 2's numbers are read by their shapes.
+  QVERIFY2(run.err.contains("Номера сверены с начертанием цифр книги (стр. 2)"), run.err.constData());
   QVERIFY2(run.err.contains("Исправлены номера по тексту страниц: 2 (стр. 2: 51 → 54, стр. 2: 53 → 58)"), run.err.constData());
   const QStringList targets = Targets(book) + LinkTargets(book, QStringLiteral("p2.djvu"));
   QVERIFY2(targets.contains("#54") && !targets.contains("#51"), qPrintable(targets.join(u' ')));

@@ -25,6 +25,9 @@ ENGLISH = {
     'Перечитаны с изображения страниц сомнительные номера: %1, из них исправлено: %2, подтверждено: %3':
         'Doubtful numbers read again from the page images: %1, corrected: %2, confirmed: %3',
     'стр. %1: %2': 'p. %1: %2',
+    'Номера сверены с начертанием цифр книги (стр. %1): прочитаны иначе, чем в тексте: %2':
+        "Numbers compared with the book's own digit shapes (p. %1): read otherwise than the text: %2",
+    'страницы %1': 'pages %1',
     'Исправлены номера по тексту страниц: %1 (%2)': 'Numbers corrected by the text of the pages: %1 (%2)',
     'Сомнительные номера, ссылки не созданы: %1 (%2)': 'Doubtful numbers, no links made: %1 (%2)',
     'Страницы без текста прочитаны с изображения: %1 (%2 с)': 'Pages without text read from their images: %1 (%2 s)',

@@ -264,6 +264,10 @@
         <source>Номера страниц в книге не найдены; смещение %1 найдено по заголовкам глав (%2 из %3 записей содержания)</source>
         <translation>No page numbers found in the book; offset %1 found from the chapter titles (%2 of %3 contents entries)</translation>
     </message>
+    <message>
+        <source>Номера сверены с начертанием цифр книги (стр. %1): прочитаны иначе, чем в тексте: %2</source>
+        <translation>Numbers compared with the book's own digit shapes (p. %1): read otherwise than the text: %2</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -617,6 +621,10 @@ The document was left unchanged.</translation>
     <message>
         <source>Tesseract не смог прочитать страницу: %1</source>
         <translation>Tesseract could not read the page: %1</translation>
+    </message>
+    <message>
+        <source>страницы %1</source>
+        <translation>pages %1</translation>
     </message>
 </context>
 <context>

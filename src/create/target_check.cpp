@@ -98,14 +98,18 @@ QStringList CheckEntryTargets(QList<PageEntries>& pages, DjvusedRunner& runner, 
   texts.Read(runner, input.path, targets::PagesToRead(unconfirmed, target), input.pageCount);
   QList<targets::CheckedNumber> checked = targets::CheckNumbers(entries, target, textOf);
 
-  // An index whose text shows misreadings: its numbers read again by the
-  // book's own digit shapes, and those that surely show another number
-  // checked as that number.
+  // The index pages whose text shows misreadings: their numbers read again
+  // by the book's own digit shapes, and those that surely show another
+  // number checked as that number.
   QStringList lines;
   QHash<qsizetype, int> shapes;
-  if (ShowsMisreadings(entries, checked)) {
+  if (const QSet<int> misread = PagesShowingMisreadings(entries, checked); !misread.isEmpty()) {
     try {
-      shapes = ShapeReadings(entries, checked, input.path, runner.WorkFolder());
+      shapes = ShapeReadings(entries, checked, misread, input.path, runner.WorkFolder());
+      lines << QCoreApplication::translate("CreateRun", "Номера сверены с начертанием цифр книги (стр. %1): "
+                                                        "прочитаны иначе, чем в тексте: %2")
+                   .arg(joblog::PageRuns(misread.values()))
+                   .arg(shapes.size());
     } catch (const InputError& error) {
       // The check stands without the readings not made.
       lines << QCoreApplication::translate("CreateRun", "Внимание: номера не перечитаны с изображения: %1")
