@@ -10,6 +10,14 @@ namespace {
 
 using Shape = DigitShapes::Shape;
 
+// The number's cells may move together this far (in digit advances), and
+// each cell by itself this much more.
+constexpr double kNumberShift = 0.35;
+constexpr double kCellShift = 0.1;
+// A number's ink tells how many digits it has when its width is within this
+// share of a digit advance of so many digits' width.
+constexpr double kCountSlack = 0.4;
+
 // A box of pixels in a picture, rows from the top; right and bottom outside it.
 struct Pixels {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -160,18 +168,6 @@ struct DigitShapes::Cells {
   int reach = 0;                              // the largest shift, in pixels
   std::vector<std::vector<Shape>> shifted;    // by cell, then by shift from -reach
 };
-
-namespace {
-
-// The number's cells may move together this far (in digit advances), and
-// each cell by itself a tenth of that.
-constexpr double kNumberShift = 0.35;
-constexpr double kCellShift = 0.1;
-// A number's ink tells how many digits it has when its width is within this
-// share of a digit advance of so many digits' width.
-constexpr double kCountSlack = 0.4;
-
-}  // namespace
 
 std::optional<DigitShapes::Cells> DigitShapes::CellsOf(const PrintedNumber& number, int count) const {
   const std::optional<Pixels> ink = NumberInk(*number.picture, number.box, Gap());

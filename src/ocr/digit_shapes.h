@@ -3,8 +3,8 @@
 // shapes. A scan's thin strokes break the same way wherever a digit is
 // printed: a 4 whose crossbar is lost is read as a 1 by any reader that
 // knows digits in general, but it still looks like the other 4s of the same
-// book. The shapes are learnt from the numbers the check of targets
-// confirmed, and every other number is compared with them.
+// book. The shapes are learnt from numbers taken as read right (those the
+// check of targets confirmed), and every number is compared with them.
 #include <QList>
 #include <QString>
 #include <array>
@@ -67,7 +67,7 @@ class DigitShapes {
   std::array<Shape, 10> shapes_{};
   std::array<int, 10> prints_{};
   double pitch_ = 0.8;      // a digit's advance, in digit heights
-  double bearings_ = 0.15;  // the blank on either side of a number's ink, in digit heights
+  double bearings_ = 0.15;  // the blank beside a number's ink, both sides together, in digit heights
   int digitHeight_ = 0;     // in pixels, the median of the confirmed numbers
   double usualMisfit_ = 1;
 };
