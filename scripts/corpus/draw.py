@@ -16,6 +16,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import books as corpus  # noqa: E402
 import score  # noqa: E402
 import truth as truths  # noqa: E402
+import viewer  # noqa: E402
 
 SCALE = 2  # the picture is half the page's size
 
@@ -61,7 +62,7 @@ def main():
         if r.returncode != 0:
             raise SystemExit(f"quillmark-cli failed:\n{r.stderr}")
         draw += ["-stroke", "red", "-strokewidth", "1"]
-        for m in score.parse_script(r.stdout):
+        for m in score.parse_script(r.stdout, viewer.Pages.of(djvu)):
             draw += ["-draw", rectangle(m["box"], height)]
     subprocess.run([corpus.CONVERT, base + ".ppm"] + draw + [base + ".png"], check=True)
     os.remove(base + ".ppm")
