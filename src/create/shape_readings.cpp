@@ -1,6 +1,7 @@
 #include "create/shape_readings.h"
 
 #include <QSet>
+#include <map>
 
 #include "ocr/digit_shapes.h"
 #include "ocr/page_pictures.h"
@@ -61,9 +62,17 @@ QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
   for (const targets::NumberEntry& e : entries) {
     if (Readable(e) && !indexPages.contains(e.entry.page)) indexPages << e.entry.page;
   }
-  const std::map<int, ocr::Picture> pictures = ocr::RenderPages(bookPath, indexPages, workFolder);
-  const auto printedOf = [&](const targets::NumberEntry& e) {
-    return ocr::PrintedNumber{&pictures.at(e.entry.page), NumberBox(e.entry, e.index), PrintedText(e.entry.printed)};
+  QHash<qsizetype, ocr::NumberPart> parts;  // by entry index
+  ocr::RenderPages(bookPath, indexPages, workFolder, [&](int page, const ocr::Picture& picture) {
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+      if (Readable(entries[i]) && entries[i].entry.page == page) {
+        parts.insert(i, ocr::PartOfPage(picture, NumberBox(entries[i].entry, entries[i].index)));
+      }
+    }
+  });
+  const auto printedOf = [&](qsizetype i) {
+    const ocr::NumberPart& part = parts[i];
+    return ocr::PrintedNumber{&part.picture, part.box, PrintedText(entries[i].entry.printed)};
   };
   // The shapes are learnt from the numbers whose pages hold their terms,
   // read from digits, not from look-alike letters; with few such numbers,
@@ -72,8 +81,8 @@ QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
     QList<ocr::PrintedNumber> confirmed, unconfirmed;
     for (qsizetype i = 0; i < entries.size(); ++i) {
       if (!Readable(entries[i]) || entries[i].entry.lookAlike || (page && entries[i].entry.page != *page)) continue;
-      if (checked[i].verdict == targets::Verdict::Kept) confirmed << printedOf(entries[i]);
-      if (checked[i].verdict == targets::Verdict::Unconfirmed) unconfirmed << printedOf(entries[i]);
+      if (checked[i].verdict == targets::Verdict::Kept) confirmed << printedOf(i);
+      if (checked[i].verdict == targets::Verdict::Unconfirmed) unconfirmed << printedOf(i);
     }
     if (confirmed.size() < kFewConfirmed) confirmed << unconfirmed;
     return ocr::DigitShapes(confirmed);
@@ -83,7 +92,7 @@ QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
   std::map<int, std::vector<double>> misfits;  // by page
   for (qsizetype i = 0; i < entries.size(); ++i) {
     if (!Readable(entries[i])) continue;
-    if (const std::optional<ocr::ShapeReading> reading = bookShapes.Read(printedOf(entries[i]))) {
+    if (const std::optional<ocr::ShapeReading> reading = bookShapes.Read(printedOf(i))) {
       read.insert(i, *reading);
       misfits[entries[i].entry.page].push_back(reading->misfit);
     }
@@ -98,7 +107,7 @@ QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
     for (qsizetype i = 0; i < entries.size(); ++i) {
       if (!Readable(entries[i]) || entries[i].entry.page != page) continue;
       read.remove(i);
-      if (const std::optional<ocr::ShapeReading> reading = pageShapes.Read(printedOf(entries[i]))) read.insert(i, *reading);
+      if (const std::optional<ocr::ShapeReading> reading = pageShapes.Read(printedOf(i))) read.insert(i, *reading);
     }
   }
   QHash<qsizetype, int> readings;

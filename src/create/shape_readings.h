@@ -22,9 +22,9 @@ QSet<int> PagesShowingMisreadings(const QList<targets::NumberEntry>& entries,
                                   const QList<targets::CheckedNumber>& checked);
 
 // The index numbers on `pages` whose picture surely shows another number, by
-// entry index. Renders every page the index numbers stand on with ddjvu, in
-// `workFolder`: the shapes are learnt from all of them. Throws InputError
-// when ddjvu fails.
+// entry index. Renders every page the index numbers stand on with ddjvu, one
+// at a time, in `workFolder`, keeping only the parts around the numbers: the
+// shapes are learnt from all of them. Throws InputError when ddjvu fails.
 QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
                                     const QList<targets::CheckedNumber>& checked, const QSet<int>& pages,
                                     const QString& bookPath, const QString& workFolder);

@@ -25,6 +25,14 @@ struct Pixels {
   int Height() const { return bottom - top; }
 };
 
+// How far above and below its box a number's ink is looked for: a scan's
+// word boxes cut the strokes' ends.
+qint64 Margin(const PageRect& box) { return box.Height() / 6; }
+
+// How far left and right of its box a number's ink may reach (a digit the
+// word box cut off).
+qint64 Reach(const PageRect& box) { return qMax<qint64>(2, 2 * box.Height()); }
+
 // The ink of a printed number: the connected pieces of dark pixels in and
 // beside its box, without specks of noise and without the comma that
 // follows a number in a list (a piece right of the others whose top is below
@@ -33,8 +41,8 @@ struct Pixels {
 // than that, the space before the next word.
 std::optional<Pixels> NumberInk(const Picture& picture, const PageRect& box, int gap) {
   const qint64 rows = picture.Height(), columns = picture.Width();
-  const qint64 margin = box.Height() / 6;  // a scan's word boxes cut the strokes' ends
-  const qint64 reach = gap > 0 ? 2 * box.Height() : 2;
+  const qint64 margin = Margin(box);
+  const qint64 reach = gap > 0 ? Reach(box) : 2;
   const int x0 = int(qBound<qint64>(0, box.left - reach, columns));
   const int x1 = int(qBound<qint64>(0, box.right + reach, columns));
   const int y0 = int(qBound<qint64>(0, rows - box.top - margin, rows));
@@ -282,6 +290,19 @@ DigitShapes::DigitShapes(const QList<PrintedNumber>& confirmed) {
     misfits.push_back(BestFit(cellsOf[i], digitsOf[i], false).misfit / digitsOf[i].size());
   }
   usualMisfit_ = qMax(1e-3, Median(misfits));
+}
+
+NumberPart PartOfPage(const Picture& page, const PageRect& box) {
+  const qint64 rows = page.Height();
+  const qint64 left = box.left - Reach(box), right = box.right + Reach(box);
+  const qint64 top = rows - box.top - Margin(box), bottom = rows - box.bottom + Margin(box);
+  const auto clamp = [](qint64 value, qint64 most) { return int(qBound<qint64>(0, value, most)); };
+  const int x0 = clamp(left, page.Width()), x1 = clamp(right, page.Width());
+  const int y0 = clamp(top, rows), y1 = clamp(bottom, rows);
+  // The part's rows counted from its own bottom, as the page's are.
+  const qint64 lift = rows - y1;
+  return NumberPart{page.Part(x0, y0, x1 - x0, y1 - y0),
+                    PageRect::Edges(box.left - x0, box.bottom - lift, box.right - x0, box.top - lift)};
 }
 
 bool DigitShapes::Knows(QChar digit) const {

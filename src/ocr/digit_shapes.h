@@ -24,6 +24,14 @@ struct PrintedNumber {
   QString digits;
 };
 
+// The part of a page picture a number's reading looks at, and the number's
+// box in it: the pages are rendered one at a time and only these parts kept.
+struct NumberPart {
+  Picture picture;
+  PageRect box;
+};
+NumberPart PartOfPage(const Picture& page, const PageRect& box);
+
 // A number read by its digits' shapes: the digits that fit best, and how
 // much better they fit than the digits as read (0 when they are the same;
 // in units of the usual misfit of a confirmed digit to its shape; infinite

@@ -10,38 +10,28 @@
 
 namespace ocr {
 
-std::map<int, Picture> RenderPages(const QString& bookPath, const QList<int>& pages, const QString& workFolder) {
-  std::map<int, Picture> pictures;
-  if (pages.isEmpty()) return pictures;
-  QStringList numbers;
-  for (const int page : pages) numbers << QString::number(page);
-  const QString where = QCoreApplication::translate("Ocr", "страницы %1").arg(numbers.join(QStringLiteral(", ")));
-  const QString pattern = QDir(workFolder).filePath(QStringLiteral("page-picture-%d.pgm"));
-  const auto pathOf = [&pattern](int page) { return QString(pattern).replace(QStringLiteral("%d"), QString::number(page)); };
-  const auto removeAll = [&] {
-    for (const int page : pages) QFile::remove(pathOf(page));
-  };
-  try {
-    // "-eachpage" writes page N's picture to the pattern with N for "%d".
-    RunToEnd(DdjvuProgram(),
-             {QStringLiteral("-format=pgm"), QStringLiteral("-eachpage"),
-              QStringLiteral("-page=%1").arg(numbers.join(u',')), DjvusedRunner::ShortPathOf(bookPath), pattern},
-             QCoreApplication::translate("Ocr", "ddjvu не смог отрисовать страницу: %1").arg(where));
-    for (const int page : pages) {
-      std::optional<Picture> picture = ReadPicture(pathOf(page));
-      if (!picture) {
-        throw InputError(
-            QCoreApplication::translate("Ocr", "ddjvu не смог отрисовать страницу: %1")
-                .arg(QCoreApplication::translate("Ocr", "страница %1").arg(page)));
-      }
-      pictures.emplace(page, std::move(*picture));
+void RenderPages(const QString& bookPath, const QList<int>& pages, const QString& workFolder,
+                 const std::function<void(int page, const Picture& picture)>& take) {
+  const QString ddjvu = DdjvuProgram();
+  for (const int page : pages) {
+    const QString where = QCoreApplication::translate("Ocr", "страница %1").arg(page);
+    const QString what = QCoreApplication::translate("Ocr", "ddjvu не смог отрисовать страницу: %1").arg(where);
+    const QString path = QDir(workFolder).filePath(QStringLiteral("page-picture-%1.pgm").arg(page));
+    std::optional<Picture> picture;
+    try {
+      RunToEnd(ddjvu,
+               {QStringLiteral("-format=pgm"), QStringLiteral("-page=%1").arg(page),
+                DjvusedRunner::ShortPathOf(bookPath), path},
+               what);
+      picture = ReadPicture(path);
+    } catch (...) {
+      QFile::remove(path);
+      throw;
     }
-  } catch (...) {
-    removeAll();
-    throw;
+    QFile::remove(path);
+    if (!picture) throw InputError(what);
+    take(page, *picture);
   }
-  removeAll();
-  return pictures;
 }
 
 }  // namespace ocr

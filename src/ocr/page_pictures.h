@@ -3,15 +3,18 @@
 // page units is the same box in the picture.
 #include <QList>
 #include <QString>
-#include <map>
+#include <functional>
 
 #include "ocr/picture_file.h"
 
 namespace ocr {
 
-// The pictures of `pages` of the book at `bookPath`, by page number,
-// rendered with one ddjvu call in `workFolder` (the files are removed once
-// read). Throws InputError when ddjvu fails or writes no picture.
-std::map<int, Picture> RenderPages(const QString& bookPath, const QList<int>& pages, const QString& workFolder);
+// Renders `pages` of the book at `bookPath` one after another in
+// `workFolder` and hands each picture to `take` with its page number; only
+// one page's picture is held at a time (a 600 dpi page is 30 MB), and its
+// file is removed once read. Throws InputError when ddjvu fails or writes
+// no picture.
+void RenderPages(const QString& bookPath, const QList<int>& pages, const QString& workFolder,
+                 const std::function<void(int page, const Picture& picture)>& take);
 
 }  // namespace ocr

@@ -21,6 +21,15 @@ std::optional<PictureHeader> ReadPictureHeader(const QByteArray& bytes) {
   return PictureHeader{fields[0], fields[1], at + 1};
 }
 
+Picture Picture::Part(int x, int y, int width, int height) const {
+  const int left = qBound(0, x, width_), top = qBound(0, y, height_);
+  const int right = qBound(left, x + width, width_), bottom = qBound(top, y + height, height_);
+  QByteArray pixels;
+  pixels.reserve(qsizetype(right - left) * (bottom - top));
+  for (int row = top; row < bottom; ++row) pixels.append(pixels_.constData() + qsizetype(row) * width_ + left, right - left);
+  return Picture(right - left, bottom - top, pixels);
+}
+
 std::optional<Picture> ReadPicture(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;

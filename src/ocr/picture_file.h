@@ -29,6 +29,9 @@ class Picture {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
     return uchar(pixels_[qsizetype(y) * width_ + x]) < 128;
   }
+  // The part `width` by `height` whose top left pixel is (x, y), cut to
+  // the picture.
+  Picture Part(int x, int y, int width, int height) const;
 
  private:
   int width_ = 0, height_ = 0;
