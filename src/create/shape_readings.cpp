@@ -58,16 +58,31 @@ QSet<int> PagesShowingMisreadings(const QList<targets::NumberEntry>& entries,
 QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
                                     const QList<targets::CheckedNumber>& checked, const QSet<int>& pages,
                                     const QString& bookPath, const QString& workFolder) {
-  QList<int> indexPages;
+  // Each page's part that holds its numbers, rendered once.
+  std::map<int, PageRect> areas;
   for (const targets::NumberEntry& e : entries) {
-    if (Readable(e) && !indexPages.contains(e.entry.page)) indexPages << e.entry.page;
+    if (!Readable(e)) continue;
+    const PageRect read = ocr::AreaRead(NumberBox(e.entry, e.index));
+    const auto known = areas.find(e.entry.page);
+    areas[e.entry.page] = known == areas.end() ? read
+                                               : PageRect::Edges(qMin(known->second.left, read.left),
+                                                                 qMin(known->second.bottom, read.bottom),
+                                                                 qMax(known->second.right, read.right),
+                                                                 qMax(known->second.top, read.top));
+  }
+  QList<ocr::PagePart> pageParts;
+  for (const auto& [page, area] : areas) {
+    pageParts << ocr::PagePart{page, PageRect::Edges(qMax<qint64>(0, area.left), qMax<qint64>(0, area.bottom),
+                                                     area.right, area.top)};
   }
   QHash<qsizetype, ocr::NumberPart> parts;  // by entry index
-  ocr::RenderPages(bookPath, indexPages, workFolder, [&](int page, const ocr::Picture& picture) {
+  ocr::RenderPageParts(bookPath, pageParts, workFolder, [&](const ocr::PagePart& part, const ocr::Picture& picture) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
-      if (Readable(entries[i]) && entries[i].entry.page == page) {
-        parts.insert(i, ocr::PartOfPage(picture, NumberBox(entries[i].entry, entries[i].index)));
-      }
+      if (!Readable(entries[i]) || entries[i].entry.page != part.page) continue;
+      const PageRect box = NumberBox(entries[i].entry, entries[i].index);
+      // The box in the part's own units: its corner is the part's bottom left.
+      parts.insert(i, ocr::PartOfPage(picture, PageRect::Sized(box.left - part.area.left, box.bottom - part.area.bottom,
+                                                               box.Width(), box.Height())));
     }
   });
   const auto printedOf = [&](qsizetype i) {

@@ -292,10 +292,15 @@ DigitShapes::DigitShapes(const QList<PrintedNumber>& confirmed) {
   usualMisfit_ = qMax(1e-3, Median(misfits));
 }
 
+PageRect AreaRead(const PageRect& box) {
+  return PageRect::Edges(box.left - Reach(box), box.bottom - Margin(box), box.right + Reach(box),
+                         box.top + Margin(box));
+}
+
 NumberPart PartOfPage(const Picture& page, const PageRect& box) {
   const qint64 rows = page.Height();
-  const qint64 left = box.left - Reach(box), right = box.right + Reach(box);
-  const qint64 top = rows - box.top - Margin(box), bottom = rows - box.bottom + Margin(box);
+  const PageRect area = AreaRead(box);
+  const qint64 left = area.left, right = area.right, top = rows - area.top, bottom = rows - area.bottom;
   const auto clamp = [](qint64 value, qint64 most) { return int(qBound<qint64>(0, value, most)); };
   const int x0 = clamp(left, page.Width()), x1 = clamp(right, page.Width());
   const int y0 = clamp(top, rows), y1 = clamp(bottom, rows);

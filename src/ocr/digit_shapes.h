@@ -32,6 +32,9 @@ struct NumberPart {
 };
 NumberPart PartOfPage(const Picture& page, const PageRect& box);
 
+// The area of the page (page units) a number's reading looks at.
+PageRect AreaRead(const PageRect& box);
+
 // A number read by its digits' shapes: the digits that fit best, and how
 // much better they fit than the digits as read (0 when they are the same;
 // in units of the usual misfit of a confirmed digit to its shape; infinite
