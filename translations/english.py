@@ -27,7 +27,6 @@ ENGLISH = {
     'стр. %1: %2': 'p. %1: %2',
     'Номера сверены с начертанием цифр книги (стр. %1): прочитаны иначе, чем в тексте: %2':
         "Numbers compared with the book's own digit shapes (p. %1): read otherwise than the text: %2",
-    'страницы %1': 'pages %1',
     'Исправлены номера по тексту страниц: %1 (%2)': 'Numbers corrected by the text of the pages: %1 (%2)',
     'Сомнительные номера, ссылки не созданы: %1 (%2)': 'Doubtful numbers, no links made: %1 (%2)',
     'Страницы без текста прочитаны с изображения: %1 (%2 с)': 'Pages without text read from their images: %1 (%2 s)',

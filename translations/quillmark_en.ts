@@ -622,10 +622,6 @@ The document was left unchanged.</translation>
         <source>Tesseract не смог прочитать страницу: %1</source>
         <translation>Tesseract could not read the page: %1</translation>
     </message>
-    <message>
-        <source>страницы %1</source>
-        <translation>pages %1</translation>
-    </message>
 </context>
 <context>
     <name>OutlineEntries</name>
