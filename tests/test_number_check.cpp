@@ -193,6 +193,29 @@ class NumberCheckTest : public QObject {
         << QHash<qsizetype, int>{{0, 47}, {1, 45}} << QStringList{"R47", "C47"};
   }
 
+  // A number the book's digit shapes read otherwise overrules the text,
+  // even where its printed number's page holds the term, but is taken only
+  // where its own page does too, or cannot tell, and stays in order.
+  void ShapeReadingsChecked() {
+    QHash<int, PageText> texts;
+    const targets::PageTextOf textOf = [&texts](int page) -> const PageText* {
+      const auto it = texts.constFind(page);
+      return it == texts.constEnd() ? nullptr : &*it;
+    };
+    const auto check = [&](const PageLines& pages, const Entries& entries, const Readings& shapes) {
+      texts.clear();
+      for (auto it = pages.begin(); it != pages.end(); ++it) texts.insert(it.key() + 10, PageText(Page(it.value())));
+      return Verdicts(targets::CheckNumbers(entries, PlusTen(), textOf, {}, shapes));
+    };
+    const QStringList pens = {QStringLiteral("pens")}, other = {QStringLiteral("nothing of the kind")};
+    const Entries one{Index(QStringLiteral("pens"), 51)};
+    QCOMPARE(check({{51, pens}, {54, pens}}, one, {{0, 54}}), QStringList{"R54"});
+    QCOMPARE(check({{51, pens}, {54, other}}, one, {{0, 54}}), QStringList{"D"});
+    QCOMPARE(check({{51, pens}}, one, {{0, 54}}), QStringList{"R54"});
+    const Entries two{Index(QStringLiteral("pens"), 51), Index(QStringLiteral("pens"), 53)};
+    QCOMPARE(check({{51, pens}, {54, pens}, {53, pens}}, two, {{0, 54}}), (QStringList{"D", "K"}));  // out of order
+  }
+
   void NumbersChecked() {
     QFETCH(Entries, entries);
     QFETCH(PageLines, pages);
