@@ -5,6 +5,7 @@
 
 #include "ocr/digit_shapes.h"
 #include "ocr/page_pictures.h"
+#include "page/printed_lines.h"
 
 namespace {
 
@@ -64,11 +65,7 @@ QHash<qsizetype, int> ShapeReadings(const QList<targets::NumberEntry>& entries,
     if (!Readable(e)) continue;
     const PageRect read = ocr::AreaRead(NumberBox(e.entry, e.index));
     const auto known = areas.find(e.entry.page);
-    areas[e.entry.page] = known == areas.end() ? read
-                                               : PageRect::Edges(qMin(known->second.left, read.left),
-                                                                 qMin(known->second.bottom, read.bottom),
-                                                                 qMax(known->second.right, read.right),
-                                                                 qMax(known->second.top, read.top));
+    areas[e.entry.page] = known == areas.end() ? read : Union(known->second, read);
   }
   QList<ocr::PagePart> pageParts;
   for (const auto& [page, area] : areas) {
