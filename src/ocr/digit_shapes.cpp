@@ -18,13 +18,6 @@ constexpr double kCellShift = 0.1;
 // share of a digit advance of so many digits' width.
 constexpr double kCountSlack = 0.4;
 
-// A box of pixels in a picture, rows from the top; right and bottom outside it.
-struct Pixels {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-};
-
 // How far above and below its box a number's ink is looked for: a scan's
 // word boxes cut the strokes' ends.
 qint64 Margin(const PageRect& box) { return box.Height() / 6; }
@@ -39,7 +32,7 @@ qint64 Reach(const PageRect& box) { return qMax<qint64>(2, 2 * box.Height()); }
 // their middle). A scan's word boxes may cut a digit off: with `gap` (in
 // pixels) the number takes in the pieces beside its box up to a blank wider
 // than that, the space before the next word.
-std::optional<Pixels> NumberInk(const Picture& picture, const PageRect& box, int gap) {
+std::optional<InkBox> NumberInk(const Picture& picture, const PageRect& box, int gap) {
   const qint64 rows = picture.Height(), columns = picture.Width();
   const qint64 margin = Margin(box);
   const qint64 reach = gap > 0 ? Reach(box) : 2;
@@ -50,12 +43,12 @@ std::optional<Pixels> NumberInk(const Picture& picture, const PageRect& box, int
   const int width = x1 - x0, height = y1 - y0;
   if (width <= 0 || height <= 0) return std::nullopt;
   std::vector<bool> seen(size_t(width) * height, false);
-  std::vector<std::pair<Pixels, int>> pieces;  // a piece's box and its pixels
+  std::vector<std::pair<InkBox, int>> pieces;  // a piece's box and its pixels
   std::vector<std::pair<int, int>> stack;
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) {
       if (seen[size_t(y - y0) * width + (x - x0)] || !picture.Ink(x, y)) continue;
-      Pixels piece{x, y, x + 1, y + 1};
+      InkBox piece{x, y, x + 1, y + 1};
       int count = 0;
       seen[size_t(y - y0) * width + (x - x0)] = true;
       stack.assign(1, {x, y});
@@ -105,7 +98,7 @@ std::optional<Pixels> NumberInk(const Picture& picture, const PageRect& box, int
       grew = true;
     }
   }
-  std::vector<std::pair<Pixels, int>> kept;
+  std::vector<std::pair<InkBox, int>> kept;
   for (size_t i = 0; i < pieces.size(); ++i) {
     if (taken[i]) kept.push_back(pieces[i]);
   }
@@ -122,7 +115,7 @@ std::optional<Pixels> NumberInk(const Picture& picture, const PageRect& box, int
     }
     if (last->first.left >= rightmost - 1 && last->first.top > (top + bottom) / 2) pieces.erase(last);
   }
-  Pixels ink = pieces.front().first;
+  InkBox ink = pieces.front().first;
   for (const auto& [piece, count] : pieces) {
     ink = {qMin(ink.left, piece.left), qMin(ink.top, piece.top), qMax(ink.right, piece.right),
            qMax(ink.bottom, piece.bottom)};
@@ -177,8 +170,8 @@ struct DigitShapes::Cells {
   std::vector<std::vector<Shape>> shifted;    // by cell, then by shift from -reach
 };
 
-std::optional<DigitShapes::Cells> DigitShapes::CellsOf(const PrintedNumber& number, int count) const {
-  const std::optional<Pixels> ink = NumberInk(*number.picture, number.box, Gap());
+std::optional<DigitShapes::Cells> DigitShapes::CellsOf(const PrintedNumber& number, const std::optional<InkBox>& ink,
+                                                       int count) const {
   if (!ink || count < 1) return std::nullopt;
   const int height = digitHeight_ > 0 ? digitHeight_ : ink->Height();
   // A digit whose top or foot the scan lost: the number stands on its line.
@@ -237,7 +230,7 @@ DigitShapes::DigitShapes(const QList<PrintedNumber>& confirmed) {
   QList<PrintedNumber> numbers;
   for (const PrintedNumber& number : confirmed) {
     if (!AllDigits(number.digits)) continue;
-    if (const std::optional<Pixels> ink = NumberInk(*number.picture, number.box, 0)) {
+    if (const std::optional<InkBox> ink = NumberInk(*number.picture, number.box, 0)) {
       heights.push_back(ink->Height());
       numbers << number;
     }
@@ -245,10 +238,10 @@ DigitShapes::DigitShapes(const QList<PrintedNumber>& confirmed) {
   if (heights.empty()) return;
   digitHeight_ = Median(heights);
   QHash<int, std::vector<double>> widths;  // by count of digits, in digit heights
+  QList<std::optional<InkBox>> inks;       // by number, as read beside its box
   for (const PrintedNumber& number : std::as_const(numbers)) {
-    if (const std::optional<Pixels> ink = NumberInk(*number.picture, number.box, Gap())) {
-      widths[int(number.digits.size())].push_back(double(ink->Width()) / digitHeight_);
-    }
+    inks << NumberInk(*number.picture, number.box, Gap());
+    if (inks.back()) widths[int(number.digits.size())].push_back(double(inks.back()->Width()) / digitHeight_);
   }
   QList<int> counts = widths.keys();
   std::sort(counts.begin(), counts.end(), [&widths](int a, int b) { return widths[a].size() > widths[b].size(); });
@@ -266,10 +259,10 @@ DigitShapes::DigitShapes(const QList<PrintedNumber>& confirmed) {
   // the shapes drift: a 4 whose crossbar is lost drifts to the 1.)
   QList<Cells> cellsOf;
   QList<QString> digitsOf;
-  for (const PrintedNumber& number : std::as_const(numbers)) {
-    if (std::optional<Cells> cells = CellsOf(number, int(number.digits.size()))) {
+  for (qsizetype i = 0; i < numbers.size(); ++i) {
+    if (std::optional<Cells> cells = CellsOf(numbers[i], inks[i], int(numbers[i].digits.size()))) {
       cellsOf << std::move(*cells);
-      digitsOf << number.digits;
+      digitsOf << numbers[i].digits;
     }
   }
   std::array<Shape, 10> sums{};
@@ -314,8 +307,7 @@ bool DigitShapes::Knows(QChar digit) const {
   return digit.isDigit() && digit.digitValue() >= 0 && prints_[digit.digitValue()] >= 2;
 }
 
-int DigitShapes::InkDigits(const PrintedNumber& number) const {
-  const std::optional<Pixels> ink = NumberInk(*number.picture, number.box, Gap());
+int DigitShapes::InkDigits(const std::optional<InkBox>& ink) const {
   if (!ink || digitHeight_ == 0) return 0;
   const double digits = (double(ink->Width()) / digitHeight_ + bearings_) / pitch_;
   const long count = std::lround(digits);
@@ -327,9 +319,10 @@ std::optional<ShapeReading> DigitShapes::Read(const PrintedNumber& number) const
   // A number whose ink is surely a digit wider than its digits as read: OCR
   // lost a digit (a broken 4 in front of a 5), so the picture is read as it
   // is. (More digits than one is the ink of something beside the number.)
-  const int inkDigits = InkDigits(number);
+  const std::optional<InkBox> ink = NumberInk(*number.picture, number.box, Gap());
+  const int inkDigits = InkDigits(ink);
   if (inkDigits == number.digits.size() + 1) {
-    const std::optional<Cells> cells = CellsOf(number, inkDigits);
+    const std::optional<Cells> cells = CellsOf(number, ink, inkDigits);
     if (!cells) return std::nullopt;
     const Fit best = BestFit(*cells, QString(inkDigits, u'0'), true);
     for (const QChar digit : best.digits) {
@@ -340,7 +333,7 @@ std::optional<ShapeReading> DigitShapes::Read(const PrintedNumber& number) const
   for (const QChar digit : number.digits) {
     if (!Knows(digit)) return std::nullopt;
   }
-  const std::optional<Cells> cells = CellsOf(number, int(number.digits.size()));
+  const std::optional<Cells> cells = CellsOf(number, ink, int(number.digits.size()));
   if (!cells) return std::nullopt;
   const Fit asRead = BestFit(*cells, number.digits, false);
   const Fit best = BestFit(*cells, number.digits, true);

@@ -35,6 +35,13 @@ NumberPart PartOfPage(const Picture& page, const PageRect& box);
 // The area of the page (page units) a number's reading looks at.
 PageRect AreaRead(const PageRect& box);
 
+// A box of pixels in a picture, rows from the top; right and bottom outside it.
+struct InkBox {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+};
+
 // A number read by its digits' shapes: the digits that fit best, and how
 // much better they fit than the digits as read (0 when they are the same;
 // in units of the usual misfit of a confirmed digit to its shape; infinite
@@ -69,11 +76,12 @@ class DigitShapes {
     double misfit = 0;
     QString digits;
   };
-  std::optional<Cells> CellsOf(const PrintedNumber& number, int count) const;
+  // The number's cells, `count` of them over its ink (found once per number).
+  std::optional<Cells> CellsOf(const PrintedNumber& number, const std::optional<InkBox>& ink, int count) const;
   Fit BestFit(const Cells& cells, const QString& digits, bool free) const;
   int Gap() const;
   // How many digits the number's ink is wide; 0 when it does not tell.
-  int InkDigits(const PrintedNumber& number) const;
+  int InkDigits(const std::optional<InkBox>& ink) const;
 
   std::array<Shape, 10> shapes_{};
   std::array<int, 10> prints_{};
